@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/CliCommon.h"
+
+namespace qv::cli {
+
+// One function per command; each parses its own arguments and returns the exit code.
+int RunDrawsImport(const Command& command, const QStringList& args);
+int RunDrawsList(const Command& command, const QStringList& args);
+int RunSlipShow(const Command& command, const QStringList& args);
+
+} // namespace qv::cli

@@ -1,0 +1,45 @@
+#include "cli/CliCommands.h"
+
+#include <QCoreApplication>
+
+// quovadra-cli GROUP COMMAND [ARGS]: the program's engine for scripts and batch work.
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quovadra"));
+    using namespace qv::cli;
+
+    const QStringList words = QCoreApplication::arguments().mid(1);
+    const auto overview = [] {
+        PrintOut(QStringLiteral("Aufruf: quovadra-cli BEFEHL [ARGUMENTE]   (BEFEHL --help zeigt mehr)"));
+        PrintOut(QString());
+        for (const Command& command : Commands()) {
+            PrintOut(QStringLiteral("  %1 %2").arg(command.name, command.synopsis));
+            PrintOut(QStringLiteral("      %1").arg(command.summary));
+        }
+    };
+    if (words.isEmpty()) {
+        overview();
+        return kUsage;
+    }
+    if (words.first() == QLatin1String("--help") || words.first() == QLatin1String("-h")) {
+        overview();
+        return kOk;
+    }
+    // The longest command name that the words begin with ("draws import" before "draws").
+    const Command* chosen = nullptr;
+    int used = 0;
+    for (const Command& command : Commands()) {
+        const QStringList name = command.name.split(QLatin1Char(' '));
+        if (words.mid(0, name.size()) == name && name.size() > used) {
+            chosen = &command;
+            used = static_cast<int>(name.size());
+        }
+    }
+    if (chosen == nullptr) {
+        PrintErr(QStringLiteral("Unbekannter Befehl: %1").arg(words.join(QLatin1Char(' '))));
+        overview();
+        return kUsage;
+    }
+    return chosen->run(*chosen, words.mid(used));
+}
