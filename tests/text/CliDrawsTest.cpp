@@ -1,0 +1,116 @@
+#include "support/CliRunner.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qv::test::Cli;
+using qv::test::CliRun;
+using qv::test::ReadFile;
+using qv::test::WriteFile;
+
+const QByteArray kDraw1 = "2004-02-02;4;6;8;24;25;27;28;29;31;37;40;41;43;49;50;54;55;56;64;66\n";
+const QByteArray kDraw2 = "03.02.2004,8,10,11,15,19,27,31,35,37,43,50,51,52,57,60,61,65,66,69,70\n";
+
+TEST(CliDraws, RealHistoryImportsAndListsBackIdentically) {
+    QFile csv(QStringLiteral(QV_REAL_DRAWS_CSV));
+    if (!csv.open(QIODevice::ReadOnly)) {
+        GTEST_SKIP() << "real draw history not found";
+    }
+    const QStringList csvLines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+    QTemporaryDir home;
+    const CliRun import = Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), csv.fileName()});
+    ASSERT_EQ(import.exitCode, 0) << import.err.toStdString();
+    const QString drawFile = home.filePath(QStringLiteral("Quovadra/BelgienKenoZahlen.tpp"));
+    EXPECT_EQ(QFileInfo(drawFile).size(), 6884 * 32);
+
+    const CliRun list = Cli(home, {QStringLiteral("draws"), QStringLiteral("list")});
+    ASSERT_EQ(list.exitCode, 0);
+    const QStringList listed = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(listed.size(), 6884);
+    for (int i = 0; i < listed.size(); ++i) {
+        QStringList cells = listed[i].split(QLatin1Char('\t'));
+        const QDate date = QDate::fromString(cells[0], QStringLiteral("dd.MM.yyyy"));
+        cells[0] = date.toString(Qt::ISODate);
+        ASSERT_EQ(cells.join(QLatin1Char(';')), csvLines[i + 1].trimmed()) << "line " << i + 2;
+    }
+    EXPECT_EQ(listed[999].left(10), QStringLiteral("12.04.2007")); // the 1,000th draw
+}
+
+TEST(CliDraws, AppendsOnlyNewerDrawsUnlessReplacing) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    const QString first = WriteFile(home, QStringLiteral("a.csv"), "Datum;Zahlen\n" + kDraw1);
+    const QString both = WriteFile(home, QStringLiteral("b.csv"), kDraw1 + kDraw2);
+    const auto import = [&](const QString& source, QStringList extra = {}) {
+        return Cli(home, QStringList{QStringLiteral("draws"), QStringLiteral("import"), source,
+                                     QStringLiteral("--into"), drawFile} +
+                             extra);
+    };
+
+    ASSERT_EQ(import(first).exitCode, 0);
+    ASSERT_EQ(import(both).exitCode, 0);
+    EXPECT_EQ(QFileInfo(drawFile).size(), 64);
+    ASSERT_EQ(import(first, {QStringLiteral("--replace")}).exitCode, 0);
+    EXPECT_EQ(QFileInfo(drawFile).size(), 32);
+}
+
+TEST(CliDraws, BadLinesAreReportedAndNothingIsWritten) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    const QString good = WriteFile(home, QStringLiteral("good.csv"), kDraw1);
+    ASSERT_EQ(Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), good, QStringLiteral("--into"), drawFile})
+                  .exitCode,
+              0);
+    const QByteArray before = ReadFile(drawFile);
+
+    const QString bad = WriteFile(home, QStringLiteral("bad.csv"),
+                                  kDraw2 + "2004-02-04;1;2;3\n2004-02-05;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;"
+                                           "18;19;99\n");
+    const CliRun run =
+        Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), bad, QStringLiteral("--into"), drawFile});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(bad + QStringLiteral(":2: 3 Zahlen statt 20"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(bad + QStringLiteral(":3: "))) << run.err.toStdString();
+    EXPECT_EQ(ReadFile(drawFile), before);
+}
+
+TEST(CliDraws, UsageAndHelp) {
+    QTemporaryDir home;
+    EXPECT_EQ(Cli(home, {}).exitCode, 2);
+    EXPECT_EQ(Cli(home, {QStringLiteral("draws"), QStringLiteral("import")}).exitCode, 2);
+    EXPECT_EQ(Cli(home, {QStringLiteral("draws"), QStringLiteral("list"), QStringLiteral("--bogus")}).exitCode, 2);
+    EXPECT_EQ(Cli(home, {QStringLiteral("nonsense")}).exitCode, 2);
+    for (const QString& command :
+         {QStringLiteral("draws import"), QStringLiteral("draws list"), QStringLiteral("slip show")}) {
+        const CliRun help = Cli(home, command.split(QLatin1Char(' ')) << QStringLiteral("--help"));
+        EXPECT_EQ(help.exitCode, 0) << command.toStdString();
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf: quovadra-cli ") + command));
+    }
+}
+
+TEST(CliSlip, ShowsNameStakeDrawsAndFields) {
+    QTemporaryDir home;
+    QByteArray record(90, '\0');
+    record[40] = 12; // field 5: 12, 7, 33
+    record[41] = 7;
+    record[42] = 33;
+    record[80] = 5; // 10 euros
+    record[81] = 3; // 7 draws
+    record[86] = 3;
+    const QString path = WriteFile(home, QStringLiteral("Mein Schein.kts"), record);
+
+    const CliRun run = Cli(home, {QStringLiteral("slip"), QStringLiteral("show"), path});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("Mein Schein\nEinsatz pro Tipp\t10 €\nZiehungen\t7\n5\t3\t12\t7\t33\n"));
+
+    const CliRun missing = Cli(home, {QStringLiteral("slip"), QStringLiteral("show"), home.filePath("fehlt.kts")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("fehlt.kts")));
+}
+
+} // namespace
