@@ -5,6 +5,8 @@
 
 // Texts are UTF-8 bytes throughout; the reader converts Windows-1252 files itself.
 #define SI_NO_CONVERSION
+// The Debian header carries its implementation behind this switch; the engine compiles it in itself.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <charconv>
