@@ -10,6 +10,12 @@ const std::vector<Command>& Commands() {
          QStringLiteral("Listet die Ziehungen: Datum und die 20 Zahlen, durch Tabulatoren getrennt."), &RunDrawsList},
         {QStringLiteral("slip show"), QStringLiteral("SLIPFILE"),
          QStringLiteral("Zeigt einen Spielschein: Name, Einsatz, Ziehungen und die Tippfelder."), &RunSlipShow},
+        {QStringLiteral("evaluate"), QStringLiteral("[--draws DRAWFILE] --from DATE [--to DATE] SLIP..."),
+         QStringLiteral("Wertet Spielscheine über einen Zeitraum aus: je Schein Titel und Ergebniszeilen."),
+         &RunEvaluate},
+        {QStringLiteral("filter"), QStringLiteral("[FILE]"),
+         QStringLiteral("Filtert bis zu zwanzig Gewinnzahlen aus einem Text (sonst aus der Standardeingabe)."),
+         &RunFilter},
     };
     return commands;
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/ProgramState.h"
+#include "evaluation/DrawEntry.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <vector>
+
+namespace qv {
+
+// The texts of the main window's draw lists and of the winning-number window's hint.
+
+// The edit text a freshly filled date list shows.
+inline constexpr const char* kChooseText = "wählen...";
+
+// The dates of draws 0 to count-omit-1, oldest first, as the date lists show them.
+QStringList DrawDateTexts(std::span<const TGewZahlen> draws, int omit, const QLocale& locale);
+
+// The position of the first entry whose text is text; -1 for a typed text that names no entry (the
+// period check then refuses).
+int FindDateEntry(const QStringList& entries, const QString& text);
+
+// "Gewinnzahlen gelten für " followed by the date text of the selected draw.
+QString WinningNumbersHint(const QString& dateText);
+
+// The dates of the draw list's texts, for saving; throws FileError naming drawFile when a text is no
+// date of the locale (the save then stops before anything is written).
+std::vector<TDate> DatesOfTexts(const QStringList& texts, const QLocale& locale, const std::filesystem::path& drawFile);
+
+} // namespace qv

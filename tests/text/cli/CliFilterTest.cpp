@@ -1,0 +1,47 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+QString RunFilter(const QStringList& args, const QByteArray& input, int* exitCode) {
+    QProcess process;
+    process.start(QStringLiteral(QV_CLI_PATH), QStringList{QStringLiteral("filter")} + args);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    *exitCode = process.exitCode();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+const QByteArray kResultsText = "Gewinnzahlen der Ziehung vom 12.03.2024\r\n"
+                                "3 · 7 · 12 · 19 · 21 · 26 · 33 · 38 · 41 · 44\r\n"
+                                "47 · 50 · 53 · 58 · 60 · 62 · 64 · 67 · 69 · 70\r\n"
+                                "Plus 5: 48213\r\n";
+
+TEST(CliFilter, PrintsUpToTwentyTokensFromStandardInputOrAFile) {
+    const QString expected = QStringLiteral("12\n03\n2024\n3\n7\n12\n19\n21\n26\n33\n38\n41\n44\n47\n50\n53\n58\n60\n"
+                                            "62\n64\n");
+    int exitCode = -1;
+    EXPECT_EQ(RunFilter({}, kResultsText, &exitCode), expected);
+    EXPECT_EQ(exitCode, 0);
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("seite.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kResultsText);
+    file.close();
+    EXPECT_EQ(RunFilter({file.fileName()}, {}, &exitCode), expected);
+    EXPECT_EQ(exitCode, 0);
+
+    EXPECT_EQ(RunFilter({}, "keine Zahlen hier", &exitCode), QString());
+    EXPECT_EQ(exitCode, 0);
+    RunFilter({dir.filePath(QStringLiteral("fehlt.txt"))}, {}, &exitCode);
+    EXPECT_EQ(exitCode, 1);
+}
+
+} // namespace
+} // namespace qv
