@@ -2,8 +2,7 @@
 
 namespace qv::cli {
 
-const std::vector<Command>& Commands()
-{
+const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {QStringLiteral("draws import"), QStringLiteral("FILE [--into DRAWFILE] [--replace]"),
          QStringLiteral("Übernimmt Ziehungen aus einer Textdatei (Datum und 20 Zahlen je Zeile)."), &RunDrawsImport},
@@ -11,6 +10,11 @@ const std::vector<Command>& Commands()
          QStringLiteral("Listet die Ziehungen: Datum und die 20 Zahlen, durch Tabulatoren getrennt."), &RunDrawsList},
         {QStringLiteral("slip show"), QStringLiteral("SLIPFILE"),
          QStringLiteral("Zeigt einen Spielschein: Name, Einsatz, Ziehungen und die Tippfelder."), &RunSlipShow},
+        {QStringLiteral("combos"), QStringLiteral("-k K [--draws FILE] [--from DATE --to DATE]"),
+         QStringLiteral("Zählt alle Kombinationen aus K Zahlen (2 bis 5) im Zeitraum: Tops und Flops."), &RunCombos},
+        {QStringLiteral("search"), QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE --to DATE]"),
+         QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
+         &RunSearch},
     };
     return commands;
 }

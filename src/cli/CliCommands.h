@@ -8,5 +8,7 @@ namespace qv::cli {
 int RunDrawsImport(const Command& command, const QStringList& args);
 int RunDrawsList(const Command& command, const QStringList& args);
 int RunSlipShow(const Command& command, const QStringList& args);
+int RunCombos(const Command& command, const QStringList& args);
+int RunSearch(const Command& command, const QStringList& args);
 
 } // namespace qv::cli
