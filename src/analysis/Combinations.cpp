@@ -52,6 +52,9 @@ std::uint64_t CombinationRank(std::span<const int> numbers) {
 }
 
 NumberSet CombinationAt(int k, std::uint64_t rank) {
+    if (k < 1 || k > kMaxK || rank >= kBinomials[kMaxN][k]) {
+        throw std::invalid_argument("CombinationAt: no such combination");
+    }
     // The combinatorial number system: later = sum of C(bj, k + 1 - j) with b1 > b2 > ... >= 0 and
     // aj = 70 - bj; take the largest possible bj at each step.
     std::uint64_t later = CombinationsOf70(k) - 1 - rank;
@@ -61,8 +64,8 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
         const int size = k - j;
         do {
             --b;
-        } while (SmallBinomial(b, size) > later);
-        later -= SmallBinomial(b, size);
+        } while (kBinomials[b][size] > later);
+        later -= kBinomials[b][size];
         set.Add(kNumbersInGame - b);
     }
     return set;

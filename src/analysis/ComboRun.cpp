@@ -295,7 +295,7 @@ public:
         list.reserve(kListCapacity);
         if (m_zeroRing) {
             for (int t = 1; t <= kListCapacity; ++t) {
-                const std::uint32_t rank = m_ring[(m_ringNext + kListCapacity - t) % kListCapacity];
+                const std::uint32_t rank = m_ring[(m_zeroWritten - static_cast<std::uint64_t>(t)) & kRingMask];
                 list.push_back({CombinationAt(k, rank), 0});
             }
             return list;
@@ -313,19 +313,27 @@ private:
     void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
         std::uint32_t topsMin = m_topsMin;
         std::uint32_t flopsMax = m_flopsMax;
-        for (std::uint32_t i = from; i < to; ++i) {
+        std::uint32_t i = from;
+        for (; i < to && !m_zeroRing; ++i) {
             const std::uint32_t c = counts[i];
             if (c > topsMin) {
                 topsMin = EnterTops(c, start + i);
             } else if (c <= flopsMax) {
-                if (m_zeroRing) {
-                    m_ring[m_ringNext] = start + i;
-                    m_ringNext = m_ringNext + 1 == kListCapacity ? 0 : m_ringNext + 1;
-                } else {
-                    flopsMax = EnterFlops(c, start + i);
-                }
+                flopsMax = EnterFlops(c, start + i);
             }
         }
+        // Only count 0 reaches the flops now. Every rank is written to the ring, but only a count of 0
+        // keeps it there (moves on); no branch depends on how often 0 occurs.
+        std::uint64_t written = m_zeroWritten;
+        for (; i < to; ++i) {
+            const std::uint32_t c = counts[i];
+            m_ring[written & kRingMask] = start + i;
+            written += c == 0 ? 1 : 0;
+            if (c > topsMin) [[unlikely]] {
+                topsMin = EnterTops(c, start + i);
+            }
+        }
+        m_zeroWritten = written;
         m_topsMin = topsMin;
         m_flopsMax = flopsMax;
     }
@@ -356,12 +364,12 @@ private:
         }
         const std::uint32_t worst = m_flops.front().count;
         if (worst == 0) {
-            // Oldest first, so the ring overwrites the earliest rank next.
+            // Oldest first; the ring holds the latest 1000 ranks written.
             for (int t = 0; t < kListCapacity; ++t) {
                 m_ring[t] = m_flops[t].rank;
             }
-            std::sort(m_ring.begin(), m_ring.end());
-            m_ringNext = 0;
+            std::sort(m_ring.begin(), m_ring.begin() + kListCapacity);
+            m_zeroWritten = kListCapacity;
             m_zeroRing = true;
         }
         return worst;
@@ -375,8 +383,9 @@ private:
     std::uint32_t m_topsMin = 0;
     std::uint32_t m_flopsMax = kFreeFlopsCount;
     bool m_zeroRing = false;
-    std::array<std::uint32_t, kListCapacity> m_ring{};
-    int m_ringNext = 0;
+    static constexpr std::uint64_t kRingMask = 1023;
+    std::array<std::uint32_t, kRingMask + 1> m_ring{};
+    std::uint64_t m_zeroWritten = 0;
 };
 
 } // namespace
