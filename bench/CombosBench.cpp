@@ -176,8 +176,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                m_seconds[run.benchmark_name()] = run.GetAdjustedCPUTime() * TimeFactor(run.time_unit);
-                m_order.push_back(run.benchmark_name());
+                m_seconds[run.run_name.function_name] = run.GetAdjustedCPUTime() * TimeFactor(run.time_unit);
+                m_order.push_back(run.run_name.function_name);
             }
         }
     }
