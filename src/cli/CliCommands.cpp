@@ -16,6 +16,11 @@ const std::vector<Command>& Commands() {
         {QStringLiteral("filter"), QStringLiteral("[FILE]"),
          QStringLiteral("Filtert bis zu zwanzig Gewinnzahlen aus einem Text (sonst aus der Standardeingabe)."),
          &RunFilter},
+        {QStringLiteral("combos"), QStringLiteral("-k K [--draws FILE] [--from DATE --to DATE]"),
+         QStringLiteral("Zählt alle Kombinationen aus K Zahlen (2 bis 5) im Zeitraum: Tops und Flops."), &RunCombos},
+        {QStringLiteral("search"), QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE --to DATE]"),
+         QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
+         &RunSearch},
     };
     return commands;
 }

@@ -10,5 +10,7 @@ int RunDrawsList(const Command& command, const QStringList& args);
 int RunSlipShow(const Command& command, const QStringList& args);
 int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
+int RunCombos(const Command& command, const QStringList& args);
+int RunSearch(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

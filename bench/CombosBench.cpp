@@ -1,0 +1,287 @@
+// The combination run and search: the literal methods against the program's, and the program's run
+// against the work no run can avoid (counting each draw's own subsets, one pass over all counts).
+// Prints a table of ratios after the usual benchmark output.
+
+#include "analysis/Combinations.h"
+#include "analysis/ComboRun.h"
+#include "analysis/ComboSearch.h"
+#include "core/DrawImport.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <malloc.h>
+#include <map>
+#include <new>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Heap use of the process, to report the peak of one run.
+namespace {
+std::atomic<std::size_t> g_liveBytes{0};
+std::atomic<std::size_t> g_peakBytes{0};
+
+void* Allocate(std::size_t size) {
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr) {
+        throw std::bad_alloc();
+    }
+    const std::size_t live = g_liveBytes += malloc_usable_size(p);
+    std::size_t peak = g_peakBytes.load();
+    while (live > peak && !g_peakBytes.compare_exchange_weak(peak, live)) {
+    }
+    return p;
+}
+
+void Release(void* p) noexcept {
+    if (p != nullptr) {
+        g_liveBytes -= malloc_usable_size(p);
+        std::free(p);
+    }
+}
+} // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    Release(p);
+}
+void operator delete[](void* p) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    Release(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Release(p);
+}
+
+namespace qv {
+namespace {
+
+std::vector<NumberSet> RealDraws(std::size_t count) {
+    static const std::vector<NumberSet> all = [] {
+        std::ifstream file(QV_REAL_DRAWS_CSV, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        std::vector<NumberSet> sets;
+        for (const TGewZahlen& draw : ParseDrawHistory(text.str()).draws) {
+            sets.push_back(draw.Numbers());
+        }
+        return sets;
+    }();
+    if (all.size() < count) {
+        std::cerr << "real draw history missing or too short: " << QV_REAL_DRAWS_CSV << '\n';
+        std::exit(1);
+    }
+    return {all.begin(), all.begin() + static_cast<std::ptrdiff_t>(count)};
+}
+
+std::vector<NumberSet> SyntheticDraws(std::size_t count) {
+    std::mt19937 random(20240801);
+    std::vector<int> numbers(70);
+    for (int n = 1; n <= 70; ++n) {
+        numbers[n - 1] = n;
+    }
+    std::vector<NumberSet> sets;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        NumberSet draw;
+        for (int j = 0; j < 20; ++j) {
+            draw.Add(numbers[j]);
+        }
+        sets.push_back(draw);
+    }
+    return sets;
+}
+
+std::vector<NumberSet> Draws(const std::string& source, std::size_t count) {
+    return source == "real" ? RealDraws(count) : SyntheticDraws(count);
+}
+
+// The peak heap growth during one call, in MB.
+template <class F>
+double PeakMegabytes(F&& f) {
+    const std::size_t before = g_liveBytes.load();
+    g_peakBytes = before;
+    f();
+    return static_cast<double>(g_peakBytes.load() - before) / 1e6;
+}
+
+void RunLiteral(benchmark::State& state, int k, const std::string& source, std::size_t count) {
+    const std::vector<NumberSet> draws = Draws(source, count);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RunCombinationsLiteral(k, draws));
+    }
+}
+
+void RunProgram(benchmark::State& state, int k, const std::string& source, std::size_t count) {
+    const std::vector<NumberSet> draws = Draws(source, count);
+    double peak = 0;
+    for (auto _ : state) {
+        peak = PeakMegabytes([&] { benchmark::DoNotOptimize(RunCombinations(k, draws)); });
+    }
+    state.counters["peak_MB"] = peak;
+}
+
+// Counting every draw's own k-subsets into one count per combination, then one pass over the counts.
+void RunKernel(benchmark::State& state, int k, const std::string& source, std::size_t count) {
+    const std::vector<NumberSet> draws = Draws(source, count);
+    double peak = 0;
+    for (auto _ : state) {
+        peak = PeakMegabytes([&] {
+            const std::vector<std::uint32_t> counts = CountAllCombinations(k, draws);
+            std::uint64_t sum = 0;
+            for (std::uint32_t c : counts) {
+                sum += c;
+            }
+            benchmark::DoNotOptimize(sum);
+        });
+    }
+    state.counters["peak_MB"] = peak;
+}
+
+// A pool of 20 numbers and combinations of 10: 184756 combinations per draw.
+const NumberSet kPool20 = {3, 7, 11, 14, 19, 22, 25, 28, 33, 36, 40, 43, 47, 50, 54, 58, 61, 64, 67, 70};
+
+void SearchLiteral(benchmark::State& state, std::size_t count) {
+    const std::vector<NumberSet> draws = RealDraws(count);
+    for (auto _ : state) {
+        const CombinationList list = BuildCombinationList(kPool20, 10);
+        benchmark::DoNotOptimize(SearchCombinationsLiteral(list.sets, draws));
+    }
+}
+
+void SearchProgram(benchmark::State& state, std::size_t count) {
+    const std::vector<NumberSet> draws = RealDraws(count);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SearchCombinations(kPool20, 10, draws));
+    }
+}
+
+// Remembers the time of every benchmark for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                m_seconds[run.run_name.function_name] = run.GetAdjustedCPUTime() * TimeFactor(run.time_unit);
+                m_order.push_back(run.run_name.function_name);
+            }
+        }
+    }
+
+    // One row per case: the program's time beside its literal baseline and beside the kernel. CPU
+    // times, since the machine may be shared while the benchmarks run.
+    void PrintTable() const {
+        std::printf("\n| case | program | literal | literal / program | kernel | program / kernel |\n");
+        std::printf("|---|---:|---:|---:|---:|---:|\n");
+        for (const std::string& name : m_order) {
+            const std::string suffix = "/program";
+            if (name.size() < suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+                continue;
+            }
+            const std::string base = name.substr(0, name.size() - suffix.size());
+            const double program = m_seconds.at(name);
+            std::printf("| %s | %s |", base.c_str(), Seconds(program).c_str());
+            if (const auto literal = m_seconds.find(base + "/literal"); literal != m_seconds.end()) {
+                std::printf(" %s | %.0f |", Seconds(literal->second).c_str(), literal->second / program);
+            } else {
+                std::printf(" – | – |");
+            }
+            if (const auto kernel = m_seconds.find(base + "/kernel"); kernel != m_seconds.end()) {
+                std::printf(" %s | %.2f |\n", Seconds(kernel->second).c_str(), program / kernel->second);
+            } else {
+                std::printf(" – | – |\n");
+            }
+        }
+    }
+
+private:
+    static double TimeFactor(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-9;
+        case benchmark::kMicrosecond:
+            return 1e-6;
+        case benchmark::kMillisecond:
+            return 1e-3;
+        default:
+            return 1;
+        }
+    }
+
+    static std::string Seconds(double s) {
+        char text[32];
+        if (s >= 1) {
+            std::snprintf(text, sizeof text, "%.2f s", s);
+        } else if (s >= 1e-3) {
+            std::snprintf(text, sizeof text, "%.2f ms", s * 1e3);
+        } else {
+            std::snprintf(text, sizeof text, "%.1f µs", s * 1e6);
+        }
+        return text;
+    }
+
+    std::map<std::string, double> m_seconds;
+    std::vector<std::string> m_order;
+};
+
+void RegisterAll() {
+    using benchmark::RegisterBenchmark;
+    const auto name = [](int k, const std::string& source, std::size_t count, const char* method) {
+        return "Run/k" + std::to_string(k) + "/" + source + std::to_string(count) + "/" + method;
+    };
+    // Against the literal run: the first 1000 real draws.
+    for (int k = 2; k <= 5; ++k) {
+        const std::size_t count = 1000;
+        RegisterBenchmark(name(k, "real", count, "literal").c_str(), RunLiteral, k, std::string("real"), count)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(k >= 4 ? 1 : 3);
+        RegisterBenchmark(name(k, "real", count, "program").c_str(), RunProgram, k, std::string("real"), count)
+            ->Unit(benchmark::kMillisecond);
+        RegisterBenchmark(name(k, "real", count, "kernel").c_str(), RunKernel, k, std::string("real"), count)
+            ->Unit(benchmark::kMillisecond);
+    }
+    // Against the kernel: the whole real history and 10000 synthetic draws.
+    for (const auto& [source, count] :
+         {std::pair{std::string("real"), std::size_t{6884}}, std::pair{std::string("synthetic"), std::size_t{10000}}}) {
+        for (int k = 2; k <= 5; ++k) {
+            RegisterBenchmark(name(k, source, count, "program").c_str(), RunProgram, k, source, count)
+                ->Unit(benchmark::kMillisecond);
+            RegisterBenchmark(name(k, source, count, "kernel").c_str(), RunKernel, k, source, count)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    RegisterBenchmark("Search/pool20-size10/real1000/literal", SearchLiteral, std::size_t{1000})
+        ->Unit(benchmark::kMillisecond);
+    RegisterBenchmark("Search/pool20-size10/real1000/program", SearchProgram, std::size_t{1000})
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+} // namespace qv
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    qv::RegisterAll();
+    qv::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintTable();
+    benchmark::Shutdown();
+    return 0;
+}

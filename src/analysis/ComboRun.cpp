@@ -1,0 +1,512 @@
+#include "analysis/ComboRun.h"
+
+#include "analysis/Combinations.h"
+#include "core/GameTables.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+namespace qv {
+namespace {
+
+void CheckSize(int k) {
+    if (k < kMinRunSize || k > kMaxRunSize) {
+        throw std::invalid_argument("combination run: size outside 2 to 5");
+    }
+}
+
+void CheckLength(int k, std::span<const std::uint32_t> counts) {
+    if (counts.size() > CombinationsOf70(k)) {
+        throw std::invalid_argument("combination lists: more counts than combinations");
+    }
+}
+
+// ---- The literal method -------------------------------------------------------------------------
+
+using LiteralList = std::array<ComboEntry, kListCapacity>;
+
+// Inserts at position capacity - m, where m counts the entries from the end that pass the test; the
+// entries from there move one place down and the last one drops out.
+template <class Passes>
+bool InsertByShifting(LiteralList& list, const NumberSet& set, std::int32_t count, Passes passes) {
+    int m = 0;
+    while (m < kListCapacity && passes(list[kListCapacity - 1 - m].count)) {
+        ++m;
+    }
+    if (m == 0) {
+        return false;
+    }
+    const int pos = kListCapacity - m;
+    for (int i = kListCapacity - 1; i > pos; --i) {
+        list[i] = list[i - 1];
+    }
+    list[pos] = {set, count};
+    return true;
+}
+
+// Offers a combination to the tops list and, only if it does not enter there, to the flops list.
+void OfferLiteral(LiteralList& tops, LiteralList& flops, const NumberSet& set, std::int32_t count) {
+    if (!InsertByShifting(tops, set, count, [count](std::int32_t e) { return e < count; })) {
+        InsertByShifting(flops, set, count, [count](std::int32_t e) { return e >= count; });
+    }
+}
+
+void ClearLiteral(LiteralList& tops, LiteralList& flops) {
+    tops.fill({{}, 0});
+    flops.fill({{}, kFreeFlopsCount});
+}
+
+// ---- The program's method: counts block by block ------------------------------------------------
+
+// A draw as the counting needs it: its numbers 1 to 70 ascending, a bit mask of them, and for every
+// position of a combination (level) the table value R[level][number] of each of its numbers.
+struct DrawNumbers {
+    std::array<std::uint8_t, kNumbersInGame> num{};
+    int count = 0;
+    std::uint64_t low = 0;  // numbers 1 to 63
+    std::uint64_t high = 0; // numbers 64 to 70
+    std::array<std::array<std::int32_t, kNumbersInGame>, kMaxRunSize> r{};
+
+    bool Has(int n) const { return n < 64 ? ((low >> n) & 1) != 0 : ((high >> (n - 64)) & 1) != 0; }
+    // The position of a member n among the draw's numbers.
+    int PositionOf(int n) const {
+        if (n < 64) {
+            return std::popcount(low & ((std::uint64_t{1} << n) - 1));
+        }
+        return std::popcount(low) + std::popcount(high & ((std::uint64_t{1} << (n - 64)) - 1));
+    }
+};
+
+// A draw that holds the prefix of the current block, and the position of the prefix's last number.
+struct Candidate {
+    std::uint32_t draw;
+    int pos;
+};
+
+// rank(a1 < ... < ak) = C(70, k) - 1 - sum of R[j][aj] with R[j][a] = C(70 - a, k - j) (0-based j).
+// All combinations with the same first numbers (the block's prefix) have consecutive ranks, and the
+// blocks in lexicographic order of their prefixes cover the ranks in order. A block holds at most
+// C(69, 3) = 52394 counts, so it stays in the processor's cache while the draws are counted into it.
+class BlockCounter {
+public:
+    BlockCounter(int k, std::span<const NumberSet> draws)
+        : m_k(k)
+        , m_prefix(k >= 4 ? k - 3 : 0)
+        , m_total(static_cast<std::int32_t>(CombinationsOf70(k))) {
+        for (int j = 0; j < k; ++j) {
+            for (int a = 0; a <= kNumbersInGame; ++a) {
+                m_r[j][a] = static_cast<std::int32_t>(SmallBinomial(kNumbersInGame - a, k - j));
+            }
+        }
+        m_draws.resize(draws.size());
+        for (std::size_t d = 0; d < draws.size(); ++d) {
+            DrawNumbers& dn = m_draws[d];
+            for (int n = 1; n <= kNumbersInGame; ++n) {
+                if (draws[d].Contains(n)) {
+                    dn.num[dn.count++] = static_cast<std::uint8_t>(n);
+                    (n < 64 ? dn.low : dn.high) |= std::uint64_t{1} << (n & 63);
+                }
+            }
+            for (int j = 0; j < k; ++j) {
+                for (int i = 0; i < dn.count; ++i) {
+                    dn.r[j][i] = m_r[j][dn.num[i]];
+                }
+            }
+        }
+    }
+
+    // The largest block: the first one.
+    std::uint32_t MaxBlockSize() const {
+        return static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - m_prefix, m_k - m_prefix));
+    }
+
+    // For every block in rank order: counts = target(start, size) (zeroed, size counts), then the draws
+    // are counted into it and visit(start, counts, size) sees it; visit returns false to stop.
+    template <class Target, class Visit>
+    bool Run(Target&& target, Visit&& visit) {
+        std::vector<Candidate> all;
+        all.reserve(m_draws.size());
+        for (std::uint32_t d = 0; d < m_draws.size(); ++d) {
+            all.push_back({d, -1});
+        }
+        if (m_prefix == 0) {
+            return Block(all, 0, 0, target, visit);
+        }
+        const int q = m_k - m_prefix;
+        std::vector<Candidate> first;
+        std::vector<Candidate> second;
+        for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
+            Filter(all, a1, first);
+            if (m_prefix == 1) {
+                if (!Block(first, a1, m_r[0][a1], target, visit)) {
+                    return false;
+                }
+                continue;
+            }
+            for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
+                Filter(first, a2, second);
+                if (!Block(second, a2, m_r[0][a1] + m_r[1][a2], target, visit)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+private:
+    void Filter(const std::vector<Candidate>& from, int n, std::vector<Candidate>& to) const {
+        to.clear();
+        for (const Candidate& c : from) {
+            const DrawNumbers& dn = m_draws[c.draw];
+            if (dn.Has(n)) {
+                to.push_back({c.draw, dn.PositionOf(n)});
+            }
+        }
+    }
+
+    // One block: the combinations that start with the prefix ending in last (0 = no prefix), whose
+    // R values sum to prefixR.
+    template <class Target, class Visit>
+    bool Block(const std::vector<Candidate>& candidates, int last, std::int32_t prefixR, Target&& target,
+               Visit&& visit) {
+        const int q = m_k - m_prefix;
+        // The block starts with the prefix followed by last+1, last+2, ...
+        std::int32_t startR = prefixR;
+        for (int j = 0; j < q; ++j) {
+            startR += m_r[m_prefix + j][last + 1 + j];
+        }
+        const std::int32_t start = m_total - 1 - startR;
+        const auto size = static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, q));
+        std::uint32_t* counts = target(static_cast<std::uint32_t>(start), size);
+        // local index = rank - start = startR - prefixR - (R values of the numbers after the prefix)
+        const std::int32_t base = startR - prefixR;
+        const int l0 = m_prefix;
+        for (const Candidate& c : candidates) {
+            const DrawNumbers& dn = m_draws[c.draw];
+            const int m = dn.count;
+            const std::int32_t* r0 = dn.r[l0].data();
+            const std::int32_t* r1 = dn.r[l0 + 1].data();
+            if (q == 2) {
+                for (int i = c.pos + 1; i < m - 1; ++i) {
+                    const std::int32_t bi = base - r0[i];
+                    for (int j = i + 1; j < m; ++j) {
+                        ++counts[bi - r1[j]];
+                    }
+                }
+            } else {
+                const std::int32_t* r2 = dn.r[l0 + 2].data();
+                for (int i = c.pos + 1; i < m - 2; ++i) {
+                    const std::int32_t bi = base - r0[i];
+                    for (int j = i + 1; j < m - 1; ++j) {
+                        const std::int32_t bj = bi - r1[j];
+                        for (int l = j + 1; l < m; ++l) {
+                            ++counts[bj - r2[l]];
+                        }
+                    }
+                }
+            }
+        }
+        return visit(static_cast<std::uint32_t>(start), static_cast<const std::uint32_t*>(counts), size);
+    }
+
+    int m_k;
+    int m_prefix;
+    std::int32_t m_total;
+    std::array<std::array<std::int32_t, kNumbersInGame + 1>, kMaxRunSize> m_r{};
+    std::vector<DrawNumbers> m_draws;
+};
+
+// ---- The program's method: the two lists ---------------------------------------------------------
+
+struct Ranked {
+    std::uint32_t count;
+    std::uint32_t rank;
+};
+
+// Higher count first, earlier combination first.
+bool TopsBefore(const Ranked& a, const Ranked& b) {
+    return a.count > b.count || (a.count == b.count && a.rank < b.rank);
+}
+
+// Lower count first, later combination first.
+bool FlopsBefore(const Ranked& a, const Ranked& b) {
+    return a.count < b.count || (a.count == b.count && a.rank > b.rank);
+}
+
+// Offered every combination in rank order, keeps what the shifted lists would hold. The tops list is
+// always the best entries by TopsBefore among those with a count above 0, and the flops list the best
+// by FlopsBefore among those offered to it: each is a heap with its worst entry on top. The entry
+// thresholds only ever move one way (tops up, flops down). Once the flops list is full of count 0 it
+// takes nothing but count 0, and every such combination pushes out the earliest one: from then on it
+// is a ring of the latest ranks.
+class ListKeeper {
+public:
+    ListKeeper(std::uint64_t interval, const WorkControl& control)
+        : m_interval(interval)
+        , m_nextReport(interval)
+        , m_control(control) {
+        m_tops.reserve(kListCapacity);
+        m_flops.reserve(kListCapacity);
+    }
+
+    // The counts of one block, ranks start .. start+size-1; false when cancelled.
+    bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size) {
+        if (m_control.Cancelled()) {
+            return false;
+        }
+        std::uint32_t i = 0;
+        while (i < size) {
+            // The combination of rank r is number r + 1 of the run; the report for number n comes
+            // before that combination is recorded.
+            const std::uint64_t reportRank = m_nextReport - 1;
+            const std::uint32_t end =
+                reportRank < std::uint64_t{start} + size ? static_cast<std::uint32_t>(reportRank - start) : size;
+            Scan(counts, start, i, end);
+            i = end;
+            if (i < size) {
+                if (m_control.progress) {
+                    m_control.progress(m_nextReport);
+                }
+                m_nextReport += m_interval;
+                if (m_control.Cancelled()) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    std::vector<ComboEntry> Tops(int k) const {
+        std::vector<Ranked> sorted = m_tops;
+        std::sort(sorted.begin(), sorted.end(), TopsBefore);
+        std::vector<ComboEntry> list;
+        list.reserve(kListCapacity);
+        for (const Ranked& r : sorted) {
+            list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
+        }
+        list.resize(kListCapacity, ComboEntry{{}, 0});
+        return list;
+    }
+
+    std::vector<ComboEntry> Flops(int k) const {
+        std::vector<ComboEntry> list;
+        list.reserve(kListCapacity);
+        if (m_zeroRing) {
+            for (int t = 1; t <= kListCapacity; ++t) {
+                const std::uint32_t rank = m_ring[(m_zeroWritten - static_cast<std::uint64_t>(t)) & kRingMask];
+                list.push_back({CombinationAt(k, rank), 0});
+            }
+            return list;
+        }
+        std::vector<Ranked> sorted = m_flops;
+        std::sort(sorted.begin(), sorted.end(), FlopsBefore);
+        for (const Ranked& r : sorted) {
+            list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
+        }
+        list.resize(kListCapacity, ComboEntry{{}, kFreeFlopsCount});
+        return list;
+    }
+
+private:
+    void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
+        std::uint32_t topsMin = m_topsMin;
+        std::uint32_t flopsMax = m_flopsMax;
+        std::uint32_t i = from;
+        for (; i < to && !m_zeroRing; ++i) {
+            const std::uint32_t c = counts[i];
+            if (c > topsMin) {
+                topsMin = EnterTops(c, start + i);
+            } else if (c <= flopsMax) {
+                flopsMax = EnterFlops(c, start + i);
+            }
+        }
+        // Only count 0 reaches the flops now. Every rank is written to the ring, but only a count of 0
+        // keeps it there (moves on); no branch depends on how often 0 occurs.
+        std::uint64_t written = m_zeroWritten;
+        for (; i < to; ++i) {
+            const std::uint32_t c = counts[i];
+            m_ring[written & kRingMask] = start + i;
+            written += c == 0 ? 1 : 0;
+            if (c > topsMin) [[unlikely]] {
+                topsMin = EnterTops(c, start + i);
+            }
+        }
+        m_zeroWritten = written;
+        m_topsMin = topsMin;
+        m_flopsMax = flopsMax;
+    }
+
+    // Returns the new entry threshold: a count must be above it to enter.
+    std::uint32_t EnterTops(std::uint32_t c, std::uint32_t rank) {
+        if (m_tops.size() == kListCapacity) {
+            std::pop_heap(m_tops.begin(), m_tops.end(), TopsBefore);
+            m_tops.back() = {c, rank};
+        } else {
+            m_tops.push_back({c, rank});
+        }
+        std::push_heap(m_tops.begin(), m_tops.end(), TopsBefore);
+        return m_tops.size() == kListCapacity ? m_tops.front().count : 0;
+    }
+
+    // Returns the new entry threshold: a count must be at most it to enter.
+    std::uint32_t EnterFlops(std::uint32_t c, std::uint32_t rank) {
+        if (m_flops.size() == kListCapacity) {
+            std::pop_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
+            m_flops.back() = {c, rank};
+        } else {
+            m_flops.push_back({c, rank});
+        }
+        std::push_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
+        if (m_flops.size() < kListCapacity) {
+            return kFreeFlopsCount;
+        }
+        const std::uint32_t worst = m_flops.front().count;
+        if (worst == 0) {
+            // Oldest first; the ring holds the latest 1000 ranks written.
+            for (int t = 0; t < kListCapacity; ++t) {
+                m_ring[t] = m_flops[t].rank;
+            }
+            std::sort(m_ring.begin(), m_ring.begin() + kListCapacity);
+            m_zeroWritten = kListCapacity;
+            m_zeroRing = true;
+        }
+        return worst;
+    }
+
+    std::uint64_t m_interval;
+    std::uint64_t m_nextReport;
+    const WorkControl& m_control;
+    std::vector<Ranked> m_tops;
+    std::vector<Ranked> m_flops;
+    std::uint32_t m_topsMin = 0;
+    std::uint32_t m_flopsMax = kFreeFlopsCount;
+    bool m_zeroRing = false;
+    static constexpr std::uint64_t kRingMask = 1023;
+    std::array<std::uint32_t, kRingMask + 1> m_ring{};
+    std::uint64_t m_zeroWritten = 0;
+};
+
+} // namespace
+
+std::uint64_t RunProgressInterval(int k) {
+    return k <= 2 ? 1 : k == 3 ? 100 : 2000;
+}
+
+ComboRunResult RunCombinationsLiteral(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
+    CheckSize(k);
+    auto topsList = std::make_unique<LiteralList>();
+    auto flopsList = std::make_unique<LiteralList>();
+    LiteralList& tops = *topsList;
+    LiteralList& flops = *flopsList;
+    ClearLiteral(tops, flops);
+    const std::uint64_t interval = RunProgressInterval(k);
+    std::uint64_t counter = 0;
+
+    std::array<int, kMaxRunSize> a{};
+    for (int j = 0; j < k; ++j) {
+        a[j] = j + 1;
+    }
+    while (true) {
+        ++counter;
+        if (counter % interval == 0 && control.progress) {
+            control.progress(counter);
+        }
+        NumberSet combination;
+        for (int j = 0; j < k; ++j) {
+            combination.Add(a[j]);
+        }
+        std::int32_t count = 0;
+        for (const NumberSet& draw : periodSets) {
+            if ((combination & draw) == combination) {
+                ++count;
+            }
+        }
+        if (control.Cancelled()) {
+            return {true, {}, {}};
+        }
+        OfferLiteral(tops, flops, combination, count);
+
+        int j = k - 1;
+        while (j >= 0 && a[j] == kNumbersInGame - k + 1 + j) {
+            --j;
+        }
+        if (j < 0) {
+            break;
+        }
+        ++a[j];
+        for (int i = j + 1; i < k; ++i) {
+            a[i] = a[i - 1] + 1;
+        }
+    }
+    return {false, {tops.begin(), tops.end()}, {flops.begin(), flops.end()}};
+}
+
+ComboRunResult RunCombinations(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
+    CheckSize(k);
+    BlockCounter counter(k, periodSets);
+    std::vector<std::uint32_t> block(counter.MaxBlockSize());
+    ListKeeper lists(RunProgressInterval(k), control);
+    const bool done = counter.Run(
+        [&block](std::uint32_t, std::uint32_t size) {
+            std::memset(block.data(), 0, size * sizeof(std::uint32_t));
+            return block.data();
+        },
+        [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
+            return lists.Take(counts, start, size);
+        });
+    if (!done) {
+        return {true, {}, {}};
+    }
+    return {false, lists.Tops(k), lists.Flops(k)};
+}
+
+ComboRunResult KeepListsLiteral(int k, std::span<const std::uint32_t> counts) {
+    CheckSize(k);
+    CheckLength(k, counts);
+    auto tops = std::make_unique<LiteralList>();
+    auto flops = std::make_unique<LiteralList>();
+    ClearLiteral(*tops, *flops);
+    for (std::size_t r = 0; r < counts.size(); ++r) {
+        OfferLiteral(*tops, *flops, CombinationAt(k, r), static_cast<std::int32_t>(counts[r]));
+    }
+    return {false, {tops->begin(), tops->end()}, {flops->begin(), flops->end()}};
+}
+
+ComboRunResult KeepLists(int k, std::span<const std::uint32_t> counts) {
+    CheckSize(k);
+    CheckLength(k, counts);
+    const WorkControl none;
+    ListKeeper lists(RunProgressInterval(k), none);
+    lists.Take(counts.data(), 0, static_cast<std::uint32_t>(counts.size()));
+    return {false, lists.Tops(k), lists.Flops(k)};
+}
+
+std::vector<std::uint32_t> CountAllCombinations(int k, std::span<const NumberSet> draws) {
+    CheckSize(k);
+    std::vector<std::uint32_t> counts(CombinationsOf70(k));
+    BlockCounter counter(k, draws);
+    counter.Run([&counts](std::uint32_t start, std::uint32_t) { return counts.data() + start; },
+                [](std::uint32_t, const std::uint32_t*, std::uint32_t) { return true; });
+    return counts;
+}
+
+double ExpectedCount(int k, std::uint64_t b) {
+    return static_cast<double>(b * CombinationsOf20(k)) / static_cast<double>(CombinationsOf70(k));
+}
+
+std::uint64_t CheckCount(int k, std::uint64_t b) {
+    return CombinationsOf70(k) * b;
+}
+
+std::string DurationText(std::uint32_t elapsedMs) {
+    const std::uint32_t h = elapsedMs / 3600000;
+    const std::uint32_t m = (elapsedMs % 3600000) / 60000;
+    const std::uint32_t s = (elapsedMs % 60000) / 1000;
+    const std::uint32_t t = (elapsedMs % 1000) / 100;
+    const auto twoDigits = [](std::uint32_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return "Dauer: " + std::to_string(h) + ":" + twoDigits(m) + ":" + twoDigits(s) + "," + std::to_string(t);
+}
+
+} // namespace qv

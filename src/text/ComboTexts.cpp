@@ -1,0 +1,39 @@
+#include "text/ComboTexts.h"
+
+#include "analysis/Combinations.h"
+#include "analysis/ComboRun.h"
+#include "core/GameTables.h"
+
+namespace qv {
+namespace {
+
+QLocale WithGroups(const QLocale& locale) {
+    QLocale grouped = locale;
+    grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouped;
+}
+
+} // namespace
+
+QString ExpectationText(int k, std::uint64_t b, const QLocale& locale) {
+    return QStringLiteral("Erwartungswert: ") + WithGroups(locale).toString(ExpectedCount(k, b), 'f', 2);
+}
+
+QString CheckCountText(int k, std::uint64_t b, const QLocale& locale) {
+    return QStringLiteral("Prüfroutinen: ") + WithGroups(locale).toString(static_cast<qulonglong>(CheckCount(k, b)));
+}
+
+QString SearchInfoText(SearchMode mode, bool finished, int poolCount, int k, const QLocale& locale) {
+    const QString lead =
+        finished ? QStringLiteral("Es wurde nach dem Auftreten ") : QStringLiteral("Es wird nach dem Auftreten ");
+    if (mode == SearchMode::WholePool) {
+        return lead + QStringLiteral("einer Kombination aus %1 Zahlen gesucht").arg(poolCount);
+    }
+    const QString combinations = WithGroups(locale).toString(static_cast<qulonglong>(SmallBinomial(poolCount, k)));
+    return lead + QStringLiteral("von %1 %2er- Kombinationen aus %3 Zahlen gesucht")
+                      .arg(combinations,
+                           QString::fromUtf8(KenoTypeName(k).data(), static_cast<qsizetype>(KenoTypeName(k).size())))
+                      .arg(poolCount);
+}
+
+} // namespace qv

@@ -1,0 +1,234 @@
+#include "analysis/ComboRun.h"
+#include "analysis/Combinations.h"
+
+#include "TestHistories.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace qv {
+namespace {
+
+using testing::History;
+using testing::TieHeavyHistories;
+
+TEST(CombinationsTest, RankAndCombinationAgreeAtTheEndsAndInside) {
+    const std::vector<int> first{1, 2};
+    const std::vector<int> thousandth{17, 33};
+    const std::vector<int> last{66, 67, 68, 69, 70};
+    EXPECT_EQ(CombinationRank(first), 0u);
+    EXPECT_EQ(CombinationRank(thousandth), 999u);
+    EXPECT_EQ(CombinationRank(last), 12103013u);
+    EXPECT_EQ(CombinationAt(2, 999), (NumberSet{17, 33}));
+    EXPECT_EQ(CombinationAt(5, 0), (NumberSet{1, 2, 3, 4, 5}));
+    EXPECT_EQ(CombinationAt(5, 12103013), (NumberSet{66, 67, 68, 69, 70}));
+    for (int k = kMinRunSize; k <= kMaxRunSize; ++k) {
+        const std::uint64_t total = CombinationsOf70(k);
+        for (std::uint64_t rank : {std::uint64_t{0}, total / 3, total / 2 + 7, total - 1}) {
+            std::vector<int> numbers;
+            CombinationAt(k, rank).ForEach([&numbers](int n) { numbers.push_back(n); });
+            ASSERT_EQ(static_cast<int>(numbers.size()), k);
+            EXPECT_EQ(CombinationRank(numbers), rank) << "k=" << k;
+        }
+    }
+}
+
+// Every combination counted the slow way, in lexicographic order, against the fast counts.
+TEST(CombinationsTest, CountsOfAllCombinationsMatchTestingEachOne) {
+    std::mt19937 random(7);
+    std::vector<NumberSet> draws;
+    for (int i = 0; i < 6; ++i) {
+        draws.push_back(testing::RandomDraw(random));
+    }
+    draws.push_back(draws.front());
+    draws.push_back(NumberSet{1, 2, 3, 4, 5, 6, 7, 70, 0, 71, 200}); // numbers outside 1 to 70 count for nothing
+    for (int k = kMinRunSize; k <= kMaxRunSize; ++k) {
+        const std::vector<std::uint32_t> counts = CountAllCombinations(k, draws);
+        ASSERT_EQ(counts.size(), CombinationsOf70(k));
+        std::array<int, kMaxRunSize> a{};
+        for (int j = 0; j < k; ++j) {
+            a[j] = j + 1;
+        }
+        std::size_t mismatches = 0;
+        for (std::size_t rank = 0; rank < counts.size(); ++rank) {
+            NumberSet combination;
+            for (int j = 0; j < k; ++j) {
+                combination.Add(a[j]);
+            }
+            std::uint32_t expected = 0;
+            for (const NumberSet& draw : draws) {
+                expected += combination.IsSubsetOf(draw) ? 1 : 0;
+            }
+            mismatches += counts[rank] != expected ? 1 : 0;
+            int j = k - 1;
+            while (j >= 0 && a[j] == 70 - k + 1 + j) {
+                --j;
+            }
+            if (j >= 0) {
+                ++a[j];
+                for (int i = j + 1; i < k; ++i) {
+                    a[i] = a[i - 1] + 1;
+                }
+            }
+        }
+        EXPECT_EQ(mismatches, 0u) << "k=" << k;
+    }
+}
+
+void ExpectSameLists(const ComboRunResult& fast, const ComboRunResult& literal) {
+    ASSERT_EQ(fast.cancelled, literal.cancelled);
+    ASSERT_EQ(fast.tops.size(), literal.tops.size());
+    ASSERT_EQ(fast.flops.size(), literal.flops.size());
+    for (std::size_t i = 0; i < fast.tops.size(); ++i) {
+        ASSERT_EQ(fast.tops[i], literal.tops[i]) << "tops entry " << i << ": " << JoinedNumbers(fast.tops[i].set)
+                                                 << " vs " << JoinedNumbers(literal.tops[i].set);
+    }
+    for (std::size_t i = 0; i < fast.flops.size(); ++i) {
+        ASSERT_EQ(fast.flops[i], literal.flops[i]) << "flops entry " << i << ": " << JoinedNumbers(fast.flops[i].set)
+                                                   << " vs " << JoinedNumbers(literal.flops[i].set);
+    }
+}
+
+// The whole run, both ways, over the histories where ties decide the lists. Size 4 only on the two
+// histories that keep the literal run short.
+TEST(ComboRunTest, ProgramRunGivesTheLiteralListsOnTieHeavyHistories) {
+    for (const History& history : TieHeavyHistories()) {
+        for (int k = 2; k <= 4; ++k) {
+            if (k == 4 && history.name != "25 numbers, 30 draws" && history.name != "60 random draws") {
+                continue;
+            }
+            SCOPED_TRACE(history.name + ", k=" + std::to_string(k));
+            ExpectSameLists(RunCombinations(k, history.draws), RunCombinationsLiteral(k, history.draws));
+        }
+    }
+}
+
+// The list rules alone, on count sequences that no small history gives: rising and falling runs, long
+// stretches of one count, counts above the free flops entries, zeros only late. The ranks run through
+// the first combinations of each size.
+TEST(ComboRunTest, ProgramListsMatchShiftedListsOnCountSequences) {
+    std::mt19937 random(99);
+    struct Sequence {
+        std::string name;
+        std::vector<std::uint32_t> counts;
+    };
+    std::vector<Sequence> sequences;
+    const std::size_t length = 6000;
+    Sequence rising{"rising", {}};
+    Sequence falling{"falling", {}};
+    Sequence plateaus{"plateaus", {}};
+    Sequence lateZeros{"zeros only late", {}};
+    Sequence huge{"counts above 1000000", {}};
+    Sequence mixed{"random with many ties", {}};
+    for (std::size_t i = 0; i < length; ++i) {
+        rising.counts.push_back(static_cast<std::uint32_t>(i / 3));
+        falling.counts.push_back(static_cast<std::uint32_t>((length - i) / 5));
+        plateaus.counts.push_back(static_cast<std::uint32_t>((i / 700) % 4));
+        lateZeros.counts.push_back(i < 4000 ? 1 + static_cast<std::uint32_t>(random() % 3) : 0);
+        huge.counts.push_back(i % 7 == 0 ? 1000000 + static_cast<std::uint32_t>(random() % 3)
+                                         : static_cast<std::uint32_t>(random() % 5));
+        mixed.counts.push_back(static_cast<std::uint32_t>(random() % 4));
+    }
+    sequences = {rising, falling, plateaus, lateZeros, huge, mixed};
+    for (const Sequence& sequence : sequences) {
+        for (int k : {2, 5}) {
+            SCOPED_TRACE(sequence.name + ", k=" + std::to_string(k));
+            const std::size_t n = std::min<std::size_t>(sequence.counts.size(), CombinationsOf70(k));
+            const std::span<const std::uint32_t> counts(sequence.counts.data(), n);
+            ExpectSameLists(KeepLists(k, counts), KeepListsLiteral(k, counts));
+        }
+    }
+}
+
+// Pairs over a long history: every pair occurs, so the first 1000 pairs ({1,2} to {17,33}) fill the
+// tops list when they are counted and never reach the flops list.
+TEST(ComboRunTest, FirstThousandPairsNeverReachTheFlopsWhenEveryPairOccurs) {
+    std::mt19937 random(3);
+    std::vector<NumberSet> draws;
+    for (int i = 0; i < 400; ++i) {
+        draws.push_back(testing::RandomDraw(random));
+    }
+    const ComboRunResult run = RunCombinations(2, draws);
+    for (const ComboEntry& entry : run.flops) {
+        if (entry.set.Empty()) {
+            continue; // a free entry
+        }
+        std::vector<int> numbers;
+        entry.set.ForEach([&numbers](int n) { numbers.push_back(n); });
+        EXPECT_GT(CombinationRank(numbers), 999u) << JoinedNumbers(entry.set);
+    }
+    ExpectSameLists(run, RunCombinationsLiteral(2, draws));
+}
+
+TEST(ComboRunTest, ProgressAndCancelStopAtTheSameCombinationBothWays) {
+    std::mt19937 random(5);
+    std::vector<NumberSet> draws;
+    for (int i = 0; i < 10; ++i) {
+        draws.push_back(testing::RandomDraw(random));
+    }
+    for (const auto& [k, stopAt] : {std::pair{2, std::uint64_t{700}}, std::pair{3, std::uint64_t{1200}},
+                                    std::pair{4, std::uint64_t{6000}}, std::pair{5, std::uint64_t{4000}}}) {
+        SCOPED_TRACE("k=" + std::to_string(k));
+        const auto reportsUntilCancel = [&, k = k, stopAt = stopAt](auto run) {
+            std::atomic<bool> cancel{false};
+            std::vector<std::uint64_t> reports;
+            WorkControl control{[&](std::uint64_t done) {
+                                    reports.push_back(done);
+                                    if (done == stopAt) {
+                                        cancel = true;
+                                    }
+                                },
+                                &cancel};
+            const ComboRunResult result = run(k, draws, control);
+            EXPECT_TRUE(result.cancelled);
+            EXPECT_TRUE(result.tops.empty());
+            EXPECT_TRUE(result.flops.empty());
+            return reports;
+        };
+        const auto fast = reportsUntilCancel([](int size, std::vector<NumberSet> sets, const WorkControl& c) {
+            return RunCombinations(size, std::move(sets), c);
+        });
+        const auto literal = reportsUntilCancel([](int size, std::vector<NumberSet> sets, const WorkControl& c) {
+            return RunCombinationsLiteral(size, std::move(sets), c);
+        });
+        EXPECT_EQ(fast, literal);
+        ASSERT_FALSE(fast.empty());
+        EXPECT_EQ(fast.back(), stopAt);
+        EXPECT_EQ(fast.front(), RunProgressInterval(k));
+    }
+}
+
+TEST(ComboRunTest, FullRunReportsEveryIntervalOfItsSize) {
+    const std::vector<NumberSet> draws{
+        NumberSet{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}};
+    std::vector<std::uint64_t> reports;
+    const ComboRunResult result =
+        RunCombinations(3, draws, {[&reports](std::uint64_t done) { reports.push_back(done); }, nullptr});
+    EXPECT_FALSE(result.cancelled);
+    ASSERT_EQ(reports.size(), 547u); // 54740 combinations, every 100th
+    EXPECT_EQ(reports.front(), 100u);
+    EXPECT_EQ(reports.back(), 54700u);
+}
+
+TEST(ComboRunTest, FiguresBeforeTheRun) {
+    EXPECT_EQ(CombinationsOf70(2), 2415u);
+    EXPECT_EQ(CombinationsOf70(5), 12103014u);
+    EXPECT_EQ(CombinationsOf20(4), 4845u);
+    EXPECT_NEAR(ExpectedCount(2, 1000), 78.674, 0.001);
+    EXPECT_NEAR(ExpectedCount(2, 1), 0.0787, 0.0001);
+    EXPECT_EQ(CheckCount(5, 1000), 12103014000u);
+}
+
+TEST(ComboRunTest, DurationText) {
+    const std::vector<std::pair<std::uint32_t, std::string>> cases = {
+        {0, "Dauer: 0:00:00,0"},         {205700, "Dauer: 0:03:25,7"},         {99, "Dauer: 0:00:00,0"},
+        {36061234, "Dauer: 10:01:01,2"}, {4294967295u, "Dauer: 1193:02:47,2"},
+    };
+    for (const auto& [ms, text] : cases) {
+        EXPECT_EQ(DurationText(ms), text) << ms;
+    }
+}
+
+} // namespace
+} // namespace qv
