@@ -1,6 +1,7 @@
 #include "core/AppSetup.h"
 #include "core/ErrorReport.h"
 #include "core/FileError.h"
+#include "core/GuardedApplication.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/fakes/FakeMessages.h"
@@ -43,6 +44,29 @@ TEST(ErrorReport, AnErrorAtTheTopOfAnActionIsShownWithTheSystemsTextAndTheProgra
     EXPECT_EQ(messages.boxes.first().kind, FakeMessages::Kind::Error);
     EXPECT_TRUE(messages.boxes.first().text.contains("Kein Speicherplatz auf dem Gerät"));
     EXPECT_TRUE(after);
+}
+
+// An object whose event handling fails, as a window's handler may when a file cannot be written.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw FileError("/daten/Einstellungen.qvo", "Keine Berechtigung");
+        }
+        return QObject::event(event);
+    }
+};
+
+TEST(ErrorReport, AnErrorEscapingAnEventHandlerReachesTheGeneralReport) {
+    auto* application = qobject_cast<GuardedApplication*>(qApp);
+    ASSERT_NE(application, nullptr);
+    FakeMessages messages;
+    application->SetErrorReport(&messages);
+    FailingObject failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    application->SetErrorReport(nullptr);
+    EXPECT_EQ(messages.Texts(FakeMessages::Kind::Error).size(), 1);
 }
 
 } // namespace
