@@ -4,11 +4,14 @@
 #include "core/GuardedApplication.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/QtPrintTarget.h"
 #include "platform/fakes/FakeMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +47,19 @@ TEST(ErrorReport, AnErrorAtTheTopOfAnActionIsShownWithTheSystemsTextAndTheProgra
     EXPECT_EQ(messages.boxes.first().kind, FakeMessages::Kind::Error);
     EXPECT_TRUE(messages.boxes.first().text.contains("Kein Speicherplatz auf dem Gerät"));
     EXPECT_TRUE(after);
+}
+
+TEST(PrintTarget, PrintsIntoAPdfDocument) {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("Schein.pdf");
+    QtPrintTarget target(pdf);
+    ASSERT_TRUE(target.BeginDocument("Schein 1"));
+    target.TextAt(QPoint(200, 250), "x", QFont("DejaVu Sans", 10));
+    target.EndDocument();
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+    EXPECT_GE(target.PhysicalOffset().x(), 0);
 }
 
 // An object whose event handling fails, as a window's handler may when a file cannot be written.
