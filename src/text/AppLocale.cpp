@@ -2,7 +2,8 @@
 
 namespace qv {
 
-QLocale AppLocale() {
+QLocale AppLocale()
+{
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::C) {
         return QLocale(QLocale::German, QLocale::Germany);
