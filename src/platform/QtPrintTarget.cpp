@@ -1,0 +1,78 @@
+#include "platform/QtPrintTarget.h"
+
+#include <QPrintDialog>
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+// Device units per 0.1 mm.
+double UnitsPerTenthMm(const QPrinter& printer) {
+    return printer.resolution() / 254.0;
+}
+
+} // namespace
+
+QtPrintTarget::QtPrintTarget(const QString& pdfFile)
+    : m_pdfFile(pdfFile) {}
+
+QtPrintTarget::~QtPrintTarget() = default;
+
+QPrinter& QtPrintTarget::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!m_pdfFile.isEmpty()) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setOutputFileName(m_pdfFile);
+        }
+    }
+    return *m_printer;
+}
+
+bool QtPrintTarget::Setup(QWidget* parent) {
+    QPrintDialog dialog(&Printer(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrintTarget::BeginDocument(const QString& title) {
+    QPrinter& printer = Printer();
+    printer.setDocName(title);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(&printer)) {
+        m_painter.reset();
+        return false;
+    }
+    return true;
+}
+
+void QtPrintTarget::TextAt(QPoint position, const QString& text, const QFont& font) {
+    if (!m_painter) {
+        return;
+    }
+    QPrinter& printer = Printer();
+    m_painter->setFont(QFont(font, &printer));
+    // Positions count from the printable area's corner, the painter's origin. The point is the top
+    // left corner of the text, as on the paper slip's boxes.
+    const double units = UnitsPerTenthMm(printer);
+    const QFontMetricsF metrics(font, &printer);
+    m_painter->drawText(QPointF(position.x() * units, position.y() * units + metrics.ascent()), text);
+}
+
+void QtPrintTarget::EndDocument() {
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+QPoint QtPrintTarget::PhysicalOffset() const {
+    auto& printer = const_cast<QtPrintTarget*>(this)->Printer();
+    const QRectF paper = printer.paperRect(QPrinter::Millimeter);
+    const QRectF page = printer.pageRect(QPrinter::Millimeter);
+    return QPoint(static_cast<int>(std::lround((page.left() - paper.left()) * 10.0)),
+                  static_cast<int>(std::lround((page.top() - paper.top()) * 10.0)));
+}
+
+} // namespace qv
