@@ -68,12 +68,15 @@ void ClearLiteral(LiteralList& tops, LiteralList& flops) {
 
 // A draw as the counting needs it: its numbers 1 to 70 ascending, a bit mask of them, and for every
 // position of a combination (level) the table value R[level][number] of each of its numbers.
+// Only the first count entries of num and r are ever written or read, so they are left uninitialised
+// (a period of 10000 draws would otherwise clear 15 MB first).
 struct DrawNumbers {
-    std::array<std::uint8_t, kNumbersInGame> num{};
+    DrawNumbers() {} // NOLINT: leaves num and r uninitialised on purpose
+    std::array<std::uint8_t, kNumbersInGame> num;
     int count = 0;
     std::uint64_t low = 0;  // numbers 1 to 63
     std::uint64_t high = 0; // numbers 64 to 70
-    std::array<std::array<std::int32_t, kNumbersInGame>, kMaxRunSize> r{};
+    std::array<std::array<std::int32_t, kNumbersInGame>, kMaxRunSize> r;
 
     bool Has(int n) const { return n < 64 ? ((low >> n) & 1) != 0 : ((high >> (n - 64)) & 1) != 0; }
     // The position of a member n among the draw's numbers.
@@ -109,12 +112,12 @@ public:
         m_draws.resize(draws.size());
         for (std::size_t d = 0; d < draws.size(); ++d) {
             DrawNumbers& dn = m_draws[d];
-            for (int n = 1; n <= kNumbersInGame; ++n) {
-                if (draws[d].Contains(n)) {
+            draws[d].ForEach([&dn](int n) {
+                if (n >= 1 && n <= kNumbersInGame) {
                     dn.num[dn.count++] = static_cast<std::uint8_t>(n);
                     (n < 64 ? dn.low : dn.high) |= std::uint64_t{1} << (n & 63);
                 }
-            }
+            });
             for (int j = 0; j < k; ++j) {
                 for (int i = 0; i < dn.count; ++i) {
                     dn.r[j][i] = m_r[j][dn.num[i]];
@@ -232,13 +235,46 @@ struct Ranked {
 };
 
 // Higher count first, earlier combination first.
-bool TopsBefore(const Ranked& a, const Ranked& b) {
-    return a.count > b.count || (a.count == b.count && a.rank < b.rank);
-}
+struct TopsBefore {
+    bool operator()(const Ranked& a, const Ranked& b) const {
+        return a.count > b.count || (a.count == b.count && a.rank < b.rank);
+    }
+};
 
 // Lower count first, later combination first.
-bool FlopsBefore(const Ranked& a, const Ranked& b) {
-    return a.count < b.count || (a.count == b.count && a.rank > b.rank);
+struct FlopsBefore {
+    bool operator()(const Ranked& a, const Ranked& b) const {
+        return a.count < b.count || (a.count == b.count && a.rank > b.rank);
+    }
+};
+
+// Adds an entry to a list of at most kListCapacity entries kept as a heap with its worst entry on top
+// (the entry Before puts last); when the list is full, the new entry takes the place of that one.
+template <class Before>
+void EnterHeap(std::vector<Ranked>& heap, Ranked entry, Before before) {
+    if (heap.size() < kListCapacity) {
+        heap.push_back(entry);
+        std::push_heap(heap.begin(), heap.end(), before);
+        return;
+    }
+    // Sift the new entry down from the top.
+    const std::size_t size = heap.size();
+    std::size_t hole = 0;
+    while (true) {
+        std::size_t child = 2 * hole + 1;
+        if (child >= size) {
+            break;
+        }
+        if (child + 1 < size && before(heap[child], heap[child + 1])) {
+            ++child;
+        }
+        if (!before(entry, heap[child])) {
+            break;
+        }
+        heap[hole] = heap[child];
+        hole = child;
+    }
+    heap[hole] = entry;
 }
 
 // Offered every combination in rank order, keeps what the shifted lists would hold. The tops list is
@@ -286,7 +322,7 @@ public:
 
     std::vector<ComboEntry> Tops(int k) const {
         std::vector<Ranked> sorted = m_tops;
-        std::sort(sorted.begin(), sorted.end(), TopsBefore);
+        std::sort(sorted.begin(), sorted.end(), TopsBefore{});
         std::vector<ComboEntry> list;
         list.reserve(kListCapacity);
         for (const Ranked& r : sorted) {
@@ -317,7 +353,7 @@ public:
             return list;
         }
         std::vector<Ranked> sorted = m_flops;
-        std::sort(sorted.begin(), sorted.end(), FlopsBefore);
+        std::sort(sorted.begin(), sorted.end(), FlopsBefore{});
         for (const Ranked& r : sorted) {
             list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
         }
@@ -442,25 +478,13 @@ private:
 
     // Returns the new entry threshold: a count must be above it to enter.
     std::uint32_t EnterTops(std::uint32_t c, std::uint32_t rank) {
-        if (m_tops.size() == kListCapacity) {
-            std::pop_heap(m_tops.begin(), m_tops.end(), TopsBefore);
-            m_tops.back() = {c, rank};
-        } else {
-            m_tops.push_back({c, rank});
-        }
-        std::push_heap(m_tops.begin(), m_tops.end(), TopsBefore);
+        EnterHeap(m_tops, {c, rank}, TopsBefore{});
         return m_tops.size() == kListCapacity ? m_tops.front().count : 0;
     }
 
     // Returns the new entry threshold: a count must be at most it to enter.
     std::uint32_t EnterFlops(std::uint32_t c, std::uint32_t rank) {
-        if (m_flops.size() == kListCapacity) {
-            std::pop_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
-            m_flops.back() = {c, rank};
-        } else {
-            m_flops.push_back({c, rank});
-        }
-        std::push_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
+        EnterHeap(m_flops, {c, rank}, FlopsBefore{});
         if (m_flops.size() < kListCapacity) {
             return kFreeFlopsCount;
         }
