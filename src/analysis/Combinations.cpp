@@ -2,6 +2,7 @@
 
 #include "core/GameTables.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace qv {
@@ -62,9 +63,15 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
     int b = kNumbersInGame;
     for (int j = 0; j < k; ++j) {
         const int size = k - j;
-        do {
-            --b;
-        } while (kBinomials[b][size] > later);
+        // The largest b below the previous one with C(b, size) <= later (C(0, size) = 0 always is),
+        // found by halving steps without branches.
+        const int bound = b;
+        b = 0;
+        for (int step = 64; step > 0; step /= 2) {
+            const int probe = b + step;
+            const bool fits = probe < bound && kBinomials[std::min(probe, kMaxN)][size] <= later;
+            b = fits ? probe : b;
+        }
         later -= kBinomials[b][size];
         set.Add(kNumbersInGame - b);
     }

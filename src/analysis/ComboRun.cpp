@@ -4,9 +4,15 @@
 #include "core/GameTables.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <stdexcept>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace qv {
 namespace {
@@ -62,21 +68,20 @@ void ClearLiteral(LiteralList& tops, LiteralList& flops) {
 
 // A draw as the counting needs it: its numbers 1 to 70 ascending, a bit mask of them, and for every
 // position of a combination (level) the table value R[level][number] of each of its numbers.
+// Only the first count entries of num and r (and position of the members) are ever written or read, so they are left
+// uninitialised (a period of 10000 draws would otherwise clear 15 MB first).
 struct DrawNumbers {
-    std::array<std::uint8_t, kNumbersInGame> num{};
+    DrawNumbers() {} // NOLINT: leaves num, r and position uninitialised on purpose
+    std::array<std::uint8_t, kNumbersInGame> num;
     int count = 0;
     std::uint64_t low = 0;  // numbers 1 to 63
     std::uint64_t high = 0; // numbers 64 to 70
-    std::array<std::array<std::int32_t, kNumbersInGame>, kMaxRunSize> r{};
+    std::array<std::array<std::int32_t, kNumbersInGame>, kMaxRunSize> r;
 
     bool Has(int n) const { return n < 64 ? ((low >> n) & 1) != 0 : ((high >> (n - 64)) & 1) != 0; }
     // The position of a member n among the draw's numbers.
-    int PositionOf(int n) const {
-        if (n < 64) {
-            return std::popcount(low & ((std::uint64_t{1} << n) - 1));
-        }
-        return std::popcount(low) + std::popcount(high & ((std::uint64_t{1} << (n - 64)) - 1));
-    }
+    int PositionOf(int n) const { return position[n]; }
+    std::array<std::uint8_t, kNumbersInGame + 1> position; // of the members only
 };
 
 // A draw that holds the prefix of the current block, and the position of the prefix's last number.
@@ -103,12 +108,13 @@ public:
         m_draws.resize(draws.size());
         for (std::size_t d = 0; d < draws.size(); ++d) {
             DrawNumbers& dn = m_draws[d];
-            for (int n = 1; n <= kNumbersInGame; ++n) {
-                if (draws[d].Contains(n)) {
+            draws[d].ForEach([&dn](int n) {
+                if (n >= 1 && n <= kNumbersInGame) {
+                    dn.position[n] = static_cast<std::uint8_t>(dn.count);
                     dn.num[dn.count++] = static_cast<std::uint8_t>(n);
                     (n < 64 ? dn.low : dn.high) |= std::uint64_t{1} << (n & 63);
                 }
-            }
+            });
             for (int j = 0; j < k; ++j) {
                 for (int i = 0; i < dn.count; ++i) {
                     dn.r[j][i] = m_r[j][dn.num[i]];
@@ -226,13 +232,46 @@ struct Ranked {
 };
 
 // Higher count first, earlier combination first.
-bool TopsBefore(const Ranked& a, const Ranked& b) {
-    return a.count > b.count || (a.count == b.count && a.rank < b.rank);
-}
+struct TopsBefore {
+    bool operator()(const Ranked& a, const Ranked& b) const {
+        return a.count > b.count || (a.count == b.count && a.rank < b.rank);
+    }
+};
 
 // Lower count first, later combination first.
-bool FlopsBefore(const Ranked& a, const Ranked& b) {
-    return a.count < b.count || (a.count == b.count && a.rank > b.rank);
+struct FlopsBefore {
+    bool operator()(const Ranked& a, const Ranked& b) const {
+        return a.count < b.count || (a.count == b.count && a.rank > b.rank);
+    }
+};
+
+// Adds an entry to a list of at most kListCapacity entries kept as a heap with its worst entry on top
+// (the entry Before puts last); when the list is full, the new entry takes the place of that one.
+template <class Before>
+void EnterHeap(std::vector<Ranked>& heap, Ranked entry, Before before) {
+    if (heap.size() < kListCapacity) {
+        heap.push_back(entry);
+        std::push_heap(heap.begin(), heap.end(), before);
+        return;
+    }
+    // Sift the new entry down from the top.
+    const std::size_t size = heap.size();
+    std::size_t hole = 0;
+    while (true) {
+        std::size_t child = 2 * hole + 1;
+        if (child >= size) {
+            break;
+        }
+        if (child + 1 < size && before(heap[child], heap[child + 1])) {
+            ++child;
+        }
+        if (!before(entry, heap[child])) {
+            break;
+        }
+        heap[hole] = heap[child];
+        hole = child;
+    }
+    heap[hole] = entry;
 }
 
 // Offered every combination in rank order, keeps what the shifted lists would hold. The tops list is
@@ -280,7 +319,7 @@ public:
 
     std::vector<ComboEntry> Tops(int k) const {
         std::vector<Ranked> sorted = m_tops;
-        std::sort(sorted.begin(), sorted.end(), TopsBefore);
+        std::sort(sorted.begin(), sorted.end(), TopsBefore{});
         std::vector<ComboEntry> list;
         list.reserve(kListCapacity);
         for (const Ranked& r : sorted) {
@@ -294,14 +333,24 @@ public:
         std::vector<ComboEntry> list;
         list.reserve(kListCapacity);
         if (m_zeroRing) {
-            for (int t = 1; t <= kListCapacity; ++t) {
-                const std::uint32_t rank = m_ring[(m_zeroWritten - static_cast<std::uint64_t>(t)) & kRingMask];
-                list.push_back({CombinationAt(k, rank), 0});
+            // The latest 1000 ranks of count 0: from the zero masks, latest first, then from the ranks the
+            // list held when it filled with count 0.
+            const std::uint64_t kept = std::min<std::uint64_t>(m_masksWritten, kRingMask + 1);
+            for (std::uint64_t t = 1; t <= kept && list.size() < kListCapacity; ++t) {
+                const ZeroMask& m = m_masks[(m_masksWritten - t) & kRingMask];
+                for (std::uint64_t bits = m.zeros; bits != 0 && list.size() < kListCapacity;) {
+                    const int bit = 63 - std::countl_zero(bits);
+                    bits &= ~(std::uint64_t{1} << bit);
+                    list.push_back({CombinationAt(k, m.start + static_cast<std::uint32_t>(bit)), 0});
+                }
+            }
+            for (auto r = m_zeroSeed.rbegin(); r != m_zeroSeed.rend() && list.size() < kListCapacity; ++r) {
+                list.push_back({CombinationAt(k, *r), 0});
             }
             return list;
         }
         std::vector<Ranked> sorted = m_flops;
-        std::sort(sorted.begin(), sorted.end(), FlopsBefore);
+        std::sort(sorted.begin(), sorted.end(), FlopsBefore{});
         for (const Ranked& r : sorted) {
             list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
         }
@@ -310,66 +359,139 @@ public:
     }
 
 private:
+    // Counts are looked at in chunks: a chunk none of whose counts can enter either list is passed over
+    // as a whole. Before the flops list is full of count 0 a chunk is that small, since entries are
+    // frequent then; afterwards a chunk is a 64-bit mask of its zero counts.
+    static constexpr std::uint32_t kSkipChunk = 16;
+    static constexpr std::uint32_t kZeroChunk = 64;
+
     void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
         std::uint32_t topsMin = m_topsMin;
         std::uint32_t flopsMax = m_flopsMax;
         std::uint32_t i = from;
-        for (; i < to && !m_zeroRing; ++i) {
-            const std::uint32_t c = counts[i];
-            if (c > topsMin) {
-                topsMin = EnterTops(c, start + i);
-            } else if (c <= flopsMax) {
-                flopsMax = EnterFlops(c, start + i);
+        while (i < to && !m_zeroRing) {
+            if (to - i >= kSkipChunk && !AnyOutside(counts + i, topsMin, flopsMax)) {
+                i += kSkipChunk;
+                continue;
+            }
+            const std::uint32_t end = std::min(to, i + kSkipChunk);
+            for (; i < end && !m_zeroRing; ++i) {
+                const std::uint32_t c = counts[i];
+                if (c > topsMin) {
+                    topsMin = EnterTops(c, start + i);
+                } else if (c <= flopsMax) {
+                    flopsMax = EnterFlops(c, start + i);
+                }
             }
         }
-        // Only count 0 reaches the flops now. Every rank is written to the ring, but only a count of 0
-        // keeps it there (moves on); no branch depends on how often 0 occurs.
-        std::uint64_t written = m_zeroWritten;
-        for (; i < to; ++i) {
-            const std::uint32_t c = counts[i];
-            m_ring[written & kRingMask] = start + i;
-            written += c == 0 ? 1 : 0;
-            if (c > topsMin) [[unlikely]] {
-                topsMin = EnterTops(c, start + i);
+        // Only count 0 reaches the flops now: every chunk's zero mask is written to the ring, and only
+        // a mask with a zero in it keeps its place (moves on).
+        std::uint64_t written = m_masksWritten;
+        while (i < to) {
+            const std::uint32_t n = std::min(to - i, kZeroChunk);
+            bool above = false;
+            const std::uint64_t zeros =
+                n == kZeroChunk ? ZeroMask64(counts + i, topsMin, above) : ZeroMaskShort(counts + i, n, topsMin, above);
+            m_masks[written & kRingMask] = {start + i, zeros};
+            written += zeros != 0 ? 1 : 0;
+            if (above) [[unlikely]] {
+                for (std::uint32_t j = i; j < i + n; ++j) {
+                    if (counts[j] > topsMin) {
+                        topsMin = EnterTops(counts[j], start + j);
+                    }
+                }
             }
+            i += n;
         }
-        m_zeroWritten = written;
+        m_masksWritten = written;
         m_topsMin = topsMin;
         m_flopsMax = flopsMax;
     }
 
+    // Whether one of kSkipChunk counts is above topsMin or at most flopsMax.
+    static bool AnyOutside(const std::uint32_t* c, std::uint32_t topsMin, std::uint32_t flopsMax) {
+#if defined(__SSE2__)
+        // Unsigned comparisons as signed ones on values shifted by 2^31.
+        const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
+        const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
+        const __m128i flop = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(flopsMax)), bias);
+        // A count can enter neither list when flopsMax < c <= topsMin.
+        __m128i inside = _mm_set1_epi32(-1);
+        for (std::uint32_t j = 0; j < kSkipChunk; j += 4) {
+            const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c + j)), bias);
+            inside = _mm_and_si128(inside, _mm_andnot_si128(_mm_cmpgt_epi32(v, top), _mm_cmpgt_epi32(v, flop)));
+        }
+        return _mm_movemask_epi8(inside) != 0xFFFF;
+#else
+        bool hit = false;
+        for (std::uint32_t j = 0; j < kSkipChunk; ++j) {
+            hit |= c[j] > topsMin || c[j] <= flopsMax;
+        }
+        return hit;
+#endif
+    }
+
+    // Bit j set when c[j] is 0; above tells whether one of them is above topsMin.
+    static std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& above) {
+#if defined(__SSE2__)
+        const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
+        const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
+        const __m128i zero = _mm_setzero_si128();
+        __m128i hit = _mm_setzero_si128();
+        std::uint64_t mask = 0;
+        for (std::uint32_t j = 0; j < kZeroChunk; j += 16) {
+            const auto* p = reinterpret_cast<const __m128i*>(c + j);
+            const __m128i v0 = _mm_loadu_si128(p);
+            const __m128i v1 = _mm_loadu_si128(p + 1);
+            const __m128i v2 = _mm_loadu_si128(p + 2);
+            const __m128i v3 = _mm_loadu_si128(p + 3);
+            // Zero lanes become -1; packing keeps -1 and 0 apart, one byte per count.
+            const __m128i z01 = _mm_packs_epi32(_mm_cmpeq_epi32(v0, zero), _mm_cmpeq_epi32(v1, zero));
+            const __m128i z23 = _mm_packs_epi32(_mm_cmpeq_epi32(v2, zero), _mm_cmpeq_epi32(v3, zero));
+            mask |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_packs_epi16(z01, z23))))
+                    << j;
+            const __m128i a01 = _mm_or_si128(_mm_cmpgt_epi32(_mm_xor_si128(v0, bias), top),
+                                             _mm_cmpgt_epi32(_mm_xor_si128(v1, bias), top));
+            const __m128i a23 = _mm_or_si128(_mm_cmpgt_epi32(_mm_xor_si128(v2, bias), top),
+                                             _mm_cmpgt_epi32(_mm_xor_si128(v3, bias), top));
+            hit = _mm_or_si128(hit, _mm_or_si128(a01, a23));
+        }
+        above = _mm_movemask_epi8(hit) != 0;
+        return mask;
+#else
+        return ZeroMaskShort(c, kZeroChunk, topsMin, above);
+#endif
+    }
+
+    static std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32_t topsMin, bool& above) {
+        std::uint64_t mask = 0;
+        above = false;
+        for (std::uint32_t j = 0; j < n; ++j) {
+            mask |= static_cast<std::uint64_t>(c[j] == 0 ? 1 : 0) << j;
+            above |= c[j] > topsMin;
+        }
+        return mask;
+    }
+
     // Returns the new entry threshold: a count must be above it to enter.
     std::uint32_t EnterTops(std::uint32_t c, std::uint32_t rank) {
-        if (m_tops.size() == kListCapacity) {
-            std::pop_heap(m_tops.begin(), m_tops.end(), TopsBefore);
-            m_tops.back() = {c, rank};
-        } else {
-            m_tops.push_back({c, rank});
-        }
-        std::push_heap(m_tops.begin(), m_tops.end(), TopsBefore);
+        EnterHeap(m_tops, {c, rank}, TopsBefore{});
         return m_tops.size() == kListCapacity ? m_tops.front().count : 0;
     }
 
     // Returns the new entry threshold: a count must be at most it to enter.
     std::uint32_t EnterFlops(std::uint32_t c, std::uint32_t rank) {
-        if (m_flops.size() == kListCapacity) {
-            std::pop_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
-            m_flops.back() = {c, rank};
-        } else {
-            m_flops.push_back({c, rank});
-        }
-        std::push_heap(m_flops.begin(), m_flops.end(), FlopsBefore);
+        EnterHeap(m_flops, {c, rank}, FlopsBefore{});
         if (m_flops.size() < kListCapacity) {
             return kFreeFlopsCount;
         }
         const std::uint32_t worst = m_flops.front().count;
         if (worst == 0) {
-            // Oldest first; the ring holds the latest 1000 ranks written.
             for (int t = 0; t < kListCapacity; ++t) {
-                m_ring[t] = m_flops[t].rank;
+                m_zeroSeed[t] = m_flops[t].rank;
             }
-            std::sort(m_ring.begin(), m_ring.begin() + kListCapacity);
-            m_zeroWritten = kListCapacity;
+            std::sort(m_zeroSeed.begin(), m_zeroSeed.end());
+            m_masksWritten = 0;
             m_zeroRing = true;
         }
         return worst;
@@ -383,9 +505,16 @@ private:
     std::uint32_t m_topsMin = 0;
     std::uint32_t m_flopsMax = kFreeFlopsCount;
     bool m_zeroRing = false;
+    // Once the flops list is full of count 0: its ranks at that moment, then the zero masks of the chunks
+    // since, the latest 1024 of those with a zero in them (they hold at least the latest 1000 zeros).
+    struct ZeroMask {
+        std::uint32_t start;
+        std::uint64_t zeros;
+    };
     static constexpr std::uint64_t kRingMask = 1023;
-    std::array<std::uint32_t, kRingMask + 1> m_ring{};
-    std::uint64_t m_zeroWritten = 0;
+    std::array<std::uint32_t, kListCapacity> m_zeroSeed{};
+    std::array<ZeroMask, kRingMask + 1> m_masks{};
+    std::uint64_t m_masksWritten = 0;
 };
 
 } // namespace
