@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/ProgramState.h"
+#include "platform/Ports.h"
+
+namespace qv {
+
+class SharedCommands;
+class WindowRegistry;
+
+// What every window is built with: the program's state, the ports to the world outside, the other
+// windows and the commands they share.
+struct AppContext {
+    ProgramState& state;
+    Ports& ports;
+    WindowRegistry& windows;
+    SharedCommands& commands;
+};
+
+} // namespace qv

@@ -1,0 +1,27 @@
+#include "core/AppSetup.h"
+
+#include "core/ProgramState.h"
+#include "text/AppLocale.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace qv {
+
+void PrepareApplication(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Quovadra"));
+    QApplication::setOrganizationName(QString());
+    QApplication::setApplicationVersion(QString::fromUtf8(ProductVersion));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(AppLocale());
+
+    // The program speaks German whatever the system's language.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
+} // namespace qv

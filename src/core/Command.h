@@ -1,0 +1,28 @@
+#pragma once
+
+namespace qv {
+
+// The commands that the windows' tool bars and menus share.
+enum class Command {
+    Statistik,
+    Eingabe,
+    Eingabe2,
+    Tippcenter,
+    Analyse,
+    Kalender,
+    NueberK,
+    Taschenrechner,
+    Update,
+    Gewinnzahlen,
+    Gewinnauswertung,
+    OnlineSpielen,
+    Druck,
+    Optionen,
+    Oeffnen,
+    Inhalt,
+    HilfeBenutzen,
+    Info,
+    Beenden,
+};
+
+} // namespace qv

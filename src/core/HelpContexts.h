@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace qv {
+
+// The help topics of the windows: the help key (F1) opens keyTopic, the window's help button and its
+// menu item "&Hilfe benutzen" open buttonTopic (0 where the window has no help button).
+struct WindowHelp {
+    const char* formName;
+    int keyTopic;
+    int buttonTopic;
+};
+
+inline constexpr int kHelpContents = 1001;
+
+inline constexpr std::array<WindowHelp, 18> WindowHelpTopics = {{
+    {"FAuswertung", 1010, 1002},
+    {"FStart", 1002, 0},
+    {"FEingabe", 1008, 1008},
+    {"FTippcenter", 1009, 1009},
+    {"FAnalyse", 1013, 1013},
+    {"FStatistik1", 10112, 1012},
+    {"FChart1", 1011, 1011},
+    {"FOptionen", 1011, 1011},
+    {"FNueberK", 1011, 1011},
+    {"FKal", 1011, 0},
+    {"FInfo", 1011, 0},
+    {"FBrowser", 1011, 0},
+    {"FUpdate", 1011, 1017},
+    {"FQlinks", 1010, 0},
+    {"FGewinnzahlen", 1017, 1017},
+    {"FDruck", 1150, 0},
+    {"FDetail", 1160, 0},
+    {"FAbbild", 1100, 0},
+}};
+
+// The topic pages the program brings; every number above has one.
+inline constexpr std::array<int, 14> HelpTopicNumbers = {1001, 1002,  1008, 1009, 1010, 1011, 1012,
+                                                         1013, 10112, 1017, 1100, 1150, 1160, 1180};
+
+// The help of a window by its form name; topics 0 when it has none.
+constexpr WindowHelp HelpOf(std::string_view formName) {
+    for (const WindowHelp& help : WindowHelpTopics) {
+        if (formName == help.formName) {
+            return help;
+        }
+    }
+    return {"", 0, 0};
+}
+
+} // namespace qv

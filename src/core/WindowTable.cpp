@@ -1,0 +1,25 @@
+#include "core/WindowTable.h"
+
+#include "core/AppContext.h"
+#include "core/WindowRegistry.h"
+#include "evaluation/TFAuswertung.h"
+
+namespace qv {
+
+namespace {
+
+template <typename Window>
+WindowRegistry::Factory Make() {
+    return [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context); };
+}
+
+} // namespace
+
+void RegisterWindows(WindowRegistry& registry) {
+    // Created at start, in this order; the main window first.
+    registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
+
+    // Created on first use.
+}
+
+} // namespace qv

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <QElapsedTimer>
+
+namespace qv {
+
+class ElapsedClock final : public Clock {
+public:
+    ElapsedClock() { m_timer.start(); }
+
+    std::int64_t TickCount() override { return m_timer.elapsed(); }
+
+private:
+    QElapsedTimer m_timer;
+};
+
+} // namespace qv

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace qv {
+
+// The program's help: topics by their context number.
+class Help {
+public:
+    virtual ~Help() = default;
+
+    virtual void ShowTopic(int context) = 0;
+};
+
+} // namespace qv

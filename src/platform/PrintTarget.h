@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace qv {
+
+// The printer the slips are printed on. Positions are in units of 0.1 mm from the top left corner of
+// the printable area.
+class PrintTarget {
+public:
+    virtual ~PrintTarget() = default;
+
+    // The printer setup dialog; false when the user cancels.
+    virtual bool Setup(QWidget* parent) = 0;
+    // One document per slip.
+    virtual bool BeginDocument(const QString& title) = 0;
+    virtual void TextAt(QPoint position, const QString& text, const QFont& font) = 0;
+    virtual void EndDocument() = 0;
+    // Distance of the printable area from the paper's corner, in 0.1 mm.
+    virtual QPoint PhysicalOffset() const = 0;
+};
+
+} // namespace qv
