@@ -3,6 +3,8 @@
 #include "core/ProgramState.h"
 #include "platform/Ports.h"
 
+#include <QString>
+
 namespace qv {
 
 class SharedCommands;
@@ -15,6 +17,8 @@ struct AppContext {
     Ports& ports;
     WindowRegistry& windows;
     SharedCommands& commands;
+    // The maker's web site, without a trailing slash; tests point it at a server of their own.
+    QString webSite = QStringLiteral(QV_WEBSITE);
 };
 
 } // namespace qv

@@ -66,8 +66,10 @@ void Application::Start() {
     } else {
         RegisterWindows(m_windows);
     }
+    // The start window repaints between the windows; "Weiter" stays disabled until all exist.
     m_windows.CreateStartWindows(
-        m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); });
+        m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); },
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     m_start->SetInitialisationDone(true);
 
     if (QWidget* main = MainWindow()) {

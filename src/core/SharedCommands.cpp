@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
@@ -134,6 +135,57 @@ QAction* SharedCommands::AddMenuItem(QMenu* menu, QWidget* window, Command comma
                                  name.isEmpty() ? MenuItemName(command) : name, std::move(ownAction));
     menu->addAction(action);
     return action;
+}
+
+SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar, QWidget* window, MenuOf kind,
+                                                               std::function<void()> openAction) {
+    const auto addMenu = [menuBar](const char* name, const QString& caption) {
+        QMenu* menu = menuBar->addMenu(caption);
+        menu->setObjectName(QString::fromUtf8(name));
+        return menu;
+    };
+    const bool main = kind == MenuOf::MainWindow;
+    StandardMenus menus{};
+
+    menus.datei = addMenu("MenuDatei", QStringLiteral("&Datei"));
+    AddMenuItem(menus.datei, window, Command::Eingabe, QStringLiteral("&Neuer Spielschein"),
+                QStringLiteral("MNeuerSpielschein"));
+    AddMenuItem(menus.datei, window, Command::Oeffnen, {}, {}, std::move(openAction));
+    menus.datei->addSeparator();
+    AddMenuItem(menus.datei, window, Command::Beenden);
+
+    menus.tippreihen = addMenu("MenuTippreihen", QStringLiteral("&Tippreihen bilden"));
+    AddMenuItem(menus.tippreihen, window, Command::Eingabe);
+    AddMenuItem(menus.tippreihen, window, Command::Tippcenter);
+    if (!main) {
+        AddMenuItem(menus.tippreihen, window, Command::Gewinnauswertung);
+    }
+
+    menus.analyse = addMenu("MenuAnalyse", QStringLiteral("&Analyse"));
+    AddMenuItem(menus.analyse, window, Command::Statistik);
+    AddMenuItem(menus.analyse, window, Command::Analyse);
+
+    menus.aktualisierung = addMenu("MenuAktualisierung", QStringLiteral("A&ktualisierung"));
+    AddMenuItem(menus.aktualisierung, window, Command::Update);
+    if (!main) {
+        AddMenuItem(menus.aktualisierung, window, Command::Gewinnzahlen);
+    }
+
+    menus.tools = addMenu("MenuTools", QStringLiteral("T&ools"));
+    AddMenuItem(menus.tools, window, Command::Kalender);
+    AddMenuItem(menus.tools, window, Command::NueberK);
+    AddMenuItem(menus.tools, window, Command::Taschenrechner);
+
+    menus.extras = addMenu("MenuExtras", QStringLiteral("E&xtras"));
+    // The main window opens the settings from elsewhere.
+    AddMenuItem(menus.extras, window, Command::Optionen)->setVisible(!main);
+
+    menus.hilfe = addMenu("MenuHilfe", QStringLiteral("&Hilfe"));
+    AddMenuItem(menus.hilfe, window, Command::Inhalt);
+    AddMenuItem(menus.hilfe, window, Command::HilfeBenutzen);
+    menus.hilfe->addSeparator();
+    AddMenuItem(menus.hilfe, window, Command::Info);
+    return menus;
 }
 
 void SharedCommands::InstallHelpKey(QWidget* window) {

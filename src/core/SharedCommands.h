@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 class QWidget;
 
@@ -40,6 +41,23 @@ public:
     // A menu item; caption replaces the usual one ("&Neuer Spielschein" for the slip entry).
     QAction* AddMenuItem(QMenu* menu, QWidget* window, Command command, const QString& caption = {},
                          const QString& name = {}, std::function<void()> ownAction = {});
+
+    // The menus of the usual menu bar, for a window to add to or to change.
+    struct StandardMenus {
+        QMenu* datei;          // "&Datei"
+        QMenu* tippreihen;     // "&Tippreihen bilden"
+        QMenu* analyse;        // "&Analyse"
+        QMenu* aktualisierung; // "A&ktualisierung"
+        QMenu* tools;          // "T&ools"
+        QMenu* extras;         // "E&xtras"
+        QMenu* hilfe;          // "&Hilfe"
+    };
+    enum class MenuOf { MainWindow, OtherWindow };
+    // Fills the menu bar of window with the usual menus. The main window's settings item is hidden;
+    // the other windows also get "&Gewinnauswertung" and the winning-number item. openAction is the
+    // window's own way to open slip files (the item stays disabled without one).
+    StandardMenus AddStandardMenus(QMenuBar* menuBar, QWidget* window, MenuOf kind,
+                                   std::function<void()> openAction = {});
 
     // The help key (F1) of window opens its topic; its form name must be set.
     void InstallHelpKey(QWidget* window);

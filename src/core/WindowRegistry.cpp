@@ -32,7 +32,8 @@ const WindowRegistry::Entry* WindowRegistry::EntryOf(const QString& formName) co
     return const_cast<WindowRegistry*>(this)->EntryOf(formName);
 }
 
-void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError& onError) {
+void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError& onError,
+                                        const std::function<void()>& afterEach) {
     // Entries may be added while a window is created (a window of a later issue registering a
     // helper), so walk by index.
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
@@ -47,6 +48,9 @@ void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError
             EntryOf(formName)->window = std::move(window);
         } catch (const std::exception& error) {
             onError(formName, error);
+        }
+        if (afterEach) {
+            afterEach();
         }
     }
 }

@@ -30,8 +30,9 @@ public:
     void AddAnew(const QString& formName, Factory create);
 
     // Creates the windows of the start in their order. A window whose creation fails is reported to
-    // onError and left out; the others are still created.
-    void CreateStartWindows(AppContext& context, const CreationError& onError);
+    // onError and left out; the others are still created. afterEach runs after every window.
+    void CreateStartWindows(AppContext& context, const CreationError& onError,
+                            const std::function<void()>& afterEach = {});
 
     // Whether the program has such a window, created or not.
     bool Knows(const QString& formName) const;

@@ -116,44 +116,8 @@ void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const
 }
 
 void TFAuswertung::CreateMenu() {
-    SharedCommands& commands = m_context.commands;
-    const auto addMenu = [this](const QString& name, const QString& caption) {
-        QMenu* menu = menuBar()->addMenu(caption);
-        menu->setObjectName(name);
-        return menu;
-    };
-
-    QMenu* file = addMenu(QStringLiteral("MenuDatei"), QStringLiteral("&Datei"));
-    commands.AddMenuItem(file, this, Command::Eingabe, QStringLiteral("&Neuer Spielschein"),
-                         QStringLiteral("MNeuerSpielschein"));
-    commands.AddMenuItem(file, this, Command::Oeffnen, {}, {}, [this] { OpenSlipFiles(); });
-    file->addSeparator();
-    commands.AddMenuItem(file, this, Command::Beenden);
-
-    QMenu* tips = addMenu(QStringLiteral("MenuTippreihen"), QStringLiteral("&Tippreihen bilden"));
-    commands.AddMenuItem(tips, this, Command::Eingabe);
-    commands.AddMenuItem(tips, this, Command::Tippcenter);
-
-    QMenu* analysis = addMenu(QStringLiteral("MenuAnalyse"), QStringLiteral("&Analyse"));
-    commands.AddMenuItem(analysis, this, Command::Statistik);
-    commands.AddMenuItem(analysis, this, Command::Analyse);
-
-    QMenu* update = addMenu(QStringLiteral("MenuAktualisierung"), QStringLiteral("A&ktualisierung"));
-    commands.AddMenuItem(update, this, Command::Update);
-
-    QMenu* tools = addMenu(QStringLiteral("MenuTools"), QStringLiteral("T&ools"));
-    commands.AddMenuItem(tools, this, Command::Kalender);
-    commands.AddMenuItem(tools, this, Command::NueberK);
-    commands.AddMenuItem(tools, this, Command::Taschenrechner);
-
-    QMenu* extras = addMenu(QStringLiteral("MenuExtras"), QStringLiteral("E&xtras"));
-    commands.AddMenuItem(extras, this, Command::Optionen)->setVisible(false);
-
-    QMenu* help = addMenu(QStringLiteral("MenuHilfe"), QStringLiteral("&Hilfe"));
-    commands.AddMenuItem(help, this, Command::Inhalt);
-    commands.AddMenuItem(help, this, Command::HilfeBenutzen);
-    help->addSeparator();
-    commands.AddMenuItem(help, this, Command::Info);
+    m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow,
+                                        [this] { OpenSlipFiles(); });
 }
 
 void TFAuswertung::CreateGroups() {

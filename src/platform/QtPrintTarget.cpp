@@ -6,31 +6,44 @@
 
 namespace qv {
 
-QtPrintTarget::QtPrintTarget(const QString& pdfFile)
-    : m_printer(QPrinter::HighResolution) {
-    if (!pdfFile.isEmpty()) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(pdfFile);
-    }
+namespace {
+
+// Device units per 0.1 mm.
+double UnitsPerTenthMm(const QPrinter& printer) {
+    return printer.resolution() / 254.0;
 }
+
+} // namespace
+
+QtPrintTarget::QtPrintTarget(const QString& pdfFile)
+    : m_pdfFile(pdfFile) {}
 
 QtPrintTarget::~QtPrintTarget() = default;
 
+QPrinter& QtPrintTarget::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!m_pdfFile.isEmpty()) {
+            m_printer->setOutputFormat(QPrinter::PdfFormat);
+            m_printer->setOutputFileName(m_pdfFile);
+        }
+    }
+    return *m_printer;
+}
+
 bool QtPrintTarget::Setup(QWidget* parent) {
-    QPrintDialog dialog(&m_printer, parent);
+    QPrintDialog dialog(&Printer(), parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPrintTarget::BeginDocument(const QString& title) {
-    m_printer.setDocName(title);
+    QPrinter& printer = Printer();
+    printer.setDocName(title);
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(&m_printer)) {
+    if (!m_painter->begin(&printer)) {
         m_painter.reset();
         return false;
     }
-    // One logical unit is 0.1 mm, counted from the printable area's corner.
-    const double unitsPerTenthMm = m_printer.resolution() / 254.0;
-    m_painter->scale(unitsPerTenthMm, unitsPerTenthMm);
     return true;
 }
 
@@ -38,11 +51,13 @@ void QtPrintTarget::TextAt(QPoint position, const QString& text, const QFont& fo
     if (!m_painter) {
         return;
     }
-    m_painter->setFont(font);
-    // The point is the top left corner of the text, as on the paper slip's boxes.
-    const QFontMetricsF metrics(font, &m_printer);
-    const double unitsPerTenthMm = m_printer.resolution() / 254.0;
-    m_painter->drawText(QPointF(position.x(), position.y() + metrics.ascent() / unitsPerTenthMm), text);
+    QPrinter& printer = Printer();
+    m_painter->setFont(QFont(font, &printer));
+    // Positions count from the printable area's corner, the painter's origin. The point is the top
+    // left corner of the text, as on the paper slip's boxes.
+    const double units = UnitsPerTenthMm(printer);
+    const QFontMetricsF metrics(font, &printer);
+    m_painter->drawText(QPointF(position.x() * units, position.y() * units + metrics.ascent()), text);
 }
 
 void QtPrintTarget::EndDocument() {
@@ -53,8 +68,9 @@ void QtPrintTarget::EndDocument() {
 }
 
 QPoint QtPrintTarget::PhysicalOffset() const {
-    const QRectF paper = m_printer.paperRect(QPrinter::Millimeter);
-    const QRectF page = m_printer.pageRect(QPrinter::Millimeter);
+    auto& printer = const_cast<QtPrintTarget*>(this)->Printer();
+    const QRectF paper = printer.paperRect(QPrinter::Millimeter);
+    const QRectF page = printer.pageRect(QPrinter::Millimeter);
     return QPoint(static_cast<int>(std::lround((page.left() - paper.left()) * 10.0)),
                   static_cast<int>(std::lround((page.top() - paper.top()) * 10.0)));
 }

@@ -22,7 +22,11 @@ public:
     QPoint PhysicalOffset() const override;
 
 private:
-    QPrinter m_printer;
+    // The printer is set up on first use: asking the print system costs time at start.
+    QPrinter& Printer();
+
+    QString m_pdfFile;
+    std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
 };
 

@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "core/GuardedApplication.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     previousHandler = qInstallMessageHandler(QuietHandler);
-    QApplication app(argc, argv);
+    qv::GuardedApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

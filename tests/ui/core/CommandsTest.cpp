@@ -97,6 +97,24 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                  }));
 }
 
+TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
+    Start([](WindowRegistry& registry) { registry.AddAtStart("FGewinnzahlen", StandIn()); });
+    QMainWindow other;
+    other.setObjectName("FKal");
+    m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
+    const QStringList texts = MenuTexts(&other);
+    EXPECT_EQ(texts.mid(5, 4),
+              QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Gewinnauswertung"}));
+    EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
+    EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
+
+    m_main->hide();
+    other.findChild<QAction*>("MGewinnauswertung")->trigger();
+    EXPECT_TRUE(m_main->isVisible());
+    other.findChild<QAction*>("MGewinnzahlen")->trigger();
+    EXPECT_TRUE(m_app->Windows().Find("FGewinnzahlen")->isVisible());
+}
+
 TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabled) {
     Start();
     const struct {

@@ -156,6 +156,20 @@ TEST_F(StartupTest, CopiesTheInstallationFilesIntoAnEmptyDataFolderOnly) {
     EXPECT_EQ(std::filesystem::file_size(data / "BEL.qvpd"), 4600U);
 }
 
+TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreated) {
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", m_folder.path().toLocal8Bit());
+    Application::Options options = Options([](WindowRegistry&) {});
+    options.dataFolder.clear();
+    m_app = std::make_unique<Application>(m_fakes.ports, options);
+    m_app->Start();
+    qputenv("XDG_DATA_HOME", previous);
+
+    EXPECT_EQ(FromPath(m_app->State().DataFolder), m_folder.path() + "/Quovadra/");
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "Demo.kts"));
+    EXPECT_EQ(m_app->State().ProbeFile.filename(), "tmp.tmp");
+}
+
 TEST_F(StartupTest, TitlesFollowTheSchemeAndNoneIsTheUnusedAnalysisSuffix) {
     m_app = std::make_unique<Application>(m_fakes.ports, Options(RegisterWindows));
     m_app->Start();
