@@ -35,9 +35,17 @@ struct ProgramState {
     int SlipTabCount = 0;
     int ResultTabCount = 0;
 
+    // Whether the slip grids mark the hits of the first draw of PeriodSets: set by each evaluation,
+    // yes when it covered a single draw chosen without "bis:".
+    bool SlipGridHitMarks = false;
+
     // The numbers marked on the main window's board.
     NumberSet MarkedNumbers;
     int MarkedCount = 0;
+
+    // The two links to results pages that the winning-number window offers; empty when unset.
+    std::string ResultLink1;
+    std::string ResultLink2;
 
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;

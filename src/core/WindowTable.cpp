@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/WindowRegistry.h"
+#include "draws/TFGewinnzahlen.h"
 #include "evaluation/TFAuswertung.h"
 
 namespace qv {
@@ -18,6 +19,7 @@ WindowRegistry::Factory Make() {
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
+    registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
 
     // Created on first use.
 }

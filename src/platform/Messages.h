@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+
+#include <optional>
 
 namespace qv {
 
@@ -18,6 +21,8 @@ public:
     virtual Answer YesNo(const QString& text) = 0;
     // A question with the buttons Yes, No and Cancel.
     virtual Answer YesNoCancel(const QString& text) = 0;
+    // A question answered by a day, preset to preset; nothing when the user cancels.
+    virtual std::optional<QDate> ChooseDate(const QString& text, const QDate& preset) = 0;
 };
 
 // The text as a box shows it: every "\r" (alone or before "\n") becomes one line break.

@@ -1,6 +1,11 @@
 #include "platform/QtMessages.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
 
 namespace qv {
 
@@ -40,6 +45,30 @@ Messages::Answer QtMessages::YesNoCancel(const QString& text) {
     default:
         return Answer::Cancel;
     }
+}
+
+std::optional<QDate> QtMessages::ChooseDate(const QString& text, const QDate& preset) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("DateDialog"));
+    dialog.setWindowTitle(QStringLiteral("Datum wählen"));
+    auto* label = new QLabel(DisplayText(text), &dialog);
+    label->setWordWrap(true);
+    auto* date = new QDateEdit(preset, &dialog);
+    date->setObjectName(QStringLiteral("Datum"));
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    label->setBuddy(date);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(date);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return date->date();
 }
 
 } // namespace qv

@@ -15,6 +15,7 @@ public:
     void Warning(const QString& text) override;
     Answer YesNo(const QString& text) override;
     Answer YesNoCancel(const QString& text) override;
+    std::optional<QDate> ChooseDate(const QString& text, const QDate& preset) override;
 
 private:
     static QMessageBox::StandardButton Show(QMessageBox::Icon icon, const QString& title, const QString& text,

@@ -3,11 +3,12 @@
 namespace qv {
 
 QLocale AppLocale() {
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C) {
+    // The default locale is the system's unless the program (or a test) has set another.
+    const QLocale locale;
+    if (locale.language() == QLocale::C) {
         return QLocale(QLocale::German, QLocale::Germany);
     }
-    return system;
+    return locale;
 }
 
 } // namespace qv

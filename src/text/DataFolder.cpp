@@ -6,7 +6,8 @@
 
 namespace qv {
 
-std::filesystem::path DefaultDataFolder() {
+std::filesystem::path DefaultDataFolder()
+{
     // The location is named after the application alone, never after an organisation.
     const QString previousName = QCoreApplication::applicationName();
     const QString previousOrganisation = QCoreApplication::organizationName();
@@ -18,7 +19,8 @@ std::filesystem::path DefaultDataFolder() {
     return ToPath(QDir::cleanPath(location) + QLatin1Char('/'));
 }
 
-std::filesystem::path ToPath(const QString& text) {
+std::filesystem::path ToPath(const QString& text)
+{
 #ifdef _WIN32
     return std::filesystem::path(text.toStdWString());
 #else
@@ -26,7 +28,8 @@ std::filesystem::path ToPath(const QString& text) {
 #endif
 }
 
-QString FromPath(const std::filesystem::path& path) {
+QString FromPath(const std::filesystem::path& path)
+{
 #ifdef _WIN32
     return QString::fromStdWString(path.wstring());
 #else

@@ -11,7 +11,7 @@ namespace qv {
 // Records every box; questions take their answers from a queue (then defaultAnswer).
 class FakeMessages final : public Messages {
 public:
-    enum class Kind { Error, Information, Warning, YesNo, YesNoCancel };
+    enum class Kind { Error, Information, Warning, YesNo, YesNoCancel, ChooseDate };
     struct Box {
         Kind kind;
         QString text;
@@ -22,6 +22,17 @@ public:
     void Warning(const QString& text) override { boxes.append({Kind::Warning, text}); }
     Answer YesNo(const QString& text) override { return Ask(Kind::YesNo, text); }
     Answer YesNoCancel(const QString& text) override { return Ask(Kind::YesNoCancel, text); }
+    // Records the question and answers with the next scripted day (nothing: cancelled).
+    std::optional<QDate> ChooseDate(const QString& text, const QDate& preset) override {
+        boxes.append({Kind::ChooseDate, text});
+        datePresets.append(preset);
+        if (dates.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<QDate> next = dates.front();
+        dates.pop_front();
+        return next;
+    }
 
     void SetNextAnswer(Answer answer) { answers.push_back(answer); }
     // The texts of all boxes of one kind, in order.
@@ -29,6 +40,8 @@ public:
 
     QList<Box> boxes;
     std::deque<Answer> answers;
+    std::deque<std::optional<QDate>> dates;
+    QList<QDate> datePresets;
     Answer defaultAnswer = Answer::No;
 
 private:
