@@ -28,31 +28,26 @@ constexpr int kClasses[9][11] = {
     /* 10 */ {11, 0, 0, 0, 0, 11, 11, 9, 6, 4, 1},
 };
 
-bool InTable(int kenoType, int hits)
-{
+bool InTable(int kenoType, int hits) {
     return kenoType >= 2 && kenoType <= 10 && hits >= 0 && hits <= kenoType;
 }
 
 } // namespace
 
-float PayoutRate(int kenoType, int hits)
-{
+float PayoutRate(int kenoType, int hits) {
     return InTable(kenoType, hits) ? kRates[kenoType - 2][hits] : 0.0f;
 }
 
-float WinFor(int kenoType, int hits, int stakeEuros)
-{
+float WinFor(int kenoType, int hits, int stakeEuros) {
     return static_cast<float>(stakeEuros) * PayoutRate(kenoType, hits);
 }
 
-int PrizeClassOf(int kenoType, int hits)
-{
+int PrizeClassOf(int kenoType, int hits) {
     return InTable(kenoType, hits) ? kClasses[kenoType - 2][hits] : 0;
 }
 
 const std::array<std::uint32_t, kPrizeClasses + 1> PrizeClassColors = {
-    0,        3587070,  55295,    65535,   11200750, 14772545, 15570276,
-    14599344, 15128749, 2263842,  3329330, 65407,    9108935,
+    0, 3587070, 55295, 65535, 11200750, 14772545, 15570276, 14599344, 15128749, 2263842, 3329330, 65407, 9108935,
 };
 
 // Black text, white on the dark blues and the dark green.

@@ -131,8 +131,13 @@ void TFAuswertung::CreateGroups() {
     auto* left = new QVBoxLayout(m_gr1);
     left->addWidget(CreateDrawEntry());
     left->addWidget(CreateBoard());
-    m_webHost = new QVBoxLayout;
-    left->addLayout(m_webHost, 1);
+    // The news view takes the room below the board once the user asks for it.
+    auto* webArea = new QWidget(m_gr1);
+    webArea->setObjectName(QStringLiteral("PWeb"));
+    webArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    m_webHost = new QVBoxLayout(webArea);
+    m_webHost->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(webArea, 1);
 
     auto* right = new QVBoxLayout(m_gr2);
     right->addWidget(CreateSlipArea(), 2);
@@ -189,6 +194,7 @@ QWidget* TFAuswertung::CreateBoard() {
     header->setFrameShape(QFrame::Panel);
     header->setFrameShadow(QFrame::Raised);
     header->setAutoFillBackground(true);
+    header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(2, 1, 2, 1);
     auto* caption = new QLabel(QStringLiteral("  20 aus 70"), header);
@@ -561,13 +567,13 @@ void TFAuswertung::ShowNews() {
         return;
     }
     if (m_web1 == nullptr) {
-        auto* view = new QWebEngineView(m_gr1);
+        auto* view = new QWebEngineView;
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
         m_web1 = view;
     }
-    static_cast<QWebEngineView*>(m_web1)->setUrl(QUrl(QStringLiteral(QV_WEBSITE "/QVD/aktuell.html")));
+    static_cast<QWebEngineView*>(m_web1)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));
 }
 
 void TFAuswertung::OpenSlipFiles() {

@@ -42,7 +42,8 @@ public:
         painter->setFont(font);
         painter->setPen(Qt::black);
         painter->setClipRect(option.rect);
-        const int left = option.rect.left() + (option.rect.width() - painter->fontMetrics().horizontalAdvance(text)) / 2;
+        const int left =
+            option.rect.left() + (option.rect.width() - painter->fontMetrics().horizontalAdvance(text)) / 2;
         painter->drawText(QPoint(left, option.rect.top() + 2 + painter->fontMetrics().ascent()), text);
         painter->restore();
     }
@@ -57,6 +58,12 @@ TFrFrame1::TFrFrame1(const ProgramState& state, QWidget* parent)
     : QWidget(parent)
     , m_grid(new StringGrid(this, 1)) {
     m_grid->setObjectName(QStringLiteral("G1"));
+    // The column widths are those of the paper slips' grids; a compact font keeps every text whole.
+    QFont compact = m_grid->font();
+    compact.setPointSize(8);
+    m_grid->setFont(compact);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setWordWrap(false);
     m_grid->setItemDelegate(new SlipCellPainter(state, m_grid));
     m_grid->verticalHeader()->setDefaultSectionSize(kSlipRowHeight);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -73,11 +73,19 @@ TFrFrame2::TFrFrame2(QWidget* parent)
     m_title->setMinimumHeight(22);
 
     m_grid->setObjectName(QStringLiteral("GA1"));
+    // The column widths are those of the paper slips' grids; a compact font keeps every text whole.
+    QFont compact = m_grid->font();
+    compact.setPointSize(8);
+    m_grid->setFont(compact);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    m_grid->setWordWrap(false);
     m_grid->setItemDelegate(new ResultCellPainter(m_grid));
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid->horizontalHeader()->setTextElideMode(Qt::ElideNone);
+    m_grid->horizontalHeader()->setFont(compact);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -2,15 +2,21 @@
 // anyone can look at the program without clicking through it. Usage: qv_screenshots DIR
 #include "core/AppSetup.h"
 #include "core/Application.h"
+#include "core/DrawImport.h"
+#include "core/DrawStore.h"
 #include "core/TFHilfe.h"
+#include "draws/TFGewinnzahlen.h"
+#include "evaluation/TFAuswertung.h"
 #include "platform/Messages.h"
 #include "platform/fakes/FakePorts.h"
 #include "text/DataFolder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +55,13 @@ int main(int argc, char* argv[]) {
     qv::FakePorts fakes;
     qv::Application::Options options;
     options.dataFolder = qv::ToPath(data.path());
+    // The real history beside the repository, when it is there, fills the date lists.
+    QFile csv(QStringLiteral(QV_REAL_DRAWS_CSV));
+    if (csv.open(QIODevice::ReadOnly)) {
+        const QByteArray text = csv.readAll();
+        const qv::DrawImport history = qv::ParseDrawHistory(std::string_view(text.constData(), text.size()));
+        qv::SaveDraws(options.dataFolder / qv::kDrawFileName, history.draws);
+    }
     qv::Application quovadra(fakes.ports, options);
     quovadra.Start();
 
@@ -59,6 +72,23 @@ int main(int argc, char* argv[]) {
     quovadra.StartWindow()->hide();
     main->show();
     ok = Save(main, folder, QStringLiteral("FAuswertung")) && ok;
+
+    // The demo slip evaluated against the newest draw: slip tab, hit marks and result tab.
+    if (auto* centre = qobject_cast<qv::TFAuswertung*>(main)) {
+        centre->OpenDemoSlip();
+        centre->Evaluate();
+        ok = Save(main, folder, QStringLiteral("FAuswertung-Auswertung")) && ok;
+    }
+
+    if (auto* numbers = qobject_cast<qv::TFGewinnzahlen*>(quovadra.Windows().Find(QStringLiteral("FGewinnzahlen")))) {
+        numbers->SetHint(QStringLiteral("Gewinnzahlen gelten für 09.11.2023"));
+        numbers->findChild<QPlainTextEdit*>(QStringLiteral("M1"))
+            ->setPlainText(QStringLiteral("Gewinnzahlen der Ziehung:\n3 - 7 - 11 - 18 - 22 - 25 - 29 - 33 - 36 - 40\n"
+                                          "44 - 47 - 51 - 53 - 58 - 61 - 64 - 66 - 69 - 70\n"));
+        numbers->show();
+        ok = Save(numbers, folder, QStringLiteral("FGewinnzahlen")) && ok;
+        numbers->hide();
+    }
 
     qv::TFHilfe help;
     help.ShowTopic(1010);
