@@ -1,6 +1,6 @@
 #include "evaluation/DrawEntry.h"
 
-#include "../TestFolder.h"
+#include "../support/TempDir.h"
 #include "core/DrawStore.h"
 #include "core/SafeFile.h"
 
@@ -124,7 +124,7 @@ TEST(NewDraw, EmptyHistoryAsksForTheFirstDate) {
 }
 
 TEST(Save, WritesTheMarkedNumbersAscendingAndTheDatesOfTheList) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const auto file = folder / kDrawFileName;
     ProgramState state;
     TGewZahlen old = MakeDraw(45000, Range(1, 20));
@@ -164,7 +164,7 @@ TEST(Save, WritesTheMarkedNumbersAscendingAndTheDatesOfTheList) {
 }
 
 TEST(Save, CorrectingAnOlderDrawWhileANewOneIsEmptyKeepsTheEmptyOneOutOfTheFile) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const auto file = folder / kDrawFileName;
     ProgramState state;
     state.DrawList.push_back(MakeDraw(45000, Range(1, 20)));

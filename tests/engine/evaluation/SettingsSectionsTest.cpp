@@ -1,7 +1,7 @@
 #include "draws/WinningNumberSettings.h"
 #include "evaluation/MainWindowSettings.h"
 
-#include "../TestFolder.h"
+#include "../support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ std::string ReadText(const std::filesystem::path& path) {
 }
 
 TEST(MainWindowSettings, MissingFileGivesNothing) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const IniFile ini(folder / kSettingsFileName);
     EXPECT_FALSE(ReadMainWindowStartSettings(ini));
     EXPECT_FALSE(ReadMainWindowPosition(ini));
@@ -34,7 +34,7 @@ TEST(MainWindowSettings, MissingFileGivesNothing) {
 }
 
 TEST(MainWindowSettings, ReadsTheSlipListAsCountedAndMultiAsAnyNonZero) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const IniFile ini(folder / kSettingsFileName);
     WriteText(ini.Path(), "[haupt]\nMulti=7\n[Spielscheine]\nAnzahl=3\nDatei1=/a/eins.kts\nDatei3=/a/drei.kts\n");
     const auto start = ReadMainWindowStartSettings(ini);
@@ -45,7 +45,7 @@ TEST(MainWindowSettings, ReadsTheSlipListAsCountedAndMultiAsAnyNonZero) {
 }
 
 TEST(MainWindowSettings, AChoiceReplacesTheRecordedListAndClosingWritesHaupt) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const IniFile ini(folder / kSettingsFileName);
     WriteText(ini.Path(), "[Spielscheine]\nAnzahl=5\nDatei1=a\nDatei2=b\nDatei3=c\nDatei4=d\nDatei5=e\n"
                           "[NeueGZ]\nAutoFiltern=1\n");
@@ -63,7 +63,7 @@ TEST(MainWindowSettings, AChoiceReplacesTheRecordedListAndClosingWritesHaupt) {
 }
 
 TEST(WinningNumberSettings, MissingKeysGiveNoAndTheDefaultPlace) {
-    test::TestFolder folder;
+    test::TempDir folder;
     const IniFile ini(folder / kSettingsFileName);
     WriteText(ini.Path(), "[Haupt]\nPosLeft=3\n");
     EXPECT_EQ(ReadWinningNumberSettings(ini), (WinningNumberSettings{false, false, 500, 200}));
