@@ -184,6 +184,22 @@ TFGewinnzahlen::TFGewinnzahlen(AppContext& context)
     connect(m_m1, &QPlainTextEdit::textChanged, this, &TFGewinnzahlen::TextChanged);
     m_context.commands.InstallHelpKey(this);
     resize(560, 420);
+    move(500, 200); // the designed place, kept when no settings say otherwise
+
+    // Through the text, the twenty fields and the buttons beside them, then the boxes below.
+    QWidget* previous = m_m1;
+    const auto next = [&previous, this](QWidget* widget) {
+        setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (QLineEdit* field : m_fields) {
+        next(field);
+    }
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             parsen, okay, del, findChild<QWidget*>(QStringLiteral("PLink1")),
+             findChild<QWidget*>(QStringLiteral("PLink2")), links, m_cbFiltern, m_cbDel, help, close}) {
+        next(widget);
+    }
 
     Guarded(m_context.ports.messages, [this] {
         if (const auto settings = ReadWinningNumberSettings(IniFile(m_context.state.DataFolder / kSettingsFileName))) {
@@ -254,9 +270,11 @@ void TFGewinnzahlen::OpenLink(int link) {
         m_context.ports.shell.OpenUrl(QString::fromStdString(url));
         return;
     }
-    // Without a link the user enters one in the quick-links window.
-    if (QWidget* links = m_context.windows.ShowWindow(QStringLiteral("FQlinks"))) {
+    // Without a link the user enters one in the quick-links window, shown modally for this.
+    if (QWidget* links = m_context.windows.Find(QStringLiteral("FQlinks"))) {
+        links->hide();
         links->setWindowModality(Qt::ApplicationModal);
+        m_context.windows.ShowWindow(QStringLiteral("FQlinks"));
     }
 }
 

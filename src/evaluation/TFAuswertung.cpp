@@ -395,6 +395,11 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     grid->addWidget(m_auswerten, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    m_combo2->setAccessibleName(QStringLiteral("bis"));
+    setTabOrder(m_comboBox1, m_cbBis);
+    setTabOrder(m_cbBis, m_combo2);
+    setTabOrder(m_combo2, m_cbAlle);
+    setTabOrder(m_cbAlle, m_auswerten);
 
     const auto bisChanged = [this](bool checked) {
         m_combo2->setEnabled(checked);
@@ -571,6 +576,7 @@ void TFAuswertung::ShowNews() {
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
+        setTabOrder(m_aktuell, view);
         m_web1 = view;
     }
     static_cast<QWebEngineView*>(m_web1)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));

@@ -69,7 +69,9 @@ TFrFrame1::TFrFrame1(const ProgramState& state, QWidget* parent)
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setFocusPolicy(Qt::TabFocus);
+    // Eight fields and the heading row stay in view without scrolling.
+    m_grid->setMinimumHeight(9 * kSlipRowHeight + 2 * m_grid->frameWidth() + 4);
     m_grid->setAccessibleName(QStringLiteral("Tippfelder des Spielscheins"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

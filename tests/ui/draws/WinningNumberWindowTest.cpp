@@ -89,6 +89,16 @@ TEST_F(WinningNumberWindowTest, SettingsAreReadAtCreationAndWrittenOnClose) {
     EXPECT_EQ(m_app->Windows().Find(QStringLiteral("FGewinnzahlen")), m_numbers) << "closing only hides it";
 }
 
+TEST_F(WinningNumberWindowTest, ANeverShownWindowStoresItsDesignedStateAtProgramEnd) {
+    Start();
+    m_main->close();
+    const IniFile ini(Data() / kSettingsFileName);
+    EXPECT_TRUE(ini.ReadBool("NeueGZ", "AutoFiltern", false));
+    EXPECT_TRUE(ini.ReadBool("NeueGZ", "AutoDelete", false));
+    EXPECT_EQ(ini.ReadInteger("NeueGZ", "PosLeft", 0), 500);
+    EXPECT_EQ(ini.ReadInteger("NeueGZ", "PosTop", 0), 200);
+}
+
 TEST_F(WinningNumberWindowTest, LinkPanelsNeedAConnection) {
     Start();
     m_fakes.internet.connected = false;
