@@ -7,7 +7,20 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace qv {
+
+void PrepareBeforeApplication() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+#endif
+}
 
 void PrepareApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Quovadra"));

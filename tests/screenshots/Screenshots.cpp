@@ -38,6 +38,7 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qv::PrepareBeforeApplication();
     QApplication application(argc, argv);
     qv::PrepareApplication(application);
     if (argc != 2) {
@@ -78,6 +79,10 @@ int main(int argc, char* argv[]) {
         centre->OpenDemoSlip();
         centre->Evaluate();
         ok = Save(main, folder, QStringLiteral("FAuswertung-Auswertung")) && ok;
+        // The news view, created on first use; without a network it shows the browser's own page.
+        centre->ShowNews();
+        QTest::qWait(1500);
+        ok = Save(main, folder, QStringLiteral("FAuswertung-Neues")) && ok;
     }
 
     if (auto* numbers = qobject_cast<qv::TFGewinnzahlen*>(quovadra.Windows().Find(QStringLiteral("FGewinnzahlen")))) {
