@@ -5,12 +5,14 @@
 
 namespace qv {
 
-// The help topics of the windows: the help key (F1) opens keyTopic, the window's help button and its
-// menu item "&Hilfe benutzen" open buttonTopic (0 where the window has no help button).
+// The help topics of the windows: the help key (F1) opens keyTopic, the window's help button opens
+// buttonTopic (0 where the window has no help button) and its menu item "&Hilfe benutzen" opens
+// menuTopic, or the button's topic where menuTopic is 0.
 struct WindowHelp {
     const char* formName;
     int keyTopic;
     int buttonTopic;
+    int menuTopic = 0;
 };
 
 inline constexpr int kHelpContents = 1001;
@@ -19,7 +21,7 @@ inline constexpr std::array<WindowHelp, 18> WindowHelpTopics = {{
     {"FAuswertung", 1010, 1002},
     {"FStart", 1002, 0},
     {"FEingabe", 1008, 1008},
-    {"FTippcenter", 1009, 1009},
+    {"FTippcenter", 1009, 1009, 1010},
     {"FAnalyse", 1013, 1013},
     {"FStatistik1", 10112, 1012},
     {"FChart1", 1011, 1011},
@@ -28,7 +30,7 @@ inline constexpr std::array<WindowHelp, 18> WindowHelpTopics = {{
     {"FKal", 1011, 0},
     {"FInfo", 1011, 0},
     {"FBrowser", 1011, 0},
-    {"FUpdate", 1011, 1017},
+    {"FUpdate", 1011, 0, 1017},
     {"FQlinks", 1010, 0},
     {"FGewinnzahlen", 1017, 1017},
     {"FDruck", 1150, 0},
@@ -47,7 +49,17 @@ constexpr WindowHelp HelpOf(std::string_view formName) {
             return help;
         }
     }
-    return {"", 0, 0};
+    return {"", 0, 0, 0};
+}
+
+// The topic of a window's help button, and of its menu item "&Hilfe benutzen"; the contents where the
+// window names none.
+constexpr int ButtonHelpTopic(const WindowHelp& help) {
+    const int topic = help.buttonTopic != 0 ? help.buttonTopic : help.keyTopic;
+    return topic != 0 ? topic : kHelpContents;
+}
+constexpr int MenuHelpTopic(const WindowHelp& help) {
+    return help.menuTopic != 0 ? help.menuTopic : ButtonHelpTopic(help);
 }
 
 } // namespace qv

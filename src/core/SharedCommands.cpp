@@ -182,7 +182,10 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
 
     menus.hilfe = addMenu("MenuHilfe", QStringLiteral("&Hilfe"));
     AddMenuItem(menus.hilfe, window, Command::Inhalt);
-    AddMenuItem(menus.hilfe, window, Command::HilfeBenutzen);
+    // Some windows' menu item leads to another topic than their help button.
+    AddMenuItem(menus.hilfe, window, Command::HilfeBenutzen, {}, {}, [this, window] {
+        m_context.ports.help.ShowTopic(MenuHelpTopic(HelpOf(window->objectName().toStdString())));
+    });
     menus.hilfe->addSeparator();
     AddMenuItem(menus.hilfe, window, Command::Info);
     return menus;
@@ -251,9 +254,8 @@ void SharedCommands::Execute(Command command, QWidget* window) {
         m_context.ports.help.ShowTopic(kHelpContents);
         break;
     case Command::HilfeBenutzen: {
-        const WindowHelp help = HelpOf(window ? window->objectName().toStdString() : std::string());
-        const int topic = help.buttonTopic != 0 ? help.buttonTopic : help.keyTopic;
-        m_context.ports.help.ShowTopic(topic != 0 ? topic : kHelpContents);
+        m_context.ports.help.ShowTopic(
+            ButtonHelpTopic(HelpOf(window ? window->objectName().toStdString() : std::string())));
         break;
     }
     case Command::Beenden:

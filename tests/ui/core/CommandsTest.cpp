@@ -226,9 +226,17 @@ TEST_F(CommandsTest, HelpKeyButtonAndMenuOpenTheWindowsTopics) {
     EXPECT_EQ(m_fakes.help.topics, QList<int>({1010, 1002, 1002, 1001}));
 }
 
+TEST(HelpPages, MenuItemAndButtonOpenTheirOwnTopics) {
+    EXPECT_EQ(ButtonHelpTopic(HelpOf("FTippcenter")), 1009);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FTippcenter")), 1010);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FUpdate")), 1017);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FAuswertung")), 1002);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FKal")), 1011); // no button: the window's own topic
+}
+
 TEST(HelpPages, EveryTopicOfEveryWindowHasItsOwnPage) {
     for (const WindowHelp& help : WindowHelpTopics) {
-        for (int topic : {help.keyTopic, help.buttonTopic}) {
+        for (int topic : {help.keyTopic, help.buttonTopic, help.menuTopic}) {
             if (topic != 0) {
                 EXPECT_TRUE(TFHilfe::HasTopic(topic)) << help.formName << " " << topic;
             }
