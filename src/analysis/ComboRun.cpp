@@ -587,7 +587,8 @@ public:
         , m_lists(lists)
         , m_helperCursor(counter) {
         for (auto& buffer : m_buffers) {
-            buffer.resize(counter.MaxBlockSize());
+            // Left uninitialised: a block clears only the part it uses.
+            buffer = std::make_unique_for_overwrite<std::uint32_t[]>(counter.MaxBlockSize());
         }
         for (auto& ready : m_ready) {
             ready.store(kNone, std::memory_order_relaxed);
@@ -618,7 +619,7 @@ public:
                 }
             }
             const Block& block = m_blocks[b];
-            const bool going = m_lists.Take(m_buffers[b % kSlots].data(), block.start, block.size);
+            const bool going = m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size);
             m_handed.store(b + 1, std::memory_order_release);
             m_handed.notify_one();
             if (!going) {
@@ -629,7 +630,7 @@ public:
     }
 
 private:
-    static constexpr std::uint32_t kSlots = 4;
+    static constexpr std::uint32_t kSlots = 8;
     static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
     // The helper thread: counts blocks while there are buffers free, until all are claimed or the
@@ -655,7 +656,7 @@ private:
             }
         } while (!m_claimed.compare_exchange_weak(b, b + 1, std::memory_order_acq_rel, std::memory_order_acquire));
         const Block& block = m_blocks[b];
-        std::uint32_t* counts = m_buffers[b % kSlots].data();
+        std::uint32_t* counts = m_buffers[b % kSlots].get();
         std::memset(counts, 0, block.size * sizeof(std::uint32_t));
         cursor.Count(block, counts);
         std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
@@ -675,7 +676,7 @@ private:
     const std::vector<Block>& m_blocks;
     ListKeeper& m_lists;
     BlockCounter::Cursor m_helperCursor; // made here, so that the helper allocates nothing
-    std::array<std::vector<std::uint32_t>, kSlots> m_buffers;
+    std::array<std::unique_ptr<std::uint32_t[]>, kSlots> m_buffers;
     std::array<std::atomic<std::uint32_t>, kSlots> m_ready{}; // the block counted into each buffer
     std::atomic<std::uint32_t> m_claimed{0};                  // blocks claimed for counting
     std::atomic<std::uint32_t> m_handed{0};                   // blocks handed to the lists
