@@ -9,6 +9,8 @@
 #include <limits>
 #include <memory>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -90,6 +92,16 @@ struct Candidate {
     int pos;
 };
 
+// A block: the combinations that start with the same first numbers (the prefix: a1, or a1 and a2, or
+// none), ranks start .. start+size-1.
+struct Block {
+    std::uint8_t a1 = 0; // 0 = no prefix
+    std::uint8_t a2 = 0; // 0 = a prefix of one number at most
+    std::int32_t prefixR = 0;
+    std::uint32_t start = 0;
+    std::uint32_t size = 0;
+};
+
 // rank(a1 < ... < ak) = C(70, k) - 1 - sum of R[j][aj] with R[j][a] = C(70 - a, k - j) (0-based j).
 // All combinations with the same first numbers (the block's prefix) have consecutive ranks, and the
 // blocks in lexicographic order of their prefixes cover the ranks in order. A block holds at most
@@ -121,47 +133,101 @@ public:
                 }
             }
         }
+        MakeBlocks();
     }
 
     // The largest block: the first one.
-    std::uint32_t MaxBlockSize() const {
-        return static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - m_prefix, m_k - m_prefix));
-    }
+    std::uint32_t MaxBlockSize() const { return m_blocks.front().size; }
+
+    // The blocks in rank order.
+    const std::vector<Block>& Blocks() const { return m_blocks; }
+
+    std::size_t DrawCount() const { return m_draws.size(); }
+
+    // Counts the draws of one block into counts (size of the block, zeroed). A cursor belongs to one
+    // thread and is given the blocks in rank order: it keeps the draws that hold the first number of
+    // the prefix from one block to the next.
+    class Cursor {
+    public:
+        explicit Cursor(const BlockCounter& counter)
+            : m_counter(counter) {
+            const std::size_t n = counter.m_draws.size();
+            m_all.reserve(n);
+            m_first.reserve(n);
+            m_second.reserve(n);
+            for (std::uint32_t d = 0; d < n; ++d) {
+                m_all.push_back({d, -1});
+            }
+        }
+
+        void Count(const Block& block, std::uint32_t* counts) {
+            if (block.a1 == 0) {
+                m_counter.CountBlock(m_all, block, counts);
+                return;
+            }
+            if (block.a1 != m_a1) {
+                m_counter.Filter(m_all, block.a1, m_first);
+                m_a1 = block.a1;
+            }
+            if (block.a2 == 0) {
+                m_counter.CountBlock(m_first, block, counts);
+                return;
+            }
+            m_counter.Filter(m_first, block.a2, m_second);
+            m_counter.CountBlock(m_second, block, counts);
+        }
+
+    private:
+        const BlockCounter& m_counter;
+        std::vector<Candidate> m_all;
+        std::vector<Candidate> m_first;
+        std::vector<Candidate> m_second;
+        int m_a1 = 0;
+    };
 
     // For every block in rank order: counts = target(start, size) (zeroed, size counts), then the draws
     // are counted into it and visit(start, counts, size) sees it; visit returns false to stop.
     template <class Target, class Visit>
-    bool Run(Target&& target, Visit&& visit) {
-        std::vector<Candidate> all;
-        all.reserve(m_draws.size());
-        for (std::uint32_t d = 0; d < m_draws.size(); ++d) {
-            all.push_back({d, -1});
-        }
-        if (m_prefix == 0) {
-            return Block(all, 0, 0, target, visit);
-        }
-        const int q = m_k - m_prefix;
-        std::vector<Candidate> first;
-        std::vector<Candidate> second;
-        for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
-            Filter(all, a1, first);
-            if (m_prefix == 1) {
-                if (!Block(first, a1, m_r[0][a1], target, visit)) {
-                    return false;
-                }
-                continue;
-            }
-            for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
-                Filter(first, a2, second);
-                if (!Block(second, a2, m_r[0][a1] + m_r[1][a2], target, visit)) {
-                    return false;
-                }
+    bool Run(Target&& target, Visit&& visit) const {
+        Cursor cursor(*this);
+        for (const Block& block : m_blocks) {
+            std::uint32_t* counts = target(block.start, block.size);
+            cursor.Count(block, counts);
+            if (!visit(block.start, static_cast<const std::uint32_t*>(counts), block.size)) {
+                return false;
             }
         }
         return true;
     }
 
 private:
+    void MakeBlocks() {
+        const int q = m_k - m_prefix;
+        const auto add = [this, q](int a1, int a2, int last, std::int32_t prefixR) {
+            // The block starts with the prefix followed by last+1, last+2, ...
+            std::int32_t startR = prefixR;
+            for (int j = 0; j < q; ++j) {
+                startR += m_r[m_prefix + j][last + 1 + j];
+            }
+            m_blocks.push_back({static_cast<std::uint8_t>(a1), static_cast<std::uint8_t>(a2), prefixR,
+                                static_cast<std::uint32_t>(m_total - 1 - startR),
+                                static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, q))});
+        };
+        if (m_prefix == 0) {
+            add(0, 0, 0, 0);
+            return;
+        }
+        for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
+            if (m_prefix == 1) {
+                add(a1, 0, a1, m_r[0][a1]);
+                continue;
+            }
+            for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
+                add(a1, a2, a2, m_r[0][a1] + m_r[1][a2]);
+            }
+        }
+    }
+
     void Filter(const std::vector<Candidate>& from, int n, std::vector<Candidate>& to) const {
         to.clear();
         for (const Candidate& c : from) {
@@ -172,22 +238,11 @@ private:
         }
     }
 
-    // One block: the combinations that start with the prefix ending in last (0 = no prefix), whose
-    // R values sum to prefixR.
-    template <class Target, class Visit>
-    bool Block(const std::vector<Candidate>& candidates, int last, std::int32_t prefixR, Target&& target,
-               Visit&& visit) {
+    // The candidates hold the block's prefix; each adds its subsets of the numbers after the prefix.
+    void CountBlock(const std::vector<Candidate>& candidates, const Block& block, std::uint32_t* counts) const {
         const int q = m_k - m_prefix;
-        // The block starts with the prefix followed by last+1, last+2, ...
-        std::int32_t startR = prefixR;
-        for (int j = 0; j < q; ++j) {
-            startR += m_r[m_prefix + j][last + 1 + j];
-        }
-        const std::int32_t start = m_total - 1 - startR;
-        const auto size = static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, q));
-        std::uint32_t* counts = target(static_cast<std::uint32_t>(start), size);
         // local index = rank - start = startR - prefixR - (R values of the numbers after the prefix)
-        const std::int32_t base = startR - prefixR;
+        const std::int32_t base = m_total - 1 - static_cast<std::int32_t>(block.start) - block.prefixR;
         const int l0 = m_prefix;
         for (const Candidate& c : candidates) {
             const DrawNumbers& dn = m_draws[c.draw];
@@ -214,7 +269,6 @@ private:
                 }
             }
         }
-        return visit(static_cast<std::uint32_t>(start), static_cast<const std::uint32_t*>(counts), size);
     }
 
     int m_k;
@@ -222,6 +276,7 @@ private:
     std::int32_t m_total;
     std::array<std::array<std::int32_t, kNumbersInGame + 1>, kMaxRunSize> m_r{};
     std::vector<DrawNumbers> m_draws;
+    std::vector<Block> m_blocks;
 };
 
 // ---- The program's method: the two lists ---------------------------------------------------------
@@ -517,6 +572,124 @@ private:
     std::uint64_t m_masksWritten = 0;
 };
 
+// ---- The program's method: two threads --------------------------------------------------------
+
+// Counting the blocks takes most of a run of four or five numbers, so a second thread counts blocks too.
+// Blocks are counted into a ring of buffers, each by whichever thread claims it next; the calling
+// thread alone hands them to the lists, in rank order, and so alone reports progress and reads the
+// cancel flag. While its next block is not counted yet, the calling thread counts a later one itself.
+// A block b may be claimed once block b - kSlots has been handed over, which frees its buffer.
+class TwoThreadRun {
+public:
+    TwoThreadRun(const BlockCounter& counter, ListKeeper& lists)
+        : m_counter(counter)
+        , m_blocks(counter.Blocks())
+        , m_lists(lists)
+        , m_helperCursor(counter) {
+        for (auto& buffer : m_buffers) {
+            // Left uninitialised: a block clears only the part it uses.
+            buffer = std::make_unique_for_overwrite<std::uint32_t[]>(counter.MaxBlockSize());
+        }
+        for (auto& ready : m_ready) {
+            ready.store(kNone, std::memory_order_relaxed);
+        }
+    }
+
+    TwoThreadRun(const TwoThreadRun&) = delete;
+    TwoThreadRun& operator=(const TwoThreadRun&) = delete;
+
+    // Stops the helper (also when the lists step threw); the thread is joined when m_helper goes.
+    ~TwoThreadRun() { Stop(); }
+
+    // False when cancelled.
+    bool Run() {
+        try {
+            m_helper = std::jthread([this] { Help(); });
+        } catch (const std::system_error&) {
+            // No second thread to be had: the calling thread counts every block itself.
+        }
+        BlockCounter::Cursor cursor(m_counter);
+        const auto count = static_cast<std::uint32_t>(m_blocks.size());
+        for (std::uint32_t b = 0; b < count; ++b) {
+            std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
+            for (std::uint32_t seen = ready.load(std::memory_order_acquire); seen != b;
+                 seen = ready.load(std::memory_order_acquire)) {
+                if (!CountNext(cursor)) {
+                    ready.wait(seen, std::memory_order_acquire);
+                }
+            }
+            const Block& block = m_blocks[b];
+            const bool going = m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size);
+            m_handed.store(b + 1, std::memory_order_release);
+            m_handed.notify_one();
+            if (!going) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    static constexpr std::uint32_t kSlots = 8;
+    static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
+
+    // The helper thread: counts blocks while there are buffers free, until all are claimed or the
+    // run stops.
+    void Help() {
+        while (!m_stop.load(std::memory_order_acquire)) {
+            const std::uint32_t handed = m_handed.load(std::memory_order_acquire);
+            if (!CountNext(m_helperCursor)) {
+                if (m_claimed.load(std::memory_order_acquire) >= m_blocks.size()) {
+                    return;
+                }
+                m_handed.wait(handed, std::memory_order_acquire);
+            }
+        }
+    }
+
+    // Claims the next block if its buffer is free and counts it; false when there was none to claim.
+    bool CountNext(BlockCounter::Cursor& cursor) {
+        std::uint32_t b = m_claimed.load(std::memory_order_acquire);
+        do {
+            if (b >= m_blocks.size() || b >= m_handed.load(std::memory_order_acquire) + kSlots) {
+                return false;
+            }
+        } while (!m_claimed.compare_exchange_weak(b, b + 1, std::memory_order_acq_rel, std::memory_order_acquire));
+        const Block& block = m_blocks[b];
+        std::uint32_t* counts = m_buffers[b % kSlots].get();
+        std::memset(counts, 0, block.size * sizeof(std::uint32_t));
+        cursor.Count(block, counts);
+        std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
+        ready.store(b, std::memory_order_release);
+        ready.notify_one();
+        return true;
+    }
+
+    void Stop() {
+        m_stop.store(true, std::memory_order_release);
+        // Wakes the helper if it waits for a buffer.
+        m_handed.store(kNone - kSlots, std::memory_order_release);
+        m_handed.notify_one();
+    }
+
+    const BlockCounter& m_counter;
+    const std::vector<Block>& m_blocks;
+    ListKeeper& m_lists;
+    BlockCounter::Cursor m_helperCursor; // made here, so that the helper allocates nothing
+    std::array<std::unique_ptr<std::uint32_t[]>, kSlots> m_buffers;
+    std::array<std::atomic<std::uint32_t>, kSlots> m_ready{}; // the block counted into each buffer
+    std::atomic<std::uint32_t> m_claimed{0};                  // blocks claimed for counting
+    std::atomic<std::uint32_t> m_handed{0};                   // blocks handed to the lists
+    std::atomic<bool> m_stop{false};
+    std::jthread m_helper; // last: joined before the rest goes
+};
+
+// A second thread pays off where the counting is heavy: runs of four and five numbers over more than a
+// handful of draws, on a machine with a second core.
+bool UseTwoThreads(int k, std::size_t draws) {
+    return k >= 4 && draws >= 8 && std::thread::hardware_concurrency() >= 2;
+}
+
 } // namespace
 
 std::uint64_t RunProgressInterval(int k) {
@@ -574,17 +747,23 @@ ComboRunResult RunCombinationsLiteral(int k, std::vector<NumberSet> periodSets, 
 
 ComboRunResult RunCombinations(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
     CheckSize(k);
-    BlockCounter counter(k, periodSets);
-    std::vector<std::uint32_t> block(counter.MaxBlockSize());
+    const BlockCounter counter(k, periodSets);
     ListKeeper lists(RunProgressInterval(k), control);
-    const bool done = counter.Run(
-        [&block](std::uint32_t, std::uint32_t size) {
-            std::memset(block.data(), 0, size * sizeof(std::uint32_t));
-            return block.data();
-        },
-        [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
-            return lists.Take(counts, start, size);
-        });
+    bool done = false;
+    if (UseTwoThreads(k, periodSets.size())) {
+        TwoThreadRun run(counter, lists);
+        done = run.Run();
+    } else {
+        std::vector<std::uint32_t> block(counter.MaxBlockSize());
+        done = counter.Run(
+            [&block](std::uint32_t, std::uint32_t size) {
+                std::memset(block.data(), 0, size * sizeof(std::uint32_t));
+                return block.data();
+            },
+            [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
+                return lists.Take(counts, start, size);
+            });
+    }
     if (!done) {
         return {true, {}, {}};
     }

@@ -161,6 +161,25 @@ TEST(ComboRunTest, FirstThousandPairsNeverReachTheFlopsWhenEveryPairOccurs) {
     ExpectSameLists(run, RunCombinationsLiteral(2, draws));
 }
 
+// Runs of five numbers count their blocks on two threads; the lists must come out as if the counts had
+// been offered one by one in rank order (the list rules themselves are checked against the shifted
+// lists above). Draws of only 25 numbers make long stretches of ties between blocks.
+TEST(ComboRunTest, RunOfFiveGivesTheListsOfItsCountsOfferedInOrder) {
+    std::mt19937 random(11);
+    std::vector<History> histories{{"200 random draws", {}}, {"25 numbers, 60 draws", {}}};
+    for (int i = 0; i < 200; ++i) {
+        histories[0].draws.push_back(testing::RandomDraw(random));
+    }
+    for (int i = 0; i < 60; ++i) {
+        histories[1].draws.push_back(testing::RandomDraw(random, 25));
+    }
+    for (const History& history : histories) {
+        SCOPED_TRACE(history.name);
+        const std::vector<std::uint32_t> counts = CountAllCombinations(5, history.draws);
+        ExpectSameLists(RunCombinations(5, history.draws), KeepLists(5, counts));
+    }
+}
+
 TEST(ComboRunTest, ProgressAndCancelStopAtTheSameCombinationBothWays) {
     std::mt19937 random(5);
     std::vector<NumberSet> draws;
