@@ -102,6 +102,22 @@ const char* CombinationListRefusal(int poolCount, int k) {
     return nullptr;
 }
 
+bool NextCombination(std::span<int> positions, int n) {
+    const int k = static_cast<int>(positions.size());
+    int j = k - 1;
+    while (j >= 0 && positions[j] == n - k + j) {
+        --j;
+    }
+    if (j < 0) {
+        return false;
+    }
+    ++positions[j];
+    for (int i = j + 1; i < k; ++i) {
+        positions[i] = positions[i - 1] + 1;
+    }
+    return true;
+}
+
 CombinationList BuildCombinationList(const NumberSet& pool, int k) {
     CombinationList result;
     std::vector<int> members;
@@ -122,16 +138,8 @@ CombinationList BuildCombinationList(const NumberSet& pool, int k) {
             set.Add(members[p]);
         }
         result.sets.push_back(set);
-        int j = k - 1;
-        while (j >= 0 && pos[j] == a - k + j) {
-            --j;
-        }
-        if (j < 0) {
+        if (!NextCombination(pos, a)) {
             break;
-        }
-        ++pos[j];
-        for (int i = j + 1; i < k; ++i) {
-            pos[i] = pos[i - 1] + 1;
         }
     }
     return result;

@@ -28,6 +28,10 @@ std::uint64_t CombinationRank(std::span<const int> numbers);
 // The combination of size k at a rank below CombinationsOf70(k), as a number set.
 NumberSet CombinationAt(int k, std::uint64_t rank);
 
+// Moves the ascending positions p1 < ... < pk, each below n, on to the next k-subset in lexicographic
+// order, like an odometer from the right; false after the last one (the positions are then unchanged).
+bool NextCombination(std::span<int> positions, int n);
+
 // The numbers of a set ascending, joined by "-" ("7-19-33").
 std::string JoinedNumbers(const NumberSet& set);
 

@@ -76,16 +76,8 @@ SearchResult SearchCombinations(const NumberSet& pool, int k, std::vector<Number
             }
             result.rows.push_back({static_cast<int>(d), first, match});
             first = false;
-            int j = k - 1;
-            while (j >= 0 && pos[j] == m - k + j) {
-                --j;
-            }
-            if (j < 0) {
+            if (!NextCombination(std::span(pos).first(static_cast<std::size_t>(k)), m)) {
                 break;
-            }
-            ++pos[j];
-            for (int i = j + 1; i < k; ++i) {
-                pos[i] = pos[i - 1] + 1;
             }
         }
     }
