@@ -1,5 +1,7 @@
 #include "analysis/ComboSearch.h"
 
+#include "analysis/Combinations.h"
+
 #include <array>
 
 namespace qv {
