@@ -26,6 +26,11 @@ TFHilfe::TFHilfe(QWidget* parent)
     close->setObjectName(QStringLiteral("BSchliessen"));
     m_browser->setObjectName(QStringLiteral("Browser"));
     m_browser->setOpenExternalLinks(true);
+    // One look for every page of the help.
+    m_browser->document()->setDefaultStyleSheet(QStringLiteral("body { font-family: sans-serif; }"
+                                                               "h1 { color: #0d2b5e; }"
+                                                               "h2 { color: #1f6fb2; }"
+                                                               "p.nav { font-size: small; }"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
