@@ -2,9 +2,9 @@
 // both lists. Too slow for the test suite at k = 5 (about 20 s per history of 1000 draws), so run on
 // demand: qv_combos_identity [K ...] (default 5). Exits with 1 when a list differs.
 
-#include "analysis/Combinations.h"
-#include "analysis/ComboRun.h"
-#include "core/DrawImport.h"
+#include "engine/analysis/Combinations.h"
+#include "engine/analysis/ComboRun.h"
+#include "engine/draws/DrawImport.h"
 
 #include <chrono>
 #include <cstdio>

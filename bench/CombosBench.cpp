@@ -2,10 +2,10 @@
 // against the work no run can avoid (counting each draw's own subsets, one pass over all counts).
 // Prints a table of ratios after the usual benchmark output.
 
-#include "analysis/Combinations.h"
-#include "analysis/ComboRun.h"
-#include "analysis/ComboSearch.h"
-#include "core/DrawImport.h"
+#include "engine/analysis/Combinations.h"
+#include "engine/analysis/ComboRun.h"
+#include "engine/analysis/ComboSearch.h"
+#include "engine/draws/DrawImport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "core/AppSetup.h"
-#include "core/Application.h"
-#include "core/DesktopPorts.h"
-#include "core/GuardedApplication.h"
+#include "ui/frame/AppSetup.h"
+#include "ui/frame/Application.h"
+#include "ui/frame/DesktopPorts.h"
+#include "ui/frame/GuardedApplication.h"
 
 int main(int argc, char* argv[]) {
     qv::PrepareBeforeApplication();

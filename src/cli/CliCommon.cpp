@@ -1,7 +1,7 @@
 #include "cli/CliCommon.h"
 
-#include "core/DrawStore.h"
-#include "core/FileError.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/FileError.h"
 #include "text/DataFolder.h"
 
 #include <iostream>

@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
-#include "core/DrawImport.h"
-#include "core/DrawStore.h"
+#include "engine/draws/DrawImport.h"
+#include "engine/core/DrawStore.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
 

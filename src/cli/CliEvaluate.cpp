@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
-#include "core/DrawStore.h"
-#include "core/SlipFile.h"
-#include "evaluation/Evaluation.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/SlipFile.h"
+#include "engine/evaluation/Evaluation.h"
 #include "text/DataFolder.h"
 #include "text/DrawListText.h"
 #include "text/ResultGrids.h"

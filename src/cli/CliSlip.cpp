@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
-#include "core/GameTables.h"
-#include "core/SlipFile.h"
-#include "core/SlipRows.h"
+#include "engine/core/GameTables.h"
+#include "engine/core/SlipFile.h"
+#include "engine/core/SlipRows.h"
 #include "text/DataFolder.h"
 
 namespace qv::cli {

@@ -1,8 +1,8 @@
 #include "text/ComboTexts.h"
 
-#include "analysis/Combinations.h"
-#include "analysis/ComboRun.h"
-#include "core/GameTables.h"
+#include "engine/analysis/Combinations.h"
+#include "engine/analysis/ComboRun.h"
+#include "engine/core/GameTables.h"
 
 namespace qv {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/ComboSearch.h"
+#include "engine/analysis/ComboSearch.h"
 
 #include <QLocale>
 #include <QString>

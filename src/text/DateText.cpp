@@ -1,6 +1,6 @@
 #include "text/DateText.h"
 
-#include "core/Dates.h"
+#include "engine/core/Dates.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Records.h"
+#include "engine/core/Records.h"
 
 #include <QDate>
 #include <QLocale>

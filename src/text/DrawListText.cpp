@@ -1,6 +1,6 @@
 #include "text/DrawListText.h"
 
-#include "core/FileError.h"
+#include "engine/core/FileError.h"
 #include "text/DateText.h"
 
 namespace qv {

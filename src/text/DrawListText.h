@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ProgramState.h"
-#include "evaluation/DrawEntry.h"
+#include "engine/core/ProgramState.h"
+#include "engine/evaluation/DrawEntry.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "text/ResultGrids.h"
 
-#include "core/GameTables.h"
-#include "evaluation/Payout.h"
+#include "engine/core/GameTables.h"
+#include "engine/evaluation/Payout.h"
 #include "text/Amounts.h"
 #include "text/DateText.h"
 

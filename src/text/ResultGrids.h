@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Records.h"
-#include "evaluation/Evaluation.h"
+#include "engine/core/Records.h"
+#include "engine/evaluation/Evaluation.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draws/WinningNumberFilter.h"
+#include "engine/draws/WinningNumberFilter.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "core/GuardedApplication.h"
+#include "ui/frame/GuardedApplication.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
-#include "analysis/ComboRun.h"
-#include "analysis/Combinations.h"
+#include "engine/analysis/ComboRun.h"
+#include "engine/analysis/Combinations.h"
 
-#include "TestHistories.h"
+#include "support/TestHistories.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "analysis/ComboSearch.h"
-#include "analysis/Combinations.h"
+#include "engine/analysis/ComboSearch.h"
+#include "engine/analysis/Combinations.h"
 
-#include "TestHistories.h"
+#include "support/TestHistories.h"
 
 #include <gtest/gtest.h>
 

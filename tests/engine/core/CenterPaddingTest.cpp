@@ -1,4 +1,4 @@
-#include "core/CenterPadding.h"
+#include "engine/core/CenterPadding.h"
 
 #include <gtest/gtest.h>
 

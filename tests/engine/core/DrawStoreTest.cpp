@@ -1,7 +1,7 @@
-#include "core/DrawStore.h"
-#include "core/FileError.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/FileError.h"
 
-#include "../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/IniFile.h"
-#include "core/FileError.h"
+#include "engine/core/IniFile.h"
+#include "engine/core/FileError.h"
 
-#include "../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

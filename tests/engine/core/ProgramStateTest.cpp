@@ -1,5 +1,5 @@
-#include "core/ProgramState.h"
-#include "core/GameTables.h"
+#include "engine/core/ProgramState.h"
+#include "engine/core/GameTables.h"
 
 #include <gtest/gtest.h>
 

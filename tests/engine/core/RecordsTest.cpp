@@ -1,5 +1,5 @@
-#include "core/Records.h"
-#include "core/NumberSet.h"
+#include "engine/core/Records.h"
+#include "engine/core/NumberSet.h"
 
 #include <gtest/gtest.h>
 

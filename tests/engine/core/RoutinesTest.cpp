@@ -1,5 +1,5 @@
-#include "core/BandLabels.h"
-#include "core/Binomial.h"
+#include "engine/core/BandLabels.h"
+#include "engine/core/Binomial.h"
 
 #include <gtest/gtest.h>
 

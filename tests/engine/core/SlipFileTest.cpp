@@ -1,7 +1,7 @@
-#include "core/SlipFile.h"
-#include "core/SlipRows.h"
+#include "engine/core/SlipFile.h"
+#include "engine/core/SlipRows.h"
 
-#include "../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "draws/WinningNumberFilter.h"
+#include "engine/draws/WinningNumberFilter.h"
 
-#include "evaluation/DrawEntry.h"
+#include "engine/evaluation/DrawEntry.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "evaluation/DrawEntry.h"
+#include "engine/evaluation/DrawEntry.h"
 
-#include "../support/TempDir.h"
-#include "core/DrawStore.h"
-#include "core/SafeFile.h"
+#include "support/TempDir.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/SafeFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "evaluation/Evaluation.h"
+#include "engine/evaluation/Evaluation.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

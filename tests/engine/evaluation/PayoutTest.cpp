@@ -1,4 +1,4 @@
-#include "evaluation/Payout.h"
+#include "engine/evaluation/Payout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "draws/WinningNumberSettings.h"
-#include "evaluation/MainWindowSettings.h"
+#include "engine/draws/WinningNumberSettings.h"
+#include "engine/evaluation/MainWindowSettings.h"
 
-#include "../support/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

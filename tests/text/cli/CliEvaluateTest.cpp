@@ -1,6 +1,6 @@
-#include "core/Dates.h"
-#include "core/DrawStore.h"
-#include "core/SlipFile.h"
+#include "engine/core/Dates.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/SlipFile.h"
 #include "text/DataFolder.h"
 
 #include <QElapsedTimer>

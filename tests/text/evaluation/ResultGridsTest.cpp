@@ -1,7 +1,7 @@
 #include "text/ResultGrids.h"
 
-#include "core/Dates.h"
-#include "evaluation/Payout.h"
+#include "engine/core/Dates.h"
+#include "engine/evaluation/Payout.h"
 #include "text/DrawListText.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "../support/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
-#include "core/DrawImport.h"
-#include "core/IniFile.h"
-#include "evaluation/TFrFrame2.h"
+#include "engine/draws/DrawImport.h"
+#include "engine/core/IniFile.h"
+#include "ui/evaluation/TFrFrame2.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "../support/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
-#include "core/IniFile.h"
-#include "core/ProgramState.h"
-#include "core/StringGrid.h"
-#include "evaluation/DrawEntry.h"
-#include "evaluation/Evaluation.h"
-#include "evaluation/TFrFrame1.h"
-#include "evaluation/TFrFrame2.h"
+#include "engine/core/IniFile.h"
+#include "engine/core/ProgramState.h"
+#include "ui/widgets/StringGrid.h"
+#include "engine/evaluation/DrawEntry.h"
+#include "engine/evaluation/Evaluation.h"
+#include "ui/evaluation/TFrFrame1.h"
+#include "ui/evaluation/TFrFrame2.h"
 #include "text/DrawListText.h"
 
 #include <QFile>

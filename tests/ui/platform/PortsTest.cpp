@@ -1,11 +1,11 @@
-#include "core/AppSetup.h"
-#include "core/ErrorReport.h"
-#include "core/FileError.h"
-#include "core/GuardedApplication.h"
+#include "ui/frame/AppSetup.h"
+#include "ui/frame/ErrorReport.h"
+#include "engine/core/FileError.h"
+#include "ui/frame/GuardedApplication.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/QtPrintTarget.h"
-#include "platform/fakes/FakeMessages.h"
+#include "support/FakeMessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

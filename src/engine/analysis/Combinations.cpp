@@ -1,0 +1,148 @@
+#include "engine/analysis/Combinations.h"
+
+#include "engine/core/GameTables.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace qv {
+namespace {
+
+constexpr int kMaxN = 70;
+constexpr int kMaxK = 10;
+
+constexpr std::array<std::array<std::uint64_t, kMaxK + 1>, kMaxN + 1> MakeBinomials() {
+    std::array<std::array<std::uint64_t, kMaxK + 1>, kMaxN + 1> table{};
+    for (int n = 0; n <= kMaxN; ++n) {
+        table[n][0] = 1;
+        for (int k = 1; k <= kMaxK && k <= n; ++k) {
+            table[n][k] = table[n - 1][k - 1] + (k <= n - 1 ? table[n - 1][k] : 0);
+        }
+    }
+    return table;
+}
+constexpr auto kBinomials = MakeBinomials();
+
+} // namespace
+
+std::uint64_t SmallBinomial(int n, int k) {
+    if (n < 0 || n > kMaxN || k < 0 || k > kMaxK) {
+        throw std::invalid_argument("SmallBinomial: outside 0 <= n <= 70, 0 <= k <= 10");
+    }
+    return kBinomials[n][k];
+}
+
+std::uint64_t CombinationsOf70(int k) {
+    return SmallBinomial(kNumbersInGame, k);
+}
+
+std::uint64_t CombinationsOf20(int k) {
+    return SmallBinomial(kNumbersPerDraw, k);
+}
+
+// In lexicographic order, the combinations after a1 < ... < ak are those that differ first at some
+// position j with a larger number there. Counting the combinations before it the other way round gives
+// rank = C(70, k) - 1 - sum over j of C(70 - aj, k + 1 - j).
+std::uint64_t CombinationRank(std::span<const int> numbers) {
+    const int k = static_cast<int>(numbers.size());
+    std::uint64_t later = 0;
+    for (int j = 0; j < k; ++j) {
+        later += SmallBinomial(kNumbersInGame - numbers[j], k - j);
+    }
+    return CombinationsOf70(k) - 1 - later;
+}
+
+NumberSet CombinationAt(int k, std::uint64_t rank) {
+    if (k < 1 || k > kMaxK || rank >= kBinomials[kMaxN][k]) {
+        throw std::invalid_argument("CombinationAt: no such combination");
+    }
+    // The combinatorial number system: later = sum of C(bj, k + 1 - j) with b1 > b2 > ... >= 0 and
+    // aj = 70 - bj; take the largest possible bj at each step.
+    std::uint64_t later = CombinationsOf70(k) - 1 - rank;
+    NumberSet set;
+    int b = kNumbersInGame;
+    for (int j = 0; j < k; ++j) {
+        const int size = k - j;
+        // The largest b below the previous one with C(b, size) <= later (C(0, size) = 0 always is),
+        // found by halving steps without branches.
+        const int bound = b;
+        b = 0;
+        for (int step = 64; step > 0; step /= 2) {
+            const int probe = b + step;
+            const bool fits = probe < bound && kBinomials[std::min(probe, kMaxN)][size] <= later;
+            b = fits ? probe : b;
+        }
+        later -= kBinomials[b][size];
+        set.Add(kNumbersInGame - b);
+    }
+    return set;
+}
+
+std::string JoinedNumbers(const NumberSet& set) {
+    std::string text;
+    set.ForEach([&text](int n) {
+        if (!text.empty()) {
+            text += '-';
+        }
+        text += std::to_string(n);
+    });
+    return text;
+}
+
+const char* CombinationListRefusal(int poolCount, int k) {
+    if (k < 2) {
+        return kNoSizeChosenText;
+    }
+    if (poolCount < 2) {
+        return kPoolTooSmallText;
+    }
+    if (poolCount < k + 1) {
+        return kPoolNotLargerThanSizeText;
+    }
+    return nullptr;
+}
+
+bool NextCombination(std::span<int> positions, int n) {
+    const int k = static_cast<int>(positions.size());
+    int j = k - 1;
+    while (j >= 0 && positions[j] == n - k + j) {
+        --j;
+    }
+    if (j < 0) {
+        return false;
+    }
+    ++positions[j];
+    for (int i = j + 1; i < k; ++i) {
+        positions[i] = positions[i - 1] + 1;
+    }
+    return true;
+}
+
+CombinationList BuildCombinationList(const NumberSet& pool, int k) {
+    CombinationList result;
+    std::vector<int> members;
+    pool.ForEach([&members](int n) { members.push_back(n); });
+    const int a = static_cast<int>(members.size());
+    if (const char* refusal = CombinationListRefusal(a, k)) {
+        result.refusal = refusal;
+        return result;
+    }
+    // Positions i1 < ... < ik, advanced like an odometer from the right.
+    std::vector<int> pos(static_cast<std::size_t>(k));
+    for (int j = 0; j < k; ++j) {
+        pos[j] = j;
+    }
+    while (true) {
+        NumberSet set;
+        for (int p : pos) {
+            set.Add(members[p]);
+        }
+        result.sets.push_back(set);
+        if (!NextCombination(pos, a)) {
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace qv

@@ -1,0 +1,45 @@
+#include "engine/evaluation/MainWindowSettings.h"
+
+namespace qv {
+namespace {
+
+constexpr const char* kMain = "Haupt";
+constexpr const char* kSlips = "Spielscheine";
+
+} // namespace
+
+std::optional<MainWindowStartSettings> ReadMainWindowStartSettings(const IniFile& ini) {
+    if (!ini.Exists()) {
+        return std::nullopt;
+    }
+    MainWindowStartSettings settings;
+    settings.multiRow = ini.ReadBool(kMain, "Multi", false);
+    const int count = ini.ReadInteger(kSlips, "Anzahl", 0);
+    for (int k = 1; k <= count; ++k) {
+        settings.slipFiles.push_back(ini.ReadString(kSlips, "Datei" + std::to_string(k), ""));
+    }
+    return settings;
+}
+
+std::optional<WindowPosition> ReadMainWindowPosition(const IniFile& ini) {
+    if (!ini.Exists()) {
+        return std::nullopt;
+    }
+    return WindowPosition{ini.ReadInteger(kMain, "PosLeft", 200), ini.ReadInteger(kMain, "PosTop", 200)};
+}
+
+void RecordChosenSlipFiles(const IniFile& ini, const std::vector<std::string>& paths) {
+    ini.EraseSection(kSlips);
+    ini.WriteInteger(kSlips, "Anzahl", static_cast<int>(paths.size()));
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        ini.WriteString(kSlips, "Datei" + std::to_string(k + 1), paths[k]);
+    }
+}
+
+void WriteMainWindowSettings(const IniFile& ini, WindowPosition position, bool multiRow) {
+    ini.WriteInteger(kMain, "PosLeft", position.left);
+    ini.WriteInteger(kMain, "PosTop", position.top);
+    ini.WriteBool(kMain, "Multi", multiRow);
+}
+
+} // namespace qv

@@ -1,0 +1,40 @@
+#include "ui/frame/AppSetup.h"
+
+#include "engine/core/ProgramState.h"
+#include "text/AppLocale.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace qv {
+
+void PrepareBeforeApplication() {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+#endif
+}
+
+void PrepareApplication(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Quovadra"));
+    QApplication::setOrganizationName(QString());
+    QApplication::setApplicationVersion(QString::fromUtf8(ProductVersion));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(AppLocale());
+
+    // The program speaks German whatever the system's language.
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}
+
+} // namespace qv

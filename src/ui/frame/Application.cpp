@@ -1,0 +1,125 @@
+#include "ui/frame/Application.h"
+
+#include "ui/frame/ErrorReport.h"
+#include "ui/frame/InstallationFiles.h"
+#include "ui/frame/TFStart.h"
+#include "ui/frame/WindowTable.h"
+#include "text/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QVariantAnimation>
+
+#include <system_error>
+
+namespace qv {
+
+namespace {
+
+constexpr int kOpaque = 255;
+const QString kMainWindow = QStringLiteral("FAuswertung");
+
+} // namespace
+
+Application::Application(Ports& ports)
+    : Application(ports, Options{}) {}
+
+Application::Application(Ports& ports, Options options)
+    : m_ports(ports)
+    , m_options(std::move(options))
+    , m_commands(m_context)
+    , m_context{m_state, m_ports, m_windows, m_commands} {}
+
+Application::~Application() {
+    delete m_start.data();
+    m_windows.Clear();
+}
+
+QWidget* Application::MainWindow() const {
+    return m_windows.Find(kMainWindow);
+}
+
+void Application::FixFolders() {
+    m_state.ProgramFolder = ToPath(QCoreApplication::applicationDirPath());
+    m_state.ProbeFile = ToPath(QDir::temp().filePath(QStringLiteral("tmp.tmp")));
+    m_state.DataFolder = m_options.dataFolder.empty() ? DefaultDataFolder() : m_options.dataFolder;
+    // One level only; a folder that cannot be created shows up when its files are used.
+    std::error_code ignored;
+    std::filesystem::create_directory(m_state.DataFolder, ignored);
+    CopyMissingInstallationFiles(m_options.installFolders.empty() ? InstallationFolders() : m_options.installFolders,
+                                 m_state.DataFolder);
+}
+
+void Application::Start() {
+    m_start = new TFStart;
+    m_commands.InstallHelpKey(m_start);
+    m_start->CentreOnScreen();
+    m_start->show();
+    connect(m_start, &TFStart::ContinuePressed, this, &Application::Continue);
+    QCoreApplication::processEvents();
+
+    FixFolders();
+    QCoreApplication::setApplicationName(QStringLiteral("Quovadra"));
+
+    if (m_options.registerWindows) {
+        m_options.registerWindows(m_windows);
+    } else {
+        RegisterWindows(m_windows);
+    }
+    // The start window repaints between the windows; "Weiter" stays disabled until all exist.
+    m_windows.CreateStartWindows(
+        m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); },
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    m_start->SetInitialisationDone(true);
+
+    if (QWidget* main = MainWindow()) {
+        main->setWindowOpacity(0.0);
+        main->show();
+        m_start->raise();
+    }
+}
+
+void Application::Continue() {
+    auto* weiter = m_start->findChild<QWidget*>(QStringLiteral("BWeiter"));
+    weiter->hide();
+    QCoreApplication::processEvents();
+    weiter->setEnabled(false);
+    m_start->AllowClosing();
+
+    m_fade = new QVariantAnimation(this);
+    m_fade->setStartValue(1);
+    m_fade->setEndValue(kOpaque);
+    m_fade->setDuration(m_options.fadeMilliseconds);
+    connect(m_fade, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) { FadeStep(value.toInt()); });
+    connect(m_fade, &QVariantAnimation::finished, this, &Application::FinishFade);
+    m_fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void Application::FadeStep(int opacity) {
+    if (QWidget* main = MainWindow()) {
+        main->setWindowOpacity(opacity / double(kOpaque));
+    }
+    if (m_start) {
+        m_start->setWindowOpacity((kOpaque - opacity) / double(kOpaque));
+    }
+}
+
+void Application::FinishFade() {
+    FadeStep(kOpaque);
+    m_fade = nullptr;
+    if (m_start) {
+        m_start->close();
+        m_start->deleteLater();
+    }
+    QWidget* main = MainWindow();
+    if (!main) {
+        // Without its main window the program has nothing to show.
+        QCoreApplication::exit(1);
+        return;
+    }
+    main->raise();
+    main->activateWindow();
+    emit FadeFinished();
+}
+
+} // namespace qv

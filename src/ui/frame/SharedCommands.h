@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ui/frame/Command.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+namespace qv {
+
+struct AppContext;
+
+// The commands every window's tool bar and menu offer. A window adds the buttons and items its form
+// has; they all run here, so a command does the same from everywhere. A command whose window the
+// program does not have (yet) is disabled.
+class SharedCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SharedCommands(AppContext& context);
+
+    // The button's name ("BStatistik"), hint and menu caption of a command; empty where it has none.
+    static QString ButtonName(Command command);
+    static QString Hint(Command command);
+    static QString MenuCaption(Command command);
+    // The name of the command's menu item: "M" + the command ("MStatistik").
+    static QString MenuItemName(Command command);
+
+    // A picture button with the command's hint in the tool bar of window. name replaces the usual
+    // button name (some windows call the tip-centre button "BitBtn1"); ownAction replaces the shared
+    // action (the window's own open command).
+    QAction* AddToolButton(QToolBar* toolBar, QWidget* window, Command command, const QString& name = {},
+                           std::function<void()> ownAction = {});
+    // A menu item; caption replaces the usual one ("&Neuer Spielschein" for the slip entry).
+    QAction* AddMenuItem(QMenu* menu, QWidget* window, Command command, const QString& caption = {},
+                         const QString& name = {}, std::function<void()> ownAction = {});
+
+    // The menus of the usual menu bar, for a window to add to or to change.
+    struct StandardMenus {
+        QMenu* datei;          // "&Datei"
+        QMenu* tippreihen;     // "&Tippreihen bilden"
+        QMenu* analyse;        // "&Analyse"
+        QMenu* aktualisierung; // "A&ktualisierung"
+        QMenu* tools;          // "T&ools"
+        QMenu* extras;         // "E&xtras"
+        QMenu* hilfe;          // "&Hilfe"
+    };
+    enum class MenuOf { MainWindow, OtherWindow };
+    // Fills the menu bar of window with the usual menus. The main window's settings item is hidden;
+    // the other windows also get "&Gewinnauswertung" and the winning-number item. openAction is the
+    // window's own way to open slip files (the item stays disabled without one).
+    StandardMenus AddStandardMenus(QMenuBar* menuBar, QWidget* window, MenuOf kind,
+                                   std::function<void()> openAction = {});
+
+    // The help key (F1) of window opens its topic; its form name must be set.
+    void InstallHelpKey(QWidget* window);
+
+    bool IsAvailable(Command command) const;
+    // Runs command as asked from window, under the general error report.
+    void Run(Command command, QWidget* window);
+
+private:
+    QAction* MakeAction(QWidget* window, Command command, const QString& text, const QString& name,
+                        std::function<void()> ownAction);
+    void Execute(Command command, QWidget* window);
+
+    AppContext& m_context;
+};
+
+} // namespace qv

@@ -1,0 +1,57 @@
+#include "ui/frame/TFStart.h"
+
+#include "ui/frame/CommandIcons.h"
+#include "ui/frame/Titles.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace qv {
+
+TFStart::TFStart(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    , m_picture(new QLabel(this))
+    , m_weiter(new QPushButton(QStringLiteral("Weiter"), this)) {
+    setObjectName(QStringLiteral("FStart"));
+    setWindowTitle(ProductTitle());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setGeometry(0, 0, kClientWidth, kClientHeight);
+    m_picture->setPixmap(StartPicture(QSize(kClientWidth, kClientHeight)));
+
+    m_weiter->setObjectName(QStringLiteral("BWeiter"));
+    m_weiter->setDefault(true);
+    m_weiter->resize(m_weiter->sizeHint().expandedTo(QSize(100, 32)));
+    m_weiter->move(kClientWidth - m_weiter->width() - 16, kClientHeight - m_weiter->height() - 16);
+    connect(m_weiter, &QPushButton::clicked, this, &TFStart::ContinuePressed);
+
+    SetInitialisationDone(false);
+}
+
+void TFStart::SetInitialisationDone(bool done) {
+    m_done = done;
+    m_weiter->setEnabled(done);
+    m_weiter->setCursor(done ? Qt::PointingHandCursor : Qt::WaitCursor);
+    setCursor(done ? Qt::ArrowCursor : Qt::WaitCursor);
+}
+
+void TFStart::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TFStart::closeEvent(QCloseEvent* event) {
+    if (m_mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace qv

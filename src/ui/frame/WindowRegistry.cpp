@@ -1,0 +1,129 @@
+#include "ui/frame/WindowRegistry.h"
+
+#include <algorithm>
+
+namespace qv {
+
+WindowRegistry::WindowRegistry() = default;
+
+WindowRegistry::~WindowRegistry() {
+    Clear();
+}
+
+void WindowRegistry::AddAtStart(const QString& formName, Factory create) {
+    m_entries.push_back({formName, std::move(create), Kind::AtStart, nullptr});
+}
+
+void WindowRegistry::AddOnFirstUse(const QString& formName, Factory create) {
+    m_entries.push_back({formName, std::move(create), Kind::OnFirstUse, nullptr});
+}
+
+void WindowRegistry::AddAnew(const QString& formName, Factory create) {
+    m_entries.push_back({formName, std::move(create), Kind::Anew, nullptr});
+}
+
+WindowRegistry::Entry* WindowRegistry::EntryOf(const QString& formName) {
+    const auto found =
+        std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.formName == formName; });
+    return found == m_entries.end() ? nullptr : &*found;
+}
+
+const WindowRegistry::Entry* WindowRegistry::EntryOf(const QString& formName) const {
+    return const_cast<WindowRegistry*>(this)->EntryOf(formName);
+}
+
+void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError& onError,
+                                        const std::function<void()>& afterEach) {
+    // Entries may be added while a window is created (a window of a later issue registering a
+    // helper), so walk by index.
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].kind != Kind::AtStart || m_entries[i].window) {
+            continue;
+        }
+        const QString formName = m_entries[i].formName;
+        try {
+            std::unique_ptr<QWidget> window = m_entries[i].create(context);
+            window->setObjectName(formName);
+            m_creationOrder.push_back(window.get());
+            EntryOf(formName)->window = std::move(window);
+        } catch (const std::exception& error) {
+            onError(formName, error);
+        }
+        if (afterEach) {
+            afterEach();
+        }
+    }
+}
+
+bool WindowRegistry::Knows(const QString& formName) const {
+    return EntryOf(formName) != nullptr;
+}
+
+QWidget* WindowRegistry::Find(const QString& formName) const {
+    const Entry* entry = EntryOf(formName);
+    return entry ? entry->window.get() : nullptr;
+}
+
+std::vector<QWidget*> WindowRegistry::Windows() const {
+    return m_creationOrder;
+}
+
+void WindowRegistry::Present(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* WindowRegistry::OpenOrRestore(AppContext& context, const QString& formName) {
+    Entry* entry = EntryOf(formName);
+    if (!entry || entry->kind == Kind::Anew) {
+        return nullptr;
+    }
+    if (entry->window) {
+        entry->window->setWindowState(entry->window->windowState() & ~Qt::WindowMinimized);
+    } else {
+        std::unique_ptr<QWidget> window = entry->create(context);
+        window->setObjectName(formName);
+        m_creationOrder.push_back(window.get());
+        entry = EntryOf(formName);
+        entry->window = std::move(window);
+    }
+    Present(entry->window.get());
+    return entry->window.get();
+}
+
+QWidget* WindowRegistry::ShowWindow(const QString& formName) {
+    QWidget* window = Find(formName);
+    if (window) {
+        Present(window);
+    }
+    return window;
+}
+
+QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName) {
+    const Entry* entry = EntryOf(formName);
+    if (!entry || entry->kind != Kind::Anew) {
+        return nullptr;
+    }
+    std::unique_ptr<QWidget> window = entry->create(context);
+    window->setObjectName(formName);
+    m_anew.push_back(std::move(window));
+    Present(m_anew.back().get());
+    return m_anew.back().get();
+}
+
+void WindowRegistry::Clear() {
+    while (!m_anew.empty()) {
+        m_anew.pop_back();
+    }
+    for (auto it = m_creationOrder.rbegin(); it != m_creationOrder.rend(); ++it) {
+        for (Entry& entry : m_entries) {
+            if (entry.window.get() == *it) {
+                entry.window.reset();
+            }
+        }
+    }
+    m_creationOrder.clear();
+}
+
+} // namespace qv

@@ -1,0 +1,19 @@
+#include "support/FakeInternet.h"
+
+#include <algorithm>
+
+namespace qv {
+
+Internet::Result FakeInternet::Fetch(const QString& url, const BlockSink& sink) {
+    fetched << url;
+    const auto page = pages.constFind(url);
+    if (!connected || page == pages.constEnd()) {
+        return {};
+    }
+    for (qsizetype at = 0; at < page->body.size(); at += kBlockSize) {
+        sink(QByteArrayView(page->body.constData() + at, std::min<qsizetype>(kBlockSize, page->body.size() - at)));
+    }
+    return {true, true, page->status};
+}
+
+} // namespace qv

@@ -1,0 +1,263 @@
+#include "ui/frame/Application.h"
+#include "ui/frame/HelpContexts.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/TFHilfe.h"
+#include "ui/frame/WindowTable.h"
+#include "support/FakePorts.h"
+#include "text/DataFolder.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+// The real window table, plus stand-ins for windows that later issues bring.
+class CommandsTest : public ::testing::Test {
+protected:
+    void Start(std::function<void(WindowRegistry&)> more = {}) {
+        Application::Options options;
+        options.dataFolder = ToPath(m_folder.path());
+        options.installFolders = {ToPath(m_folder.path())};
+        options.registerWindows = [more](WindowRegistry& registry) {
+            RegisterWindows(registry);
+            if (more) {
+                more(registry);
+            }
+        };
+        m_app = std::make_unique<Application>(m_fakes.ports, options);
+        m_app->Start();
+        m_main = m_app->MainWindow();
+        ASSERT_NE(m_main, nullptr);
+    }
+
+    QAction* Action(const char* name) const {
+        auto* action = m_main->findChild<QAction*>(name);
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+
+    QTemporaryDir m_folder;
+    FakePorts m_fakes;
+    std::unique_ptr<Application> m_app;
+    QWidget* m_main = nullptr;
+};
+
+WindowRegistry::Factory StandIn() {
+    return [](AppContext&) -> std::unique_ptr<QWidget> { return std::make_unique<QWidget>(); };
+}
+
+// Menu captions and their items as the user reads them, separators as "-".
+QStringList MenuTexts(QWidget* window) {
+    QStringList texts;
+    for (QAction* menuAction : static_cast<QMainWindow*>(window)->menuBar()->actions()) {
+        texts << menuAction->text();
+        for (QAction* item : menuAction->menu()->actions()) {
+            texts << QStringLiteral("  ") + (item->isSeparator() ? QStringLiteral("-") : item->text()) +
+                         (item->isVisible() ? QString() : QStringLiteral(" (verborgen)"));
+        }
+    }
+    return texts;
+}
+
+TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
+    Start();
+    EXPECT_EQ(MenuTexts(m_main), QStringList({
+                                     "&Datei",
+                                     "  &Neuer Spielschein",
+                                     "  Spielschein-Datei ö&ffnen...",
+                                     "  -",
+                                     "  &Beenden",
+                                     "&Tippreihen bilden",
+                                     "  &Eingabe",
+                                     "  &Tippcenter",
+                                     "&Analyse",
+                                     "  Gewinnreihen-Statisti&k",
+                                     "  Tippreihen-&Analyse",
+                                     "A&ktualisierung",
+                                     "  &Allgemeine Aktualisierungsprüfung",
+                                     "T&ools",
+                                     "  &Kalender",
+                                     "  &n über k",
+                                     "  &Taschenrechner",
+                                     "E&xtras",
+                                     "  Programm&einstellungen (verborgen)",
+                                     "&Hilfe",
+                                     "  &Inhalt",
+                                     "  &Hilfe benutzen",
+                                     "  -",
+                                     "  In&fo...",
+                                 }));
+}
+
+TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
+    Start([](WindowRegistry& registry) { registry.AddAtStart("FGewinnzahlen", StandIn()); });
+    QMainWindow other;
+    other.setObjectName("FKal");
+    m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
+    const QStringList texts = MenuTexts(&other);
+    EXPECT_EQ(texts.mid(5, 4),
+              QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Gewinnauswertung"}));
+    EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
+    EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
+
+    m_main->hide();
+    other.findChild<QAction*>("MGewinnauswertung")->trigger();
+    EXPECT_TRUE(m_main->isVisible());
+    other.findChild<QAction*>("MGewinnzahlen")->trigger();
+    EXPECT_TRUE(m_app->Windows().Find("FGewinnzahlen")->isVisible());
+}
+
+TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabled) {
+    Start();
+    const struct {
+        const char* name;
+        const char* hint;
+        bool enabled;
+    } buttons[] = {
+        {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", false},
+        {"BEingabe", "Tippreihen eingeben...", false},
+        {"BSysTest", "Tippreihen-Analyse", false},
+        {"BNoverK", "n über k", false},
+        {"BCalc", "Taschenrechner", true},
+        {"BUpdate", "Online-Aktualisierung", false},
+        {"BitBtn2", "Hilfe", true},
+        {"BitBtn7", "Programm beenden", true},
+        {"BMuster1", "Wiederholer-Markierung", false},
+    };
+    for (const auto& expected : buttons) {
+        auto* button = m_main->findChild<QToolButton*>(expected.name);
+        ASSERT_NE(button, nullptr) << expected.name;
+        EXPECT_EQ(button->toolTip(), expected.hint) << expected.name;
+        EXPECT_EQ(button->accessibleName(), expected.hint) << expected.name;
+        EXPECT_EQ(button->isEnabled(), expected.enabled) << expected.name;
+    }
+    EXPECT_FALSE(Action("BOnlineSpielen")->isVisible());
+    EXPECT_FALSE(Action("BOptionen")->isVisible());
+
+    // A disabled command does nothing, whoever asks for it.
+    m_app->Context().commands.Run(Command::Statistik, m_main);
+    EXPECT_EQ(m_app->Windows().Find("FStatistik1"), nullptr);
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
+}
+
+TEST_F(CommandsTest, OpenOrRestoreBringsBackAMinimisedWindowInsteadOfASecondOne) {
+    int created = 0;
+    Start([&created](WindowRegistry& registry) {
+        registry.AddOnFirstUse("FKal", [&created](AppContext&) -> std::unique_ptr<QWidget> {
+            ++created;
+            return std::make_unique<QWidget>();
+        });
+    });
+    ASSERT_TRUE(Action("BKalender")->isEnabled());
+    QTest::mouseClick(m_main->findChild<QToolButton*>("BKalender"), Qt::LeftButton);
+    QWidget* calendar = m_app->Windows().Find("FKal");
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->isVisible());
+
+    calendar->setWindowState(Qt::WindowMinimized);
+    Action("MKalender")->trigger();
+
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(m_app->Windows().Find("FKal"), calendar);
+    EXPECT_FALSE(calendar->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(calendar->isVisible());
+}
+
+TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameterWindowEachTime) {
+    Start([](WindowRegistry& registry) {
+        registry.AddAtStart("FNueberK", StandIn());
+        registry.AddOnFirstUse("FDruck", StandIn());
+        registry.AddAnew("FDetail", StandIn());
+    });
+    QWidget* nOverK = m_app->Windows().Find("FNueberK");
+    ASSERT_NE(nOverK, nullptr);
+    EXPECT_FALSE(nOverK->isVisible());
+    Action("MNueberK")->trigger();
+    EXPECT_TRUE(nOverK->isVisible());
+
+    Action("BDruck")->trigger();
+    Action("BDruck")->trigger();
+    int detailWindows = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        detailWindows += window->objectName() == "FDetail" ? 1 : 0;
+    }
+    EXPECT_EQ(detailWindows, 2);
+    EXPECT_TRUE(m_app->Windows().Find("FDruck")->isVisible());
+}
+
+TEST_F(CommandsTest, CalculatorMissingIsToldAndCloseEndsOnlyThisWindow) {
+    Start([](WindowRegistry& registry) { registry.AddAtStart("FKal", StandIn()); });
+    m_fakes.shell.calculatorInstalled = false;
+    Action("MTaschenrechner")->trigger();
+    EXPECT_EQ(m_fakes.shell.calculatorStarts, 1);
+    EXPECT_EQ(m_fakes.messages.Texts(FakeMessages::Kind::Information),
+              QStringList({"Es wurde kein Taschenrechner gefunden."}));
+
+    QWidget* calendar = m_app->Windows().ShowWindow("FKal");
+    m_app->Context().commands.Run(Command::Beenden, calendar);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_TRUE(m_main->isVisible());
+}
+
+TEST_F(CommandsTest, HelpKeyButtonAndMenuOpenTheWindowsTopics) {
+    Start();
+    TFStart* start = m_app->StartWindow();
+    start->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(start));
+    QTest::keyClick(start, Qt::Key_F1);
+    EXPECT_EQ(m_fakes.help.topics, QList<int>({1002}));
+
+    m_fakes.help.topics.clear();
+    start->hide();
+    m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    QTest::keyClick(m_main, Qt::Key_F1);
+    QTest::mouseClick(m_main->findChild<QToolButton*>("BitBtn2"), Qt::LeftButton);
+    Action("MHilfeBenutzen")->trigger();
+    Action("MInhalt")->trigger();
+    EXPECT_EQ(m_fakes.help.topics, QList<int>({1010, 1002, 1002, 1001}));
+}
+
+TEST(HelpPages, MenuItemAndButtonOpenTheirOwnTopics) {
+    EXPECT_EQ(ButtonHelpTopic(HelpOf("FTippcenter")), 1009);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FTippcenter")), 1010);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FUpdate")), 1017);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FAuswertung")), 1002);
+    EXPECT_EQ(MenuHelpTopic(HelpOf("FKal")), 1011); // no button: the window's own topic
+}
+
+TEST(HelpPages, EveryTopicOfEveryWindowHasItsOwnPage) {
+    for (const WindowHelp& help : WindowHelpTopics) {
+        for (int topic : {help.keyTopic, help.buttonTopic, help.menuTopic}) {
+            if (topic != 0) {
+                EXPECT_TRUE(TFHilfe::HasTopic(topic)) << help.formName << " " << topic;
+            }
+        }
+    }
+    QStringList titles;
+    TFHilfe window;
+    for (int topic : HelpTopicNumbers) {
+        ASSERT_TRUE(TFHilfe::HasTopic(topic)) << topic;
+        window.ShowTopic(topic);
+        const QString text = window.findChild<QTextBrowser*>("Browser")->toPlainText();
+        EXPECT_GT(text.size(), 300) << topic; // a page with something to read, not a placeholder
+        EXPECT_FALSE(titles.contains(window.PageTitle())) << topic;
+        titles << window.PageTitle();
+    }
+    // 10112 is a topic of its own, not 1012 written differently.
+    window.ShowTopic(10112);
+    const QString statistics = window.PageTitle();
+    window.ShowTopic(1012);
+    EXPECT_NE(window.PageTitle(), statistics);
+}
+
+} // namespace
+} // namespace qv
