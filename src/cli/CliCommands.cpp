@@ -2,8 +2,7 @@
 
 namespace qv::cli {
 
-const std::vector<Command>& Commands()
-{
+const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {QStringLiteral("draws import"), QStringLiteral("FILE [--into DRAWFILE] [--replace]"),
          QStringLiteral("Übernimmt Ziehungen aus einer Textdatei (Datum und 20 Zahlen je Zeile)."), &RunDrawsImport},

@@ -9,8 +9,7 @@
 namespace qv::cli {
 
 std::optional<int> ParseCommandLine(QCommandLineParser& parser, const Command& command, const QStringList& args,
-                                    int minPositionals, int maxPositionals)
-{
+                                    int minPositionals, int maxPositionals) {
     parser.setApplicationDescription(command.summary);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Zeigt diese Hilfe."));
@@ -43,23 +42,19 @@ std::optional<int> ParseCommandLine(QCommandLineParser& parser, const Command& c
     return std::nullopt;
 }
 
-void PrintOut(const QString& text)
-{
+void PrintOut(const QString& text) {
     std::cout << text.toStdString() << '\n';
 }
 
-void PrintErr(const QString& text)
-{
+void PrintErr(const QString& text) {
     std::cerr << text.toStdString() << '\n';
 }
 
-std::filesystem::path DrawFileOrDefault(const QString& given)
-{
+std::filesystem::path DrawFileOrDefault(const QString& given) {
     return given.isEmpty() ? DefaultDataFolder() / kDrawFileName : ToPath(given);
 }
 
-int Guarded(const std::function<int()>& body)
-{
+int Guarded(const std::function<int()>& body) {
     try {
         return body();
     } catch (const FileError& e) {

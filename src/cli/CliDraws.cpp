@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
-#include "engine/draws/DrawImport.h"
 #include "engine/core/DrawStore.h"
+#include "engine/draws/DrawImport.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
 
@@ -13,15 +13,13 @@
 namespace qv::cli {
 namespace {
 
-QLocale German()
-{
+QLocale German() {
     return QLocale(QLocale::German, QLocale::Germany);
 }
 
 } // namespace
 
-int RunDrawsImport(const Command& command, const QStringList& args)
-{
+int RunDrawsImport(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("Ziehungsdatei, in die übernommen wird."),
                                   QStringLiteral("DRAWFILE"));
@@ -83,10 +81,10 @@ int RunDrawsImport(const Command& command, const QStringList& args)
     });
 }
 
-int RunDrawsList(const Command& command, const QStringList& args)
-{
+int RunDrawsList(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("DRAWFILE"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."));
+    parser.addPositionalArgument(QStringLiteral("DRAWFILE"),
+                                 QStringLiteral("Ziehungsdatei (sonst die des Programms)."));
     if (const auto end = ParseCommandLine(parser, command, args, 0, 1)) {
         return *end;
     }

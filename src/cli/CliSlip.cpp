@@ -8,8 +8,7 @@
 
 namespace qv::cli {
 
-int RunSlipShow(const Command& command, const QStringList& args)
-{
+int RunSlipShow(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("SLIPFILE"), QStringLiteral("Spielschein-Datei (*.kts)."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {

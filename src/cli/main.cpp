@@ -3,8 +3,7 @@
 #include <QCoreApplication>
 
 // quovadra-cli GROUP COMMAND [ARGS]: the program's engine for scripts and batch work.
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quovadra"));
     using namespace qv::cli;

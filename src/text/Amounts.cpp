@@ -4,8 +4,7 @@
 
 namespace qv {
 
-bool IsPositiveAmount(const QString& text, const QLocale& locale)
-{
+bool IsPositiveAmount(const QString& text, const QLocale& locale) {
     if (text.isEmpty() || text == QLatin1String("--")) {
         return false;
     }
@@ -19,8 +18,7 @@ bool IsPositiveAmount(const QString& text, const QLocale& locale)
     return ok;
 }
 
-QString FormatAmount(double value, int decimals, const QLocale& locale)
-{
+QString FormatAmount(double value, int decimals, const QLocale& locale) {
     if (!std::isfinite(value)) {
         return {};
     }

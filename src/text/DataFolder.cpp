@@ -6,8 +6,7 @@
 
 namespace qv {
 
-std::filesystem::path DefaultDataFolder()
-{
+std::filesystem::path DefaultDataFolder() {
     // The location is named after the application alone, never after an organisation.
     const QString previousName = QCoreApplication::applicationName();
     const QString previousOrganisation = QCoreApplication::organizationName();
@@ -19,8 +18,7 @@ std::filesystem::path DefaultDataFolder()
     return ToPath(QDir::cleanPath(location) + QLatin1Char('/'));
 }
 
-std::filesystem::path ToPath(const QString& text)
-{
+std::filesystem::path ToPath(const QString& text) {
 #ifdef _WIN32
     return std::filesystem::path(text.toStdWString());
 #else
@@ -28,8 +26,7 @@ std::filesystem::path ToPath(const QString& text)
 #endif
 }
 
-QString FromPath(const std::filesystem::path& path)
-{
+QString FromPath(const std::filesystem::path& path) {
 #ifdef _WIN32
     return QString::fromStdWString(path.wstring());
 #else

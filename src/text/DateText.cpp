@@ -6,19 +6,16 @@
 
 namespace qv {
 
-QDate ToQDate(TDate date)
-{
+QDate ToQDate(TDate date) {
     const CivilDate civil = ToCivilDate(date);
     return QDate(civil.year, civil.month, civil.day);
 }
 
-TDate FromQDate(const QDate& date)
-{
+TDate FromQDate(const QDate& date) {
     return ToTDate({date.year(), date.month(), date.day()});
 }
 
-QString ShortDateFormat(const QLocale& locale)
-{
+QString ShortDateFormat(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     // Widen a two-digit year ("dd.MM.yy") to four digits; leave a four-digit one alone.
     if (!format.contains(QLatin1String("yyyy"))) {
@@ -27,13 +24,11 @@ QString ShortDateFormat(const QLocale& locale)
     return format;
 }
 
-QString FormatDate(TDate date, const QLocale& locale)
-{
+QString FormatDate(TDate date, const QLocale& locale) {
     return locale.toString(ToQDate(date), ShortDateFormat(locale));
 }
 
-std::optional<TDate> ParseDate(const QString& text, const QLocale& locale)
-{
+std::optional<TDate> ParseDate(const QString& text, const QLocale& locale) {
     const QDate date = locale.toDate(text.trimmed(), ShortDateFormat(locale));
     if (!date.isValid()) {
         return std::nullopt;

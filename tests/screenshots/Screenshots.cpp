@@ -1,15 +1,15 @@
 // Shows every window of the program as the user sees it and saves one picture per window, so that
 // anyone can look at the program without clicking through it. Usage: qv_screenshots DIR
-#include "ui/frame/AppSetup.h"
-#include "ui/frame/Application.h"
-#include "engine/draws/DrawImport.h"
 #include "engine/core/DrawStore.h"
-#include "ui/frame/TFHilfe.h"
-#include "ui/draws/TFGewinnzahlen.h"
-#include "ui/evaluation/TFAuswertung.h"
+#include "engine/draws/DrawImport.h"
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "ui/draws/TFGewinnzahlen.h"
+#include "ui/evaluation/TFAuswertung.h"
+#include "ui/frame/AppSetup.h"
+#include "ui/frame/Application.h"
+#include "ui/frame/TFHilfe.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/frame/Application.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/SlipFile.h"
-#include "ui/frame/WindowTable.h"
-#include "ui/draws/TFGewinnzahlen.h"
-#include "ui/evaluation/TFAuswertung.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "ui/draws/TFGewinnzahlen.h"
+#include "ui/evaluation/TFAuswertung.h"
+#include "ui/frame/Application.h"
+#include "ui/frame/WindowTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

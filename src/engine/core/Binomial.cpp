@@ -5,8 +5,7 @@
 
 namespace qv {
 
-std::optional<std::uint64_t> Binomial(int n, int k)
-{
+std::optional<std::uint64_t> Binomial(int n, int k) {
     if (n < 0 || k < 0 || k > n) {
         throw std::invalid_argument("Binomial: 0 <= k <= n expected");
     }

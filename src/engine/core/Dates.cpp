@@ -8,8 +8,7 @@ namespace qv {
 namespace {
 
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's days_from_civil).
-long long DaysFromCivil(int y, int m, int d)
-{
+long long DaysFromCivil(int y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const long long yoe = y - era * 400;
@@ -18,8 +17,7 @@ long long DaysFromCivil(int y, int m, int d)
     return era * 146097 + doe - 719468;
 }
 
-CivilDate CivilFromDays(long long z)
-{
+CivilDate CivilFromDays(long long z) {
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const long long doe = z - era * 146097;
@@ -34,8 +32,7 @@ CivilDate CivilFromDays(long long z)
 
 const long long kDay0 = DaysFromCivil(1899, 12, 30);
 
-std::optional<int> ParseDigits(std::string_view text, std::size_t minLen, std::size_t maxLen)
-{
+std::optional<int> ParseDigits(std::string_view text, std::size_t minLen, std::size_t maxLen) {
     if (text.size() < minLen || text.size() > maxLen) {
         return std::nullopt;
     }
@@ -49,26 +46,22 @@ std::optional<int> ParseDigits(std::string_view text, std::size_t minLen, std::s
 
 } // namespace
 
-TDate ToTDate(const CivilDate& date)
-{
+TDate ToTDate(const CivilDate& date) {
     return static_cast<TDate>(DaysFromCivil(date.year, date.month, date.day) - kDay0);
 }
 
-CivilDate ToCivilDate(TDate date)
-{
+CivilDate ToCivilDate(TDate date) {
     return CivilFromDays(static_cast<long long>(std::floor(date)) + kDay0);
 }
 
-bool IsValidCivilDate(const CivilDate& date)
-{
+bool IsValidCivilDate(const CivilDate& date) {
     if (date.month < 1 || date.month > 12 || date.day < 1 || date.year < 1 || date.year > 9999) {
         return false;
     }
     return ToCivilDate(ToTDate(date)) == date;
 }
 
-std::optional<CivilDate> ParseFixedDate(std::string_view text)
-{
+std::optional<CivilDate> ParseFixedDate(std::string_view text) {
     std::optional<int> y;
     std::optional<int> m;
     std::optional<int> d;

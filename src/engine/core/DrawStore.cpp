@@ -6,8 +6,7 @@
 
 namespace qv {
 
-std::vector<TGewZahlen> DrawsFromBytes(std::span<const std::uint8_t> bytes)
-{
+std::vector<TGewZahlen> DrawsFromBytes(std::span<const std::uint8_t> bytes) {
     std::vector<TGewZahlen> draws;
     const std::size_t count = bytes.size() / TGewZahlen::kSize;
     draws.reserve(count);
@@ -17,8 +16,7 @@ std::vector<TGewZahlen> DrawsFromBytes(std::span<const std::uint8_t> bytes)
     return draws;
 }
 
-std::vector<std::uint8_t> DrawsToBytes(std::span<const TGewZahlen> draws)
-{
+std::vector<std::uint8_t> DrawsToBytes(std::span<const TGewZahlen> draws) {
     std::vector<std::uint8_t> bytes(draws.size() * TGewZahlen::kSize);
     for (std::size_t i = 0; i < draws.size(); ++i) {
         draws[i].ToBytes(std::span(bytes).subspan(i * TGewZahlen::kSize).first<TGewZahlen::kSize>());
@@ -26,19 +24,16 @@ std::vector<std::uint8_t> DrawsToBytes(std::span<const TGewZahlen> draws)
     return bytes;
 }
 
-std::vector<TGewZahlen> LoadDraws(const std::filesystem::path& path)
-{
+std::vector<TGewZahlen> LoadDraws(const std::filesystem::path& path) {
     const auto bytes = ReadWholeFile(path);
     return bytes ? DrawsFromBytes(*bytes) : std::vector<TGewZahlen>{};
 }
 
-void SaveDraws(const std::filesystem::path& path, std::span<const TGewZahlen> draws)
-{
+void SaveDraws(const std::filesystem::path& path, std::span<const TGewZahlen> draws) {
     WriteFileSafely(path, DrawsToBytes(draws));
 }
 
-void SaveDraws(const std::filesystem::path& path, std::vector<TGewZahlen>& draws, std::span<const TDate> dates)
-{
+void SaveDraws(const std::filesystem::path& path, std::vector<TGewZahlen>& draws, std::span<const TDate> dates) {
     if (dates.size() != draws.size()) {
         throw std::invalid_argument("SaveDraws: one date per draw expected");
     }

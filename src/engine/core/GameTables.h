@@ -29,28 +29,24 @@ inline constexpr std::array<std::string_view, 9> KenoTypeNameTable = {"Zwei",   
                                                                       "Sieben", "Acht", "Neun", "Zehn"};
 
 // Index of a stake in euros, -1 when the game does not offer it.
-constexpr int StakeIndexOf(int euros)
-{
+constexpr int StakeIndexOf(int euros) {
     return euros >= 1 && euros <= 10 ? StakeIndexOfEuros[euros - 1] : -1;
 }
 
 // Index of a number of consecutive draws, -1 when the game does not offer it.
-constexpr int DrawCountIndexOf(int draws)
-{
+constexpr int DrawCountIndexOf(int draws) {
     return draws >= 1 && draws <= 14 ? DrawCountIndexOfDraws[draws - 1] : -1;
 }
 
 // A slip file may hold any byte; these lookups never read outside the tables.
-constexpr std::optional<int> StakeEurosAt(int index)
-{
+constexpr std::optional<int> StakeEurosAt(int index) {
     if (index < 0 || index >= static_cast<int>(StakeEuros.size())) {
         return std::nullopt;
     }
     return StakeEuros[index];
 }
 
-constexpr std::optional<int> DrawCountAt(int index)
-{
+constexpr std::optional<int> DrawCountAt(int index) {
     if (index < 0 || index >= static_cast<int>(DrawCounts.size())) {
         return std::nullopt;
     }
@@ -58,15 +54,13 @@ constexpr std::optional<int> DrawCountAt(int index)
 }
 
 // "Zwei" to "Zehn" for Keno types 2 to 10, empty for anything else.
-constexpr std::string_view KenoTypeName(int kenoType)
-{
+constexpr std::string_view KenoTypeName(int kenoType) {
     return kenoType >= kMinKenoType && kenoType <= kMaxKenoType ? KenoTypeNameTable[kenoType - kMinKenoType]
                                                                 : std::string_view{};
 }
 
 // The numbers 1 to 70 by their last decimal digit: set 0 = {10, 20, ..., 70}, set 1 = {1, 11, ..., 61}, ...
-constexpr std::array<NumberSet, 10> MakeFinalDigitSets()
-{
+constexpr std::array<NumberSet, 10> MakeFinalDigitSets() {
     std::array<NumberSet, 10> sets{};
     for (int n = 1; n <= kNumbersInGame; ++n) {
         sets[n % 10].Add(n);

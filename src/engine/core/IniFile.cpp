@@ -14,8 +14,7 @@
 namespace qv {
 namespace {
 
-std::optional<int> ParseInteger(std::string_view text)
-{
+std::optional<int> ParseInteger(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
@@ -34,8 +33,7 @@ std::optional<int> ParseInteger(std::string_view text)
 }
 
 // Loads the file as it is now; an absent file is an empty one.
-void Load(const std::filesystem::path& path, CSimpleIniA& ini)
-{
+void Load(const std::filesystem::path& path, CSimpleIniA& ini) {
     ini.SetUnicode(true);
     ini.SetSpaces(false);
     const auto bytes = ReadWholeFile(path);
@@ -51,8 +49,7 @@ void Load(const std::filesystem::path& path, CSimpleIniA& ini)
     }
 }
 
-void Save(const std::filesystem::path& path, const CSimpleIniA& ini)
-{
+void Save(const std::filesystem::path& path, const CSimpleIniA& ini) {
     std::string text;
     if (ini.Save(text) < 0) {
         throw FileError(path, "Die Einstellungsdatei kann nicht geschrieben werden.");
@@ -61,8 +58,7 @@ void Save(const std::filesystem::path& path, const CSimpleIniA& ini)
 }
 
 std::optional<std::string> Lookup(const std::filesystem::path& path, const std::string& section,
-                                  const std::string& key)
-{
+                                  const std::string& key) {
     CSimpleIniA ini;
     Load(path, ini);
     const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
@@ -75,45 +71,36 @@ std::optional<std::string> Lookup(const std::filesystem::path& path, const std::
 } // namespace
 
 IniFile::IniFile(std::filesystem::path path)
-    : m_path(std::move(path))
-{
-}
+    : m_path(std::move(path)) {}
 
-bool IniFile::Exists() const
-{
+bool IniFile::Exists() const {
     std::error_code ec;
     return std::filesystem::exists(m_path, ec);
 }
 
-int IniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const
-{
+int IniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
     const auto text = Lookup(m_path, section, key);
     return text ? ParseInteger(*text).value_or(defaultValue) : defaultValue;
 }
 
-bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const
-{
+bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& defaultValue) const
-{
+                                const std::string& defaultValue) const {
     return Lookup(m_path, section, key).value_or(defaultValue);
 }
 
-void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) const
-{
+void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) const {
     WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) const
-{
+void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) const {
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const
-{
+void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
     CSimpleIniA ini;
     Load(m_path, ini);
     if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0) {
@@ -122,8 +109,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
     Save(m_path, ini);
 }
 
-void IniFile::EraseSection(const std::string& section) const
-{
+void IniFile::EraseSection(const std::string& section) const {
     CSimpleIniA ini;
     Load(m_path, ini);
     if (ini.Delete(section.c_str(), nullptr)) {
@@ -131,8 +117,7 @@ void IniFile::EraseSection(const std::string& section) const
     }
 }
 
-bool IsValidUtf8(std::string_view text)
-{
+bool IsValidUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -173,8 +158,7 @@ bool IsValidUtf8(std::string_view text)
     return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view text)
-{
+std::string Windows1252ToUtf8(std::string_view text) {
     // Code points of the bytes 0x80 to 0x9F; the five unassigned ones are kept as C1 controls.
     static constexpr std::uint16_t kHigh[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,

@@ -22,8 +22,7 @@ public:
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     // Any integer other than 0 is yes; a missing key gives the default.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
 
     void WriteInteger(const std::string& section, const std::string& key, int value) const;
     void WriteBool(const std::string& section, const std::string& key, bool value) const;

@@ -16,8 +16,7 @@ public:
     static constexpr int kBytes = 32;
 
     constexpr NumberSet() = default;
-    constexpr NumberSet(std::initializer_list<int> numbers)
-    {
+    constexpr NumberSet(std::initializer_list<int> numbers) {
         for (int n : numbers) {
             Add(n);
         }
@@ -28,23 +27,20 @@ public:
     constexpr bool Contains(int n) const { return n >= 0 && n < 256 && (m_words[Word(n)] & Bit(n)) != 0; }
     constexpr void Clear() { m_words = {}; }
 
-    constexpr int Count() const
-    {
+    constexpr int Count() const {
         return std::popcount(m_words[0]) + std::popcount(m_words[1]) + std::popcount(m_words[2]) +
                std::popcount(m_words[3]);
     }
     constexpr bool Empty() const { return Count() == 0; }
 
-    constexpr NumberSet operator&(const NumberSet& other) const
-    {
+    constexpr NumberSet operator&(const NumberSet& other) const {
         NumberSet r;
         for (int w = 0; w < 4; ++w) {
             r.m_words[w] = m_words[w] & other.m_words[w];
         }
         return r;
     }
-    constexpr NumberSet operator|(const NumberSet& other) const
-    {
+    constexpr NumberSet operator|(const NumberSet& other) const {
         NumberSet r;
         for (int w = 0; w < 4; ++w) {
             r.m_words[w] = m_words[w] | other.m_words[w];
@@ -64,8 +60,7 @@ public:
 
     // Calls f(n) for every member n, ascending.
     template <class F>
-    constexpr void ForEach(F&& f) const
-    {
+    constexpr void ForEach(F&& f) const {
         for (int w = 0; w < 4; ++w) {
             for (std::uint64_t bits = m_words[w]; bits != 0; bits &= bits - 1) {
                 f(w * 64 + std::countr_zero(bits));
@@ -83,8 +78,7 @@ private:
 static_assert(sizeof(NumberSet) == NumberSet::kBytes);
 
 // Member count of the intersection: the hits of a tip against a draw.
-constexpr int HitCount(const NumberSet& a, const NumberSet& b)
-{
+constexpr int HitCount(const NumberSet& a, const NumberSet& b) {
     return (a & b).Count();
 }
 

@@ -4,8 +4,7 @@
 
 namespace qv {
 
-TGZsort SortedNumbers(const NumberSet& draw)
-{
+TGZsort SortedNumbers(const NumberSet& draw) {
     TGZsort sorted;
     int p = 0;
     for (int n = 1; n <= kNumbersInGame && p < kNumbersPerDraw; ++n) {
@@ -16,8 +15,7 @@ TGZsort SortedNumbers(const NumberSet& draw)
     return sorted;
 }
 
-void BuildDerivedArrays(ProgramState& state)
-{
+void BuildDerivedArrays(ProgramState& state) {
     const std::size_t count = state.DrawList.size();
     state.DrawSets.clear();
     state.DrawSets.reserve(count);
@@ -35,8 +33,7 @@ void BuildDerivedArrays(ProgramState& state)
     }
 }
 
-void BuildPeriodSets(ProgramState& state, int first, int extra)
-{
+void BuildPeriodSets(ProgramState& state, int first, int extra) {
     state.PeriodStart = first;
     state.PeriodSets.clear();
     state.PeriodSets.reserve(static_cast<std::size_t>(extra) + 1);
@@ -45,8 +42,7 @@ void BuildPeriodSets(ProgramState& state, int first, int extra)
     }
 }
 
-std::optional<Period> ResolvePeriod(int fromPos, std::optional<int> toPos, int drawCount)
-{
+std::optional<Period> ResolvePeriod(int fromPos, std::optional<int> toPos, int drawCount) {
     const auto valid = [drawCount](int pos) { return pos >= 0 && pos < drawCount; };
     if (!valid(fromPos)) {
         return std::nullopt;

@@ -6,8 +6,7 @@
 
 namespace qv {
 
-NumberSet TGewZahlen::Numbers() const
-{
+NumberSet TGewZahlen::Numbers() const {
     NumberSet set;
     for (int p = 0; p < 20; ++p) {
         set.Add(GZ[p]);
@@ -15,33 +14,28 @@ NumberSet TGewZahlen::Numbers() const
     return set;
 }
 
-bool TGewZahlen::IsComplete() const
-{
+bool TGewZahlen::IsComplete() const {
     return std::all_of(GZ.begin(), GZ.begin() + 20, [](std::uint8_t n) { return n >= 1 && n <= 70; });
 }
 
-TGewZahlen TGewZahlen::FromBytes(std::span<const std::uint8_t, kSize> bytes)
-{
+TGewZahlen TGewZahlen::FromBytes(std::span<const std::uint8_t, kSize> bytes) {
     TGewZahlen draw;
     draw.datum = ReadDoubleLE(bytes, 0);
     std::copy_n(bytes.begin() + 8, 24, draw.GZ.begin());
     return draw;
 }
 
-void TGewZahlen::ToBytes(std::span<std::uint8_t, kSize> bytes) const
-{
+void TGewZahlen::ToBytes(std::span<std::uint8_t, kSize> bytes) const {
     WriteDoubleLE(bytes, 0, datum);
     std::copy(GZ.begin(), GZ.end(), bytes.begin() + 8);
 }
 
-std::span<const std::uint8_t> TSchein::FieldNumbers(int field) const
-{
+std::span<const std::uint8_t> TSchein::FieldNumbers(int field) const {
     const std::size_t count = std::min<std::size_t>(kenotyp[field], kFieldWidth);
     return std::span<const std::uint8_t>(Z[field]).first(count);
 }
 
-NumberSet TSchein::FieldSet(int field) const
-{
+NumberSet TSchein::FieldSet(int field) const {
     NumberSet set;
     for (std::uint8_t n : FieldNumbers(field)) {
         set.Add(n);
@@ -49,8 +43,7 @@ NumberSet TSchein::FieldSet(int field) const
     return set;
 }
 
-TSchein TSchein::FromBytes(std::span<const std::uint8_t, kSize> bytes)
-{
+TSchein TSchein::FromBytes(std::span<const std::uint8_t, kSize> bytes) {
     TSchein slip;
     for (int f = 0; f < kFields; ++f) {
         std::copy_n(bytes.begin() + f * kFieldWidth, kFieldWidth, slip.Z[f].begin());
@@ -61,8 +54,7 @@ TSchein TSchein::FromBytes(std::span<const std::uint8_t, kSize> bytes)
     return slip;
 }
 
-void TSchein::ToBytes(std::span<std::uint8_t, kSize> bytes) const
-{
+void TSchein::ToBytes(std::span<std::uint8_t, kSize> bytes) const {
     for (int f = 0; f < kFields; ++f) {
         std::copy(Z[f].begin(), Z[f].end(), bytes.begin() + f * kFieldWidth);
     }
@@ -71,8 +63,7 @@ void TSchein::ToBytes(std::span<std::uint8_t, kSize> bytes) const
     std::copy(kenotyp.begin(), kenotyp.end(), bytes.begin() + 82);
 }
 
-TScheinBool TScheinBool::FromBytes(std::span<const std::uint8_t, kSize> bytes)
-{
+TScheinBool TScheinBool::FromBytes(std::span<const std::uint8_t, kSize> bytes) {
     TScheinBool slip;
     for (std::size_t f = 0; f < 8; ++f) {
         for (std::size_t n = 0; n < 70; ++n) {
@@ -85,8 +76,7 @@ TScheinBool TScheinBool::FromBytes(std::span<const std::uint8_t, kSize> bytes)
     return slip;
 }
 
-void TScheinBool::ToBytes(std::span<std::uint8_t, kSize> bytes) const
-{
+void TScheinBool::ToBytes(std::span<std::uint8_t, kSize> bytes) const {
     for (std::size_t f = 0; f < 8; ++f) {
         for (std::size_t n = 0; n < 70; ++n) {
             bytes[f * 70 + n] = Z[f][n] ? 1 : 0;

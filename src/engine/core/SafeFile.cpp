@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
-#include <string>
 #include <random>
+#include <string>
 #include <system_error>
 
 #ifdef _WIN32
@@ -23,16 +23,14 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path)
-{
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
     static thread_local std::mt19937 random{std::random_device{}()};
     std::filesystem::path temp = path;
     temp += ".tmp" + std::to_string(random() % 1000000);
     return temp;
 }
 
-bool FlushToDisk(std::FILE* f)
-{
+bool FlushToDisk(std::FILE* f) {
     if (std::fflush(f) != 0) {
         return false;
     }
@@ -45,8 +43,7 @@ bool FlushToDisk(std::FILE* f)
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path)
-{
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         return std::nullopt;
@@ -70,8 +67,7 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
     return bytes;
 }
 
-void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
-{
+void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path temp = TemporaryNameBeside(path);
     FilePtr f(std::fopen(temp.string().c_str(), "wb"));
     if (!f) {

@@ -8,8 +8,7 @@
 
 namespace qv {
 
-std::optional<TSchein> ReadSlipFile(const std::filesystem::path& path)
-{
+std::optional<TSchein> ReadSlipFile(const std::filesystem::path& path) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
         return std::nullopt;
@@ -18,20 +17,17 @@ std::optional<TSchein> ReadSlipFile(const std::filesystem::path& path)
     if (records == 0) {
         return TSchein{};
     }
-    return TSchein::FromBytes(std::span<const std::uint8_t>(*bytes)
-                                  .subspan((records - 1) * TSchein::kSize)
-                                  .first<TSchein::kSize>());
+    return TSchein::FromBytes(
+        std::span<const std::uint8_t>(*bytes).subspan((records - 1) * TSchein::kSize).first<TSchein::kSize>());
 }
 
-void WriteSlipFile(const std::filesystem::path& path, const TSchein& slip)
-{
+void WriteSlipFile(const std::filesystem::path& path, const TSchein& slip) {
     std::array<std::uint8_t, TSchein::kSize> bytes{};
     slip.ToBytes(bytes);
     WriteFileSafely(path, bytes);
 }
 
-std::string SlipDisplayName(const std::filesystem::path& path)
-{
+std::string SlipDisplayName(const std::filesystem::path& path) {
     std::string name = path.filename().string();
     const auto point = name.rfind('.');
     if (point != std::string::npos) {
@@ -40,15 +36,13 @@ std::string SlipDisplayName(const std::filesystem::path& path)
     return name;
 }
 
-bool IsOldSlipFile(const std::filesystem::path& path)
-{
+bool IsOldSlipFile(const std::filesystem::path& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     return !ec && size == kOldSlipSize;
 }
 
-TSchein SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize> bytes)
-{
+TSchein SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize> bytes) {
     TSchein slip;
     for (int f = 0; f < 5; ++f) {
         std::copy_n(bytes.begin() + f * TSchein::kFieldWidth, TSchein::kFieldWidth, slip.Z[f].begin());
@@ -58,8 +52,7 @@ TSchein SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize> bytes)
     return slip;
 }
 
-TSchein ConvertOldSlipFile(const std::filesystem::path& path, const std::filesystem::path& dataFolder)
-{
+TSchein ConvertOldSlipFile(const std::filesystem::path& path, const std::filesystem::path& dataFolder) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes || bytes->size() != kOldSlipSize) {
         throw FileError(path, "keine Spielschein-Datei im alten Format");

@@ -4,8 +4,7 @@
 
 namespace qv {
 
-std::vector<SlipRow> SlipRows(const TSchein& slip, int rowsSoFar)
-{
+std::vector<SlipRow> SlipRows(const TSchein& slip, int rowsSoFar) {
     std::vector<SlipRow> rows;
     for (int f = 0; f < TSchein::kFields; ++f) {
         if (!slip.FieldUsed(f)) {

@@ -11,8 +11,7 @@
 namespace qv {
 namespace {
 
-std::vector<std::string_view> SplitFields(std::string_view line)
-{
+std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     const auto isSeparator = [](char c) { return c == ';' || c == ',' || c == '\t' || c == ' '; };
     std::size_t i = 0;
@@ -31,8 +30,7 @@ std::vector<std::string_view> SplitFields(std::string_view line)
     return fields;
 }
 
-std::optional<int> ParseNumber(std::string_view text)
-{
+std::optional<int> ParseNumber(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc{} || end != text.data() + text.size()) {
@@ -41,14 +39,12 @@ std::optional<int> ParseNumber(std::string_view text)
     return value;
 }
 
-bool HasLetter(std::string_view text)
-{
+bool HasLetter(std::string_view text) {
     return std::any_of(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); });
 }
 
 // The problem of one line's fields, or the draw they make.
-std::string CheckLine(const std::vector<std::string_view>& fields, std::optional<TDate> previous, TGewZahlen& draw)
-{
+std::string CheckLine(const std::vector<std::string_view>& fields, std::optional<TDate> previous, TGewZahlen& draw) {
     const auto date = ParseFixedDate(fields[0]);
     if (!date) {
         return "ungültiges Datum \"" + std::string(fields[0]) + "\"";
@@ -78,8 +74,7 @@ std::string CheckLine(const std::vector<std::string_view>& fields, std::optional
 
 } // namespace
 
-DrawImport ParseDrawHistory(std::string_view text)
-{
+DrawImport ParseDrawHistory(std::string_view text) {
     DrawImport result;
     std::optional<TDate> previous;
     bool firstContentLine = true;

@@ -14,7 +14,7 @@ struct ImportProblem {
 };
 
 struct DrawImport {
-    std::vector<TGewZahlen> draws;      // in the order of the text, numbers in the order of their line
+    std::vector<TGewZahlen> draws;       // in the order of the text, numbers in the order of their line
     std::vector<ImportProblem> problems; // every bad line; when there is one, nothing may be written
 };
 

@@ -1,17 +1,17 @@
 #include "ui/draws/TFGewinnzahlen.h"
 
+#include "engine/core/IniFile.h"
+#include "engine/draws/WinningNumberSettings.h"
+#include "text/WinningNumberText.h"
+#include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/CommandIcons.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/HelpContexts.h"
-#include "engine/core/IniFile.h"
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowRegistry.h"
-#include "engine/draws/WinningNumberSettings.h"
-#include "ui/evaluation/TFAuswertung.h"
-#include "text/WinningNumberText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "ui/evaluation/TFrFrame1.h"
 
-#include "ui/widgets/GridRoutines.h"
 #include "engine/core/ProgramState.h"
-#include "ui/widgets/StringGrid.h"
 #include "engine/evaluation/Evaluation.h"
 #include "text/ResultGrids.h"
+#include "ui/widgets/GridRoutines.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QHeaderView>
 #include <QPainter>

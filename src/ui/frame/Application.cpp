@@ -1,10 +1,10 @@
 #include "ui/frame/Application.h"
 
+#include "text/DataFolder.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/InstallationFiles.h"
 #include "ui/frame/TFStart.h"
 #include "ui/frame/WindowTable.h"
-#include "text/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/frame/AppContext.h"
 #include "engine/core/ProgramState.h"
+#include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/TFStart.h"
 #include "ui/frame/WindowRegistry.h"

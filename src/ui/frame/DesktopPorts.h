@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/frame/HelpViewer.h"
 #include "platform/ElapsedClock.h"
 #include "platform/MersenneRandom.h"
 #include "platform/Ports.h"
@@ -9,6 +8,7 @@
 #include "platform/QtMessages.h"
 #include "platform/QtPrintTarget.h"
 #include "platform/QtShell.h"
+#include "ui/frame/HelpViewer.h"
 
 namespace qv {
 

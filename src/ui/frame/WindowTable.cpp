@@ -1,9 +1,9 @@
 #include "ui/frame/WindowTable.h"
 
-#include "ui/frame/AppContext.h"
-#include "ui/frame/WindowRegistry.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/WindowRegistry.h"
 
 namespace qv {
 

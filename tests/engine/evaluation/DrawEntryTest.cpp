@@ -1,8 +1,8 @@
 #include "engine/evaluation/DrawEntry.h"
 
-#include "support/TempDir.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/SafeFile.h"
+#include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "engine/draws/DrawImport.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/SafeFile.h"
+#include "engine/draws/DrawImport.h"
 #include "engine/evaluation/DrawEntry.h"
 #include "engine/evaluation/Evaluation.h"
 #include "text/DataFolder.h"

@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 
-#include "engine/draws/DrawImport.h"
 #include "engine/core/IniFile.h"
+#include "engine/draws/DrawImport.h"
 #include "ui/evaluation/TFrFrame2.h"
 
 #include <QFile>

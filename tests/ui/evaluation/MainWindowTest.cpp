@@ -2,12 +2,12 @@
 
 #include "engine/core/IniFile.h"
 #include "engine/core/ProgramState.h"
-#include "ui/widgets/StringGrid.h"
 #include "engine/evaluation/DrawEntry.h"
 #include "engine/evaluation/Evaluation.h"
+#include "text/DrawListText.h"
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
-#include "text/DrawListText.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,10 +1,10 @@
+#include "support/FakePorts.h"
+#include "text/DataFolder.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/TFHilfe.h"
 #include "ui/frame/WindowTable.h"
-#include "support/FakePorts.h"
-#include "text/DataFolder.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,10 +1,10 @@
-#include "ui/frame/Application.h"
 #include "engine/core/FileError.h"
+#include "support/FakePorts.h"
+#include "text/DataFolder.h"
+#include "ui/frame/Application.h"
 #include "ui/frame/TFStart.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowTable.h"
-#include "support/FakePorts.h"
-#include "text/DataFolder.h"
 
 #include <QApplication>
 #include <QCloseEvent>

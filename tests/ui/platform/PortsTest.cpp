@@ -1,11 +1,11 @@
-#include "ui/frame/AppSetup.h"
-#include "ui/frame/ErrorReport.h"
 #include "engine/core/FileError.h"
-#include "ui/frame/GuardedApplication.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/QtPrintTarget.h"
 #include "support/FakeMessages.h"
+#include "ui/frame/AppSetup.h"
+#include "ui/frame/ErrorReport.h"
+#include "ui/frame/GuardedApplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/widgets/GridRoutines.h"
 #include "engine/core/SlipFile.h"
-#include "ui/widgets/StringGrid.h"
 #include "text/DataFolder.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QTemporaryDir>
 
