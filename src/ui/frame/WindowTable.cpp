@@ -4,6 +4,8 @@
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/tips/TFEingabe.h"
+#include "ui/tips/TFEingabe2.h"
 
 namespace qv {
 
@@ -22,6 +24,8 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
+    registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
 }
 
 } // namespace qv
