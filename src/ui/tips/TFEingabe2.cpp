@@ -16,7 +16,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -49,6 +51,39 @@ QLabel* Label(const QString& name, const QString& text, QWidget* parent, bool bo
     return label;
 }
 
+// The grid draws its own cells: the columns are too narrow for the usual padding and elision of texts.
+// Numbers (columns 3 on, rows 1 on) stand centred two pixels below the cell top; the other texts are
+// centred by leading blanks.
+class TipRowCellPainter : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        painter->save();
+        const bool selected = option.state.testFlag(QStyle::State_Selected) && index.row() > 0;
+        const QVariant background = index.data(Qt::BackgroundRole);
+        QBrush fill = background.canConvert<QBrush>() ? background.value<QBrush>() : option.palette.base();
+        if (selected) {
+            fill = option.palette.highlight();
+        }
+        painter->fillRect(option.rect, fill);
+        const QVariant font = index.data(Qt::FontRole);
+        painter->setFont(font.canConvert<QFont>() ? font.value<QFont>() : option.font);
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(selected                          ? option.palette.highlightedText().color()
+                        : foreground.canConvert<QBrush>() ? foreground.value<QBrush>().color()
+                                                          : option.palette.text().color());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        painter->setClipRect(option.rect);
+        if (index.row() > 0 && index.column() >= kFirstNumberColumn) {
+            painter->drawText(option.rect.adjusted(0, 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, text);
+        } else {
+            painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        }
+        painter->restore();
+    }
+};
+
 std::string ToStd(const QString& text) {
     return text.toStdString();
 }
@@ -74,6 +109,7 @@ TFEingabe2::TFEingabe2(AppContext& context)
         m_grid->SetCell(column, 0, CenterPad80(QString::number(column - 2), kNumberColumnWidth, *m_grid));
     }
     m_grid->setTabKeyNavigation(false);
+    m_grid->setItemDelegate(new TipRowCellPainter(m_grid));
     NumberRows();
     StyleNumberCells();
     int gridWidth = 2 * m_grid->frameWidth() + 18; // room for the vertical scroll bar
@@ -107,6 +143,7 @@ QWidget* TFEingabe2::CreateSidePanel() {
         m_drawCounts->addItem(QString::number(draws));
     }
     m_drawCounts->setCurrentIndex(-1);
+    m_drawCounts->setMinimumContentsLength(3);
     drawsLabel->setBuddy(m_drawCounts);
     auto* fillDraws = Button(QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("Für alle Scheine eintragen"), panel);
     fillDraws->setAccessibleName(QStringLiteral("Anzahl der Ziehungen für alle Scheine eintragen"));
@@ -118,6 +155,7 @@ QWidget* TFEingabe2::CreateSidePanel() {
         m_stakes->addItem(QString::number(euros));
     }
     m_stakes->setCurrentIndex(-1);
+    m_stakes->setMinimumContentsLength(3);
     stakesLabel->setBuddy(m_stakes);
     auto* fillStakes =
         Button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Für alle Scheine eintragen"), panel);
