@@ -123,7 +123,7 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
         bool enabled;
     } buttons[] = {
         {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", false},
-        {"BEingabe", "Tippreihen eingeben...", false},
+        {"BEingabe", "Tippreihen eingeben...", true},
         {"BSysTest", "Tippreihen-Analyse", false},
         {"BNoverK", "n über k", false},
         {"BCalc", "Taschenrechner", true},
