@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace qv {
 
@@ -82,8 +81,9 @@ void EntryField::MoveTo(int number) {
     if (number < 1 || number > 70 || number == m_current) {
         return;
     }
+    Cell(m_current)->setFrameStyle(QFrame::NoFrame);
     m_current = number;
-    update();
+    ShowCurrent();
     Announce();
 }
 
@@ -142,24 +142,19 @@ void EntryField::keyPressEvent(QKeyEvent* event) {
 
 void EntryField::focusInEvent(QFocusEvent* event) {
     QGroupBox::focusInEvent(event);
+    ShowCurrent();
     Announce();
-    update();
 }
 
 void EntryField::focusOutEvent(QFocusEvent* event) {
     QGroupBox::focusOutEvent(event);
-    update();
+    ShowCurrent();
 }
 
-void EntryField::paintEvent(QPaintEvent* event) {
-    QGroupBox::paintEvent(event);
-    if (!hasFocus()) {
-        return;
-    }
-    // The current number is framed so that the keyboard user sees where the space bar acts.
-    QPainter painter(this);
-    painter.setPen(QPen(QColor::fromRgb(kCaptionColour), 1));
-    painter.drawRect(Cell(m_current)->geometry().adjusted(-1, -1, 0, 0));
+void EntryField::ShowCurrent() {
+    // The current number is framed while the field has the focus, so the keyboard user sees where the
+    // space bar acts.
+    Cell(m_current)->setFrameStyle(hasFocus() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
 }
 
 } // namespace qv

@@ -57,10 +57,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void MoveTo(int number);
+    void ShowCurrent();
 
     int m_slip;
     int m_field;

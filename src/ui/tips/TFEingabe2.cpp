@@ -365,7 +365,9 @@ void TFEingabe2::FinishManualEntry() {
     for (int row = 1; row < m_grid->rowCount(); row += kRowsPerSlip) {
         for (int column = 1; column <= 2; ++column) {
             const QString text = m_grid->Cell(column, row).trimmed();
-            m_grid->SetCell(column, row, CenterPad70(text, m_grid->ColumnWidth(column), *m_grid));
+            if (!text.isEmpty()) {
+                m_grid->SetCell(column, row, CenterPad70(text, m_grid->ColumnWidth(column), *m_grid));
+            }
         }
     }
     SetEditing(false);

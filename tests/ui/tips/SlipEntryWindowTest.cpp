@@ -268,6 +268,8 @@ TEST_F(SlipEntryWindowTest, MenuAndKeyboard) {
     QTest::keyClick(field, Qt::Key_Right);
     QTest::keyClick(field, Qt::Key_Space);
     EXPECT_TRUE(m_entry->IsMarked(1, 2, 12));
+    // The screen reader hears the field, the number and its state.
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Spiel 2, Zahl 12 angekreuzt"));
     EXPECT_EQ(Find<QPushButton>(m_entry, QStringLiteral("BitBtn8"))->text(), QStringLiteral("Sch&ließen"));
 }
 
