@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,6 +109,8 @@ int main(int argc, char* argv[]) {
         }
         entry->EnterTipRows({{1, 12, 23, 34, 45}, {7, 70}});
         ok = Save(entry, folder, QStringLiteral("FEingabe-Schein")) && ok;
+        entry->findChild<QTabWidget*>(QStringLiteral("PC1"))->setCurrentIndex(0);
+        ok = Save(entry, folder, QStringLiteral("FEingabe-Datei")) && ok;
         entry->hide();
     }
 
