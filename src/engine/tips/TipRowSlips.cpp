@@ -77,7 +77,11 @@ int CellNumber(const std::string& cell) {
 } // namespace
 
 void DropTrailingEmptyRows(std::vector<TipRowCells>& rows) {
-    while (rows.size() > 1 && Trimmed(rows.back()[kFirstNumberColumn]).empty()) {
+    const auto noNumbers = [](const TipRowCells& cells) {
+        return std::all_of(cells.begin() + kFirstNumberColumn, cells.end(),
+                           [](const std::string& cell) { return Trimmed(cell).empty(); });
+    };
+    while (rows.size() > 1 && noNumbers(rows.back())) {
         rows.pop_back();
     }
 }

@@ -14,8 +14,8 @@ namespace qv {
 // (r - 1) div 8 + 1, and the first row of each slip (1, 9, 17, ...) carries its draw count (column 1)
 // and stake in euros (column 2). rows[0] is row 1. Refusals are the program's German messages (UTF-8).
 
-// Drops the rows at the end that hold no number (column 3 empty or blank): they belong to no slip.
-// Row 1 is kept.
+// Drops the rows at the end whose number cells (columns 3 to 12) are all empty or blank: they belong
+// to no slip. Row 1 is kept.
 void DropTrailingEmptyRows(std::vector<TipRowCells>& rows);
 
 // Checks the draw count and stake of every slip's first row (row 1 even when there is none), column 1

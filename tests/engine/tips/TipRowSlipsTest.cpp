@@ -143,6 +143,10 @@ TEST(TipRowSlips, BlankRowsAtTheEndBelongToNoSlip) {
     std::vector<TipRowCells> rows = {Row("1", "1", {"1", "2"}), Row(" ", " ", {}), Row("", "", {" "})};
     DropTrailingEmptyRows(rows);
     EXPECT_EQ(rows.size(), 1u);
+    // A row with a number after an empty first cell is kept, so that a save names it.
+    std::vector<TipRowCells> gap = {Row("1", "1", {"1", "2"}), Row("", "", {" ", "5"})};
+    DropTrailingEmptyRows(gap);
+    EXPECT_EQ(gap.size(), 2u);
     std::vector<TipRowCells> onlyBlank = {Row("", "", {}), Row("", "", {})};
     DropTrailingEmptyRows(onlyBlank);
     EXPECT_EQ(onlyBlank.size(), 1u);
