@@ -192,6 +192,7 @@ int TFEingabe::NewEntrySlip() {
     scroll->setObjectName(QStringLiteral("Scroll%1").arg(slip));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes straight to the fields
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(scroll);
