@@ -138,6 +138,17 @@ TEST_F(TipRowEntryWindowTest, ADoubledSeparatorIsRefusedAndNothingWritten) {
     EXPECT_FALSE(QFile::exists(Path("Komma-1.kts")));
 }
 
+TEST_F(TipRowEntryWindowTest, AVanishedFileIsReportedAndTheGridKept) {
+    Load("Weg.txt");
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{QStringLiteral("Die Datei Weg.txt wurde nicht gefunden.\r\rIch breche erst einmal ab.")});
+    EXPECT_EQ(m_grid->rowCount(), 25);
+    // A draw count that is no number ends the check with the conversion message.
+    m_grid->SetCell(1, 1, QStringLiteral("7x"));
+    SaveAs("Weg.kts");
+    EXPECT_EQ(Boxes(Kind::Error).last(), QStringLiteral("'7x' ist kein gültiger Integerwert"));
+}
+
 TEST_F(TipRowEntryWindowTest, ALatinOneFileIsRead) {
     WriteText("Alt.txt", "7\t8\t9 \xE4\n");
     Load("Alt.txt");
