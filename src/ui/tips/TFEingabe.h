@@ -55,6 +55,10 @@ public:
     // The slips of the tabs created so far: entry k-1 belongs to tab k (also after it was closed).
     int EntrySlipCount() const { return static_cast<int>(m_entrySlips.size()); }
     const std::vector<TScheinBool>& EntrySlips() const { return m_entrySlips; }
+    // The stake and draw-count radio groups of the tabs (ids = the indices of the game tables); null for a
+    // closed tab.
+    const std::vector<QButtonGroup*>& EntryStakeGroups() const { return m_entryStakeGroups; }
+    const std::vector<QButtonGroup*>& EntryDrawGroups() const { return m_entryDrawGroups; }
     // Whether tab k still exists.
     bool EntrySlipOpen(int slip) const;
     bool IsMarked(int slip, int field, int number) const;

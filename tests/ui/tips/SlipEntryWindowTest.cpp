@@ -94,6 +94,8 @@ TEST_F(SlipEntryWindowTest, ANewSlipShowsEightFieldsOfSeventyNumbers) {
     EXPECT_EQ(Checked(2, "RGEinsatz"), 0);
     EXPECT_EQ(Checked(2, "RGZiehungen"), 0);
     EXPECT_EQ(m_entry->EntrySlipCount(), 2);
+    ASSERT_EQ(m_entry->EntryStakeGroups().size(), 2u);
+    EXPECT_EQ(m_entry->EntryDrawGroups()[1]->checkedId(), 0);
 }
 
 TEST_F(SlipEntryWindowTest, AnEleventhNumberIsIgnored) {
