@@ -286,6 +286,12 @@ void TFEingabe2::LoadTextFile() {
                 .arg(FromPath(file.filename())));
         return;
     }
+    if (bytes->size() > kMaxTipRowFileBytes) {
+        m_context.ports.messages.Error(
+            QStringLiteral("Die Datei %1 ist zu groß für eine Liste von Tippreihen.\r\rIch breche erst einmal ab.")
+                .arg(FromPath(file.filename())));
+        return;
+    }
     m_fileName->setText(FromPath(file.filename()));
     LoadText(DecodeTextFile(*bytes));
 }

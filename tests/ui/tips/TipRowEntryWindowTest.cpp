@@ -138,10 +138,16 @@ TEST_F(TipRowEntryWindowTest, ADoubledSeparatorIsRefusedAndNothingWritten) {
     EXPECT_FALSE(QFile::exists(Path("Komma-1.kts")));
 }
 
-TEST_F(TipRowEntryWindowTest, AVanishedFileIsReportedAndTheGridKept) {
+TEST_F(TipRowEntryWindowTest, UnusableFilesAreReportedAndTheGridKept) {
     Load("Weg.txt");
     EXPECT_EQ(Boxes(Kind::Error),
               QStringList{QStringLiteral("Die Datei Weg.txt wurde nicht gefunden.\r\rIch breche erst einmal ab.")});
+    EXPECT_EQ(m_grid->rowCount(), 25);
+    WriteText("Gross.txt", QByteArray(1024 * 1024 + 1, '7'));
+    Load("Gross.txt");
+    EXPECT_EQ(
+        Boxes(Kind::Error).last(),
+        QStringLiteral("Die Datei Gross.txt ist zu groß für eine Liste von Tippreihen.\r\rIch breche erst einmal ab."));
     EXPECT_EQ(m_grid->rowCount(), 25);
     // A draw count that is no number ends the check with the conversion message.
     m_grid->SetCell(1, 1, QStringLiteral("7x"));
