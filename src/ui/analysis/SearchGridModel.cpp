@@ -4,9 +4,11 @@
 #include "text/AppLocale.h"
 
 #include <QHeaderView>
+
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <algorithm>
 
 namespace qv {
 namespace {
@@ -120,10 +122,13 @@ void SetUpSearchGrid(QTableView& view) {
     view.setTabKeyNavigation(false);
     view.setWordWrap(false);
     view.horizontalHeader()->setDefaultSectionSize(kNumberColumnWidth);
-    view.setColumnWidth(0, kDateColumnWidth);
+    // At least the width the grid has always had; wider where the font needs it for a whole date.
+    const int dateWidth =
+        std::max(kDateColumnWidth, view.fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000")) + 10);
+    view.setColumnWidth(0, dateWidth);
     // A new set of rows resets the header's sections.
     QObject::connect(view.model(), &QAbstractItemModel::modelReset, &view,
-                     [&view] { view.setColumnWidth(0, kDateColumnWidth); });
+                     [&view, dateWidth] { view.setColumnWidth(0, dateWidth); });
 }
 
 } // namespace qv

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +36,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qv {
 namespace {
@@ -89,6 +92,8 @@ TFAnalyse::TFAnalyse(AppContext& context)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
+    // Created in the order of the tab key: the search half, its results, then the run.
+    QWidget* left = CreateSearchHalf();
     auto* right = new QWidget(client);
     right->setObjectName(QStringLiteral("PRechts"));
     auto* rightLayout = new QVBoxLayout(right);
@@ -97,7 +102,6 @@ TFAnalyse::TFAnalyse(AppContext& context)
     rightLayout->addWidget(CreateRunGroup());
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(4, 4, 4, 4);
-    QWidget* left = CreateSearchHalf();
     layout->addWidget(left);
     layout->addWidget(right, 1);
     setCentralWidget(client);
@@ -353,9 +357,14 @@ QTableView* TFAnalyse::CreateListGrid(const QString& name, const QString& access
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+    // The widths the lists have always had, wider where the font needs it for a heading.
+    const QFontMetrics metrics(grid->horizontalHeader()->font());
     for (int c = 0; c < kListColumns; ++c) {
-        grid->setColumnWidth(c, kListColumnWidths[static_cast<std::size_t>(c)]);
-        width += kListColumnWidths[static_cast<std::size_t>(c)];
+        const int columnWidth =
+            std::max(kListColumnWidths[static_cast<std::size_t>(c)],
+                     metrics.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 12);
+        grid->setColumnWidth(c, columnWidth);
+        width += columnWidth;
     }
     grid->setFixedWidth(width);
     return grid;
@@ -415,7 +424,13 @@ QWidget* TFAnalyse::CreateRunGroup() {
         controls->addWidget(panel);
     }
     controls->addStretch(1);
-    layout->addLayout(controls, 1);
+    // Wide enough for the longest figure (five numbers over 99,999 draws), so a run never widens it.
+    auto* controlColumn = new QWidget(group);
+    controlColumn->setLayout(controls);
+    controls->setContentsMargins(0, 0, 0, 0);
+    controlColumn->setFixedWidth(
+        m_checks->fontMetrics().horizontalAdvance(QStringLiteral("Prüfroutinen: 1.210.301.400.000")) + 16);
+    layout->addWidget(controlColumn);
 
     m_tops = CreateListGrid(QStringLiteral("GK1"), QStringLiteral("Tops"), m_topsModel);
     m_flops = CreateListGrid(QStringLiteral("GK2"), QStringLiteral("Flops"), m_flopsModel);

@@ -166,8 +166,11 @@ TEST_F(AnalysisWindowTest, SearchesThatCannotBeMadeSayWhy) {
         const char* message;
     } cases[] = {
         {{1, 2}, 0, kPoolNotLargerThanSizeText}, // two numbers never hear "mindestens drei"
-        {{1}, 0, kPoolTooSmallText},    {{}, 0, kPoolTooSmallText}, {{1, 2, 3}, -1, kNoSizeChosenText},
-        {{1}, -2, kWholePoolTooSmallText},       {{1, 2}, -2, nullptr}, // the same two numbers as a whole are searched
+        {{1}, 0, kPoolTooSmallText},
+        {{}, 0, kPoolTooSmallText},
+        {{1, 2, 3}, -1, kNoSizeChosenText},
+        {{1}, -2, kWholePoolTooSmallText},
+        {{1, 2}, -2, nullptr}, // the same two numbers as a whole are searched
     };
     OpenWithDraws(3);
     for (const auto& c : cases) {
@@ -368,6 +371,27 @@ TEST_F(AnalysisWindowTest, ARunCountsThePeriodItStartedWithWhateverHappensMeanwh
     const ComboRunResult expected = RunCombinations(4, SetsOf(9, 119));
     EXPECT_EQ(ListRows("GK1"), ListRows(expected.tops));
     EXPECT_EQ(ListRows("GK2"), ListRows(expected.flops));
+}
+
+TEST_F(AnalysisWindowTest, TheTabKeyFollowsTheLayoutAndLeavesTheGrids) {
+    OpenWithDraws(3);
+    const QStringList expected = {"RG1",        "RG2",     "ComboAuswahl", "Combo1", "Combo2", "BSuche", "G1",
+                                  "ComboKombi", "RGAusw0", "RGAusw1",      "BStart", "GK1",    "GK2"};
+    QStringList order;
+    QWidget* widget = In<QWidget>("lot70");
+    for (int step = 0; step < 1000 && order.size() < expected.size(); ++step) {
+        widget = widget->nextInFocusChain();
+        if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(m_window) && !widget->objectName().isEmpty() &&
+            !widget->inherits("QToolButton")) {
+            order << widget->objectName();
+        }
+    }
+    EXPECT_EQ(order, expected) << order.join(" ").toStdString();
+    EXPECT_FALSE(In<QTableView>("G1")->tabKeyNavigation());
+    EXPECT_FALSE(In<QTableView>("GK1")->tabKeyNavigation());
+    EXPECT_EQ(In<QToolButton>("BitBtn5")->accessibleName(), QStringLiteral("Auswahl löschen"));
+    EXPECT_EQ(In<QRadioButton>("RG2")->accessibleName(),
+              QStringLiteral("Aus der Auswahl alle Kombinationen suchen aus..."));
 }
 
 } // namespace
