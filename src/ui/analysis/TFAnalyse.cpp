@@ -172,6 +172,8 @@ QWidget* TFAnalyse::CreateSearchHalf() {
             "Wählen Sie die Zahlen, nach denen gesucht wer-\nden soll - insgesamt oder als Kombinationspool"),
         top);
     label6->setObjectName(QStringLiteral("Label6"));
+    label6->setAccessibleName(
+        QStringLiteral("Wählen Sie die Zahlen, nach denen gesucht werden soll - insgesamt oder als Kombinationspool"));
     m_clearPool = new QToolButton(top);
     m_clearPool->setObjectName(QStringLiteral("BitBtn5"));
     m_clearPool->setIcon(TileIcon(QColor(0xb0, 0x3a, 0x2e), QStringLiteral("×")));
