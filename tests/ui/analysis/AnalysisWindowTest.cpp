@@ -6,6 +6,7 @@
 #include "ui/analysis/SearchGridModel.h"
 #include "ui/analysis/TFAnalyse.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -389,6 +390,14 @@ TEST_F(AnalysisWindowTest, TheTabKeyFollowsTheLayoutAndLeavesTheGrids) {
     EXPECT_EQ(order, expected) << order.join(" ").toStdString();
     EXPECT_FALSE(In<QTableView>("G1")->tabKeyNavigation());
     EXPECT_FALSE(In<QTableView>("GK1")->tabKeyNavigation());
+    // A screen reader reads the grids' columns by their headings.
+    for (const auto& [grid, column, heading] :
+         {std::tuple{"G1", 0, "Datum"}, std::tuple{"G1", 20, "20"}, std::tuple{"GK2", 2, "Anzahl"}}) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(In<QTableView>(grid));
+        ASSERT_NE(table, nullptr);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        EXPECT_EQ(table->tableInterface()->columnDescription(column), QString::fromUtf8(heading)) << grid;
+    }
     EXPECT_EQ(In<QToolButton>("BitBtn5")->accessibleName(), QStringLiteral("Auswahl löschen"));
     EXPECT_EQ(In<QRadioButton>("RG2")->accessibleName(),
               QStringLiteral("Aus der Auswahl alle Kombinationen suchen aus..."));
