@@ -93,13 +93,13 @@ TFAnalyse::TFAnalyse(AppContext& context)
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     // Created in the order of the tab key: the search half, its results, then the run.
-    QWidget* left = CreateSearchHalf();
+    QWidget* left = CreateSearchHalf(client);
     auto* right = new QWidget(client);
     right->setObjectName(QStringLiteral("PRechts"));
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(CreateResultPanel(), 1);
-    rightLayout->addWidget(CreateRunGroup());
+    rightLayout->addWidget(CreateResultPanel(right), 1);
+    rightLayout->addWidget(CreateRunGroup(right));
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(left);
@@ -154,8 +154,8 @@ void TFAnalyse::CreateMenu() {
     }
 }
 
-QWidget* TFAnalyse::CreateSearchHalf() {
-    auto* left = new QWidget(this);
+QWidget* TFAnalyse::CreateSearchHalf(QWidget* parent) {
+    auto* left = new QWidget(parent);
     left->setObjectName(QStringLiteral("PLinks"));
     auto* layout = new QVBoxLayout(left);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -315,8 +315,8 @@ QWidget* TFAnalyse::CreateSearchOptions(QWidget* parent) {
     return box;
 }
 
-QWidget* TFAnalyse::CreateResultPanel() {
-    auto* panel = new QWidget(this);
+QWidget* TFAnalyse::CreateResultPanel(QWidget* parent) {
+    auto* panel = new QWidget(parent);
     panel->setObjectName(QStringLiteral("PGrid"));
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -339,8 +339,9 @@ QWidget* TFAnalyse::CreateResultPanel() {
     return panel;
 }
 
-QTableView* TFAnalyse::CreateListGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model) {
-    auto* grid = new QTableView(this);
+QTableView* TFAnalyse::CreateListGrid(QWidget* parent, const QString& name, const QString& accessibleName,
+                                      QStandardItemModel*& model) {
+    auto* grid = new QTableView(parent);
     grid->setObjectName(name);
     grid->setAccessibleName(accessibleName);
     model = new QStandardItemModel(kResetRows, kListColumns, grid);
@@ -372,8 +373,9 @@ QTableView* TFAnalyse::CreateListGrid(const QString& name, const QString& access
     return grid;
 }
 
-QWidget* TFAnalyse::CreateRunGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Häufigste und seltenste Kombinationen aus 2, 3, 4 und 5 Zahlen"), this);
+QWidget* TFAnalyse::CreateRunGroup(QWidget* parent) {
+    auto* group =
+        new QGroupBox(QStringLiteral("Häufigste und seltenste Kombinationen aus 2, 3, 4 und 5 Zahlen"), parent);
     group->setObjectName(QStringLiteral("GBKombinationen"));
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -434,21 +436,25 @@ QWidget* TFAnalyse::CreateRunGroup() {
         m_checks->fontMetrics().horizontalAdvance(QStringLiteral("Prüfroutinen: 1.210.301.400.000")) + 16);
     layout->addWidget(controlColumn);
 
-    m_tops = CreateListGrid(QStringLiteral("GK1"), QStringLiteral("Tops"), m_topsModel);
-    m_flops = CreateListGrid(QStringLiteral("GK2"), QStringLiteral("Flops"), m_flopsModel);
-    const auto withHeader = [group](const QString& name, const QString& caption, QTableView* grid) {
+    // Each list under its heading, the progress bar between them; created in reading order.
+    const auto listWithHeader = [this, group](const QString& headerName, const QString& caption,
+                                              const QString& gridName, QStandardItemModel*& model) {
         auto* column = new QVBoxLayout;
         column->setSpacing(2);
-        QLabel* header = Panel(name, caption, group);
+        QLabel* header = Panel(headerName, caption, group);
         header->setAlignment(Qt::AlignCenter);
         QFont bold = header->font();
         bold.setBold(true);
         header->setFont(bold);
+        QTableView* grid = CreateListGrid(group, gridName, caption, model);
         header->setBuddy(grid);
         column->addWidget(header);
         column->addWidget(grid, 1);
-        return column;
+        return std::pair{column, grid};
     };
+    const auto [topsColumn, tops] =
+        listWithHeader(QStringLiteral("PTops"), QStringLiteral("Tops"), QStringLiteral("GK1"), m_topsModel);
+    m_tops = tops;
     m_runProgress = new QProgressBar(group);
     m_runProgress->setObjectName(QStringLiteral("PBar"));
     m_runProgress->setOrientation(Qt::Vertical);
@@ -457,9 +463,12 @@ QWidget* TFAnalyse::CreateRunGroup() {
     m_runProgress->setRange(0, 1);
     m_runProgress->setValue(0);
     m_runProgress->setAccessibleName(QStringLiteral("Fortschritt der Prüfung"));
-    layout->addLayout(withHeader(QStringLiteral("PTops"), QStringLiteral("Tops"), m_tops));
+    const auto [flopsColumn, flops] =
+        listWithHeader(QStringLiteral("PFlops"), QStringLiteral("Flops"), QStringLiteral("GK2"), m_flopsModel);
+    m_flops = flops;
+    layout->addLayout(topsColumn);
     layout->addWidget(m_runProgress);
-    layout->addLayout(withHeader(QStringLiteral("PFlops"), QStringLiteral("Flops"), m_flops));
+    layout->addLayout(flopsColumn);
     group->setMinimumHeight(300);
     return group;
 }

@@ -52,12 +52,13 @@ public:
 private:
     void CreateToolBar();
     void CreateMenu();
-    QWidget* CreateSearchHalf();
+    QWidget* CreateSearchHalf(QWidget* parent);
     QWidget* CreateBoard(QWidget* parent);
     QWidget* CreateSearchOptions(QWidget* parent);
-    QWidget* CreateResultPanel();
-    QWidget* CreateRunGroup();
-    QTableView* CreateListGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model);
+    QWidget* CreateResultPanel(QWidget* parent);
+    QWidget* CreateRunGroup(QWidget* parent);
+    QTableView* CreateListGrid(QWidget* parent, const QString& name, const QString& accessibleName,
+                               QStandardItemModel*& model);
     void FillPeriodLists();
     void PeriodFromLists();
     void ShowPoolCount();
