@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
@@ -26,6 +27,7 @@ void RegisterWindows(WindowRegistry& registry) {
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
+    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
 }
 
 } // namespace qv
