@@ -102,6 +102,19 @@ TFEingabe::TFEingabe(AppContext& context)
     const int pageHeight = 2 * EntryField::kHeight + 3 * kFieldGap + TFrameSchein::kHeight + kMargin;
     resize(kClientWidth, menuBar()->sizeHint().height() + m_toolBar->sizeHint().height() + top->sizeHint().height() +
                              pageHeight + 80);
+    if (const QScreen* display = screen()) {
+        const QSize room = display->availableGeometry().size() - QSize(0, 40);
+        resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    }
+
+    // The keyboard's way to the close button of a slip tab.
+    auto* closeTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    closeTab->setObjectName(QStringLiteral("CloseTabKey"));
+    connect(closeTab, &QShortcut::activated, this, [this] {
+        if (QWidget* page = m_tabs->currentWidget()) {
+            CloseEntrySlip(page->property("tag").toInt());
+        }
+    });
 }
 
 TFEingabe::~TFEingabe() = default;

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace qv::test {
 namespace {
@@ -224,12 +225,13 @@ TEST_F(SlipEntryWindowTest, CancelledDialogsChangeNothing) {
 TEST_F(SlipEntryWindowTest, ClosedTabsKeepTheirNumbers) {
     ClickNew();
     ClickNew();
-    m_entry->CloseEntrySlip(1);
+    auto* tabs = Entry<QTabWidget>(QStringLiteral("PC1"));
+    tabs->setCurrentIndex(0);
+    Entry<QShortcut>(QStringLiteral("CloseTabKey"))->activated();
     EXPECT_EQ(m_entry->NumberCell(1101), nullptr);
     m_entry->ToggleNumber(1101); // the cell is gone: nothing happens
     EXPECT_FALSE(m_entry->IsMarked(1, 1, 1));
     ClickNew();
-    auto* tabs = Entry<QTabWidget>(QStringLiteral("PC1"));
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(1), QStringLiteral("Schein3"));
     EXPECT_NE(m_entry->NumberCell(3101), nullptr);
