@@ -110,17 +110,17 @@ int RunStats(const Command& command, const QStringList& args) {
             PrintOut(QStringLiteral("PAbw%1\t%2").arg(i).arg(
                 QString::fromStdString(stats.legends[static_cast<std::size_t>(7 - i)])));
         }
-        std::array<int, 70> slots{};
+        std::array<int, 70> placed{};
         if (order == 0) {
             for (int n = 1; n <= 70; ++n) {
-                slots[static_cast<std::size_t>(n - 1)] = n;
+                placed[static_cast<std::size_t>(n - 1)] = n;
             }
         } else {
-            slots = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
+            placed = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
         }
         PrintOut(QStringLiteral("Platz\tZahl\tHäufigkeit\tAusgeblieben\tKlasse"));
         for (int s = 1; s <= 70; ++s) {
-            const auto n = static_cast<std::size_t>(slots[static_cast<std::size_t>(s - 1)] - 1);
+            const auto n = static_cast<std::size_t>(placed[static_cast<std::size_t>(s - 1)] - 1);
             PrintOut(QStringLiteral("%1\t%2\t%3\t%4\t%5")
                          .arg(s)
                          .arg(n + 1)

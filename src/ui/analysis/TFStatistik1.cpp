@@ -32,7 +32,7 @@ namespace qv {
 namespace {
 
 constexpr int kHeaderHeight = 20;  // PTop1
-constexpr int kColumnGap = 1;      // between the slots of a row
+constexpr int kColumnGap = 1;      // between the placed of a row
 constexpr int kRowGap = 2;         // between the label-and-value pairs of two rows
 constexpr QRgb kSlotLabelColour = 0xFFC7FD8A;
 
@@ -137,10 +137,9 @@ void TFStatistik1::CreateToolBar() {
 }
 
 void TFStatistik1::CreateMenu() {
-    const SharedCommands::StandardMenus menus =
-        m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::OtherWindow);
+    m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::OtherWindow);
     // This window is already open, opens no slip files and offers no manual update of the numbers.
-    for (QAction* item : menuBar()->findChildren<QAction*>()) {
+    for (QAction* item : findChildren<QAction*>()) {
         if (item->objectName() == SharedCommands::MenuItemName(Command::Statistik) ||
             item->objectName() == SharedCommands::MenuItemName(Command::Oeffnen)) {
             item->setEnabled(false);
@@ -150,7 +149,6 @@ void TFStatistik1::CreateMenu() {
             item->setEnabled(false);
         }
     }
-    Q_UNUSED(menus);
 }
 
 QWidget* TFStatistik1::CreatePeriodGroup() {
@@ -380,9 +378,9 @@ void TFStatistik1::Arrange(StatisticsOrder order, int first, int last) {
         }
         break;
     case StatisticsOrder::Frequency: {
-        const auto slots = SlotsByDescendingValue(m_stats.frequencies);
+        const auto placed = SlotsByDescendingValue(m_stats.frequencies);
         for (int s = 1; s <= kNumbersInGame; ++s) {
-            const int n = slots[static_cast<std::size_t>(s - 1)];
+            const int n = placed[static_cast<std::size_t>(s - 1)];
             ShowValue(n, s, m_stats.frequencies[static_cast<std::size_t>(n - 1)], true);
         }
         break;
@@ -391,9 +389,9 @@ void TFStatistik1::Arrange(StatisticsOrder order, int first, int last) {
         ProgramState& state = m_context.state;
         BuildPeriodSets(state, first, last - first);
         const NumberCounts absences = CountAbsences(state.PeriodSets);
-        const auto slots = SlotsByDescendingValue(absences);
+        const auto placed = SlotsByDescendingValue(absences);
         for (int s = 1; s <= kNumbersInGame; ++s) {
-            const int n = slots[static_cast<std::size_t>(s - 1)];
+            const int n = placed[static_cast<std::size_t>(s - 1)];
             ShowValue(n, s, absences[static_cast<std::size_t>(n - 1)], false);
         }
         break;

@@ -17,7 +17,7 @@ TGewZahlen Draw(std::initializer_list<int> numbers) {
 }
 
 // Numbers from..from+19.
-TGewZahlen Run(int from) {
+TGewZahlen RunFrom(int from) {
     TGewZahlen draw;
     std::iota(draw.GZ.begin(), draw.GZ.begin() + 20, static_cast<std::uint8_t>(from));
     return draw;
@@ -68,7 +68,7 @@ TEST(DeviationClass, TwoDrawPeriod) {
 }
 
 TEST(Frequencies, CountPositionsOfThePeriodAndSkipBytesOutsideTheGame) {
-    std::vector<TGewZahlen> draws = {Run(1), Run(11), Run(21), Run(51)};
+    std::vector<TGewZahlen> draws = {RunFrom(1), RunFrom(11), RunFrom(21), RunFrom(51)};
     draws[2].GZ[0] = 0;    // a number not yet saved
     draws[2].GZ[1] = 71;   // a damaged byte
     draws[2].GZ[20] = 5;   // reserved positions 21 to 24 are no numbers
@@ -85,7 +85,7 @@ TEST(Frequencies, CountPositionsOfThePeriodAndSkipBytesOutsideTheGame) {
 }
 
 TEST(Absences, NewestDrawIsZeroAndNeverDrawnIsThePeriodLength) {
-    const std::vector<NumberSet> period = {Run(1).Numbers(), Run(11).Numbers(), Run(31).Numbers()};
+    const std::vector<NumberSet> period = {RunFrom(1).Numbers(), RunFrom(11).Numbers(), RunFrom(31).Numbers()};
     const NumberCounts a = CountAbsences(period);
     EXPECT_EQ(a[30], 0); // 31 in the newest draw
     EXPECT_EQ(a[29], 1); // 30 last in the draw before
@@ -109,7 +109,7 @@ TEST(Slots, DescendingValueKeepsIncreasingNumbersOnTies) {
 }
 
 TEST(Statistics, TwoDrawsGiveExpectationAndClasses) {
-    const std::vector<TGewZahlen> draws = {Draw({1, 2, 3}), Run(1), Run(11)};
+    const std::vector<TGewZahlen> draws = {Draw({1, 2, 3}), RunFrom(1), RunFrom(11)};
     const DrawStatistics s = ComputeStatistics(draws, 1, 2);
     EXPECT_EQ(s.drawCount, 2);
     EXPECT_NEAR(s.expected, 0.5714, 1e-4);

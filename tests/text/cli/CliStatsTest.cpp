@@ -9,7 +9,7 @@
 namespace qv::test {
 namespace {
 
-TGewZahlen Run(int day, int from) {
+TGewZahlen RunFrom(int day, int from) {
     TGewZahlen draw;
     draw.datum = ToTDate({2024, 8, day});
     std::iota(draw.GZ.begin(), draw.GZ.begin() + 20, static_cast<std::uint8_t>(from));
@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         m_draws = m_dir.filePath(QStringLiteral("draws.tpp")).toStdString();
         // 1..20, 11..30, 21..40
-        SaveDraws(m_draws, {Run(1, 1), Run(2, 11), Run(3, 21)});
+        SaveDraws(m_draws, std::vector<TGewZahlen>{RunFrom(1, 1), RunFrom(2, 11), RunFrom(3, 21)});
     }
     CliRun Stats(QStringList args) const {
         args.prepend(QString::fromStdString(m_draws.string()));

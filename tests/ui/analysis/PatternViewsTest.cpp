@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QToolButton>
 
 namespace qv::test {
 namespace {

@@ -6,6 +6,9 @@
 #include "ui/frame/WindowRegistry.h"
 
 #include <QBarSet>
+#include <QChart>
+#include <QLegend>
+#include <QToolButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "engine/core/SafeFile.h"
+#include "ui/analysis/PatternModels.h"
 #include "ui/analysis/TFDetail1.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/JpegEncoder.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSlider>
+#include <QToolButton>
 
 namespace qv::test {
 namespace {
