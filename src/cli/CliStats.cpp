@@ -46,9 +46,8 @@ std::optional<int> PositionOf(const QString& text, const std::vector<TGewZahlen>
 
 int RunStats(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption drawsOption(QStringLiteral("draws"),
-                                         QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
-                                         QStringLiteral("FILE"));
+    const QCommandLineOption drawsOption(
+        QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
     const QCommandLineOption fromOption(QStringLiteral("from"),
                                         QStringLiteral("Erste Ziehung des Zeitraums: Datum oder #N (N-te Ziehung)."),
                                         QStringLiteral("DATE|#N"));
@@ -107,8 +106,9 @@ int RunStats(const Command& command, const QStringList& args) {
         }
         // The legend as the window shows it: PAbw1 for the rarest class on the left.
         for (int i = 1; i <= 7; ++i) {
-            PrintOut(QStringLiteral("PAbw%1\t%2").arg(i).arg(
-                QString::fromStdString(stats.legends[static_cast<std::size_t>(7 - i)])));
+            PrintOut(QStringLiteral("PAbw%1\t%2")
+                         .arg(i)
+                         .arg(QString::fromStdString(stats.legends[static_cast<std::size_t>(7 - i)])));
         }
         std::array<int, 70> placed{};
         if (order == 0) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -76,7 +77,7 @@ QColor RepeaterModel::CellColour(int row, int column) const {
     }
     const int n = m_sorted[static_cast<std::size_t>(row)].GZ[static_cast<std::size_t>(column - 1)];
     return ColourOf(RepeaterViewMarks(m_sets, row, n, m_markFinalDigit, m_digit) ? kMarkedNumberColour
-                                                                                   : kPlainCellColour);
+                                                                                 : kPlainCellColour);
 }
 
 QVariant RepeaterModel::data(const QModelIndex& index, int role) const {
@@ -175,27 +176,40 @@ QVariant PatternModel::headerData(int section, Qt::Orientation orientation, int 
     return DateHeader(section, orientation, role, section == kRepeatColumn ? QStringLiteral("Wdh") : QString());
 }
 
+int GridWidth(const QTableView& grid) {
+    int width = 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < grid.model()->columnCount(); ++column) {
+        width += grid.columnWidth(column);
+    }
+    return width;
+}
+
 PatternGrid::PatternGrid(QAbstractItemModel* model, int cellWidth, int cellHeight, QWidget* parent)
     : QTableView(parent) {
     setModel(model);
     verticalHeader()->hide();
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    horizontalHeader()->setFont(small);
+    // The cells keep their designed size unless the desktop's font needs more for "70" or a date.
+    const QFontMetrics metrics(small);
+    const int width = std::max(cellWidth, metrics.horizontalAdvance(QStringLiteral("70")) + 8);
+    const int height = std::max(cellHeight, metrics.height() + 2);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setMinimumSectionSize(cellWidth);
-    horizontalHeader()->setDefaultSectionSize(cellWidth);
+    horizontalHeader()->setMinimumSectionSize(width);
+    horizontalHeader()->setDefaultSectionSize(width);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(cellHeight);
-    verticalHeader()->setDefaultSectionSize(cellHeight);
-    setColumnWidth(0, kDateColumnWidth);
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+    setColumnWidth(0, std::max(kDateColumnWidth, metrics.horizontalAdvance(QStringLiteral("00.00.0000")) + 10));
+    setTextElideMode(Qt::ElideNone);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    horizontalHeader()->setFont(small);
     const QColor lines = QApplication::palette().color(QPalette::Button);
     setStyleSheet(QStringLiteral("QTableView { gridline-color: %1; }").arg(lines.name()));
 }

@@ -73,4 +73,7 @@ public:
 
 QColor ColourOf(std::uint32_t rgb);
 
+// The width a grid needs to show all its columns and its vertical scroll bar.
+int GridWidth(const QTableView& grid);
+
 } // namespace qv

@@ -5,9 +5,13 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qv {
 
@@ -20,7 +24,8 @@ TFDetail1::TFDetail1(AppContext& context)
 
     m_grid->setObjectName(QStringLiteral("g1"));
     m_grid->setAccessibleName(QStringLiteral("Wiederholer-Muster"));
-    m_grid->setColumnWidth(PatternModel::kRepeatColumn, 30);
+    m_grid->setColumnWidth(PatternModel::kRepeatColumn,
+                           std::max(30, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Wdh")) + 10));
 
     const auto button = [this](const QString& name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -49,8 +54,10 @@ TFDetail1::TFDetail1(AppContext& context)
     setTabOrder(redraw, close);
 
     context.commands.InstallHelpKey(this);
-    // Date column, 70 numbers, "Wdh" and the scroll bar: as wide as the grid, as far as the screen allows.
-    resize(64 + 70 * 18 + 30 + 40, 640);
+    // As wide as the grid, as far as the screen allows.
+    const int wanted = GridWidth(*m_grid) + 2 * layout->contentsMargins().left() + 4;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? std::min(wanted, screen->availableGeometry().width()) : wanted, 640);
 }
 
 } // namespace qv

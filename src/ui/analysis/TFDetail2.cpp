@@ -8,9 +8,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace qv {
 
@@ -64,8 +66,7 @@ TFDetail2::TFDetail2(AppContext& context)
     setTabOrder(pattern, close);
 
     context.commands.InstallHelpKey(this);
-    // Date column, 20 numbers and the scroll bar.
-    resize(64 + 20 * 20 + 40, 600);
+    resize(std::max(GridWidth(*m_grid) + 2 * layout->contentsMargins().left() + 4, sizeHint().width()), 600);
 }
 
 void TFDetail2::MarkingChanged() {

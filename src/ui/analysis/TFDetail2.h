@@ -31,8 +31,8 @@ private:
 
     RepeaterModel* m_model;
     PatternGrid* m_grid;
-    QComboBox* m_finalDigit;  // comboEndz
-    QCheckBox* m_markDigit;   // cbEnd
+    QComboBox* m_finalDigit; // comboEndz
+    QCheckBox* m_markDigit;  // cbEnd
 };
 
 } // namespace qv

@@ -31,9 +31,9 @@
 namespace qv {
 namespace {
 
-constexpr int kHeaderHeight = 20;  // PTop1
-constexpr int kColumnGap = 1;      // between the placed of a row
-constexpr int kRowGap = 2;         // between the label-and-value pairs of two rows
+constexpr int kHeaderHeight = 20; // PTop1
+constexpr int kColumnGap = 1;     // between the placed of a row
+constexpr int kRowGap = 2;        // between the label-and-value pairs of two rows
 constexpr QRgb kSlotLabelColour = 0xFFC7FD8A;
 
 QColor Rgb(std::uint32_t rgb) {

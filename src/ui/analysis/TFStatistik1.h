@@ -60,16 +60,16 @@ private:
 
     AppContext& m_context;
     QToolBar* m_toolBar = nullptr;
-    QComboBox* m_periodFrom = nullptr; // Co1
-    QComboBox* m_periodTo = nullptr;   // Co2
-    QButtonGroup* m_order = nullptr;   // RG1
-    QPushButton* m_evaluate = nullptr; // BSort
-    QPushButton* m_chart = nullptr;    // BCharts
-    QLabel* m_periodSize = nullptr;    // Label1
-    QFrame* m_gridPanel = nullptr;     // P1
-    QLabel* m_orderName = nullptr;     // PTop1
-    QLabel* m_expected = nullptr;      // Panel1
-    QGroupBox* m_legend = nullptr;     // Gr3
+    QComboBox* m_periodFrom = nullptr;      // Co1
+    QComboBox* m_periodTo = nullptr;        // Co2
+    QButtonGroup* m_order = nullptr;        // RG1
+    QPushButton* m_evaluate = nullptr;      // BSort
+    QPushButton* m_chart = nullptr;         // BCharts
+    QLabel* m_periodSize = nullptr;         // Label1
+    QFrame* m_gridPanel = nullptr;          // P1
+    QLabel* m_orderName = nullptr;          // PTop1
+    QLabel* m_expected = nullptr;           // Panel1
+    QGroupBox* m_legend = nullptr;          // Gr3
     std::array<QLabel*, 70> m_slotLabels{}; // PNummer1..70
     std::array<QLabel*, 70> m_values{};     // PNummerWert1..70, by number
     std::array<QLabel*, 7> m_legendPanels{};

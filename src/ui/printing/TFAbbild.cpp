@@ -61,7 +61,7 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     auto* save = new QPushButton(QStringLiteral("Abbild speichern..."), this);
     save->setObjectName(QStringLiteral("BSave"));
     auto* copy = PictureButton(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("In Zwischenablage kopieren"),
-                               TileIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("⧉")), this);
+                               TileIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("▣")), this);
     auto* screenshot = new QLabel(QStringLiteral("Screenshot"), this);
     screenshot->setObjectName(QStringLiteral("LScreenshot"));
     QFont bold = screenshot->font();
@@ -69,8 +69,8 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     screenshot->setFont(bold);
     auto* close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setObjectName(QStringLiteral("BClose"));
-    auto* help =
-        PictureButton(QStringLiteral("bsSkinSpeedButton5"), QStringLiteral("Hilfe"), CommandIcon(Command::HilfeBenutzen), this);
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton5"), QStringLiteral("Hilfe"),
+                               CommandIcon(Command::HilfeBenutzen), this);
 
     auto* qualityLabel = new QLabel(QStringLiteral("Bild-&Qualität"), this);
     qualityLabel->setObjectName(QStringLiteral("LQualitaet"));

@@ -35,9 +35,9 @@ protected:
 private:
     AppContext& m_context;
     QImage m_picture;
-    QLabel* m_image;      // Image1
+    QLabel* m_image; // Image1
     QScrollArea* m_area;
-    QSlider* m_quality;   // Slider1
+    QSlider* m_quality; // Slider1
 };
 
 // Takes a picture of what grid shows on the screen now (less cut pixels at the bottom), stamps

@@ -69,15 +69,15 @@ TEST(DeviationClass, TwoDrawPeriod) {
 
 TEST(Frequencies, CountPositionsOfThePeriodAndSkipBytesOutsideTheGame) {
     std::vector<TGewZahlen> draws = {RunFrom(1), RunFrom(11), RunFrom(21), RunFrom(51)};
-    draws[2].GZ[0] = 0;    // a number not yet saved
-    draws[2].GZ[1] = 71;   // a damaged byte
-    draws[2].GZ[20] = 5;   // reserved positions 21 to 24 are no numbers
+    draws[2].GZ[0] = 0;  // a number not yet saved
+    draws[2].GZ[1] = 71; // a damaged byte
+    draws[2].GZ[20] = 5; // reserved positions 21 to 24 are no numbers
     const NumberCounts f = CountFrequencies(draws, 1, 2);
-    EXPECT_EQ(f[10], 1);  // 11 in draw 1
-    EXPECT_EQ(f[20], 1);  // 21 in draw 1; its place in draw 2 holds 0
-    EXPECT_EQ(f[21], 1);  // 22 likewise, its place in draw 2 holds 71
-    EXPECT_EQ(f[22], 2);  // 23 in both
-    EXPECT_EQ(f[4], 0);   // 5: only in draw 0 and a reserved byte
+    EXPECT_EQ(f[10], 1); // 11 in draw 1
+    EXPECT_EQ(f[20], 1); // 21 in draw 1; its place in draw 2 holds 0
+    EXPECT_EQ(f[21], 1); // 22 likewise, its place in draw 2 holds 71
+    EXPECT_EQ(f[22], 2); // 23 in both
+    EXPECT_EQ(f[4], 0);  // 5: only in draw 0 and a reserved byte
     EXPECT_EQ(f[0], 0);
     EXPECT_EQ(std::accumulate(f.begin(), f.end(), 0), 38);
     const NumberCounts whole = CountFrequencies(draws, 0, 3);
@@ -114,9 +114,9 @@ TEST(Statistics, TwoDrawsGiveExpectationAndClasses) {
     EXPECT_EQ(s.drawCount, 2);
     EXPECT_NEAR(s.expected, 0.5714, 1e-4);
     EXPECT_EQ(s.frequencies[14], 2);
-    EXPECT_EQ(s.classes[14], 2);  // 15 in both draws
-    EXPECT_EQ(s.classes[0], 3);   // 1 once
-    EXPECT_EQ(s.classes[69], 4);  // 70 never
+    EXPECT_EQ(s.classes[14], 2); // 15 in both draws
+    EXPECT_EQ(s.classes[0], 3);  // 1 once
+    EXPECT_EQ(s.classes[69], 4); // 70 never
     EXPECT_EQ(s.legends[0], "> 3");
 }
 

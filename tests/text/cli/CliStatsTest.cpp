@@ -35,8 +35,8 @@ protected:
 };
 
 TEST_F(CliStatsTest, PrintsWhatTheWindowShows) {
-    const CliRun run = Stats({QStringLiteral("--from"), QStringLiteral("#2"), QStringLiteral("--to"),
-                              QStringLiteral("03.08.2024")});
+    const CliRun run =
+        Stats({QStringLiteral("--from"), QStringLiteral("#2"), QStringLiteral("--to"), QStringLiteral("03.08.2024")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2 + 7 + 7 + 1 + 70);

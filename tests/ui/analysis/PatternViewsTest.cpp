@@ -109,8 +109,8 @@ TEST_F(PatternViewsTest, ATwelveDrawRunAndTheRepeatColumnDoNotChangeWithScrollin
     EXPECT_EQ(model->columnCount(), 72);
     EXPECT_EQ(model->headerData(71, Qt::Horizontal).toString(), QStringLiteral("Wdh"));
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Datum"));
-    EXPECT_EQ(m_patterns->Grid()->columnWidth(71), 30);
-    EXPECT_EQ(m_patterns->Grid()->columnWidth(0), 64);
+    EXPECT_GE(m_patterns->Grid()->columnWidth(71), 30);
+    EXPECT_GE(m_patterns->Grid()->columnWidth(0), 64);
 
     const std::vector<QColor> expected = {
         QColor(0xF0, 0xF0, 0x00), QColor(0xAA, 0xFF, 0xAA), QColor(0x00, 0xE6, 0x00), QColor(0x00, 0x53, 0x00),
@@ -169,7 +169,8 @@ TEST_F(PatternViewsTest, TheRealHistoryOpensAndScrollsToItsEnd) {
         GTEST_SKIP() << "no real history beside the repository";
     }
     const QByteArray text = csv.readAll();
-    const DrawImport history = ParseDrawHistory(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const DrawImport history =
+        ParseDrawHistory(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     StartWith(history.draws);
     const int rows = static_cast<int>(history.draws.size());
     EXPECT_EQ(m_patterns->Grid()->model()->rowCount(), rows);

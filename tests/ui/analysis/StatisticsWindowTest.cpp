@@ -7,13 +7,13 @@
 
 #include <QBarSet>
 #include <QChart>
-#include <QLegend>
-#include <QToolButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedBarSeries>
+#include <QToolButton>
 
 #include <numeric>
 
@@ -54,9 +54,7 @@ protected:
     }
     void Evaluate() const { QTest::mouseClick(Stat<QPushButton>(QStringLiteral("BSort")), Qt::LeftButton); }
     QComboBox* List(const char* name) const { return Stat<QComboBox>(QString::fromUtf8(name)); }
-    TFChart1* Chart() const {
-        return qobject_cast<TFChart1*>(m_app->Windows().Find(QStringLiteral("FChart1")));
-    }
+    TFChart1* Chart() const { return qobject_cast<TFChart1*>(m_app->Windows().Find(QStringLiteral("FChart1"))); }
 
     TFStatistik1* m_stats = nullptr;
 };

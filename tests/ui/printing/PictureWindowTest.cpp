@@ -146,8 +146,8 @@ TEST_F(PictureWindowTest, SavesAProgressiveJpegOfTheSlidersQualityUnderAJpgName)
     // Quality 36 scales the standard DC step 16 by 5000/36 percent: 22. Quality 100 gives 1.
     EXPECT_EQ(FirstQuantisationStep(jpeg), 22);
     EXPECT_EQ(FirstQuantisationStep(EncodeProgressiveJpeg(window->Picture(), 100)), 1);
-    const QImage back = QImage::fromData(QByteArray(reinterpret_cast<const char*>(jpeg.data()),
-                                                    static_cast<qsizetype>(jpeg.size())));
+    const QImage back =
+        QImage::fromData(QByteArray(reinterpret_cast<const char*>(jpeg.data()), static_cast<qsizetype>(jpeg.size())));
     EXPECT_EQ(back.size(), window->Picture().size());
 }
 
