@@ -6,6 +6,7 @@
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
 #include "ui/analysis/PatternModels.h"
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/analysis/TFChart1.h"
 #include "ui/analysis/TFDetail1.h"
 #include "ui/analysis/TFDetail2.h"
@@ -18,6 +19,7 @@
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +108,30 @@ int main(int argc, char* argv[]) {
         numbers->hide();
     }
 
+    // The analysis window: as it opens, after a search for the pairs of a pool, during a run of five
+    // numbers and after a run of three.
+    if (auto* analysis = qobject_cast<qv::TFAnalyse*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FAnalyse")))) {
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse")) && ok;
+        for (int n : {3, 7, 11, 18, 22, 25, 29}) {
+            analysis->ClickNumber(n);
+        }
+        analysis->findChild<QAbstractButton*>(QStringLiteral("RG2"))->setChecked(true);
+        analysis->findChild<QComboBox*>(QStringLiteral("ComboAuswahl"))->setCurrentIndex(1);
+        analysis->Search();
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Suche")) && ok;
+        auto* size = analysis->findChild<QComboBox*>(QStringLiteral("ComboKombi"));
+        size->setCurrentIndex(3);
+        analysis->StartOrCancelRun();
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Lauf")) && ok;
+        analysis->StartOrCancelRun(); // cancels
+        ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
+        size->setCurrentIndex(1);
+        analysis->StartOrCancelRun();
+        ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Tops")) && ok;
+        analysis->hide();
+    }
     // The statistics in their three orders, the chart they fill, the two pattern views and a picture.
     if (QWidget* window = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FStatistik1"))) {
         auto* statistics = qobject_cast<qv::TFStatistik1*>(window);

@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/analysis/TFChart1.h"
 #include "ui/analysis/TFDetail1.h"
 #include "ui/analysis/TFDetail2.h"
@@ -63,6 +64,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
 }
 
