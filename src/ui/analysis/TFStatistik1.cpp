@@ -91,7 +91,10 @@ TFStatistik1::TFStatistik1(AppContext& context)
     setCentralWidget(client);
 
     // The whole history at first; the run at creation only counts and colours.
-    const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
+    // A draw the main window has added but not saved yet has no date; its date joins the list once saved.
+    const auto& draws = m_context.state.DrawList;
+    const int unsaved = !draws.empty() && draws.back().datum == 0 ? 1 : 0;
+    const QStringList dates = DrawDateTexts(draws, unsaved, AppLocale());
     for (QComboBox* list : {m_periodFrom, m_periodTo}) {
         const QSignalBlocker quiet(list);
         list->addItems(dates);

@@ -242,6 +242,22 @@ TEST_F(StatisticsWindowTest, ASavedDrawBecomesTheEndOfThePeriod) {
     EXPECT_EQ(Value(70)->text(), QStringLiteral("1"));
 }
 
+TEST_F(StatisticsWindowTest, ADrawNotYetSavedJoinsTheListOnlyWhenSaved) {
+    SaveDraws(DrawFile(), std::vector<TGewZahlen>{DrawOf(45505, 1), DrawOf(45506, 11)});
+    Start();
+    Click(QStringLiteral("BNeu"));
+    Click(QStringLiteral("BStatistik"));
+    m_stats = qobject_cast<TFStatistik1*>(m_app->Windows().Find(QStringLiteral("FStatistik1")));
+    ASSERT_NE(m_stats, nullptr);
+    EXPECT_EQ(List("Co2")->count(), 2);
+    for (int n = 51; n <= 70; ++n) {
+        ClickNumber(n);
+    }
+    Click(QStringLiteral("BSave1"));
+    EXPECT_EQ(List("Co2")->count(), 3);
+    EXPECT_EQ(List("Co2")->itemText(2), QStringLiteral("03.08.2024"));
+}
+
 TEST_F(StatisticsWindowTest, MenuAndToolBarOfTheWindow) {
     StartWithTwoDraws();
     const auto item = [this](const char* name) { return m_stats->findChild<QAction*>(QString::fromUtf8(name)); };
