@@ -6,6 +6,7 @@
 #include "ui/analysis/TFDetail2.h"
 #include "ui/frame/WindowRegistry.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -161,6 +162,26 @@ TEST_F(PatternViewsTest, EmptyHistoryGivesNoRowsAndTheButtonsShowTheViews) {
     QTest::mouseClick(Find<QPushButton>(m_patterns, QStringLiteral("bsSkinSpeedButton2")), Qt::LeftButton);
     EXPECT_FALSE(m_patterns->isVisible());
     EXPECT_EQ(m_app->Windows().Find(QStringLiteral("FDetail1")), m_patterns) << "closing only hides it";
+}
+
+TEST_F(PatternViewsTest, KeyboardLeavesTheGridsAndAScreenReaderHearsTheirHeadings) {
+    StartWith({DrawWith(45505, Twenty({})), DrawWith(45506, Twenty({}))});
+    for (PatternGrid* grid : {m_repeaters->Grid(), m_patterns->Grid()}) {
+        EXPECT_FALSE(grid->tabKeyNavigation());
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        ASSERT_NE(table, nullptr);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        EXPECT_EQ(table->tableInterface()->columnDescription(0), QStringLiteral("Datum"));
+        EXPECT_EQ(table->tableInterface()->columnDescription(1), QStringLiteral("1"));
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_patterns->Grid());
+    EXPECT_EQ(table->tableInterface()->columnDescription(71), QStringLiteral("Wdh"));
+    // The pattern cells carry no text; a screen reader hears whether the number is new or repeated.
+    EXPECT_EQ(m_patterns->Model()->index(0, 51).data(Qt::AccessibleTextRole).toString(), QStringLiteral("51 neu"));
+    EXPECT_EQ(m_patterns->Model()->index(1, 51).data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("51 wiederholt 1"));
+    EXPECT_EQ(Find<QPushButton>(m_repeaters, QStringLiteral("bsSkinSpeedButton1"))->accessibleName(),
+              QStringLiteral("Wiederholer-Markierung..."));
 }
 
 TEST_F(PatternViewsTest, TheRealHistoryOpensAndScrollsToItsEnd) {

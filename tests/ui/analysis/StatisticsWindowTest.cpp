@@ -258,6 +258,28 @@ TEST_F(StatisticsWindowTest, ADrawNotYetSavedJoinsTheListOnlyWhenSaved) {
     EXPECT_EQ(List("Co2")->itemText(2), QStringLiteral("03.08.2024"));
 }
 
+TEST_F(StatisticsWindowTest, LabelsNameTheirListsAndTabFollowsTheLayout) {
+    StartWithTwoDraws();
+    QStringList buddies;
+    for (QLabel* label : m_stats->findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            buddies << label->text() + QLatin1Char('>') + label->buddy()->objectName();
+        }
+    }
+    buddies.sort();
+    EXPECT_EQ(buddies, QStringList({"&bis>Co2", "&von>Co1"}));
+    QStringList order;
+    QWidget* widget = List("Co1");
+    for (int i = 0; i < 6; ++i) {
+        order << widget->objectName();
+        widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty()) {
+            widget = widget->nextInFocusChain();
+        }
+    }
+    EXPECT_EQ(order, QStringList({"Co1", "Co2", "RG1_0", "RG1_1", "RG1_2", "BSort"}));
+}
+
 TEST_F(StatisticsWindowTest, MenuAndToolBarOfTheWindow) {
     StartWithTwoDraws();
     const auto item = [this](const char* name) { return m_stats->findChild<QAction*>(QString::fromUtf8(name)); };
