@@ -173,6 +173,8 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
         list->setMinimumContentsLength(10);
         auto* label = new QLabel(caption, period);
         label->setBuddy(list);
+        // A screen reader names an editable list by its text unless told otherwise.
+        list->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         return std::pair{label, list};
     };
     auto [fromLabel, from] = dateList(QStringLiteral("Co1"), QStringLiteral("&von"));
@@ -205,6 +207,7 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
         auto* button = new QPushButton(caption, row);
         button->setObjectName(name);
         button->setMinimumSize(90, 40);
+        button->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
         return button;
     };
     m_evaluate = twoLineButton(QStringLiteral("BSort"), QStringLiteral("Auswertung\nstarten"));

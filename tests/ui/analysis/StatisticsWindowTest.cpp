@@ -268,6 +268,9 @@ TEST_F(StatisticsWindowTest, LabelsNameTheirListsAndTabFollowsTheLayout) {
     }
     buddies.sort();
     EXPECT_EQ(buddies, QStringList({"&bis>Co2", "&von>Co1"}));
+    EXPECT_EQ(List("Co1")->accessibleName(), QStringLiteral("von"));
+    EXPECT_EQ(Stat<QPushButton>("BSort")->accessibleName(), QStringLiteral("Auswertung starten"));
+    EXPECT_EQ(Stat<QPushButton>("BCharts")->accessibleName(), QStringLiteral("Charts anzeigen"));
     QStringList order;
     QWidget* widget = List("Co1");
     for (int i = 0; i < 6; ++i) {
