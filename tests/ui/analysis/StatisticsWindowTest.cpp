@@ -213,6 +213,11 @@ TEST_F(StatisticsWindowTest, ChartShowsSeventyBarsFromTheLastCountAndRefillsWith
     EXPECT_EQ(sets[0]->at(0), 1.0);
     EXPECT_EQ(sets[0]->at(0) + sets[1]->at(0), values[0]);
 
+    // Hovering a bar names its number and its frequency.
+    emit series->hovered(true, 4, sets[1]);
+    EXPECT_EQ(Chart()->findChild<QWidget*>(QStringLiteral("ChartView1"))->toolTip(),
+              QStringLiteral("Zahl 5: %1").arg(values[4]));
+
     QTest::mouseClick(Stat<QPushButton>("BCharts"), Qt::LeftButton);
     EXPECT_EQ(sets[0]->count(), 70);
     EXPECT_EQ(sets[1]->count(), 70);

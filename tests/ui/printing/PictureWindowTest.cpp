@@ -109,6 +109,12 @@ TEST_F(PictureWindowTest, TwoPicturesGiveTwoWindowsWithTheStampedGrid) {
     QTest::mouseClick(Find<QToolButton>(first, QStringLiteral("bsSkinSpeedButton5")), Qt::LeftButton);
     EXPECT_EQ(m_fakes.help.topics, QList<int>{1100});
 
+    // A window whose left edge lies off the only screen comes back to the edge.
+    second->hide();
+    second->move(-400, 30);
+    second->show();
+    EXPECT_EQ(second->frameGeometry().left(), 0);
+
     QPointer<TFAbbild> closed = first;
     QTest::mouseClick(Find<QPushButton>(first, QStringLiteral("BClose")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
