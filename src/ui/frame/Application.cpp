@@ -43,9 +43,10 @@ void Application::FixFolders() {
     m_state.ProgramFolder = ToPath(QCoreApplication::applicationDirPath());
     m_state.ProbeFile = ToPath(QDir::temp().filePath(QStringLiteral("tmp.tmp")));
     m_state.DataFolder = m_options.dataFolder.empty() ? DefaultDataFolder() : m_options.dataFolder;
-    // One level only; a folder that cannot be created shows up when its files are used.
+    // With its parents: on a fresh account ~/.local/share may not exist yet. A folder that cannot be
+    // created shows up when its files are used.
     std::error_code ignored;
-    std::filesystem::create_directory(m_state.DataFolder, ignored);
+    std::filesystem::create_directories(m_state.DataFolder, ignored);
     CopyMissingInstallationFiles(m_options.installFolders.empty() ? InstallationFolders() : m_options.installFolders,
                                  m_state.DataFolder);
 }

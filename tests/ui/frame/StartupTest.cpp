@@ -156,16 +156,19 @@ TEST_F(StartupTest, CopiesTheInstallationFilesIntoAnEmptyDataFolderOnly) {
     EXPECT_EQ(std::filesystem::file_size(data / "BEL.qvpd"), 4600U);
 }
 
-TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreated) {
+TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreatedWithItsParents) {
+    // A fresh account: the data home does not exist yet.
+    const QString dataHome = m_folder.path() + "/home/.local/share";
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", m_folder.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
     Application::Options options = Options([](WindowRegistry&) {});
     options.dataFolder.clear();
     m_app = std::make_unique<Application>(m_fakes.ports, options);
     m_app->Start();
     qputenv("XDG_DATA_HOME", previous);
 
-    EXPECT_EQ(FromPath(m_app->State().DataFolder), m_folder.path() + "/Quovadra/");
+    EXPECT_EQ(FromPath(m_app->State().DataFolder), dataHome + "/Quovadra/");
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "BEL.qvpd"));
     EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "Demo.kts"));
     EXPECT_EQ(m_app->State().ProbeFile.filename(), "tmp.tmp");
 }
