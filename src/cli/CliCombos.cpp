@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPeriod.h"
 
 #include "engine/analysis/Combinations.h"
 #include "engine/analysis/ComboRun.h"
@@ -26,18 +27,15 @@ QString AsLines(const char* text) {
     return QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-struct PeriodOptions {
+// The draw file and the period of a run or a search.
+struct DrawOptions {
     QCommandLineOption draws{QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
                              QStringLiteral("FILE")};
-    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("Erste Ziehung des Zeitraums (Datum)."),
-                            QStringLiteral("DATE")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Letzte Ziehung des Zeitraums (Datum)."),
-                          QStringLiteral("DATE")};
+    PeriodOptions period;
 
     void AddTo(QCommandLineParser& parser) const {
         parser.addOption(draws);
-        parser.addOption(from);
-        parser.addOption(to);
+        period.AddTo(parser);
     }
 };
 
@@ -48,7 +46,7 @@ struct LoadedPeriod {
     Period period;
 };
 
-std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, const PeriodOptions& options) {
+std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, const DrawOptions& options) {
     LoadedPeriod loaded;
     loaded.draws = LoadDraws(DrawFileOrDefault(parser.value(options.draws)));
     const int count = static_cast<int>(loaded.draws.size());
@@ -56,43 +54,14 @@ std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, con
         PrintErr(QStringLiteral("Die Ziehungsdatei enthält keine Ziehungen."));
         return kRefused;
     }
-    // The position of the first (from) or last (to) draw of a day; nothing for a day without a draw.
-    const auto positionOf = [&loaded, count](const QString& text, bool last) -> std::optional<int> {
-        const auto civil = ParseFixedDate(text.toStdString());
-        if (!civil || !IsValidCivilDate(*civil)) {
-            return std::nullopt;
-        }
-        const TDate day = ToTDate(*civil);
-        for (int i = 0; i < count; ++i) {
-            const int p = last ? count - 1 - i : i;
-            if (loaded.draws[p].datum == day) {
-                return p;
-            }
-        }
-        return -1;
+    // An end that names no draw gives position -1, which the period check refuses.
+    const auto positionOf = [&parser, &loaded](const QCommandLineOption& option, PeriodEnd end, int otherwise) {
+        return parser.isSet(option) ? DrawPositionOf(parser.value(option), loaded.draws, end).value_or(-1) : otherwise;
     };
-    int fromPos = 0;
-    int toPos = count - 1;
-    for (const auto& [option, last, position] :
-         {std::tuple{&options.from, false, &fromPos}, std::tuple{&options.to, true, &toPos}}) {
-        if (!parser.isSet(*option)) {
-            continue;
-        }
-        const QString text = parser.value(*option);
-        const auto found = positionOf(text, last);
-        if (!found) {
-            PrintErr(QStringLiteral("%1: kein Datum (TT.MM.JJJJ oder JJJJ-MM-TT).").arg(text));
-            return kUsage;
-        }
-        if (*found < 0) {
-            PrintErr(QStringLiteral("%1: an diesem Tag gibt es keine Ziehung.").arg(text));
-            return kRefused;
-        }
-        *position = *found;
-    }
-    const auto period = ResolvePeriod(fromPos, toPos, count);
+    const auto period = ResolvePeriod(positionOf(options.period.from, PeriodEnd::From, 0),
+                                      positionOf(options.period.to, PeriodEnd::To, count - 1), count);
     if (!period) {
-        PrintErr(AsLines(PeriodErrorText));
+        PrintErr(PeriodErrorLines());
         return kRefused;
     }
     loaded.period = *period;
@@ -132,7 +101,7 @@ int RunCombos(const Command& command, const QStringList& args) {
     const QCommandLineOption size(QStringList{QStringLiteral("k")}, QStringLiteral("Größe der Kombinationen, 2 bis 5."),
                                   QStringLiteral("K"));
     parser.addOption(size);
-    const PeriodOptions periodOptions;
+    const DrawOptions periodOptions;
     periodOptions.AddTo(parser);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
@@ -159,7 +128,7 @@ int RunCombos(const Command& command, const QStringList& args) {
         PrintList("#flops", result.flops);
         const auto elapsed =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        PrintOut(QString::fromStdString(DurationText(static_cast<std::uint32_t>(elapsed.count()))));
+        PrintOut(DurationText(static_cast<std::uint32_t>(elapsed.count())));
         return kOk;
     });
 }
@@ -175,7 +144,7 @@ int RunSearch(const Command& command, const QStringList& args) {
                                         QStringLiteral("K"));
     parser.addOption(poolOption);
     parser.addOption(sizeOption);
-    const PeriodOptions periodOptions;
+    const DrawOptions periodOptions;
     periodOptions.AddTo(parser);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
