@@ -133,6 +133,50 @@ int RunCombos(const Command& command, const QStringList& args) {
     });
 }
 
+namespace {
+
+// The numbers of --pool, or what is wrong with them.
+struct Pool {
+    NumberSet set;
+    int count = 0;
+};
+
+std::variant<Pool, QString> ParsePool(const QString& text) {
+    Pool pool;
+    for (const QString& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto n = ParseInt(word.trimmed());
+        if (!n || *n < 1 || *n > kNumbersInGame) {
+            return QStringLiteral("--pool: %1 ist keine Zahl von 1 bis 70.").arg(word);
+        }
+        if (pool.set.Contains(*n)) {
+            return QStringLiteral("--pool: %1 steht doppelt.").arg(*n);
+        }
+        pool.set.Add(*n);
+        ++pool.count;
+    }
+    return pool;
+}
+
+// One line per found draw (its date where the window shows it, its numbers, the match), then the
+// hit count and the period.
+void PrintSearchResult(const SearchResult& result, const LoadedPeriod& period, SearchMode mode) {
+    const QLocale locale = German();
+    for (const SearchRow& row : result.rows) {
+        const TGewZahlen& draw =
+            period.draws[static_cast<std::size_t>(period.period.first) + static_cast<std::size_t>(row.offset)];
+        QStringList cells{row.showDate ? FormatDate(draw.datum, locale) : QString()};
+        for (int p = 0; p < kNumbersPerDraw; ++p) {
+            cells << QString::number(draw.GZ[p]);
+        }
+        cells << QString::fromStdString(JoinedNumbers(row.match));
+        PrintOut(cells.join(QLatin1Char('\t')));
+    }
+    PrintOut(QString::fromStdString(HitCountText(mode, result.rows.size())));
+    PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra) + 1)));
+}
+
+} // namespace
+
 int RunSearch(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption poolOption(QStringLiteral("pool"),
@@ -154,19 +198,12 @@ int RunSearch(const Command& command, const QStringList& args) {
         PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
         return kUsage;
     };
-    NumberSet pool;
-    int poolCount = 0;
-    for (const QString& word : parser.value(poolOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const auto n = ParseInt(word.trimmed());
-        if (!n || *n < 1 || *n > kNumbersInGame) {
-            return usage(QStringLiteral("--pool: %1 ist keine Zahl von 1 bis 70.").arg(word));
-        }
-        if (pool.Contains(*n)) {
-            return usage(QStringLiteral("--pool: %1 steht doppelt.").arg(*n));
-        }
-        pool.Add(*n);
-        ++poolCount;
+    const auto parsedPool = ParsePool(parser.value(poolOption));
+    if (const QString* problem = std::get_if<QString>(&parsedPool)) {
+        return usage(*problem);
     }
+    const NumberSet pool = std::get<Pool>(parsedPool).set;
+    const int poolCount = std::get<Pool>(parsedPool).count;
     const SearchMode mode = parser.isSet(sizeOption) ? SearchMode::Combinations : SearchMode::WholePool;
     int k = 0;
     if (mode == SearchMode::Combinations) {
@@ -200,19 +237,8 @@ int RunSearch(const Command& command, const QStringList& args) {
             }
             result = SearchCombinations(pool, k, PeriodSetsOf(period));
         }
-        const QLocale locale = German();
-        PrintOut(SearchInfoText(mode, true, poolCount, k, locale));
-        for (const SearchRow& row : result.rows) {
-            const TGewZahlen& draw = period.draws[static_cast<std::size_t>(period.period.first + row.offset)];
-            QStringList cells{row.showDate ? FormatDate(draw.datum, locale) : QString()};
-            for (int p = 0; p < kNumbersPerDraw; ++p) {
-                cells << QString::number(draw.GZ[p]);
-            }
-            cells << QString::fromStdString(JoinedNumbers(row.match));
-            PrintOut(cells.join(QLatin1Char('\t')));
-        }
-        PrintOut(QString::fromStdString(HitCountText(mode, result.rows.size())));
-        PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra) + 1)));
+        PrintOut(SearchInfoText(mode, true, poolCount, k, German()));
+        PrintSearchResult(result, period, mode);
         return kOk;
     });
 }

@@ -56,7 +56,7 @@ std::uint64_t RunProgressInterval(int k);
 // (one set intersection per check), both lists kept by shifting. Slow; the reference for the tests and
 // the baseline of the benchmarks. The progress counter is reported after it is increased and before
 // the combination is counted; the cancel flag is read after counting.
-ComboRunResult RunCombinationsLiteral(int k, std::vector<NumberSet> periodSets, const WorkControl& control = {});
+ComboRunResult RunCombinationsLiteral(int k, const std::vector<NumberSet>& periodSets, const WorkControl& control = {});
 
 // The program's run: the same lists, computed from each draw's own subsets (a count per combination,
 // filled block by block in lexicographic order) and bounded heaps for the lists. Progress is reported

@@ -234,17 +234,23 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
         m_masks[written & kRingMask] = {start + i, zeros};
         written += zeros != 0 ? 1 : 0;
         if (above) [[unlikely]] {
-            for (std::uint32_t j = i; j < i + n; ++j) {
-                if (counts[j] > topsMin) {
-                    topsMin = EnterTops(counts[j], start + j);
-                }
-            }
+            topsMin = OfferToTops(counts, start, i, i + n, topsMin);
         }
         i += n;
     }
     m_masksWritten = written;
     m_topsMin = topsMin;
     m_flopsMax = flopsMax;
+}
+
+std::uint32_t ListKeeper::OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from,
+                                      std::uint32_t to, std::uint32_t topsMin) {
+    for (std::uint32_t j = from; j < to; ++j) {
+        if (counts[j] > topsMin) {
+            topsMin = EnterTops(counts[j], start + j);
+        }
+    }
+    return topsMin;
 }
 
 std::uint32_t ListKeeper::EnterTops(std::uint32_t c, std::uint32_t rank) {

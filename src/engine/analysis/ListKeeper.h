@@ -35,6 +35,9 @@ public:
 private:
     void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
 
+    // Offers counts[from .. to-1] to the tops list only; returns the new entry threshold.
+    std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to,
+                              std::uint32_t topsMin);
     // Returns the new entry threshold: a count must be above it to enter.
     std::uint32_t EnterTops(std::uint32_t c, std::uint32_t rank);
     // Returns the new entry threshold: a count must be at most it to enter.

@@ -1,6 +1,6 @@
 #include "engine/analysis/Combinations.h"
-#include "engine/core/GameTables.h"
 #include "engine/analysis/ComboRun.h"
+#include "engine/core/GameTables.h"
 
 #include <array>
 #include <memory>
@@ -46,7 +46,7 @@ void ClearLiteral(LiteralList& tops, LiteralList& flops) {
 
 } // namespace
 
-ComboRunResult RunCombinationsLiteral(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
+ComboRunResult RunCombinationsLiteral(int k, const std::vector<NumberSet>& periodSets, const WorkControl& control) {
     CheckRunSize(k);
     auto topsList = std::make_unique<LiteralList>();
     auto flopsList = std::make_unique<LiteralList>();

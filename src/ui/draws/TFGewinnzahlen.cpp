@@ -192,7 +192,7 @@ void TFGewinnzahlen::LayOutControls() {
 
     // Through the text, the twenty fields and the buttons beside them, then the boxes below.
     QWidget* previous = m_text;
-    const auto next = [&previous, this](QWidget* widget) {
+    const auto next = [&previous](QWidget* widget) {
         setTabOrder(previous, widget);
         previous = widget;
     };
