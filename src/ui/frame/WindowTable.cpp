@@ -1,6 +1,7 @@
 #include "ui/frame/WindowTable.h"
 
 #include "text/DrawListText.h"
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
@@ -42,6 +43,7 @@ void RegisterWindows(WindowRegistry& registry) {
         });
 
     // Created on first use.
+    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
 }
 
 } // namespace qv
