@@ -587,7 +587,8 @@ void TFAnalyse::ShowSearchResult(const SearchResult& result, const Period& perio
     std::vector<SearchGridRow> rows;
     rows.reserve(result.rows.size());
     for (const SearchRow& hit : result.rows) {
-        const TGewZahlen& draw = m_context.state.DrawList.at(static_cast<std::size_t>(period.first + hit.offset));
+        const TGewZahlen& draw =
+            m_context.state.DrawList.at(static_cast<std::size_t>(period.first) + static_cast<std::size_t>(hit.offset));
         SearchGridRow row;
         if (hit.showDate) {
             row.date = FormatDate(draw.datum, locale);
