@@ -58,6 +58,8 @@ public:
 signals:
     // The draw chosen in the date list changed; dateText is its date, empty when none is chosen.
     void DrawDateChanged(const QString& dateText);
+    // A saved draw's date was added to the period lists; windows with period lists of their own follow.
+    void DrawDateAdded(const QString& dateText);
 
 protected:
     void showEvent(QShowEvent* event) override;
