@@ -65,6 +65,10 @@ int Guarded(const std::function<int()>& body) {
         PrintErr(QStringLiteral("Für diese Arbeit reicht der Arbeitsspeicher nicht; sie wurde abgebrochen, keine Datei "
                                 "wurde verändert."));
         return kRefused;
+    } catch (const std::exception& e) {
+        PrintErr(QStringLiteral("Die Arbeit wurde wegen eines Fehlers abgebrochen. (Systemmeldung: %1)")
+                     .arg(QString::fromLocal8Bit(e.what())));
+        return kRefused;
     }
 }
 
