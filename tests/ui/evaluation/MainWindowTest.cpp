@@ -182,6 +182,23 @@ TEST_F(MainWindowTest, AfterANewestDrawWithoutADateTheNewDateIsAsked) {
     EXPECT_EQ(List("Combo1")->currentText(), QStringLiteral("01.09.2024"));
 }
 
+TEST_F(MainWindowTest, AReadOnlyHistoryIsNotReplacedAndTheBoxSaysWhy) {
+    StartWithDraws(2);
+    std::filesystem::permissions(DrawFile(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::others_read);
+    const auto before = ReadFileBytes(DrawFile());
+    Click(QStringLiteral("BNeu"));
+    for (int n = 31; n <= 50; ++n) {
+        ClickNumber(n);
+    }
+    Click(QStringLiteral("BSave1"));
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{QStringLiteral("Die Datei „%1“ wird nicht gespeichert: Sie ist schreibgeschützt. Die alte "
+                                         "Datei bleibt unverändert.")
+                              .arg(FromPath(DrawFile()))});
+    EXPECT_EQ(ReadFileBytes(DrawFile()), before);
+}
+
 TEST_F(MainWindowTest, AnUnreadableHistoryIsReportedAndNeverOverwritten) {
     std::filesystem::create_directory(DrawFile()); // stands for any history that cannot be read
     Start();
