@@ -126,8 +126,10 @@ void SyncFolder(const std::filesystem::path& folder) {
 } // namespace
 
 bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
+    // Earlier versions of the program used one to six digits; this one uses six letters or digits.
     const std::string prefix = target + ".tmp";
-    if (name.size() != prefix.size() + kTemporarySuffixLength || name.compare(0, prefix.size(), prefix) != 0) {
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + kTemporarySuffixLength ||
+        name.compare(0, prefix.size(), prefix) != 0) {
         return false;
     }
     for (std::size_t i = prefix.size(); i < name.size(); ++i) {

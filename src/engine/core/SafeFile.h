@@ -35,7 +35,8 @@ void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uin
 // Copies the file source to target through the safe save (a short copy never replaces target).
 void CopyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target);
 
-// Whether name is the name of one of our temporary files for the file called target.
+// Whether name is the name of one of our temporary files for the file called target: target's name,
+// ".tmp" and one to six letters or digits.
 bool IsTemporaryNameOf(const std::string& name, const std::string& target);
 
 } // namespace qv

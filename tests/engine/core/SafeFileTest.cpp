@@ -122,22 +122,27 @@ TEST(SafeFile, StaleTemporaryFilesOfAKilledSaveAreRemoved) {
     TempDir dir;
     const auto path = dir / "Einstellungen.qvo";
     const auto stale = dir / "Einstellungen.qvo.tmp123456";
+    const auto staleOfAnEarlierVersion = dir / "Einstellungen.qvo.tmp4711";
     const auto running = dir / "Einstellungen.qvo.tmpAbc987"; // a save in progress elsewhere
     const auto foreign = dir / "Einstellungen.qvo.tmp-notiz.txt";
-    for (const auto& file : {stale, running, foreign}) {
+    for (const auto& file : {stale, staleOfAnEarlierVersion, running, foreign}) {
         WriteText(file, "x");
     }
     const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
     std::filesystem::last_write_time(stale, old);
+    std::filesystem::last_write_time(staleOfAnEarlierVersion, old);
     std::filesystem::last_write_time(foreign, old);
 
     WriteFileSafely(path, Bytes("neu"));
 
     EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_FALSE(std::filesystem::exists(staleOfAnEarlierVersion));
     EXPECT_TRUE(std::filesystem::exists(running));
     EXPECT_TRUE(std::filesystem::exists(foreign));
     EXPECT_TRUE(IsTemporaryNameOf("a.tpp.tmp0aZ9zz", "a.tpp"));
-    EXPECT_FALSE(IsTemporaryNameOf("a.tpp.tmp0aZ9z", "a.tpp"));
+    EXPECT_FALSE(IsTemporaryNameOf("a.tpp.tmp0aZ9zz7", "a.tpp"));
+    EXPECT_FALSE(IsTemporaryNameOf("a.tpp.tmp", "a.tpp"));
+    EXPECT_FALSE(IsTemporaryNameOf("a.tpp.tmp-12", "a.tpp"));
     EXPECT_FALSE(IsTemporaryNameOf("b.tpp.tmp0aZ9zz", "a.tpp"));
 }
 
