@@ -5,6 +5,7 @@
 #include "text/DataFolder.h"
 
 #include <iostream>
+#include <new>
 
 namespace qv::cli {
 
@@ -59,6 +60,14 @@ int Guarded(const std::function<int()>& body) {
         return body();
     } catch (const FileError& e) {
         PrintErr(QString::fromStdString(e.what()));
+        return kRefused;
+    } catch (const std::bad_alloc&) {
+        PrintErr(QStringLiteral("Für diese Arbeit reicht der Arbeitsspeicher nicht; sie wurde abgebrochen, keine Datei "
+                                "wurde verändert."));
+        return kRefused;
+    } catch (const std::exception& e) {
+        PrintErr(QStringLiteral("Die Arbeit wurde wegen eines Fehlers abgebrochen. (Systemmeldung: %1)")
+                     .arg(QString::fromLocal8Bit(e.what())));
         return kRefused;
     }
 }

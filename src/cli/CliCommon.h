@@ -40,7 +40,8 @@ void PrintErr(const QString& text); // one line on stderr
 // The draw file to use: the given path, or "BelgienKenoZahlen.tpp" in the data folder.
 std::filesystem::path DrawFileOrDefault(const QString& given);
 
-// Runs a command body and turns a file error into a message and kRefused.
+// Runs a command body and turns a file error, a lack of memory or any other failure into a German
+// message and kRefused.
 int Guarded(const std::function<int()>& body);
 
 } // namespace qv::cli

@@ -2,11 +2,11 @@
 #include "cli/CliCommon.h"
 
 #include "engine/core/DrawStore.h"
+#include "engine/core/SafeFile.h"
+#include "engine/core/TextEncoding.h"
 #include "engine/draws/DrawImport.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -33,13 +33,17 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
     }
     return Guarded([&] {
         const QString source = parser.positionalArguments().at(0);
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
-            PrintErr(QStringLiteral("%1: %2").arg(source, file.errorString()));
+        const auto bytes = ReadWholeFile(ToPath(source), kMaxTextFileBytes);
+        if (!bytes) {
+            PrintErr(QStringLiteral("Die Datei „%1“ gibt es nicht; es wurde nichts übernommen.").arg(source));
             return kRefused;
         }
-        const QByteArray text = file.readAll();
-        const DrawImport parsed = ParseDrawHistory(std::string_view(text.constData(), text.size()));
+        const std::string text =
+            DecodeText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        const DrawImport parsed = ParseDrawHistory(text);
+        for (const ImportProblem& note : parsed.skipped) {
+            PrintErr(QStringLiteral("%1:%2: %3").arg(source).arg(note.line).arg(QString::fromStdString(note.message)));
+        }
         if (!parsed.problems.empty()) {
             for (const ImportProblem& problem : parsed.problems) {
                 PrintErr(QStringLiteral("%1:%2: %3")
@@ -52,6 +56,12 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
         }
 
         const std::filesystem::path target = DrawFileOrDefault(parser.value(into));
+        if (parser.isSet(replace) && parsed.draws.empty()) {
+            // Replacing the history with nothing would only wipe it.
+            PrintErr(QStringLiteral("%1: keine Ziehung gefunden; die Ziehungsdatei %2 bleibt unverändert.")
+                         .arg(source, FromPath(target)));
+            return kRefused;
+        }
         std::vector<TGewZahlen> draws;
         std::size_t added = 0;
         if (parser.isSet(replace)) {

@@ -9,6 +9,9 @@
 #include "text/DrawListText.h"
 #include "text/ResultGrids.h"
 
+#include <algorithm>
+#include <span>
+
 namespace qv::cli {
 namespace {
 
@@ -74,9 +77,15 @@ int RunEvaluate(const Command& command, const QStringList& args) {
             firstSlip = false;
             PrintOut(title);
             PrintOut(ResultGridHeadings().join(QLatin1Char('\t')));
-            for (const ResultGridRow& row : ResultGridRows(result.rows, state.DrawList, locale)) {
-                QStringList cells(row.cells.begin(), row.cells.end());
-                PrintOut(cells.join(QLatin1Char('\t')));
+            // Texts a block at a time: a long period's grid of texts would take many times the rows' memory.
+            constexpr std::size_t kBlock = 1024;
+            const std::span<const ResultRow> rows(result.rows);
+            for (std::size_t first = 0; first < rows.size(); first += kBlock) {
+                const auto block = rows.subspan(first, std::min(kBlock, rows.size() - first));
+                for (const ResultGridRow& row : ResultGridRows(block, state.DrawList, locale)) {
+                    QStringList cells(row.cells.begin(), row.cells.end());
+                    PrintOut(cells.join(QLatin1Char('\t')));
+                }
             }
         }
         return kOk;

@@ -1,6 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
+#include "engine/core/SafeFile.h"
+#include "engine/core/TextEncoding.h"
+#include "text/DataFolder.h"
 #include "text/WinningNumberText.h"
 
 #include <QFile>
@@ -12,29 +15,45 @@ namespace qv::cli {
 int RunFilter(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("Textdatei in UTF-8 (sonst die Standardeingabe)."),
+                                 QStringLiteral("Textdatei in UTF-8 oder UTF-16 (sonst die Standardeingabe)."),
                                  QStringLiteral("[FILE]"));
     if (const auto end = ParseCommandLine(parser, command, args, 0, 1)) {
         return *end;
     }
-    const QStringList positional = parser.positionalArguments();
-    QFile file;
-    bool opened = false;
-    if (positional.isEmpty()) {
-        opened = file.open(stdin, QIODevice::ReadOnly);
-    } else {
-        file.setFileName(positional.first());
-        opened = file.open(QIODevice::ReadOnly);
-    }
-    if (!opened) {
-        PrintErr(QStringLiteral("%1: %2").arg(positional.value(0, QStringLiteral("-")), file.errorString()));
-        return kRefused;
-    }
-    const QString text = QString::fromUtf8(file.readAll());
-    for (const QString& token : FilterWinningNumbers(text)) {
-        PrintOut(token);
-    }
-    return kOk;
+    return Guarded([&] {
+        const QStringList positional = parser.positionalArguments();
+        std::vector<std::uint8_t> bytes;
+        if (positional.isEmpty()) {
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly)) {
+                PrintErr(QStringLiteral("Die Standardeingabe kann nicht gelesen werden. (Systemmeldung: %1)")
+                             .arg(in.errorString()));
+                return kRefused;
+            }
+            const QByteArray read = in.read(static_cast<qint64>(kMaxTextFileBytes) + 1);
+            if (static_cast<std::uint64_t>(read.size()) > kMaxTextFileBytes) {
+                PrintErr(QStringLiteral("Die Standardeingabe ist länger als %1 Bytes; es wurde nichts gefiltert.")
+                             .arg(kMaxTextFileBytes));
+                return kRefused;
+            }
+            bytes.assign(read.begin(), read.end());
+        } else {
+            const auto file = ReadWholeFile(ToPath(positional.first()), kMaxTextFileBytes);
+            if (!file) {
+                PrintErr(
+                    QStringLiteral("Die Datei „%1“ gibt es nicht; es wurde nichts gefiltert.").arg(positional.first()));
+                return kRefused;
+            }
+            bytes = *file;
+        }
+        // A text saved by another program may be UTF-16: its byte-order mark tells.
+        const QString text = QString::fromStdString(
+            DecodeText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+        for (const QString& token : FilterWinningNumbers(text)) {
+            PrintOut(token);
+        }
+        return kOk;
+    });
 }
 
 } // namespace qv::cli

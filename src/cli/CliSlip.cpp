@@ -19,7 +19,7 @@ int RunSlipShow(const Command& command, const QStringList& args) {
         const std::filesystem::path path = ToPath(pathText);
         const auto slip = ReadSlipFile(path);
         if (!slip) {
-            PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(pathText));
+            PrintErr(QStringLiteral("Die Datei „%1“ gibt es nicht.").arg(pathText));
             return kRefused;
         }
         const auto rows = SlipRows(*slip);

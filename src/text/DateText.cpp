@@ -25,6 +25,9 @@ QString ShortDateFormat(const QLocale& locale) {
 }
 
 QString FormatDate(TDate date, const QLocale& locale) {
+    if (!IsCalendarDay(date)) {
+        return QString::fromStdString(OutOfCalendarText(date));
+    }
     return locale.toString(ToQDate(date), ShortDateFormat(locale));
 }
 

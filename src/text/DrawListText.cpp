@@ -22,14 +22,25 @@ QString WinningNumbersHint(const QString& dateText) {
     return QStringLiteral("Gewinnzahlen gelten für ") + dateText;
 }
 
-std::vector<TDate> DatesOfTexts(const QStringList& texts, const QLocale& locale,
+std::vector<TDate> DatesOfTexts(const QStringList& texts, std::span<const TGewZahlen> draws, const QLocale& locale,
                                 const std::filesystem::path& drawFile) {
     std::vector<TDate> dates;
     dates.reserve(static_cast<std::size_t>(texts.size()));
-    for (const QString& text : texts) {
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString& text = texts[i];
+        const auto j = static_cast<std::size_t>(i);
+        // An entry that still shows its draw's stored date keeps that date exactly, even one outside
+        // the calendar: a draw the player never touched must not stop the others from being saved.
+        if (j < draws.size() && text == FormatDate(draws[j].datum, locale)) {
+            dates.push_back(draws[j].datum);
+            continue;
+        }
         const auto date = ParseDate(text, locale);
         if (!date) {
-            throw FileError(drawFile, QStringLiteral("„%1“ ist kein Datum.").arg(text).toStdString());
+            throw FileError(drawFile, QStringLiteral("„%1“ ist kein Datum; die Ziehungen wurden nicht gespeichert, die "
+                                                     "Ziehungsdatei bleibt unverändert.")
+                                          .arg(text)
+                                          .toStdString());
         }
         dates.push_back(*date);
     }

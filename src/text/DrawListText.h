@@ -27,8 +27,10 @@ int FindDateEntry(const QStringList& entries, const QString& text);
 // "Gewinnzahlen gelten für " followed by the date text of the selected draw.
 QString WinningNumbersHint(const QString& dateText);
 
-// The dates of the draw list's texts, for saving; throws FileError naming drawFile when a text is no
-// date of the locale (the save then stops before anything is written).
-std::vector<TDate> DatesOfTexts(const QStringList& texts, const QLocale& locale, const std::filesystem::path& drawFile);
+// The dates of the draw list's texts, for saving. A text that is still the text of draws[j]'s date gives
+// that date unchanged; any other text is read as a date of the locale. Throws FileError naming drawFile
+// when such a text is no date (the save then stops before anything is written).
+std::vector<TDate> DatesOfTexts(const QStringList& texts, std::span<const TGewZahlen> draws, const QLocale& locale,
+                                const std::filesystem::path& drawFile);
 
 } // namespace qv

@@ -50,8 +50,30 @@ TDate ToTDate(const CivilDate& date) {
     return static_cast<TDate>(DaysFromCivil(date.year, date.month, date.day) - kDay0);
 }
 
+bool IsCalendarDay(TDate date) {
+    static const TDate first = ToTDate({1, 1, 1});
+    static const TDate last = ToTDate({9999, 12, 31});
+    // Written so that not-a-number fails both comparisons.
+    return date >= first && std::floor(date) <= last;
+}
+
 CivilDate ToCivilDate(TDate date) {
+    if (!IsCalendarDay(date)) {
+        return {};
+    }
     return CivilFromDays(static_cast<long long>(std::floor(date)) + kDay0);
+}
+
+std::string OutOfCalendarText(TDate date) {
+    if (IsCalendarDay(date)) {
+        return {};
+    }
+    if (std::isnan(date)) {
+        return "(kein Datum)";
+    }
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, date);
+    return "(Tag " + std::string(buffer, ec == std::errc{} ? end : buffer) + ")";
 }
 
 bool IsValidCivilDate(const CivilDate& date) {

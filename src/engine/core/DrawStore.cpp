@@ -1,8 +1,11 @@
 #include "engine/core/DrawStore.h"
 
+#include "engine/core/FileError.h"
 #include "engine/core/SafeFile.h"
 
 #include <stdexcept>
+#include <string>
+#include <system_error>
 
 namespace qv {
 
@@ -25,7 +28,14 @@ std::vector<std::uint8_t> DrawsToBytes(std::span<const TGewZahlen> draws) {
 }
 
 std::vector<TGewZahlen> LoadDraws(const std::filesystem::path& path) {
-    const auto bytes = ReadWholeFile(path);
+    constexpr std::uint64_t kMaxBytes = kMaxDraws * TGewZahlen::kSize + (TGewZahlen::kSize - 1);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxBytes) {
+        throw FileError(path, "Die Ziehungsdatei " + Quoted(path) + " hält mehr als " + std::to_string(kMaxDraws) +
+                                  " Ziehungen und wird nicht gelesen; sie bleibt unverändert.");
+    }
+    const auto bytes = ReadWholeFile(path, kMaxBytes);
     return bytes ? DrawsFromBytes(*bytes) : std::vector<TGewZahlen>{};
 }
 

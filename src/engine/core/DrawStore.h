@@ -14,7 +14,11 @@ namespace qv {
 // duplicates and the reserved bytes stand as they are.
 inline constexpr const char* kDrawFileName = "BelgienKenoZahlen.tpp";
 
-// The draws of the file; an empty list when no file exists. Throws FileError when it cannot be read.
+// No real history comes near this (one draw a day for some 270 years); a bigger file is refused.
+inline constexpr std::size_t kMaxDraws = 100000;
+
+// The draws of the file; an empty list when no file exists. Throws FileError when it cannot be read or
+// holds more than kMaxDraws draws.
 std::vector<TGewZahlen> LoadDraws(const std::filesystem::path& path);
 
 // Writes every draw, in order, replacing the file safely (the old file stays whole on failure).

@@ -4,14 +4,37 @@
 #include <cstring>
 
 namespace qv {
+namespace {
 
-FileError::FileError(const std::filesystem::path& path, const std::string& systemText)
-    : std::runtime_error(path.string() + ": " + systemText)
+std::string Compose(const std::string& message, const std::string& systemText) {
+    return systemText.empty() ? message : message + " (Systemmeldung: " + systemText + ")";
+}
+
+} // namespace
+
+FileError::FileError(const std::filesystem::path& path, const std::string& message, const std::string& systemText)
+    : std::runtime_error(Compose(message, systemText))
     , m_path(path)
     , m_systemText(systemText) {}
 
-FileError FileError::FromErrno(const std::filesystem::path& path) {
-    return FileError(path, std::strerror(errno));
+FileError FileError::ReadFailed(const std::filesystem::path& path, int err) {
+    return FileError(path, "Die Datei " + Quoted(path) + " kann nicht gelesen werden; sie bleibt unverändert.",
+                     std::strerror(err));
+}
+
+FileError FileError::SaveFailed(const std::filesystem::path& path, int err) {
+    return FileError(path,
+                     "Die Datei " + Quoted(path) + " kann nicht gespeichert werden; die alte Datei bleibt unverändert.",
+                     std::strerror(err));
+}
+
+FileError FileError::SaveRefused(const std::filesystem::path& path, const std::string& reason) {
+    return FileError(path, "Die Datei " + Quoted(path) + " wird nicht gespeichert: " + reason +
+                               " Die alte Datei bleibt unverändert.");
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "\xE2\x80\x9E" + path.string() + "\xE2\x80\x9C";
 }
 
 } // namespace qv

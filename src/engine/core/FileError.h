@@ -6,20 +6,31 @@
 
 namespace qv {
 
-// A file could not be read or written. what() names the file and gives the system's error text.
+// A file could not be read or written. what() is a German sentence of the program's own that names the
+// file, says what failed and what was kept, followed by the system's detail when there is one:
+//   Die Datei „/daten/x.tpp“ kann nicht gespeichert werden; die alte Datei bleibt unverändert.
+//   (Systemmeldung: No space left on device)
 class FileError : public std::runtime_error {
 public:
-    FileError(const std::filesystem::path& path, const std::string& systemText);
+    // A message of the program's own about path; systemText is the system's detail, if any.
+    FileError(const std::filesystem::path& path, const std::string& message, const std::string& systemText = {});
 
     const std::filesystem::path& Path() const { return m_path; }
     const std::string& SystemText() const { return m_systemText; }
 
-    // The error of the last failed system call (errno).
-    static FileError FromErrno(const std::filesystem::path& path);
+    // Reading path failed with the system error err (an errno value).
+    static FileError ReadFailed(const std::filesystem::path& path, int err);
+    // Saving path failed with the system error err; the old file is unchanged.
+    static FileError SaveFailed(const std::filesystem::path& path, int err);
+    // Saving path was refused for a reason of the program's own (reason ends with a full stop).
+    static FileError SaveRefused(const std::filesystem::path& path, const std::string& reason);
 
 private:
     std::filesystem::path m_path;
     std::string m_systemText;
 };
+
+// "„path“" with German quotation marks, for messages.
+std::string Quoted(const std::filesystem::path& path);
 
 } // namespace qv

@@ -3,24 +3,60 @@
 #include "engine/core/FileError.h"
 #include "engine/core/SafeFile.h"
 
-// Texts are UTF-8 bytes throughout; the reader converts Windows-1252 files itself.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace qv {
+
+// The file as lines. A line is a section heading "[Name]", a setting "Key=Value", or anything else
+// (comments, blank lines, text that is neither), which is kept as it is.
+struct IniFile::Document {
+    struct Line {
+        std::string text;    // the line as in the file, without its line end
+        std::string section; // for a heading: its name; empty otherwise
+        std::string key;     // for a setting: its key, trimmed; empty otherwise
+        std::string value;   // for a setting: its value, trimmed
+    };
+
+    std::vector<Line> lines;
+    std::string lineEnd = "\n";
+    bool endsWithLineEnd = true;
+
+    // The identity of the file the lines came from; a missing file has exists false.
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
 namespace {
 
-std::optional<int> ParseInteger(std::string_view text) {
+using Document = IniFile::Document;
+
+std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
         text.remove_suffix(1);
     }
+    return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+std::optional<int> ParseInteger(std::string_view text) {
+    text = Trim(text);
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
     }
@@ -32,55 +68,143 @@ std::optional<int> ParseInteger(std::string_view text) {
     return value;
 }
 
-// Loads the file as it is now; an absent file is an empty one.
-void Load(const std::filesystem::path& path, CSimpleIniA& ini) {
-    ini.SetUnicode(true);
-    ini.SetSpaces(false);
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
-        return;
+Document::Line ParseLine(std::string text) {
+    Document::Line line;
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
+        line.section = std::string(Trim(trimmed.substr(1, trimmed.size() - 2)));
+    } else if (!trimmed.empty() && trimmed.front() != ';' && trimmed.front() != '#') {
+        const auto equals = trimmed.find('=');
+        if (equals != std::string_view::npos && equals > 0) {
+            line.key = std::string(Trim(trimmed.substr(0, equals)));
+            line.value = std::string(Trim(trimmed.substr(equals + 1)));
+        }
     }
-    std::string text(bytes->begin(), bytes->end());
-    if (!IsValidUtf8(text)) {
-        text = Windows1252ToUtf8(text);
-    }
-    if (ini.LoadData(text) < 0) {
-        throw FileError(path, "Die Einstellungsdatei kann nicht gelesen werden.");
-    }
+    line.text = std::move(text);
+    return line;
 }
 
-void Save(const std::filesystem::path& path, const CSimpleIniA& ini) {
+Document Parse(std::string_view bytes) {
+    Document document;
+    const std::string text = DecodeText(bytes);
+    if (text.empty()) {
+        return document;
+    }
+    const auto firstEnd = text.find('\n');
+    if (firstEnd != std::string::npos && firstEnd > 0 && text[firstEnd - 1] == '\r') {
+        document.lineEnd = "\r\n";
+    }
+    document.endsWithLineEnd = text.back() == '\n';
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        document.lines.push_back(ParseLine(std::move(line)));
+        pos = end + 1;
+    }
+    return document;
+}
+
+std::string Serialize(const Document& document) {
     std::string text;
-    if (ini.Save(text) < 0) {
-        throw FileError(path, "Die Einstellungsdatei kann nicht geschrieben werden.");
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        text += document.lines[i].text;
+        if (i + 1 < document.lines.size() || document.endsWithLineEnd) {
+            text += document.lineEnd;
+        }
     }
-    WriteFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return text;
 }
 
-std::optional<std::string> Lookup(const std::filesystem::path& path, const std::string& section,
-                                  const std::string& key) {
-    CSimpleIniA ini;
-    Load(path, ini);
-    const char* value = ini.GetValue(section.c_str(), key.c_str(), nullptr);
-    if (value == nullptr) {
-        return std::nullopt;
+// The line of key in section; nothing when there is none.
+std::optional<std::size_t> FindKey(const Document& document, std::string_view section, std::string_view key) {
+    bool inSection = false;
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        const auto& line = document.lines[i];
+        if (!line.section.empty()) {
+            inSection = SameName(line.section, section);
+        } else if (inSection && !line.key.empty() && SameName(line.key, key)) {
+            return i;
+        }
     }
-    return std::string(value);
+    return std::nullopt;
+}
+
+void CheckName(const std::filesystem::path& path, const std::string& text, const std::string& what) {
+    if (text.find_first_of("\r\n") != std::string::npos || text.find('\0') != std::string::npos) {
+        throw FileError::SaveRefused(path, what + " enthält einen Zeilenumbruch oder ein Nullzeichen; in der "
+                                                  "Einstellungsdatei würde daraus ein eigener Eintrag.");
+    }
+}
+
+void StatInto(const std::filesystem::path& path, Document& document) {
+    struct stat st {};
+    document.exists = ::stat(path.c_str(), &st) == 0;
+    if (document.exists) {
+        document.device = st.st_dev;
+        document.inode = st.st_ino;
+        document.size = st.st_size;
+        document.modified = st.st_mtim;
+        document.changed = st.st_ctim;
+    }
+}
+
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
 } // namespace
 
 IniFile::IniFile(std::filesystem::path path)
-    : m_path(std::move(path)) {}
+    : m_path(std::move(path))
+    , m_cache(std::make_shared<Document>()) {
+    m_cache->size = -1; // never matches a file: the first access reads
+}
 
 bool IniFile::Exists() const {
     std::error_code ec;
     return std::filesystem::exists(m_path, ec);
 }
 
+const IniFile::Document& IniFile::Current() const {
+    Document now;
+    StatInto(m_path, now);
+    const Document& cached = *m_cache;
+    if (now.exists == cached.exists &&
+        (!now.exists || (now.device == cached.device && now.inode == cached.inode && now.size == cached.size &&
+                         SameTime(now.modified, cached.modified) && SameTime(now.changed, cached.changed)))) {
+        return cached;
+    }
+    const auto bytes = ReadWholeFile(m_path);
+    Document fresh =
+        bytes ? Parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())) : Document{};
+    fresh.exists = now.exists;
+    fresh.device = now.device;
+    fresh.inode = now.inode;
+    fresh.size = now.size;
+    fresh.modified = now.modified;
+    fresh.changed = now.changed;
+    *m_cache = std::move(fresh);
+    return *m_cache;
+}
+
+void IniFile::Store(Document document) const {
+    const std::string text = Serialize(document);
+    WriteFileSafely(m_path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    StatInto(m_path, document);
+    *m_cache = std::move(document);
+}
+
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) const {
-    const auto text = Lookup(m_path, section, key);
-    return text ? ParseInteger(*text).value_or(defaultValue) : defaultValue;
+    const Document& document = Current();
+    const auto line = FindKey(document, section, key);
+    return line ? ParseInteger(document.lines[*line].value).value_or(defaultValue) : defaultValue;
 }
 
 bool IniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
@@ -89,7 +213,9 @@ bool IniFile::ReadBool(const std::string& section, const std::string& key, bool 
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    return Lookup(m_path, section, key).value_or(defaultValue);
+    const Document& document = Current();
+    const auto line = FindKey(document, section, key);
+    return line ? document.lines[*line].value : defaultValue;
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) const {
@@ -101,87 +227,75 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
-    CSimpleIniA ini;
-    Load(m_path, ini);
-    if (ini.SetValue(section.c_str(), key.c_str(), value.c_str()) < 0) {
-        throw FileError(m_path, "Der Wert kann nicht gesetzt werden.");
+    CheckName(m_path, section, "Der Abschnittsname „" + section + "“");
+    CheckName(m_path, key, "Der Schlüssel „" + key + "“");
+    CheckName(m_path, value, "Der Wert für „" + key + "“");
+    if (section.find(']') != std::string::npos || key.find('=') != std::string::npos || Trim(key) != key ||
+        key.empty() || section.empty()) {
+        throw FileError::SaveRefused(m_path, "„" + section + "“/„" + key + "“ ist kein gültiger Name.");
     }
-    Save(m_path, ini);
+    const std::string stored(Trim(value));
+    Document document = Current();
+    if (const auto found = FindKey(document, section, key)) {
+        auto& line = document.lines[*found];
+        if (line.value == stored) {
+            return; // nothing changes: the file is left alone
+        }
+        line = ParseLine(line.key + "=" + stored);
+    } else {
+        // After the last setting of the section's first heading, or a new section at the end.
+        std::optional<std::size_t> insertAt;
+        bool inSection = false;
+        for (std::size_t i = 0; i < document.lines.size(); ++i) {
+            const auto& line = document.lines[i];
+            if (!line.section.empty()) {
+                if (insertAt) {
+                    break;
+                }
+                inSection = SameName(line.section, section);
+                if (inSection) {
+                    insertAt = i + 1;
+                }
+            } else if (inSection && !line.key.empty()) {
+                insertAt = i + 1;
+            }
+        }
+        if (insertAt) {
+            document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(*insertAt),
+                                  ParseLine(key + "=" + stored));
+        } else {
+            if (!document.lines.empty()) {
+                document.endsWithLineEnd = true;
+                document.lines.push_back(ParseLine(""));
+            }
+            document.lines.push_back(ParseLine("[" + section + "]"));
+            document.lines.push_back(ParseLine(key + "=" + stored));
+            document.endsWithLineEnd = true;
+        }
+    }
+    Store(std::move(document));
 }
 
 void IniFile::EraseSection(const std::string& section) const {
-    CSimpleIniA ini;
-    Load(m_path, ini);
-    if (ini.Delete(section.c_str(), nullptr)) {
-        Save(m_path, ini);
-    }
-}
-
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        std::uint32_t cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = c & 0x1Fu;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = c & 0x0Fu;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = c & 0x07u;
+    Document document = Current();
+    bool inSection = false;
+    bool erased = false;
+    std::vector<Document::Line> kept;
+    kept.reserve(document.lines.size());
+    for (auto& line : document.lines) {
+        if (!line.section.empty()) {
+            inSection = SameName(line.section, section);
+        }
+        if (inSection) {
+            erased = true;
         } else {
-            return false;
-        }
-        if (i + extra >= text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(text[i + k]);
-            if ((cc & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = (cp << 6) | (cc & 0x3Fu);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-        static constexpr std::uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
-std::string Windows1252ToUtf8(std::string_view text) {
-    // Code points of the bytes 0x80 to 0x9F; the five unassigned ones are kept as C1 controls.
-    static constexpr std::uint16_t kHigh[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        const std::uint32_t cp = c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            kept.push_back(std::move(line));
         }
     }
-    return out;
+    if (erased) {
+        document.lines = std::move(kept);
+        Store(std::move(document));
+    }
 }
 
 } // namespace qv

@@ -1,16 +1,26 @@
 #pragma once
 
+#include "engine/core/TextEncoding.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace qv {
 
-// The settings file "Einstellungen.qvo": a plain INI file. Every operation opens the file, reads or
-// writes one value and closes it again, so nothing is cached and every write reaches the file at once.
-// Section and key names are matched without regard to case; other sections, comments and the order
-// of lines are kept. The file is written in UTF-8; a file that is not valid UTF-8 is read as
-// Windows-1252. A missing file or key gives the default. A failed write throws FileError naming the
-// file; the old file then stays whole.
+// The settings file "Einstellungen.qvo": a plain INI file. Every write reaches the file at once
+// through the safe save; a read parses the file only when it changed since the last access (its size,
+// times and identity are compared), so reading many keys stays cheap.
+// Section and key names are matched without regard to case (the first of several equal keys counts).
+// A write changes only the line of its key: other sections, comments, the order of lines and lines
+// that are no setting at all (even ones holding NUL bytes) are kept byte for byte. The file is written
+// in UTF-8; one with a UTF-16 byte-order mark is read as UTF-16, one that is not valid UTF-8 as
+// Windows-1252. A missing file or key gives the default. A file that cannot be read throws FileError on
+// every access and is never rewritten; a failed write throws FileError naming the file, which then
+// stays whole. Values, keys and sections holding a line break are refused (FileError): they would
+// become keys of their own.
 class IniFile {
 public:
     explicit IniFile(std::filesystem::path path);
@@ -29,14 +39,16 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value) const;
     void EraseSection(const std::string& section) const;
 
+    struct Document;
+
 private:
+    const Document& Current() const;
+    void Store(Document document) const;
+
     std::filesystem::path m_path;
+    std::shared_ptr<Document> m_cache;
 };
 
 inline constexpr const char* kSettingsFileName = "Einstellungen.qvo";
-
-// Text helpers the settings file needs; exposed for their tests.
-bool IsValidUtf8(std::string_view text);
-std::string Windows1252ToUtf8(std::string_view text);
 
 } // namespace qv

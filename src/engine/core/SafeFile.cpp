@@ -3,93 +3,271 @@
 #include "engine/core/FileError.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <memory>
+#include <chrono>
 #include <random>
 #include <string>
-#include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace qv {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+// A temporary file younger than this may belong to a save running in another process right now.
+constexpr auto kStaleAfter = std::chrono::minutes(5);
+constexpr std::size_t kTemporarySuffixLength = 6;
+constexpr int kMaxLinkDepth = 40;
 
-std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path) {
-    static thread_local std::mt19937 random{std::random_device{}()};
-    std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(random() % 1000000);
-    return temp;
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    // Closes now; false (errno set) when the close reports an error.
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path, flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
 }
 
-bool FlushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0) {
-        return false;
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
+    return true;
+}
+
+// The file a path finally names: symbolic links followed (relative ones from their own folder).
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+    std::filesystem::path current = path;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        std::error_code ec;
+        const auto status = std::filesystem::symlink_status(current, ec);
+        if (ec || !std::filesystem::is_symlink(status)) {
+            return current;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    throw FileError::SaveFailed(path, ELOOP);
+}
+
+std::string TemporaryName(const std::string& target) {
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static thread_local std::mt19937 random{std::random_device{}()};
+    std::string name = target + ".tmp";
+    for (std::size_t i = 0; i < kTemporarySuffixLength; ++i) {
+        name += kChars[random() % (sizeof kChars - 1)];
+    }
+    return name;
+}
+
+// Removes temporary files of ours for target that a killed save left behind in folder.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& target) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!IsTemporaryNameOf(name, target)) {
+            continue;
+        }
+        struct stat st {};
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            continue;
+        }
+        std::error_code timeError;
+        const auto written = std::filesystem::last_write_time(it->path(), timeError);
+        if (!timeError && now - written > kStaleAfter) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    Descriptor dir(OpenRetrying(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0) {
+        // The new file is already in place; a folder that cannot be synced leaves nothing to undo.
+        ::fsync(dir.Get());
+    }
 }
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        return std::nullopt;
+bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
+    // Earlier versions of the program used one to six digits; this one uses six letters or digits.
+    const std::string prefix = target + ".tmp";
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + kTemporarySuffixLength ||
+        name.compare(0, prefix.size(), prefix) != 0) {
+        return false;
     }
-    FilePtr f(std::fopen(path.string().c_str(), "rb"));
-    if (!f) {
-        throw FileError::FromErrno(path);
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t block[65536];
-    for (;;) {
-        const std::size_t got = std::fread(block, 1, sizeof block, f.get());
-        bytes.insert(bytes.end(), block, block + got);
-        if (got < sizeof block) {
-            if (std::ferror(f.get())) {
-                throw FileError::FromErrno(path);
-            }
-            break;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
         }
     }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    // Non-blocking, so that opening a pipe without a writer does not wait; only regular files are read.
+    Descriptor file(OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.Get() < 0) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        throw FileError::ReadFailed(path, errno);
+    }
+    struct stat st {};
+    if (::fstat(file.Get(), &st) != 0) {
+        throw FileError::ReadFailed(path, errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        throw FileError(path, "„" + path.string() + "“ ist ein Ordner, keine Datei; es wurde nichts gelesen.");
+    }
+    if (!S_ISREG(st.st_mode)) {
+        throw FileError(path, "„" + path.string() +
+                                  "“ ist keine gewöhnliche Datei (ein Gerät oder eine Pipe); es "
+                                  "wurde nichts gelesen.");
+    }
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes) {
+        throw FileError(path, "Die Datei „" + path.string() + "“ ist mit " + std::to_string(st.st_size) +
+                                  " Bytes zu groß für dieses Programm (höchstens " + std::to_string(maxBytes) +
+                                  "); es wurde nichts gelesen.");
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            // The file may have grown since fstat: read on in blocks, within the bound.
+            if (bytes.size() >= maxBytes + 1) {
+                throw FileError(path, "Die Datei „" + path.string() +
+                                          "“ ist zu groß für dieses Programm; es wurde "
+                                          "nichts gelesen.");
+            }
+            bytes.resize(std::min<std::uint64_t>(bytes.size() + 65536, maxBytes + 1));
+        }
+        const ssize_t n = ::read(file.Get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError::ReadFailed(path, errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
     return bytes;
 }
 
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path temp = TemporaryNameBeside(path);
-    FilePtr f(std::fopen(temp.string().c_str(), "wb"));
-    if (!f) {
-        throw FileError::FromErrno(path);
+    const std::filesystem::path target = FollowLinks(path);
+    const std::filesystem::path folder = target.parent_path();
+
+    struct stat old {};
+    const bool exists = ::lstat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) {
+        throw FileError::SaveFailed(path, errno);
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && FlushToDisk(f.get());
-    const int writeErrno = errno;
-    const bool closed = std::fclose(f.release()) == 0;
-    if (!written || !closed) {
-        const int err = !written ? writeErrno : errno;
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        errno = err;
-        throw FileError::FromErrno(path);
+    if (exists) {
+        if (!S_ISREG(old.st_mode)) {
+            throw FileError::SaveRefused(path, "Sie ist keine gewöhnliche Datei.");
+        }
+        // The write bits count even for the administrator, whom access() would let through.
+        if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+            throw FileError::SaveRefused(path, "Sie ist schreibgeschützt.");
+        }
+        if (old.st_nlink > 1) {
+            throw FileError::SaveRefused(path, "Sie hat weitere harte Verknüpfungen, die beim Ersetzen getrennt "
+                                               "würden.");
+        }
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw FileError(path, ec.message());
+
+    const std::string targetName = target.filename().string();
+    RemoveStaleTemporaries(folder, targetName);
+
+    std::filesystem::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder / TemporaryName(targetName);
+        fd = OpenRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          exists ? S_IRUSR | S_IWUSR : 0666);
+        if (fd < 0 && errno != EEXIST) {
+            throw FileError::SaveFailed(path, errno);
+        }
     }
+    if (fd < 0) {
+        throw FileError::SaveFailed(path, EEXIST);
+    }
+    Descriptor file(fd);
+    const auto fail = [&](int err) {
+        ::unlink(temp.c_str());
+        return FileError::SaveFailed(path, err);
+    };
+    if (exists) {
+        // Owner first: changing it clears the set-id bits that the mode then sets again.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+            ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
+            ::unlink(temp.c_str());
+            throw FileError::SaveRefused(path, "Ihr Eigentümer und ihre Gruppe können nicht beibehalten werden.");
+        }
+        if (::fchmod(file.Get(), old.st_mode & 07777) != 0) {
+            throw fail(errno);
+        }
+    }
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
+        throw fail(errno);
+    }
+    if (!file.Close()) {
+        throw fail(errno);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        throw fail(errno);
+    }
+    SyncFolder(folder);
+}
+
+void CopyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target) {
+    const auto bytes = ReadWholeFile(source);
+    if (!bytes) {
+        throw FileError::ReadFailed(source, ENOENT);
+    }
+    WriteFileSafely(target, *bytes);
 }
 
 } // namespace qv

@@ -8,12 +8,35 @@
 
 namespace qv {
 
-// Reads a whole file. Nothing when no file exists at path; FileError when it cannot be read.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path);
+// The program's only file routines that talk to the operating system directly (POSIX).
 
-// Replaces the file at path with bytes: they are written to a temporary file beside it, flushed to
-// disk and renamed over the target. When any step fails the temporary file is removed, the old file
-// stays whole and FileError is thrown.
+// No file of ours is anywhere near this; a bigger one is refused rather than read into memory.
+inline constexpr std::uint64_t kMaxFileBytes = 64u * 1024u * 1024u;
+// A text to import or filter: a results page or a whole draw history as CSV is far below this.
+inline constexpr std::uint64_t kMaxTextFileBytes = 16u * 1024u * 1024u;
+
+// Reads a whole file. Nothing when no file exists at path. Throws FileError when it cannot be read
+// (the message says why: no permission, a folder, a device or pipe, more than maxBytes bytes).
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
+                                                       std::uint64_t maxBytes = kMaxFileBytes);
+
+// The one safe save: replaces the file at path with bytes so that a failure or a killed process at
+// any moment leaves either the old or the new file, never a mix.
+// - A symbolic link is followed: its target gets the new bytes and the link stays a link.
+// - The new file is created exclusively beside the target (never through a link placed at its name),
+//   gets the old file's mode and owner, is synced to disk and renamed over the target; then the folder
+//   is synced.
+// - A read-only file, a file with further hard links (replacing it would split them) and anything
+//   that is not a regular file are refused; nothing changes.
+// - Temporary files of an earlier save that was killed are removed.
+// On any failure the temporary file is removed, the old file stays whole and FileError is thrown.
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Copies the file source to target through the safe save (a short copy never replaces target).
+void CopyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// Whether name is the name of one of our temporary files for the file called target: target's name,
+// ".tmp" and one to six letters or digits.
+bool IsTemporaryNameOf(const std::string& name, const std::string& target);
 
 } // namespace qv

@@ -56,7 +56,8 @@ TSchein SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize> bytes) {
 TSchein ConvertOldSlipFile(const std::filesystem::path& path, const std::filesystem::path& dataFolder) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes || bytes->size() != kOldSlipSize) {
-        throw FileError(path, "keine Spielschein-Datei im alten Format");
+        throw FileError(path, "Die Datei " + Quoted(path) +
+                                  " ist keine Spielschein-Datei im alten Format; sie bleibt unverändert.");
     }
     const TSchein slip = SlipFromOldRecord(std::span<const std::uint8_t>(*bytes).first<kOldSlipSize>());
 
@@ -65,7 +66,10 @@ TSchein ConvertOldSlipFile(const std::filesystem::path& path, const std::filesys
     std::error_code ec;
     std::filesystem::create_directories(oldFolder, ec);
     if (ec) {
-        throw FileError(oldFolder, ec.message());
+        throw FileError(oldFolder,
+                        "Der Ordner " + Quoted(oldFolder) +
+                            " für die alten Dateien kann nicht angelegt werden; der Spielschein bleibt unverändert.",
+                        ec.message());
     }
     WriteFileSafely(oldFolder / path.filename(), *bytes);
     WriteSlipFile(path, slip);

@@ -13,7 +13,7 @@ namespace {
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
-    const auto isSeparator = [](char c) { return c == ';' || c == ',' || c == '\t' || c == ' '; };
+    const auto isSeparator = [](char c) { return c == ';' || c == ',' || c == '\t' || c == ' ' || c == '\r'; };
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && isSeparator(line[i])) {
@@ -44,12 +44,15 @@ bool HasLetter(std::string_view text) {
 }
 
 // The problem of one line's fields, or the draw they make.
-std::string CheckLine(const std::vector<std::string_view>& fields, std::optional<TDate> previous, TGewZahlen& draw) {
+// dated tells whether the line's date was read (day 0 is a real day, 30.12.1899, not a marker).
+std::string CheckLine(const std::vector<std::string_view>& fields, std::optional<TDate> previous, TGewZahlen& draw,
+                      bool& dated) {
     const auto date = ParseFixedDate(fields[0]);
     if (!date) {
         return "ungültiges Datum \"" + std::string(fields[0]) + "\"";
     }
     draw.datum = ToTDate(*date);
+    dated = true;
     if (previous && draw.datum <= *previous) {
         return "Datum " + std::string(fields[0]) + " liegt nicht nach dem der Zeile davor";
     }
@@ -98,19 +101,24 @@ DrawImport ParseDrawHistory(std::string_view text) {
         if (fields.empty()) {
             continue;
         }
-        const bool header = firstContentLine && !ParseFixedDate(fields[0]) && HasLetter(line);
+        // A heading names its columns: it starts with a word. A first line that starts like a date and
+        // is none is a damaged draw, reported as such.
+        const bool header =
+            firstContentLine && !std::isdigit(static_cast<unsigned char>(fields[0].front())) && HasLetter(line);
         firstContentLine = false;
         if (header) {
+            result.skipped.push_back({lineNo, "als Überschrift übersprungen"});
             continue;
         }
         TGewZahlen draw;
-        std::string problem = CheckLine(fields, previous, draw);
+        bool dated = false;
+        std::string problem = CheckLine(fields, previous, draw, dated);
         if (!problem.empty()) {
             result.problems.push_back({lineNo, std::move(problem)});
         } else {
             result.draws.push_back(draw);
         }
-        if (draw.datum != 0) {
+        if (dated) {
             previous = draw.datum;
         }
     }

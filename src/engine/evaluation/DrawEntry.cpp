@@ -1,5 +1,7 @@
 #include "engine/evaluation/DrawEntry.h"
 
+#include "engine/core/Dates.h"
+
 #include "engine/core/DrawStore.h"
 #include "engine/core/GameTables.h"
 
@@ -42,7 +44,7 @@ bool ShowDrawOnBoard(ProgramState& state, int drawIndex) {
 }
 
 std::optional<TDate> NextDrawDate(const ProgramState& state) {
-    if (state.DrawList.empty()) {
+    if (state.DrawList.empty() || !IsCalendarDay(state.DrawList.back().datum + 1)) {
         return std::nullopt;
     }
     return state.DrawList.back().datum + 1;
@@ -54,7 +56,8 @@ NewDrawOutcome AddNextDraw(ProgramState& state, std::optional<TDate> firstDate) 
         outcome.refusal = kCompletePreviousText;
         return outcome;
     }
-    const auto next = state.DrawList.empty() ? firstDate : NextDrawDate(state);
+    // After a newest draw whose date is no calendar day the player names the date, as for the first draw.
+    const auto next = NextDrawDate(state) ? NextDrawDate(state) : firstDate;
     if (!next) {
         outcome.needsFirstDate = true;
         return outcome;

@@ -43,12 +43,14 @@ bool ShowDrawOnBoard(ProgramState& state, int drawIndex);
 // firstDate; otherwise the new draw is dated one day after the newest.
 struct NewDrawOutcome {
     const char* refusal = nullptr; // kCompletePreviousText: the newest draw is incomplete, nothing changed
-    bool needsFirstDate = false;   // empty history and no firstDate given: ask, then call again
+    bool needsFirstDate = false;   // no next date known (empty history, or the newest draw's date is no
+                                   // calendar day) and no firstDate given: ask, then call again
     TDate date = 0;                // the new draw's date, for the draw list's new entry
 };
 NewDrawOutcome AddNextDraw(ProgramState& state, std::optional<TDate> firstDate = std::nullopt);
 
-// The date the next "Neue Zahlen" gives: one day after the newest draw; nothing for an empty history.
+// The date the next "Neue Zahlen" gives: one day after the newest draw; nothing for an empty history
+// or when that day would lie outside the calendar.
 std::optional<TDate> NextDrawDate(const ProgramState& state);
 
 // "Speichern": writes the 20 marked numbers ascending into draw drawIndex (positions 21 to 24 keep

@@ -1,10 +1,14 @@
 #include "engine/evaluation/MainWindowSettings.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
 constexpr const char* kMain = "Haupt";
 constexpr const char* kSlips = "Spielscheine";
+// More slip tabs than anyone opens; a larger count in the file is cut to this.
+constexpr int kMaxRememberedSlips = 256;
 
 } // namespace
 
@@ -14,7 +18,7 @@ std::optional<MainWindowStartSettings> ReadMainWindowStartSettings(const IniFile
     }
     MainWindowStartSettings settings;
     settings.multiRow = ini.ReadBool(kMain, "Multi", false);
-    const int count = ini.ReadInteger(kSlips, "Anzahl", 0);
+    const int count = std::min(ini.ReadInteger(kSlips, "Anzahl", 0), kMaxRememberedSlips);
     for (int k = 1; k <= count; ++k) {
         settings.slipFiles.push_back(ini.ReadString(kSlips, "Datei" + std::to_string(k), ""));
     }

@@ -436,7 +436,11 @@ void TFAuswertung::NewDraw() {
     NewDrawOutcome outcome = AddNextDraw(state);
     if (outcome.needsFirstDate) {
         const auto first = m_context.ports.messages.ChooseDate(
-            QStringLiteral("Es sind noch keine Ziehungen gespeichert.\rVon welchem Tag sind die ersten Gewinnzahlen?"),
+            state.DrawList.empty()
+                ? QStringLiteral(
+                      "Es sind noch keine Ziehungen gespeichert.\rVon welchem Tag sind die ersten Gewinnzahlen?")
+                : QStringLiteral("Das Datum der letzten Ziehung ist kein Kalendertag.\rVon welchem Tag sind die neuen "
+                                 "Gewinnzahlen?"),
             QDate::currentDate());
         if (!first) {
             return;
@@ -457,9 +461,9 @@ void TFAuswertung::NewDraw() {
 void TFAuswertung::SaveDraw() {
     ProgramState& state = m_context.state;
     const std::filesystem::path drawFile = state.DataFolder / kDrawFileName;
-    const SaveOutcome outcome =
-        SaveMarkedNumbers(state, m_drawDate->currentIndex(),
-                          DatesOfTexts(ItemTexts(*m_drawDate), AppLocale(), drawFile), m_periodFrom->count(), drawFile);
+    const SaveOutcome outcome = SaveMarkedNumbers(
+        state, m_drawDate->currentIndex(), DatesOfTexts(ItemTexts(*m_drawDate), state.DrawList, AppLocale(), drawFile),
+        m_periodFrom->count(), drawFile);
     if (outcome.refusal) {
         m_context.ports.messages.Error(QString::fromUtf8(outcome.refusal));
         return;

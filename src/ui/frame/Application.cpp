@@ -42,7 +42,8 @@ QWidget* Application::MainWindow() const {
 
 void Application::FixFolders() {
     m_state.ProgramFolder = ToPath(QCoreApplication::applicationDirPath());
-    m_state.ProbeFile = ToPath(QDir::temp().filePath(QStringLiteral("tmp.tmp")));
+    // Downloads write to a unique file whose name begins with this one (see Download).
+    m_state.ProbeFile = ToPath(QDir::temp().filePath(QStringLiteral("quovadra-download")));
     m_state.DataFolder = m_options.dataFolder.empty() ? DefaultDataFolder() : m_options.dataFolder;
     // With its parents: on a fresh account ~/.local/share may not exist yet. A folder that cannot be
     // created shows up when its files are used.

@@ -1,5 +1,7 @@
 #include "ui/frame/InstallationFiles.h"
 
+#include "engine/core/FileError.h"
+#include "engine/core/SafeFile.h"
 #include "text/DataFolder.h"
 
 #include <QCoreApplication>
@@ -19,18 +21,31 @@ std::vector<std::filesystem::path> CopyMissingInstallationFiles(const std::vecto
                                                                 const std::filesystem::path& dataFolder) {
     std::vector<std::filesystem::path> copied;
     for (const char* name : InstallationFileNames) {
-        std::error_code error;
         const std::filesystem::path target = dataFolder / name;
-        if (std::filesystem::exists(target, error) || error) {
-            continue;
-        }
         for (const std::filesystem::path& folder : folders) {
             const std::filesystem::path source = folder / name;
-            if (std::filesystem::is_regular_file(source, error) &&
-                std::filesystem::copy_file(source, target, std::filesystem::copy_options::none, error)) {
-                copied.push_back(name);
-                break;
+            std::error_code error;
+            if (!std::filesystem::is_regular_file(source, error)) {
+                continue;
             }
+            const auto sourceSize = std::filesystem::file_size(source, error);
+            const auto targetStatus = std::filesystem::symlink_status(target, error);
+            if (std::filesystem::exists(targetStatus)) {
+                // A copy shorter than the original was cut off by a full disk; any other file there is
+                // the player's and stays.
+                const auto targetSize = std::filesystem::file_size(target, error);
+                if (error || !std::filesystem::is_regular_file(std::filesystem::status(target, error)) ||
+                    targetSize >= sourceSize) {
+                    break;
+                }
+            }
+            try {
+                CopyFileSafely(source, target);
+                copied.push_back(name);
+            } catch (const FileError&) {
+                // Left out: the windows that need the file report its absence.
+            }
+            break;
         }
     }
     return copied;

@@ -13,9 +13,11 @@ inline constexpr const char* InstallationFileNames[] = {"Demo.kts", "BEL.qvpd"};
 // program run from its build folder, the build folder's copy.
 std::vector<std::filesystem::path> InstallationFolders();
 
-// Copies every installation file that the data folder lacks from the first of folders that holds it.
-// Files already in the data folder are never touched. Returns the names copied; a file that cannot
-// be copied is left out silently (the windows that need it report its absence).
+// Copies every installation file that the data folder lacks from the first of folders that holds it,
+// through the safe save (a full disk never leaves a cut-off copy). A file already in the data folder is
+// never touched unless it is shorter than the original: such a copy was cut off and is replaced.
+// Returns the names copied; a file that cannot be copied is left out (the windows that need it report
+// its absence).
 std::vector<std::filesystem::path> CopyMissingInstallationFiles(const std::vector<std::filesystem::path>& folders,
                                                                 const std::filesystem::path& dataFolder);
 

@@ -4,6 +4,9 @@
 #include "engine/core/SafeFile.h"
 #include "platform/Internet.h"
 
+#include "text/DataFolder.h"
+
+#include <QTemporaryFile>
 #include <QUrl>
 
 #include <fstream>
@@ -16,17 +19,24 @@ namespace {
 
 constexpr qsizetype kMinimumAnswerBytes = 4;
 
-// Writes the answer of url to path block by block; the result of the fetch.
-Internet::Result FetchToFile(Internet& internet, const QString& url, const std::filesystem::path& path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        throw FileError::FromErrno(path);
+// Writes the answer of url into a new file of a unique name beginning with probeFile's name, created
+// exclusively (never through a link or over a file that is there already) and removed again by the
+// caller's QTemporaryFile. The result of the fetch.
+Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporaryFile& probe) {
+    if (!probe.open()) {
+        throw FileError(ToPath(probe.fileTemplate()),
+                        "Die Hilfsdatei für den Download kann nicht angelegt werden; die Zieldatei bleibt unverändert.",
+                        probe.errorString().toStdString());
     }
-    const Internet::Result result = internet.Fetch(
-        url, [&](QByteArrayView block) { file.write(block.data(), static_cast<std::streamsize>(block.size())); });
-    file.close();
-    if (!file) {
-        throw FileError::FromErrno(path);
+    bool written = true;
+    const Internet::Result result = internet.Fetch(url, [&](QByteArrayView block) {
+        written = written && probe.write(block.data(), block.size()) == block.size();
+    });
+    if (!written || !probe.flush()) {
+        throw FileError(ToPath(probe.fileName()),
+                        "Die Hilfsdatei für den Download kann nicht geschrieben werden; die Zieldatei bleibt "
+                        "unverändert.",
+                        probe.errorString().toStdString());
     }
     return result;
 }
@@ -39,17 +49,14 @@ bool IsConnected(Internet& internet) {
 
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile) {
-    std::error_code ignored;
-    if (std::filesystem::exists(probeFile, ignored)) {
-        DeletePath(probeFile);
-    }
-    const Internet::Result result = FetchToFile(internet, url, probeFile);
+    QTemporaryFile probe(FromPath(probeFile) + QStringLiteral(".XXXXXX"));
+    const Internet::Result result = FetchToProbe(internet, url, probe);
     const bool good = result.opened && result.complete && result.status >= 200 && result.status < 300;
     std::optional<std::vector<std::uint8_t>> bytes;
     if (good) {
-        bytes = ReadWholeFile(probeFile);
+        bytes = ReadWholeFile(ToPath(probe.fileName()));
     }
-    DeletePath(probeFile);
+    probe.remove();
     if (!bytes || static_cast<qsizetype>(bytes->size()) < kMinimumAnswerBytes) {
         return false;
     }

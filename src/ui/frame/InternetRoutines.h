@@ -11,10 +11,11 @@ class Internet;
 // Whether the system has an Internet connection; when it cannot tell, the answer is yes.
 bool IsConnected(Internet& internet);
 
-// Fetches url into target. The answer is first written to probeFile; only a successful answer (an
-// HTTP status 2xx, a complete transfer and at least 4 bytes) then replaces target, safely. Any other
-// outcome returns false and leaves target as it was. Throws FileError when the probe file or the
-// target cannot be written.
+// Fetches url into target. The answer is first written to a new file of a unique name beside probeFile
+// (probeFile's name and six more characters, created exclusively, removed afterwards; a file at
+// probeFile itself is never touched); only a successful answer (an HTTP status 2xx, a complete transfer
+// and at least 4 bytes) then replaces target, safely. Any other outcome returns false and leaves target
+// as it was. Throws FileError when the probe file or the target cannot be written.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile);
 

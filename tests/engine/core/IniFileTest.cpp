@@ -105,6 +105,79 @@ TEST(IniFile, FailedWriteNamesTheFile) {
     }
 }
 
+TEST(IniFile, WhatCannotBeParsedIsKeptByteForByte) {
+    TempDir dir;
+    const auto path = dir / kSettingsFileName;
+    using namespace std::string_literals;
+    const std::string odd = "[Haupt]\r\nPosLeft=1\r\nkein Eintrag\r\nNul=a\0b\r\n\0\0\0\r\n"
+                            "[Druck\r\n=ohne Schlüssel\r\n[Rest]\r\nx=1"s;
+    WriteText(path, odd);
+    const IniFile ini(path);
+    ini.WriteInteger("Haupt", "PosLeft", 2);
+    std::string expected = odd;
+    expected.replace(expected.find("PosLeft=1"), 9, "PosLeft=2");
+    EXPECT_EQ(ReadText(path), expected);
+    EXPECT_EQ(ini.ReadInteger("Rest", "x", 0), 1);
+}
+
+TEST(IniFile, Utf16FileIsReadAndItsSettingsKept) {
+    TempDir dir;
+    const auto path = dir / kSettingsFileName;
+    const std::u16string text = u"[Haupt]\r\nPosLeft=17\r\n[Spielscheine]\r\nDatei1=/home/Müller/€.kts\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    WriteText(path, bytes);
+    const IniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("Haupt", "PosLeft", 0), 17);
+    ini.WriteInteger("Haupt", "PosTop", 5);
+    EXPECT_EQ(ini.ReadString("Spielscheine", "Datei1", ""), "/home/Müller/€.kts");
+    EXPECT_NE(ReadText(path).find("Datei1=/home/Müller/€.kts"), std::string::npos);
+}
+
+TEST(IniFile, ALineBreakInAValueIsRefusedAndInjectsNothing) {
+    TempDir dir;
+    const auto path = dir / kSettingsFileName;
+    const IniFile ini(path);
+    ini.WriteInteger("Haupt", "PosLeft", 10);
+    const std::string before = ReadText(path);
+    for (const std::string& value :
+         {std::string("/a\n[Haupt]\nPosLeft=5000"), std::string("/a\r[Haupt]"), std::string("/a\0b", 4)}) {
+        try {
+            ini.WriteString("Spielscheine", "Datei1", value);
+            ADD_FAILURE() << "accepted";
+        } catch (const FileError& e) {
+            EXPECT_NE(std::string(e.what()).find("Zeilenumbruch"), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(ReadText(path), before);
+    EXPECT_EQ(ini.ReadInteger("Haupt", "PosLeft", 0), 10);
+}
+
+TEST(IniFile, AChangeByAnotherProgramIsSeen) {
+    TempDir dir;
+    const auto path = dir / kSettingsFileName;
+    const IniFile ini(path);
+    ini.WriteInteger("Haupt", "PosLeft", 10);
+    EXPECT_EQ(ini.ReadInteger("Haupt", "PosLeft", 0), 10);
+    WriteText(path, "[Haupt]\nPosLeft=2345\n");
+    EXPECT_EQ(ini.ReadInteger("Haupt", "PosLeft", 0), 2345);
+    std::filesystem::remove(path);
+    EXPECT_EQ(ini.ReadInteger("Haupt", "PosLeft", 0), 0);
+}
+
+TEST(IniFile, AnUnreadableFileIsNeverRewrittenFromDefaults) {
+    TempDir dir;
+    const auto path = dir / kSettingsFileName;
+    std::filesystem::create_directory(path); // stands for any file that cannot be read
+    const IniFile ini(path);
+    EXPECT_THROW(ini.ReadInteger("Haupt", "PosLeft", 0), FileError);
+    EXPECT_THROW(ini.WriteInteger("Haupt", "PosLeft", 1), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
 TEST(IniFile, Utf8Validation) {
     EXPECT_TRUE(IsValidUtf8("Müller €"));
     EXPECT_FALSE(IsValidUtf8("M\xFCller"));

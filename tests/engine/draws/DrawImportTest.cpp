@@ -36,5 +36,28 @@ TEST(DrawImport, EveryBadLineIsReportedWithItsNumber) {
     EXPECT_EQ(result.problems[0].message, "19 Zahlen statt 20");
 }
 
+TEST(DrawImport, AHeadingIsReportedAsSkippedAndADamagedFirstLineAsBad) {
+    const DrawImport heading = ParseDrawHistory(std::string("Datum;Zahl1;Zahl2\n") + kLine1);
+    EXPECT_TRUE(heading.problems.empty());
+    ASSERT_EQ(heading.skipped.size(), 1u);
+    EXPECT_EQ(heading.skipped[0].line, 1);
+    EXPECT_EQ(heading.draws.size(), 1u);
+
+    // Once taken for a heading and dropped without a word.
+    const DrawImport damaged = ParseDrawHistory("2004-02-0x;4;6;8;24;25;27;28;29;31;37;40;41;43;49;50;54;55;56;64;66");
+    EXPECT_TRUE(damaged.skipped.empty());
+    ASSERT_EQ(damaged.problems.size(), 1u);
+    EXPECT_EQ(damaged.problems[0].line, 1);
+}
+
+// Day 0 (30.12.1899) is a day like any other, not a sign for "no date".
+TEST(DrawImport, TheFirstDayOfTheCalendarKeepsTheOrder) {
+    const std::string numbers = ";1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20\n";
+    const DrawImport result = ParseDrawHistory("30.12.1899" + numbers + "30.12.1899" + numbers);
+    EXPECT_EQ(result.draws.size(), 1u);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].line, 2);
+}
+
 } // namespace
 } // namespace qv

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace qv {
 namespace {
@@ -121,6 +122,21 @@ TEST(NewDraw, EmptyHistoryAsksForTheFirstDate) {
     EXPECT_FALSE(added.needsFirstDate);
     EXPECT_EQ(added.date, 45500);
     EXPECT_EQ(state.DrawList.size(), 1u);
+}
+
+TEST(NewDraw, AfterADateOutsideTheCalendarAsksForTheDate) {
+    for (const double date : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300,
+                              2958465.0 /* 31.12.9999 */}) {
+        ProgramState state;
+        state.DrawList.push_back(MakeDraw(date, Range(1, 20)));
+        EXPECT_FALSE(NextDrawDate(state)) << date;
+        const NewDrawOutcome ask = AddNextDraw(state);
+        EXPECT_TRUE(ask.needsFirstDate) << date;
+        EXPECT_EQ(state.DrawList.size(), 1u);
+        const NewDrawOutcome added = AddNextDraw(state, 45500);
+        EXPECT_EQ(added.date, 45500);
+        EXPECT_EQ(state.DrawList.size(), 2u);
+    }
 }
 
 TEST(Save, WritesTheMarkedNumbersAscendingAndTheDatesOfTheList) {

@@ -44,6 +44,16 @@ TEST(MainWindowSettings, ReadsTheSlipListAsCountedAndMultiAsAnyNonZero) {
     EXPECT_EQ(ReadMainWindowPosition(ini), (WindowPosition{200, 200}));
 }
 
+TEST(MainWindowSettings, AHugeSlipCountIsCut) {
+    test::TempDir folder;
+    const IniFile ini(folder / kSettingsFileName);
+    WriteText(ini.Path(), "[Spielscheine]\nAnzahl=100000\nDatei1=/a/eins.kts\n");
+    const auto start = ReadMainWindowStartSettings(ini);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->slipFiles.size(), 256u);
+    EXPECT_EQ(start->slipFiles.front(), "/a/eins.kts");
+}
+
 TEST(MainWindowSettings, AChoiceReplacesTheRecordedListAndClosingWritesHaupt) {
     test::TempDir folder;
     const IniFile ini(folder / kSettingsFileName);

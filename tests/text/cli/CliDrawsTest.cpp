@@ -1,6 +1,7 @@
 #include "support/CliRunner.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -77,6 +78,62 @@ TEST(CliDraws, BadLinesAreReportedAndNothingIsWritten) {
     EXPECT_TRUE(run.err.contains(bad + QStringLiteral(":2: 3 Zahlen statt 20"))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(bad + QStringLiteral(":3: "))) << run.err.toStdString();
     EXPECT_EQ(ReadFile(drawFile), before);
+}
+
+TEST(CliDraws, ReplacingWithNothingIsRefusedAndKeepsTheHistory) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    const QString good = WriteFile(home, QStringLiteral("good.csv"), kDraw1 + kDraw2);
+    ASSERT_EQ(Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), good, QStringLiteral("--into"), drawFile})
+                  .exitCode,
+              0);
+    const QByteArray before = ReadFile(drawFile);
+    ASSERT_EQ(before.size(), 64);
+
+    for (const QByteArray& empty :
+         {QByteArray(), QByteArray("Datum;Zahlen\n"), QByteArray("\r\r\r"), QByteArray("\n\n  \n")}) {
+        const QString source = WriteFile(home, QStringLiteral("empty.csv"), empty);
+        const CliRun run = Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), source,
+                                      QStringLiteral("--into"), drawFile, QStringLiteral("--replace")});
+        EXPECT_EQ(run.exitCode, 1) << empty.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("keine Ziehung gefunden"))) << run.err.toStdString();
+        EXPECT_EQ(ReadFile(drawFile), before) << empty.toStdString();
+    }
+}
+
+// Unreadable, odd and oversized inputs: a German sentence saying what failed, exit 1, nothing written.
+TEST(CliDraws, OddInputsAreRefusedWithAMessage) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("ordner.tpp")));
+    QFile big(home.filePath(QStringLiteral("gross.tpp")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(100001LL * 32)); // one draw more than any history may hold
+    big.close();
+    const struct {
+        QStringList args;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("draws"), QStringLiteral("import"), QStringLiteral("/dev/zero"), QStringLiteral("--into"),
+          drawFile},
+         "keine gewöhnliche Datei"},
+        {{QStringLiteral("draws"), QStringLiteral("import"), home.path(), QStringLiteral("--into"), drawFile},
+         "ist ein Ordner"},
+        {{QStringLiteral("draws"), QStringLiteral("list"), home.filePath(QStringLiteral("ordner.tpp"))},
+         "ist ein Ordner"},
+        {{QStringLiteral("draws"), QStringLiteral("list"), big.fileName()}, "mehr als 100000 Ziehungen"},
+        {{QStringLiteral("evaluate"), QStringLiteral("--draws"), big.fileName(), QStringLiteral("--from"),
+          QStringLiteral("01.01.2024"), QStringLiteral("x.kts")},
+         "mehr als 100000 Ziehungen"},
+        {{QStringLiteral("slip"), QStringLiteral("show"), QStringLiteral("/dev/zero")}, "keine gewöhnliche Datei"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(home, c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QStringLiteral("Is a directory"))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(drawFile));
 }
 
 TEST(CliDraws, UsageAndHelp) {

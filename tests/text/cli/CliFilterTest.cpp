@@ -43,5 +43,32 @@ TEST(CliFilter, PrintsUpToTwentyTokensFromStandardInputOrAFile) {
     EXPECT_EQ(exitCode, 1);
 }
 
+// A results page saved as UTF-16 was once read byte by byte: "12 34" became 1, 2, 3, 4.
+TEST(CliFilter, Utf16TextIsDecodedByItsByteOrderMark) {
+    const QString text = QStringLiteral("Zahlen: 12 34 56 70");
+    QByteArray little("\xFF\xFE");
+    QByteArray big("\xFE\xFF");
+    for (const QChar c : text) {
+        little += static_cast<char>(c.unicode() & 0xFF);
+        little += static_cast<char>(c.unicode() >> 8);
+        big += static_cast<char>(c.unicode() >> 8);
+        big += static_cast<char>(c.unicode() & 0xFF);
+    }
+    for (const QByteArray& input : {little, big}) {
+        int exitCode = -1;
+        EXPECT_EQ(RunFilter({}, input, &exitCode), QStringLiteral("12\n34\n56\n70\n"));
+        EXPECT_EQ(exitCode, 0);
+    }
+}
+
+TEST(CliFilter, ADeviceOrFolderGivenAsTheFileIsRefused) {
+    QTemporaryDir dir;
+    for (const QString& path : {QStringLiteral("/dev/zero"), dir.path()}) {
+        int exitCode = -1;
+        EXPECT_EQ(RunFilter({path}, {}, &exitCode), QString());
+        EXPECT_EQ(exitCode, 1) << path.toStdString();
+    }
+}
+
 } // namespace
 } // namespace qv

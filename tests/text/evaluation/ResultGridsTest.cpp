@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace qv {
 namespace {
 
@@ -87,8 +90,35 @@ TEST(DrawListText, DateListsAndTheirTexts) {
     EXPECT_EQ(FindDateEntry(all, QStringLiteral("01.08.2024")), 1);
     EXPECT_EQ(FindDateEntry(all, QStringLiteral("1.8.2024")), -1);
 
-    EXPECT_EQ(DatesOfTexts(all, kGerman, "x.tpp"), (std::vector<TDate>{draws[0].datum, draws[1].datum}));
-    EXPECT_THROW(DatesOfTexts({QStringLiteral("wählen...")}, kGerman, "x.tpp"), std::runtime_error);
+    EXPECT_EQ(DatesOfTexts(all, draws, kGerman, "x.tpp"), (std::vector<TDate>{draws[0].datum, draws[1].datum}));
+    EXPECT_EQ(DatesOfTexts(all, {}, kGerman, "x.tpp"), (std::vector<TDate>{draws[0].datum, draws[1].datum}));
+    EXPECT_THROW(DatesOfTexts({QStringLiteral("wählen...")}, {}, kGerman, "x.tpp"), std::runtime_error);
+}
+
+// A draw file may hold any eight bytes as a date. Those outside the calendar are shown as what they
+// are, and a save keeps them as they are instead of refusing the whole history.
+TEST(DrawListText, DatesOutsideTheCalendarAreShownAndKept) {
+    const double huge = 7.4e11; // some 2 billion years
+    std::vector<TGewZahlen> draws(5);
+    draws[0].datum = std::numeric_limits<double>::quiet_NaN();
+    draws[1].datum = std::numeric_limits<double>::infinity();
+    draws[2].datum = huge;
+    draws[3].datum = -1e300;
+    draws[4].datum = ToTDate({2024, 8, 1});
+    const QStringList texts = DrawDateTexts(draws, 0, kGerman);
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("(kein Datum)"), QStringLiteral("(Tag inf)"), QStringLiteral("(Tag 7.4e+11)"),
+                           QStringLiteral("(Tag -1e+300)"), QStringLiteral("01.08.2024")}));
+
+    QStringList edited = texts;
+    edited[4] = QStringLiteral("02.08.2024");
+    const std::vector<TDate> dates = DatesOfTexts(edited, draws, kGerman, "x.tpp");
+    ASSERT_EQ(dates.size(), 5u);
+    EXPECT_TRUE(std::isnan(dates[0]));
+    EXPECT_EQ(dates[1], std::numeric_limits<double>::infinity());
+    EXPECT_EQ(dates[2], huge);
+    EXPECT_EQ(dates[3], -1e300);
+    EXPECT_EQ(dates[4], ToTDate({2024, 8, 2}));
 }
 
 } // namespace

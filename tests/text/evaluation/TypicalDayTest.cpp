@@ -66,9 +66,9 @@ TEST(TypicalDay, NewDrawPasteTransferSaveEvaluate) {
     ASSERT_EQ(state.MarkedCount, 20);
 
     // "Speichern".
-    const SaveOutcome saved =
-        SaveMarkedNumbers(state, static_cast<int>(state.DrawList.size()) - 1, DatesOfTexts(drawDates, locale, drawFile),
-                          static_cast<int>(periodDates.size()), drawFile);
+    const SaveOutcome saved = SaveMarkedNumbers(state, static_cast<int>(state.DrawList.size()) - 1,
+                                                DatesOfTexts(drawDates, state.DrawList, locale, drawFile),
+                                                static_cast<int>(periodDates.size()), drawFile);
     ASSERT_TRUE(saved.saved);
     ASSERT_TRUE(saved.addToPeriodLists);
     periodDates << FormatDate(*saved.addToPeriodLists, locale);

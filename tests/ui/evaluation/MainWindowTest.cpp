@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QTableView>
 
+#include <limits>
+
 namespace qv::test {
 namespace {
 
@@ -145,6 +147,67 @@ TEST_F(MainWindowTest, AnEmptyHistoryAsksForTheFirstDate) {
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0].datum, 45505);
     EXPECT_EQ(List("ComboBox1")->currentText(), QStringLiteral("01.08.2024"));
+}
+
+// A date beyond any calendar once showed as "04.06.2030437201" and then made every save refuse the
+// whole list as "kein Datum".
+TEST_F(MainWindowTest, ADateOutsideTheCalendarIsShownAsItIsAndSavingGoesOn) {
+    std::vector<TGewZahlen> draws = MadeUpHistory(3);
+    draws[1].datum = 7.4e11;
+    SaveDraws(DrawFile(), draws);
+    Start();
+    EXPECT_EQ(List("Combo1")->itemText(1), QStringLiteral("(Tag 7.4e+11)"));
+
+    Click(QStringLiteral("BNeu"));
+    for (int n = 31; n <= 50; ++n) {
+        ClickNumber(n);
+    }
+    Click(QStringLiteral("BSave1"));
+    EXPECT_TRUE(Boxes(Kind::Error).isEmpty()) << Boxes(Kind::Error).join('|').toStdString();
+    const auto saved = LoadDraws(DrawFile());
+    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(saved[1].datum, 7.4e11);
+    EXPECT_EQ(saved[3].datum, 45505 + 3);
+}
+
+TEST_F(MainWindowTest, AfterANewestDrawWithoutADateTheNewDateIsAsked) {
+    std::vector<TGewZahlen> draws = MadeUpHistory(2);
+    draws[1].datum = std::numeric_limits<double>::quiet_NaN();
+    SaveDraws(DrawFile(), draws);
+    Start();
+    EXPECT_EQ(List("Combo1")->itemText(1), QStringLiteral("(kein Datum)"));
+    m_fakes.messages.dates.push_back(QDate(2024, 9, 1));
+    Click(QStringLiteral("BNeu"));
+    ASSERT_EQ(m_fakes.messages.datePresets.size(), 1);
+    EXPECT_EQ(List("Combo1")->currentText(), QStringLiteral("01.09.2024"));
+}
+
+TEST_F(MainWindowTest, AReadOnlyHistoryIsNotReplacedAndTheBoxSaysWhy) {
+    StartWithDraws(2);
+    std::filesystem::permissions(DrawFile(), std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                 std::filesystem::perms::others_read);
+    const auto before = ReadFileBytes(DrawFile());
+    Click(QStringLiteral("BNeu"));
+    for (int n = 31; n <= 50; ++n) {
+        ClickNumber(n);
+    }
+    Click(QStringLiteral("BSave1"));
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{QStringLiteral("Die Datei „%1“ wird nicht gespeichert: Sie ist schreibgeschützt. Die alte "
+                                         "Datei bleibt unverändert.")
+                              .arg(FromPath(DrawFile()))});
+    EXPECT_EQ(ReadFileBytes(DrawFile()), before);
+}
+
+TEST_F(MainWindowTest, AnUnreadableHistoryIsReportedAndNeverOverwritten) {
+    std::filesystem::create_directory(DrawFile()); // stands for any history that cannot be read
+    Start();
+    const QStringList errors = Boxes(Kind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("„%1“ ist ein Ordner, keine Datei").arg(FromPath(DrawFile()))))
+        << errors[0].toStdString();
+    EXPECT_FALSE(Main<QPushButton>("BSave1")->isEnabled());
+    EXPECT_FALSE(Main<QPushButton>("BNeu")->isEnabled());
 }
 
 TEST_F(MainWindowTest, OpeningThreeFilesCreatesThreeTabsAndRecordsExactlyThose) {

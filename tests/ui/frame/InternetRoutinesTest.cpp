@@ -61,16 +61,23 @@ TEST_F(DownloadTest, OnlyAGoodAnswerOfAtLeastFourBytesReplacesTheTarget) {
     for (const auto& c : cases) {
         EXPECT_EQ(Download(m_internet, m_server.Url(c.path), m_target, m_probe), c.succeeds) << c.path;
         EXPECT_EQ(Contents(m_target), c.target) << c.path;
-        EXPECT_FALSE(std::filesystem::exists(m_probe)) << c.path;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path().toStdString()), {}), 1)
+            << c.path << ": probe file left";
     }
 }
 
-TEST_F(DownloadTest, AnOldProbeFileIsReplacedAndAnUnreachableServerFails) {
-    Write(m_probe, "Reste eines alten Downloads");
+// Another user may place a link at a name in the shared temporary folder: the download never writes
+// through it.
+TEST_F(DownloadTest, ALinkAtTheProbeNameIsNotFollowedAndAnUnreachableServerFails) {
+    const auto victim = ToPath(m_folder.path()) / "fremd.txt";
+    Write(victim, "fremde Datei");
+    std::filesystem::create_symlink(victim, m_probe);
     m_server.Set("/gut", 200, "neue Version");
     EXPECT_TRUE(Download(m_internet, m_server.Url("/gut"), m_target, m_probe));
     EXPECT_EQ(Contents(m_target), "neue Version");
     EXPECT_EQ(m_server.Requests(), 1); // the checked answer itself becomes the file
+    EXPECT_EQ(Contents(victim), "fremde Datei");
+    EXPECT_TRUE(std::filesystem::is_symlink(m_probe));
 
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));

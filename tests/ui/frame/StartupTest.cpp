@@ -2,6 +2,7 @@
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
 #include "ui/frame/Application.h"
+#include "ui/frame/InstallationFiles.h"
 #include "ui/frame/TFStart.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowTable.h"
@@ -14,6 +15,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace qv {
 namespace {
@@ -156,6 +161,33 @@ TEST_F(StartupTest, CopiesTheInstallationFilesIntoAnEmptyDataFolderOnly) {
     EXPECT_EQ(std::filesystem::file_size(data / "BEL.qvpd"), 4600U);
 }
 
+// A nearly full disk once cut the print parameters off at 4,096 bytes without a word, and no later start
+// repaired them.
+TEST(InstallationFiles, AFullDiskLeavesNoCutOffCopyAndACutOffCopyIsReplaced) {
+    QTemporaryDir folder;
+    const std::filesystem::path data = ToPath(folder.path());
+    const std::vector<std::filesystem::path> sources = InstallationFolders();
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto copied = CopyMissingInstallationFiles(sources, data);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(copied, std::vector<std::filesystem::path>{"Demo.kts"});
+    EXPECT_FALSE(std::filesystem::exists(data / "BEL.qvpd"));
+
+    std::filesystem::resize_file(data / "Demo.kts", 45);
+    EXPECT_EQ(CopyMissingInstallationFiles(sources, data),
+              (std::vector<std::filesystem::path>{"Demo.kts", "BEL.qvpd"}));
+    EXPECT_EQ(std::filesystem::file_size(data / "Demo.kts"), 90U);
+    EXPECT_EQ(std::filesystem::file_size(data / "BEL.qvpd"), 4600U);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data), {}), 2) << "temporary file left";
+}
+
 TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreatedWithItsParents) {
     // A fresh account: the data home does not exist yet.
     const QString dataHome = m_folder.path() + "/home/.local/share";
@@ -170,7 +202,7 @@ TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreatedWith
     EXPECT_EQ(FromPath(m_app->State().DataFolder), dataHome + "/Quovadra/");
     EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "BEL.qvpd"));
     EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "Demo.kts"));
-    EXPECT_EQ(m_app->State().ProbeFile.filename(), "tmp.tmp");
+    EXPECT_EQ(m_app->State().ProbeFile.filename(), "quovadra-download");
 }
 
 TEST_F(StartupTest, TitlesFollowTheSchemeAndNoneIsTheUnusedAnalysisSuffix) {

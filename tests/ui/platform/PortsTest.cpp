@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 namespace qv {
 namespace {
 
@@ -47,6 +50,17 @@ TEST(ErrorReport, AnErrorAtTheTopOfAnActionIsShownWithTheSystemsTextAndTheProgra
     EXPECT_EQ(messages.boxes.first().kind, FakeMessages::Kind::Error);
     EXPECT_TRUE(messages.boxes.first().text.contains("Kein Speicherplatz auf dem Gerät"));
     EXPECT_TRUE(after);
+}
+
+// The system's texts are English; every box starts with a German sentence of the program's own.
+TEST(ErrorReport, EveryErrorGetsAGermanSentenceBeforeTheSystemsText) {
+    FakeMessages messages;
+    Guarded(messages, [] { throw std::bad_alloc(); });
+    Guarded(messages, [] { throw std::runtime_error("Is a directory"); });
+    EXPECT_EQ(messages.Texts(FakeMessages::Kind::Error),
+              (QStringList{QStringLiteral("Für diese Aktion reicht der Arbeitsspeicher nicht; sie wurde abgebrochen."),
+                           QStringLiteral("Die Aktion wurde wegen eines Fehlers abgebrochen. (Systemmeldung: Is a "
+                                          "directory)")}));
 }
 
 TEST(PrintTarget, PrintsIntoAPdfDocument) {

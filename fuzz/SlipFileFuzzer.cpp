@@ -1,0 +1,36 @@
+// Slip files in both layouts: the current one (90-byte records, the last counts) and the old one
+// (one 96-byte record), through the readers the windows and the command line use.
+#include "FuzzSupport.h"
+
+#include "engine/core/FileError.h"
+#include "engine/core/SlipFile.h"
+#include "engine/core/SlipRows.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace qv;
+    const std::filesystem::path path = fuzz::Scratch("Schein.kts", data, size);
+    const std::optional<TSchein> slip = ReadSlipFile(path);
+    fuzz::Check(slip.has_value());
+    for (const SlipRow& row : SlipRows(*slip)) {
+        fuzz::Check(row.numbers.size() <= static_cast<std::size_t>(TSchein::kFieldWidth));
+    }
+    for (int f = 0; f < TSchein::kFields; ++f) {
+        fuzz::Check(slip->FieldNumbers(f).size() <= static_cast<std::size_t>(TSchein::kFieldWidth));
+        (void)slip->FieldSet(f);
+    }
+    std::array<std::uint8_t, TSchein::kSize> record{};
+    slip->ToBytes(record);
+    fuzz::Check(TSchein::FromBytes(record) == *slip);
+
+    if (IsOldSlipFile(path)) {
+        const TSchein old = SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize>(data, kOldSlipSize));
+        (void)SlipRows(old);
+        try {
+            fuzz::Check(ConvertOldSlipFile(path, fuzz::ScratchFolder()) == old);
+            fuzz::Check(ReadSlipFile(path) == old);
+        } catch (const FileError&) {
+            std::abort(); // a writable scratch folder: converting must work
+        }
+    }
+    return 0;
+}
