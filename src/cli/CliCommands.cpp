@@ -21,6 +21,10 @@ const std::vector<Command>& Commands() {
         {QStringLiteral("search"), QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE --to DATE]"),
          QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
          &RunSearch},
+        {QStringLiteral("nk"), QStringLiteral("N K"),
+         QStringLiteral("n über k: wie viele Möglichkeiten es gibt, K von N Elementen auszuwählen."), &RunNOverK},
+        {QStringLiteral("version-info"), QStringLiteral("FILE"),
+         QStringLiteral("Zeigt die Programmversion, die eine Versionsdatei (verinfos.qvd) nennt."), &RunVersionInfo},
     };
     return commands;
 }

@@ -16,13 +16,20 @@ namespace {
 constexpr qsizetype kMinimumAnswerBytes = 4;
 
 // Writes the answer of url to path block by block; the result of the fetch.
-Internet::Result FetchToFile(Internet& internet, const QString& url, const std::filesystem::path& path) {
+Internet::Result FetchToFile(Internet& internet, const QString& url, const std::filesystem::path& path,
+                             const std::function<void(qint64)>& received) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) {
         throw FileError::FromErrno(path);
     }
-    const Internet::Result result = internet.Fetch(
-        url, [&](QByteArrayView block) { file.write(block.data(), static_cast<std::streamsize>(block.size())); });
+    qint64 total = 0;
+    const Internet::Result result = internet.Fetch(url, [&](QByteArrayView block) {
+        file.write(block.data(), static_cast<std::streamsize>(block.size()));
+        total += block.size();
+        if (received) {
+            received(total);
+        }
+    });
     file.close();
     if (!file) {
         throw FileError::FromErrno(path);
@@ -37,12 +44,12 @@ bool IsConnected(Internet& internet) {
 }
 
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
-              const std::filesystem::path& probeFile) {
+              const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received) {
     std::error_code ignored;
     if (std::filesystem::exists(probeFile, ignored)) {
         DeletePath(probeFile);
     }
-    const Internet::Result result = FetchToFile(internet, url, probeFile);
+    const Internet::Result result = FetchToFile(internet, url, probeFile, received);
     const bool good = result.opened && result.complete && result.status >= 200 && result.status < 300;
     std::optional<std::vector<std::uint8_t>> bytes;
     if (good) {

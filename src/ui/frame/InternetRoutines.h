@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace qv {
@@ -16,8 +17,9 @@ bool IsConnected(Internet& internet);
 // HTTP status 2xx, a complete transfer and at least 4 bytes) then replaces target, safely. Any other
 // outcome returns false and leaves target as it was. Throws FileError when the probe file or the
 // target cannot be written.
+// received, when given, hears the count of bytes received so far after every block.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
-              const std::filesystem::path& probeFile);
+              const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received = {});
 
 // The local copy of url in the system's web cache. Every fetch of this program asks for a fresh
 // copy and there is no system web cache to consult, so there is never one.
