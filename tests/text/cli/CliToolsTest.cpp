@@ -9,13 +9,13 @@
 namespace qv {
 namespace {
 
-struct Run {
+struct CliRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run Cli(const QStringList& args) {
+CliRun Cli(const QStringList& args) {
     QProcess process;
     process.start(QStringLiteral(QV_CLI_PATH), args);
     process.waitForFinished(30000);
@@ -26,7 +26,7 @@ Run Cli(const QStringList& args) {
 TEST(CliTools, NOverKPrintsWhatTheCalculatorShows) {
     EXPECT_EQ(Cli({"nk", "49", "6"}).out, QStringLiteral("13.983.816\n"));
     EXPECT_EQ(Cli({"nk", "70", "20"}).out, QStringLiteral("161.884.603.662.657.876\n"));
-    const Run refused = Cli({"nk", "5", "5"});
+    const CliRun refused = Cli({"nk", "5", "5"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, QStringLiteral("Die Zahl für \"n\" muss größer als die für \"k\" sein.\n\nIch breche erst "
                                           "einmal ab.\n"));
@@ -49,7 +49,7 @@ TEST(CliTools, VersionInfoPrintsTheLastCompleteRecord) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("zehn Bytes");
     file.close();
-    const Run empty = Cli({"version-info", path});
+    const CliRun empty = Cli({"version-info", path});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.contains(QStringLiteral("keinen vollständigen Versionssatz"))) << empty.err.toStdString();
 }

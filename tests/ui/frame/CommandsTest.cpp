@@ -125,9 +125,9 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
         {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", false},
         {"BEingabe", "Tippreihen eingeben...", false},
         {"BSysTest", "Tippreihen-Analyse", false},
-        {"BNoverK", "n über k", false},
+        {"BNoverK", "n über k", true},
         {"BCalc", "Taschenrechner", true},
-        {"BUpdate", "Online-Aktualisierung", false},
+        {"BUpdate", "Online-Aktualisierung", true},
         {"BitBtn2", "Hilfe", true},
         {"BitBtn7", "Programm beenden", true},
         {"BMuster1", "Wiederholer-Markierung", false},
@@ -149,31 +149,23 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
 }
 
 TEST_F(CommandsTest, OpenOrRestoreBringsBackAMinimisedWindowInsteadOfASecondOne) {
-    int created = 0;
-    Start([&created](WindowRegistry& registry) {
-        registry.AddOnFirstUse("FKal", [&created](AppContext&) -> std::unique_ptr<QWidget> {
-            ++created;
-            return std::make_unique<QWidget>();
-        });
-    });
-    ASSERT_TRUE(Action("BKalender")->isEnabled());
-    QTest::mouseClick(m_main->findChild<QToolButton*>("BKalender"), Qt::LeftButton);
-    QWidget* calendar = m_app->Windows().Find("FKal");
-    ASSERT_NE(calendar, nullptr);
-    EXPECT_TRUE(calendar->isVisible());
+    Start();
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr) << "created on first use";
+    Action("MInfo")->trigger();
+    QWidget* about = m_app->Windows().Find("FInfo");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
 
-    calendar->setWindowState(Qt::WindowMinimized);
-    Action("MKalender")->trigger();
+    about->setWindowState(Qt::WindowMinimized);
+    Action("MInfo")->trigger();
 
-    EXPECT_EQ(created, 1);
-    EXPECT_EQ(m_app->Windows().Find("FKal"), calendar);
-    EXPECT_FALSE(calendar->windowState() & Qt::WindowMinimized);
-    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), about);
+    EXPECT_FALSE(about->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(about->isVisible());
 }
 
 TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameterWindowEachTime) {
     Start([](WindowRegistry& registry) {
-        registry.AddAtStart("FNueberK", StandIn());
         registry.AddOnFirstUse("FDruck", StandIn());
         registry.AddAnew("FDetail", StandIn());
     });
@@ -194,7 +186,7 @@ TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameter
 }
 
 TEST_F(CommandsTest, CalculatorMissingIsToldAndCloseEndsOnlyThisWindow) {
-    Start([](WindowRegistry& registry) { registry.AddAtStart("FKal", StandIn()); });
+    Start();
     m_fakes.shell.calculatorInstalled = false;
     Action("MTaschenrechner")->trigger();
     EXPECT_EQ(m_fakes.shell.calculatorStarts, 1);
