@@ -53,8 +53,9 @@ TEST_F(BrowserWindowTest, WithoutAConnectionNothingLoadsUntilTheUserAsks) {
 TEST_F(BrowserWindowTest, BackAndForwardFollowTheHistory) {
     LocalHttpServer server;
     ASSERT_TRUE(server.IsListening());
-    server.Set("/KENO/Tipora.html", 200, "<html><body>Spielen</body></html>");
-    server.Set("/zwei.html", 200, "<html><body>Zwei</body></html>");
+    server.Set("/KENO/Tipora.html", 200, "<html><head><title>Spielen</title></head><body>Spielen</body></html>",
+               "text/html");
+    server.Set("/zwei.html", 200, "<html><head><title>Zwei</title></head><body>Zwei</body></html>", "text/html");
     Start();
     m_app->Context().webSite = server.Url(QString());
     TFBrowser* browser = Open();
