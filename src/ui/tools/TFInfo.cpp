@@ -69,7 +69,10 @@ TFInfo::TFInfo(AppContext& context)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
-    picture->setPixmap(StartPicture(QSize(kClientWidth - 24, 120)));
+    // The start window's picture, whole, at half its size.
+    picture->setPixmap(
+        StartPicture(QSize(400, 300)).scaled(QSize(176, 132), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setAlignment(Qt::AlignTop);
     picture->setAccessibleName(QString::fromUtf8(ProductName));
     auto* version = Line("LVersion", QStringLiteral("Version ") + QString::fromUtf8(ProductVersion), this);
     QFont bold = version->font();
@@ -92,6 +95,7 @@ TFInfo::TFInfo(AppContext& context)
     lines->addWidget(Line("LTelefon", QStringLiteral("Telefon: 0221 / 123 45 60"), contact));
     lines->addWidget(Line("LFax", QStringLiteral("Fax: 0221 / 123 45 61"), contact));
     lines->addWidget(mail);
+    lines->addStretch(1);
 
     auto* closeToo =
         PictureButton(QStringLiteral("bsSkinSpeedButton6"), TileIcon(QColor(0x54, 0x6e, 0x7a), QStringLiteral("×")),
@@ -104,9 +108,11 @@ TFInfo::TFInfo(AppContext& context)
     bottom->addStretch(1);
     bottom->addWidget(closeToo);
     bottom->addWidget(close);
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addWidget(contact, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(picture);
-    layout->addWidget(contact, 1);
+    layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
     m_context.commands.InstallHelpKey(this);

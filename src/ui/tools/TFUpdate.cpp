@@ -110,6 +110,7 @@ TFUpdate::TFUpdate(AppContext& context)
                       QStringLiteral("Wenn die Update-Prüfung positiv verläuft, dann wird hier ein Download- und ein "
                                      "Installations-\nButton eingeblendet."),
                       this);
+    hint->setWordWrap(false);
 
     // The download area, shown once a check has found another version.
     m_downloadArea->setObjectName(QStringLiteral("Panel6"));
@@ -135,10 +136,12 @@ TFUpdate::TFUpdate(AppContext& context)
     auto* install = new QPushButton(QStringLiteral("Installieren"), m_installArea);
     install->setObjectName(QStringLiteral("BSetup"));
     install->setMinimumSize(110, 32);
-    auto* installRow = new QHBoxLayout(m_installArea);
-    installRow->setContentsMargins(0, 0, 0, 0);
-    installRow->addWidget(installHint, 1);
-    installRow->addWidget(install, 0, Qt::AlignTop);
+    // The caption breaks where its hyphen stands, not where the width ends.
+    installHint->setWordWrap(false);
+    auto* installRows = new QVBoxLayout(m_installArea);
+    installRows->setContentsMargins(0, 0, 0, 0);
+    installRows->addWidget(installHint);
+    installRows->addWidget(install, 0, Qt::AlignRight);
 
     auto* downloadRow = new QHBoxLayout;
     downloadRow->addWidget(afterDownload, 1);
@@ -182,7 +185,7 @@ TFUpdate::TFUpdate(AppContext& context)
     setTabOrder(m_online, download);
     setTabOrder(download, install);
     setTabOrder(install, close);
-    resize(520, 470);
+    resize(640, 500);
 }
 
 void TFUpdate::showEvent(QShowEvent* event) {
