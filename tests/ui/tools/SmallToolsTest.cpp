@@ -241,5 +241,30 @@ TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     EXPECT_EQ(Window("FInfo"), nullptr);
 }
 
+// Tab walks each window in the order of its layout, from the first field to the close button.
+TEST_F(SmallToolsTest, TabFollowsTheLayout) {
+    Start();
+    const struct {
+        const char* formName;
+        QStringList chain;
+    } windows[] = {
+        {"FNueberK", {"E1", "E2", "BitBtn1", "P1", "BitBtn2", "BitBtn8"}},
+        {"FQlinks", {"Edit1", "BDel", "Edit2", "BitBtn2", "BGoogle", "BitBtn3", "BitBtn8"}},
+        {"FUpdate", {"BAbfrage", "PAkt", "POnl", "BitBtn8"}},
+    };
+    for (const auto& w : windows) {
+        QWidget* window = m_app->Windows().ShowWindow(QString::fromUtf8(w.formName));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << w.formName;
+        In(w.formName, qPrintable(w.chain.first()))->setFocus();
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 1; i < w.chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(walked, w.chain) << w.formName;
+        window->hide();
+    }
+}
+
 } // namespace
 } // namespace qv::test

@@ -9,6 +9,7 @@
 #include "ui/frame/WindowRegistry.h"
 #include "ui/tools/TFUpdate.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -88,6 +89,10 @@ TEST_F(UpdateWindowTest, AnyOtherOnlineVersionOffersTheDownload) {
     EXPECT_EQ(Find<QPushButton>("BAbfrage")->text(), QStringLiteral("Abfrage\nstarten"));
     EXPECT_FALSE(Shown("Panel6"));
     EXPECT_FALSE(Shown("PInst"));
+    // Its help menu leads to the winning-numbers topic, unlike its help key.
+    m_window->findChild<QAction*>(QStringLiteral("MHilfeBenutzen"))->trigger();
+    m_window->findChild<QAction*>(QStringLiteral("MInhalt"))->trigger();
+    EXPECT_EQ(m_fakes.help.topics, (QList<int>{1017, 1001}));
 
     const struct {
         QByteArray file;
