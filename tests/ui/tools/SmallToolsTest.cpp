@@ -1,9 +1,11 @@
 #include "support/MainWindowFixture.h"
 
+#include "engine/core/IniFile.h"
 #include "engine/tools/QuickLinks.h"
 #include "ui/tools/TFInfo.h"
 #include "ui/tools/TFNueberK.h"
 #include "ui/tools/TFQlinks.h"
+#include "ui/tools/TFUpdate.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -264,6 +266,16 @@ TEST_F(SmallToolsTest, TabFollowsTheLayout) {
         EXPECT_EQ(walked, w.chain) << w.formName;
         window->hide();
     }
+}
+
+TEST_F(SmallToolsTest, AStartedInstallerEndsTheProgramTheOrdinaryWay) {
+    Start();
+    m_fakes.messages.SetNextAnswer(Messages::Answer::Yes);
+    qobject_cast<TFUpdate*>(Window("FUpdate"))->Install();
+    EXPECT_EQ(m_fakes.shell.openedFiles, QStringList{FromPath(Data() / "Update.exe")});
+    EXPECT_FALSE(m_main->isVisible());
+    // The main window's close handling ran: the program's settings are kept.
+    EXPECT_TRUE(IniFile(Data() / kSettingsFileName).ReadBool("NeueGZ", "AutoFiltern", false));
 }
 
 } // namespace
