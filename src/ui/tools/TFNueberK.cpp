@@ -68,6 +68,7 @@ TFNueberK::TFNueberK(AppContext& context)
                                               "Lotto wichtig. Setzen Sie dafür 49 als n und 6 als k ein."),
                                this);
     example->setObjectName(QStringLiteral("Label4"));
+    NameWithoutLineBreaks(example);
     for (QLabel* label : {about, example}) {
         label->setWordWrap(true);
     }
@@ -116,7 +117,7 @@ void TFNueberK::Compute() {
         m_context.ports.messages.Information(answer.text);
         return;
     }
-    m_result->setText(answer.text);
+    SetPanelValue(m_result, QStringLiteral("Ergebnis"), answer.text);
 }
 
 } // namespace qv

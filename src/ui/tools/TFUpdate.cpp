@@ -111,6 +111,7 @@ TFUpdate::TFUpdate(AppContext& context)
                                      "Installations-\nButton eingeblendet."),
                       this);
     hint->setWordWrap(false);
+    NameWithoutLineBreaks(hint);
 
     // The download area, shown once a check has found another version.
     m_downloadArea->setObjectName(QStringLiteral("Panel6"));
@@ -138,6 +139,7 @@ TFUpdate::TFUpdate(AppContext& context)
     install->setMinimumSize(110, 32);
     // The caption breaks where its hyphen stands, not where the width ends.
     installHint->setWordWrap(false);
+    NameWithoutLineBreaks(installHint);
     auto* installRows = new QVBoxLayout(m_installArea);
     installRows->setContentsMargins(0, 0, 0, 0);
     installRows->addWidget(installHint);
@@ -189,7 +191,7 @@ TFUpdate::TFUpdate(AppContext& context)
 }
 
 void TFUpdate::showEvent(QShowEvent* event) {
-    m_installed->setText(QString::fromUtf8(ProductVersion));
+    SetPanelValue(m_installed, QStringLiteral("Installierte Version"), QString::fromUtf8(ProductVersion));
     QWidget::showEvent(event);
 }
 
@@ -233,8 +235,8 @@ void TFUpdate::Check() {
     }
     m_onlineVersion = QString::fromLatin1(version->data(), static_cast<qsizetype>(version->size()));
     const QString installed = QString::fromUtf8(ProductVersion);
-    m_installed->setText(installed);
-    m_online->setText(m_onlineVersion);
+    SetPanelValue(m_installed, QStringLiteral("Installierte Version"), installed);
+    SetPanelValue(m_online, QStringLiteral("Aktuelle Version"), m_onlineVersion);
     // Any other version counts, an older one too: the web site offers the one to have.
     m_downloadArea->setVisible(m_onlineVersion != installed);
 }

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace qv {
@@ -24,6 +25,20 @@ QToolButton* PictureButton(const QString& name, const QIcon& icon, const QString
     button->setAccessibleName(hint);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
+}
+
+void SetPanelValue(QLabel* panel, const QString& caption, const QString& text) {
+    panel->setText(text);
+    panel->setAccessibleName(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
+}
+
+void NameWithoutLineBreaks(QLabel* label) {
+    QString text = label->text();
+    // Before a small letter the hyphen only split the word; before a capital it belongs to it.
+    static const QRegularExpression split(QStringLiteral("-\\n(?=\\p{Ll})"));
+    text.replace(split, QString()).replace(QStringLiteral("-\n"), QStringLiteral("-"));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    label->setAccessibleName(text);
 }
 
 QLabel* BuddyLabel(const QString& name, const QString& caption, QWidget* field, QWidget* parent) {

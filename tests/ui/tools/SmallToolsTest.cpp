@@ -99,6 +99,8 @@ TEST_F(SmallToolsTest, NOverKShowsExactResultsAndRefusesWithoutTouchingTheResult
 
     ClickIn("FNueberK", "BitBtn2");
     EXPECT_EQ(m_fakes.help.topics, QList<int>{1011});
+    EXPECT_EQ(result->accessibleName(), QStringLiteral("Ergebnis: zu groß für die Anzeige (über 18 Trillionen)"));
+    EXPECT_TRUE(In<QLabel>("FNueberK", "Label4")->accessibleName().contains(QStringLiteral("ist beispielsweise für")));
     EXPECT_EQ(In<QLabel>("FNueberK", "Label1")->buddy(), n);
     EXPECT_EQ(In<QLabel>("FNueberK", "Label2")->buddy(), k);
 }

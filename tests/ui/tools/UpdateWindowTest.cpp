@@ -87,6 +87,11 @@ protected:
 TEST_F(UpdateWindowTest, AnyOtherOnlineVersionOffersTheDownload) {
     EXPECT_EQ(Find<QLabel>("PAkt")->text(), QStringLiteral("1.4.3.0"));
     EXPECT_EQ(Find<QPushButton>("BAbfrage")->text(), QStringLiteral("Abfrage\nstarten"));
+    EXPECT_EQ(Find<QLabel>("Label4")->accessibleName(),
+              QStringLiteral("Wenn die Update-Prüfung positiv verläuft, dann wird hier ein Download- und ein "
+                             "Installations-Button eingeblendet."));
+    EXPECT_TRUE(Find<QLabel>("Label13")->accessibleName().endsWith(
+        QStringLiteral("in das Programmverzeichnis zu installieren.")));
     EXPECT_FALSE(Shown("Panel6"));
     EXPECT_FALSE(Shown("PInst"));
     // Its help menu leads to the winning-numbers topic, unlike its help key.
