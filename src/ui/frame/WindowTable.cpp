@@ -50,15 +50,15 @@ WindowRegistry::Factory MakeQuickLinks(WindowRegistry& registry) {
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
-    registry.AddAtStart(QStringLiteral("FNueberK"), Make<TFNueberK>());
-    registry.AddAtStart(QStringLiteral("FKal"), Make<TFKal>());
-    registry.AddAtStart(QStringLiteral("FUpdate"), MakeUpdate(registry));
+    registry.AddAtStart(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
+    registry.AddAtStart(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
+    registry.AddAtStart(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate(registry));
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
-    registry.AddAtStart(QStringLiteral("FQlinks"), MakeQuickLinks(registry));
+    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks(registry));
 
     // Created on first use.
-    registry.AddOnFirstUse(QStringLiteral("FInfo"), Make<TFInfo>());
-    registry.AddOnFirstUse(QStringLiteral("FBrowser"), Make<TFBrowser>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
 }
 
 } // namespace qv

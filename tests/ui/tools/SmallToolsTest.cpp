@@ -199,6 +199,27 @@ TEST_F(SmallToolsTest, TheFileIsReadAtStartWhateverItHolds) {
     }
 }
 
+TEST_F(SmallToolsTest, AnUnreadableFileIsReportedAndTheProgramStartsWithoutLinks) {
+    std::filesystem::create_directory(Data() / kQuickLinksFileName);
+    Start();
+    ASSERT_EQ(Boxes(Kind::Error).size(), 1);
+    EXPECT_TRUE(Boxes(Kind::Error).first().contains(QStringLiteral("QLinks.qvql")))
+        << Boxes(Kind::Error).first().toStdString();
+    EXPECT_EQ(State().ResultLink1, "");
+    EXPECT_EQ(Panel(1), kInvalid);
+    EXPECT_NE(Window("FQlinks"), nullptr);
+}
+
+TEST_F(SmallToolsTest, AFailedSaveChangesNoLink) {
+    Start();
+    std::filesystem::create_directory(Data() / kQuickLinksFileName); // the file cannot be replaced
+    In<QLineEdit>("FQlinks", "Edit1")->clear();
+    ClickIn("FQlinks", "BitBtn3");
+    EXPECT_EQ(Boxes(Kind::Error).size(), 1);
+    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1);
+    EXPECT_EQ(Panel(1), kValid);
+}
+
 TEST_F(SmallToolsTest, WebSearchNeedsAConnectionAndSaysWhenTheBrowserFails) {
     Start();
     m_fakes.internet.connected = false;
