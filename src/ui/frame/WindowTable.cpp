@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
@@ -57,6 +58,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks(registry));
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
 }
