@@ -1,10 +1,15 @@
 #include "ui/frame/WindowTable.h"
 
 #include "ui/analysis/TFAnalyse.h"
+#include "ui/analysis/TFChart1.h"
+#include "ui/analysis/TFDetail1.h"
+#include "ui/analysis/TFDetail2.h"
+#include "ui/analysis/TFStatistik1.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/printing/TFAbbild.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
 #include "ui/tools/TFKal.h"
@@ -21,29 +26,56 @@ WindowRegistry::Factory Make() {
     return [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context); };
 }
 
-// The update ends the program the ordinary way, through the main window.
-WindowRegistry::Factory MakeUpdate(WindowRegistry& registry) {
-    return [&registry](AppContext& context) -> std::unique_ptr<QWidget> {
-        auto update = std::make_unique<TFUpdate>(context);
-        if (QWidget* main = registry.Find(QStringLiteral("FAuswertung"))) {
-            QObject::connect(update.get(), &TFUpdate::ProgramEndRequested, main, &QWidget::close);
+// The windows' signals, wired where the windows are made.
+
+std::unique_ptr<QWidget> MakeRepeaterView(AppContext& context) {
+    auto window = std::make_unique<TFDetail2>(context);
+    QObject::connect(window.get(), &TFDetail2::PatternViewRequested, window.get(),
+                     [&context] { context.windows.ShowWindow(QStringLiteral("FDetail1")); });
+    return window;
+}
+
+std::unique_ptr<QWidget> MakePatternView(AppContext& context) {
+    auto window = std::make_unique<TFDetail1>(context);
+    QObject::connect(window.get(), &TFDetail1::PictureRequested, window.get(),
+                     [&context](QWidget* grid) { SnapshotGrid(context, grid, QString(), 0); });
+    return window;
+}
+
+std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
+    auto window = std::make_unique<TFStatistik1>(context);
+    TFStatistik1* statistics = window.get();
+    QObject::connect(statistics, &TFStatistik1::ChartRequested, statistics, [&context, statistics] {
+        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Find(QStringLiteral("FChart1")))) {
+            chart->Fill(statistics->Frequencies());
+            context.windows.ShowWindow(QStringLiteral("FChart1"));
         }
-        return update;
-    };
+    });
+    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")))) {
+        QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
+    }
+    return window;
+}
+
+// The update ends the program the ordinary way, through the main window.
+std::unique_ptr<QWidget> MakeUpdate(AppContext& context) {
+    auto window = std::make_unique<TFUpdate>(context);
+    if (QWidget* main = context.windows.Find(QStringLiteral("FAuswertung"))) {
+        QObject::connect(window.get(), &TFUpdate::ProgramEndRequested, main, &QWidget::close);
+    }
+    return window;
 }
 
 // The quick links colour the winning-number window's link panels; a panel without a link asks for
 // the quick-links window.
-WindowRegistry::Factory MakeQuickLinks(WindowRegistry& registry) {
-    return [&registry](AppContext& context) -> std::unique_ptr<QWidget> {
-        auto links = std::make_unique<TFQlinks>(context);
-        if (auto* numbers = qobject_cast<TFGewinnzahlen*>(registry.Find(QStringLiteral("FGewinnzahlen")))) {
-            QObject::connect(links.get(), &TFQlinks::LinksChanged, numbers, &TFGewinnzahlen::UpdateLinkPanels);
-            QObject::connect(numbers, &TFGewinnzahlen::QuickLinksRequested, links.get(), &TFQlinks::ShowModally);
-            numbers->UpdateLinkPanels();
-        }
-        return links;
-    };
+std::unique_ptr<QWidget> MakeQuickLinks(AppContext& context) {
+    auto window = std::make_unique<TFQlinks>(context);
+    if (auto* numbers = qobject_cast<TFGewinnzahlen*>(context.windows.Find(QStringLiteral("FGewinnzahlen")))) {
+        QObject::connect(window.get(), &TFQlinks::LinksChanged, numbers, &TFGewinnzahlen::UpdateLinkPanels);
+        QObject::connect(numbers, &TFGewinnzahlen::QuickLinksRequested, window.get(), &TFQlinks::ShowModally);
+        numbers->UpdateLinkPanels();
+    }
+    return window;
 }
 
 } // namespace
@@ -51,14 +83,20 @@ WindowRegistry::Factory MakeQuickLinks(WindowRegistry& registry) {
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
+    registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
     registry.AddAtStart(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
     registry.AddAtStart(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
-    registry.AddAtStart(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate(registry));
+    registry.AddAtStart(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate);
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
-    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks(registry));
+    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks);
+    registry.AddAtStart(QStringLiteral("FDetail2"), MakeRepeaterView);
+    registry.AddAtStart(QStringLiteral("FDetail1"), MakePatternView);
+    // Stays hidden; it makes sure the folder for pictures exists.
+    registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
 }
