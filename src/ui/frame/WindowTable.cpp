@@ -10,6 +10,8 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/tips/TFEingabe.h"
+#include "ui/tips/TFEingabe2.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
 #include "ui/tools/TFKal.h"
@@ -95,6 +97,8 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
+    registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
     registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
