@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 
 namespace qv {
 
@@ -20,10 +19,6 @@ bool IsConnected(Internet& internet);
 // received, when given, hears the count of bytes received so far after every block.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received = {});
-
-// The local copy of url in the system's web cache. Every fetch of this program asks for a fresh
-// copy and there is no system web cache to consult, so there is never one.
-std::optional<std::filesystem::path> FindInBrowserCache(const QString& url);
 
 // Whether text is a complete address with a scheme ("https://host/page", "mailto:name@host").
 bool IsValidUrl(const QString& text);
