@@ -29,6 +29,10 @@ const std::vector<Command>& Commands() {
          QStringLiteral("Häufigkeit, Ausbleiben und Streuklassen der Zahlen 1 bis 70 im Zeitraum (mindestens "
                         "zwei Ziehungen)."),
          &RunStats},
+        {QStringLiteral("nk"), QStringLiteral("N K"),
+         QStringLiteral("n über k: wie viele Möglichkeiten es gibt, K von N Elementen auszuwählen."), &RunNOverK},
+        {QStringLiteral("version-info"), QStringLiteral("FILE"),
+         QStringLiteral("Zeigt die Programmversion, die eine Versionsdatei (verinfos.qvd) nennt."), &RunVersionInfo},
     };
     return commands;
 }

@@ -14,5 +14,7 @@ int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
 int RunStats(const Command& command, const QStringList& args);
+int RunNOverK(const Command& command, const QStringList& args);
+int RunVersionInfo(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -2,6 +2,7 @@
 // anyone can look at the program without clicking through it. Usage: qv_screenshots DIR
 #include "engine/core/DrawStore.h"
 #include "engine/draws/DrawImport.h"
+#include "engine/tools/VersionInfo.h"
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
@@ -20,6 +21,9 @@
 #include "ui/printing/TFAbbild.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
+#include "ui/tools/TFBrowser.h"
+#include "ui/tools/TFNueberK.h"
+#include "ui/tools/TFUpdate.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,6 +31,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -35,6 +40,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEngineView>
 
 #include <cstdio>
 
@@ -109,6 +115,53 @@ int main(int argc, char* argv[]) {
         numbers->show();
         ok = Save(numbers, folder, QStringLiteral("FGewinnzahlen")) && ok;
         numbers->hide();
+    }
+
+    // The small tools.
+    qv::WindowRegistry& windows = quovadra.Windows();
+    if (auto* nOverK = qobject_cast<qv::TFNueberK*>(windows.Find(QStringLiteral("FNueberK")))) {
+        nOverK->findChild<QLineEdit*>(QStringLiteral("E1"))->setText(QStringLiteral("70"));
+        nOverK->findChild<QLineEdit*>(QStringLiteral("E2"))->setText(QStringLiteral("20"));
+        nOverK->Compute();
+        nOverK->show();
+        ok = Save(nOverK, folder, QStringLiteral("FNueberK")) && ok;
+        nOverK->hide();
+    }
+    for (const char* name : {"FKal", "FQlinks"}) {
+        QWidget* window = windows.ShowWindow(QString::fromUtf8(name));
+        ok = window && Save(window, folder, QString::fromUtf8(name)) && ok;
+        if (window) {
+            window->hide();
+        }
+    }
+    if (auto* update = qobject_cast<qv::TFUpdate*>(windows.Find(QStringLiteral("FUpdate")))) {
+        update->show();
+        ok = Save(update, folder, QStringLiteral("FUpdate")) && ok;
+        // A newer version online, then its installer downloaded.
+        const auto record = qv::VersionRecord("1.4.4.0");
+        const QString site = quovadra.Context().webSite;
+        fakes.internet.pages[site + QString::fromUtf8(qv::kVerInfoPath)] = {
+            200, QByteArray(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size()))};
+        fakes.internet.pages[site + QString::fromUtf8(qv::kInstallerPath)] = {200, QByteArray(180000, 'u')};
+        update->Check();
+        ok = Save(update, folder, QStringLiteral("FUpdate-Neu")) && ok;
+        update->DownloadInstaller();
+        ok = Save(update, folder, QStringLiteral("FUpdate-Geladen")) && ok;
+        update->hide();
+    }
+    if (QWidget* info = windows.OpenOrRestore(quovadra.Context(), QStringLiteral("FInfo"))) {
+        ok = Save(info, folder, QStringLiteral("FInfo")) && ok;
+        info->close();
+    }
+    // The online-play page is not reachable from here; a page of its own shows the layout.
+    fakes.internet.connected = false;
+    if (auto* browser =
+            qobject_cast<qv::TFBrowser*>(windows.OpenOrRestore(quovadra.Context(), QStringLiteral("FBrowser")))) {
+        browser->View()->setHtml(QStringLiteral("<html><body style='font-family:sans-serif'><h2>Online-Spiel</h2>"
+                                                "<p>Hier erscheint die Seite zum Online-Spiel.</p></body></html>"));
+        QTest::qWait(1500);
+        ok = Save(browser, folder, QStringLiteral("FBrowser")) && ok;
+        browser->hide();
     }
 
     // The slip entry window empty, then with a slip opened from a file and numbers clicked.

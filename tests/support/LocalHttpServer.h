@@ -13,6 +13,7 @@ public:
     struct Answer {
         int status = 200;
         QByteArray body;
+        QByteArray contentType = "application/octet-stream";
     };
 
     LocalHttpServer() {
@@ -29,7 +30,10 @@ public:
     QString Url(const QString& path) const {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
-    void Set(const QByteArray& path, int status, const QByteArray& body) { m_answers[path] = {status, body}; }
+    void Set(const QByteArray& path, int status, const QByteArray& body,
+             const QByteArray& contentType = "application/octet-stream") {
+        m_answers[path] = {status, body, contentType};
+    }
     int Requests() const { return m_requests; }
 
 private:
@@ -44,7 +48,7 @@ private:
         m_pending.remove(socket);
         const Answer answer = m_answers.value(path, Answer{404, "<html><body>Nicht gefunden</body></html>"});
         QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
-        response += "Content-Type: application/octet-stream\r\n";
+        response += "Content-Type: " + answer.contentType + "\r\n";
         response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
         response += "Connection: close\r\n\r\n";
         response += answer.body;

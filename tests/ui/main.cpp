@@ -1,3 +1,4 @@
+#include "ui/frame/AppSetup.h"
 #include "ui/frame/GuardedApplication.h"
 
 #include <QLocale>
@@ -30,6 +31,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     previousHandler = qInstallMessageHandler(QuietHandler);
+    // The online-play window's browser engine needs this before the application exists.
+    qv::PrepareBeforeApplication();
     qv::GuardedApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ::testing::InitGoogleTest(&argc, argv);

@@ -283,11 +283,22 @@ void TFGewinnzahlen::OpenLink(int link) {
         m_context.ports.shell.OpenUrl(QString::fromStdString(url));
         return;
     }
-    // Without a link the user enters one in the quick-links window, shown modally for this.
-    if (QWidget* links = m_context.windows.Find(QStringLiteral("FQlinks"))) {
-        links->hide();
-        links->setWindowModality(Qt::ApplicationModal);
-        m_context.windows.ShowWindow(QStringLiteral("FQlinks"));
+    // Without a link the user enters one in the quick-links window.
+    emit QuickLinksRequested();
+}
+
+void TFGewinnzahlen::UpdateLinkPanels() {
+    const std::string* links[] = {&m_context.state.ResultLink1, &m_context.state.ResultLink2};
+    for (int link = 1; link <= 2; ++link) {
+        auto* panel = findChild<QLabel*>(QStringLiteral("PLink%1").arg(link));
+        const bool valid = !links[link - 1]->empty();
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(valid ? kLinkColour : kNoLinkColour));
+        panel->setPalette(palette);
+        QFont caption = panel->font();
+        caption.setBold(valid);
+        caption.setUnderline(valid);
+        panel->setFont(caption);
     }
 }
 

@@ -35,8 +35,18 @@ public:
     void Transfer();
     void OpenLink(int link);
 
+    // Colours the link panels after ResultLink1 and ResultLink2: light green with a bold underlined
+    // caption for a link, light red with a plain caption without one.
+    void UpdateLinkPanels();
+
     // Background of a link panel without a valid link, #FF8080 (stored 8421631).
     static constexpr QRgb kNoLinkColour = 0xFFFF8080;
+    // Background of a link panel with a valid link, #80FF80 (stored 8454016).
+    static constexpr QRgb kLinkColour = 0xFF80FF80;
+
+signals:
+    // A link panel without a link was clicked: the user should enter the links now.
+    void QuickLinksRequested();
 
 signals:
     // "Übertragen": the numbers to click on the board, in the order of the fields.

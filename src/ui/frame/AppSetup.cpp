@@ -2,6 +2,7 @@
 
 #include "engine/core/ProgramState.h"
 #include "text/AppLocale.h"
+#include "ui/frame/WindowAccessibility.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,6 +29,7 @@ void PrepareApplication(QApplication& application) {
     QApplication::setApplicationVersion(QString::fromUtf8(ProductVersion));
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(AppLocale());
+    InstallWindowAccessibility();
 
     // The program speaks German whatever the system's language.
     auto* translator = new QTranslator(&application);

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -21,16 +22,22 @@ constexpr qsizetype kMinimumAnswerBytes = 4;
 
 // Writes the answer of url into a new file of a unique name beginning with probeFile's name, created
 // exclusively (never through a link or over a file that is there already) and removed again by the
-// caller's QTemporaryFile. The result of the fetch.
-Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporaryFile& probe) {
+// caller's QTemporaryFile. The result of the fetch; received hears the count of bytes so far.
+Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporaryFile& probe,
+                              const std::function<void(qint64)>& received) {
     if (!probe.open()) {
         throw FileError(ToPath(probe.fileTemplate()),
                         "Die Hilfsdatei für den Download kann nicht angelegt werden; die Zieldatei bleibt unverändert.",
                         probe.errorString().toStdString());
     }
     bool written = true;
+    qint64 total = 0;
     const Internet::Result result = internet.Fetch(url, [&](QByteArrayView block) {
         written = written && probe.write(block.data(), block.size()) == block.size();
+        total += block.size();
+        if (received) {
+            received(total);
+        }
     });
     if (!written || !probe.flush()) {
         throw FileError(ToPath(probe.fileName()),
@@ -48,9 +55,9 @@ bool IsConnected(Internet& internet) {
 }
 
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
-              const std::filesystem::path& probeFile) {
+              const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received) {
     QTemporaryFile probe(FromPath(probeFile) + QStringLiteral(".XXXXXX"));
-    const Internet::Result result = FetchToProbe(internet, url, probe);
+    const Internet::Result result = FetchToProbe(internet, url, probe, received);
     const bool good = result.opened && result.complete && result.status >= 200 && result.status < 300;
     std::optional<std::vector<std::uint8_t>> bytes;
     if (good) {

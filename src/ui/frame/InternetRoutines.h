@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 
 namespace qv {
 
@@ -16,8 +17,9 @@ bool IsConnected(Internet& internet);
 // probeFile itself is never touched); only a successful answer (an HTTP status 2xx, a complete transfer
 // and at least 4 bytes) then replaces target, safely. Any other outcome returns false and leaves target
 // as it was. Throws FileError when the probe file or the target cannot be written.
+// received, when given, hears the count of bytes received so far after every block.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
-              const std::filesystem::path& probeFile);
+              const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received = {});
 
 // Whether text is a complete address with a scheme ("https://host/page", "mailto:name@host").
 bool IsValidUrl(const QString& text);

@@ -85,6 +85,11 @@ QWidget* WindowRegistry::OpenOrRestore(AppContext& context, const QString& formN
         std::unique_ptr<QWidget> window = entry->create(context);
         window->setObjectName(formName);
         m_creationOrder.push_back(window.get());
+        // A window that deletes itself when closed (the about window) is created anew next time.
+        if (window->testAttribute(Qt::WA_DeleteOnClose)) {
+            QObject::connect(window.get(), &QObject::destroyed,
+                             [this, formName](QObject* gone) { Forget(formName, gone); });
+        }
         entry = EntryOf(formName);
         entry->window = std::move(window);
     }
@@ -112,11 +117,21 @@ QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName
     return m_anew.back().get();
 }
 
+void WindowRegistry::Forget(const QString& formName, QObject* gone) {
+    std::erase(m_creationOrder, gone);
+    Entry* entry = EntryOf(formName);
+    if (entry && entry->window.get() == gone) {
+        static_cast<void>(entry->window.release()); // Qt has deleted it already
+    }
+}
+
 void WindowRegistry::Clear() {
     while (!m_anew.empty()) {
         m_anew.pop_back();
     }
-    for (auto it = m_creationOrder.rbegin(); it != m_creationOrder.rend(); ++it) {
+    // A window that leaves the list while it is deleted must not disturb the walk.
+    const std::vector<QWidget*> order = m_creationOrder;
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
         for (Entry& entry : m_entries) {
             if (entry.window.get() == *it) {
                 entry.window.reset();

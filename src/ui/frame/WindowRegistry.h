@@ -63,6 +63,8 @@ private:
     Entry* EntryOf(const QString& formName);
     const Entry* EntryOf(const QString& formName) const;
     static void Present(QWidget* window);
+    // Drops a window that Qt has deleted.
+    void Forget(const QString& formName, QObject* gone);
 
     std::vector<Entry> m_entries;
     std::vector<QWidget*> m_creationOrder;

@@ -13,6 +13,12 @@
 #include "ui/printing/TFAbbild.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
+#include "ui/tools/TFBrowser.h"
+#include "ui/tools/TFInfo.h"
+#include "ui/tools/TFKal.h"
+#include "ui/tools/TFNueberK.h"
+#include "ui/tools/TFQlinks.h"
+#include "ui/tools/TFUpdate.h"
 
 namespace qv {
 
@@ -66,12 +72,36 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
     return window;
 }
 
+// The update ends the program the ordinary way, through the main window.
+std::unique_ptr<QWidget> MakeUpdate(AppContext& context) {
+    auto window = std::make_unique<TFUpdate>(context);
+    if (QWidget* main = context.windows.Find(QStringLiteral("FAuswertung"))) {
+        QObject::connect(window.get(), &TFUpdate::ProgramEndRequested, main, &QWidget::close);
+    }
+    return window;
+}
+
+// The quick links colour the winning-number window's link panels; a panel without a link asks for
+// the quick-links window.
+std::unique_ptr<QWidget> MakeQuickLinks(AppContext& context) {
+    auto window = std::make_unique<TFQlinks>(context);
+    if (auto* numbers = qobject_cast<TFGewinnzahlen*>(context.windows.Find(QStringLiteral("FGewinnzahlen")))) {
+        QObject::connect(window.get(), &TFQlinks::LinksChanged, numbers, &TFGewinnzahlen::UpdateLinkPanels);
+        QObject::connect(numbers, &TFGewinnzahlen::QuickLinksRequested, window.get(), &TFQlinks::ShowModally);
+        numbers->UpdateLinkPanels();
+    }
+    return window;
+}
+
 } // namespace
 
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QLatin1String(TFAuswertung::kFormName), Make<TFAuswertung>());
     registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
+    registry.AddAtStart(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
+    registry.AddAtStart(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
+    registry.AddAtStart(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate);
     registry.AddAtStart(
         QLatin1String(TFGewinnzahlen::kFormName), [&registry](AppContext& context) -> std::unique_ptr<QWidget> {
             auto numbers = std::make_unique<TFGewinnzahlen>(context);
@@ -80,6 +110,7 @@ void RegisterWindows(WindowRegistry& registry) {
             }
             return numbers;
         });
+    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks);
     registry.AddAtStart(QStringLiteral("FDetail2"), MakeRepeaterView);
     registry.AddAtStart(QStringLiteral("FDetail1"), MakePatternView);
     // Stays hidden; it makes sure the folder for pictures exists.
@@ -90,6 +121,8 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
     registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
+    registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
 }
 
 } // namespace qv

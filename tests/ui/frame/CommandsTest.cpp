@@ -125,9 +125,9 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
         {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", true},
         {"BEingabe", "Tippreihen eingeben...", true},
         {"BSysTest", "Tippreihen-Analyse", true},
-        {"BNoverK", "n über k", false},
+        {"BNoverK", "n über k", true},
         {"BCalc", "Taschenrechner", true},
-        {"BUpdate", "Online-Aktualisierung", false},
+        {"BUpdate", "Online-Aktualisierung", true},
         {"BitBtn2", "Hilfe", true},
         {"BitBtn7", "Programm beenden", true},
         {"BMuster1", "Wiederholer-Markierung", true},
@@ -143,37 +143,29 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
     EXPECT_FALSE(Action("BOptionen")->isVisible());
 
     // A disabled command does nothing, whoever asks for it.
-    m_app->Context().commands.Run(Command::NueberK, m_main);
-    EXPECT_EQ(m_app->Windows().Find("FNueberK"), nullptr);
+    m_app->Context().commands.Run(Command::Tippcenter, m_main);
+    EXPECT_EQ(m_app->Windows().Find("FTippcenter"), nullptr);
     EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
 }
 
 TEST_F(CommandsTest, OpenOrRestoreBringsBackAMinimisedWindowInsteadOfASecondOne) {
-    int created = 0;
-    Start([&created](WindowRegistry& registry) {
-        registry.AddOnFirstUse("FKal", [&created](AppContext&) -> std::unique_ptr<QWidget> {
-            ++created;
-            return std::make_unique<QWidget>();
-        });
-    });
-    ASSERT_TRUE(Action("BKalender")->isEnabled());
-    QTest::mouseClick(m_main->findChild<QToolButton*>("BKalender"), Qt::LeftButton);
-    QWidget* calendar = m_app->Windows().Find("FKal");
-    ASSERT_NE(calendar, nullptr);
-    EXPECT_TRUE(calendar->isVisible());
+    Start();
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr) << "created on first use";
+    Action("MInfo")->trigger();
+    QWidget* about = m_app->Windows().Find("FInfo");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
 
-    calendar->setWindowState(Qt::WindowMinimized);
-    Action("MKalender")->trigger();
+    about->setWindowState(Qt::WindowMinimized);
+    Action("MInfo")->trigger();
 
-    EXPECT_EQ(created, 1);
-    EXPECT_EQ(m_app->Windows().Find("FKal"), calendar);
-    EXPECT_FALSE(calendar->windowState() & Qt::WindowMinimized);
-    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), about);
+    EXPECT_FALSE(about->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(about->isVisible());
 }
 
 TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameterWindowEachTime) {
     Start([](WindowRegistry& registry) {
-        registry.AddAtStart("FNueberK", StandIn());
         registry.AddOnFirstUse("FDruck", StandIn());
         registry.AddAnew("FDetail", StandIn());
     });
@@ -194,7 +186,7 @@ TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameter
 }
 
 TEST_F(CommandsTest, CalculatorMissingIsToldAndCloseEndsOnlyThisWindow) {
-    Start([](WindowRegistry& registry) { registry.AddAtStart("FKal", StandIn()); });
+    Start();
     m_fakes.shell.calculatorInstalled = false;
     Action("MTaschenrechner")->trigger();
     EXPECT_EQ(m_fakes.shell.calculatorStarts, 1);

@@ -1,0 +1,136 @@
+#include "ui/tools/TFBrowser.h"
+
+#include "ui/frame/AppContext.h"
+#include "ui/frame/InternetRoutines.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/Titles.h"
+#include "ui/tools/ToolWindowParts.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace qv {
+
+namespace {
+
+// The warning line: a link to help against gambling addiction.
+class WarningLink : public QLabel {
+public:
+    WarningLink(const QString& caption, std::function<void()> onClick, QWidget* parent)
+        : QLabel(caption, parent)
+        , m_onClick(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        QFont bold = font();
+        bold.setBold(true);
+        setFont(bold);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, QColor(0xb7, 0x1c, 0x1c));
+        setPalette(colours);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            m_onClick();
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            m_onClick();
+            return;
+        }
+        QLabel::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+constexpr int kPageWidth = 506;
+constexpr int kPageHeight = 540;
+
+} // namespace
+
+TFBrowser::TFBrowser(AppContext& context)
+    : m_context(context)
+    , m_view(new QWebEngineView(this))
+    , m_back(new QPushButton(QStringLiteral("Zurück"), this))
+    , m_forward(new QPushButton(QStringLiteral("Vor"), this)) {
+    setObjectName(QString::fromUtf8(kFormName));
+    setWindowTitle(WindowTitle(TitleSuffixes::OnlineSpiel));
+    setWindowFlag(Qt::Window);
+
+    auto* warning = new WarningLink(
+        QStringLiteral("KENO ist nur ein Spiel - Lassen Sie es nicht zur Sucht werden!"),
+        [this] { OpenAddictionPage(); }, this);
+    warning->setObjectName(QStringLiteral("Label1"));
+    m_back->setObjectName(QStringLiteral("BBack"));
+    m_forward->setObjectName(QStringLiteral("BForward"));
+    auto* refresh = new QPushButton(QStringLiteral("Aktualisieren"), this);
+    refresh->setObjectName(QStringLiteral("BRefresh"));
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+    m_view->setObjectName(QStringLiteral("web1"));
+    m_view->setAccessibleName(QStringLiteral("Online-Spiel"));
+    m_view->setMinimumSize(kPageWidth, kPageHeight);
+    auto* close = CloseButton(this);
+
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(m_back);
+    tools->addWidget(m_forward);
+    tools->addWidget(refresh);
+    tools->addStretch(1);
+    tools->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(warning);
+    layout->addLayout(tools);
+    layout->addWidget(m_view, 1);
+
+    // The buttons follow the browser's history: enabled exactly when it can go that way.
+    QAction* back = m_view->pageAction(QWebEnginePage::Back);
+    QAction* forward = m_view->pageAction(QWebEnginePage::Forward);
+    connect(back, &QAction::changed, this, [this, back] { m_back->setEnabled(back->isEnabled()); });
+    connect(forward, &QAction::changed, this, [this, forward] { m_forward->setEnabled(forward->isEnabled()); });
+    connect(m_back, &QPushButton::clicked, m_view, &QWebEngineView::back);
+    connect(m_forward, &QPushButton::clicked, m_view, &QWebEngineView::forward);
+    connect(refresh, &QPushButton::clicked, this, &TFBrowser::Refresh);
+    m_context.commands.InstallHelpKey(this);
+
+    setTabOrder(warning, m_back);
+    setTabOrder(m_back, m_forward);
+    setTabOrder(m_forward, refresh);
+    setTabOrder(refresh, close);
+    setTabOrder(close, m_view);
+    adjustSize();
+
+    // Without a connection the window stays empty and says nothing until the user asks.
+    if (IsConnected(m_context.ports.internet)) {
+        m_view->setUrl(QUrl(PlayPage()));
+    }
+}
+
+QString TFBrowser::PlayPage() const {
+    return m_context.webSite + QStringLiteral("/KENO/Tipora.html");
+}
+
+void TFBrowser::Refresh() {
+    if (!IsConnected(m_context.ports.internet)) {
+        m_context.ports.messages.Information(
+            QStringLiteral("Für das Online-Spiel muss eine Verbindung zum Internet bestehen."));
+        return;
+    }
+    m_view->setUrl(QUrl(PlayPage()));
+}
+
+void TFBrowser::OpenAddictionPage() {
+    m_context.ports.shell.OpenUrl(m_context.webSite + QStringLiteral("/spielsucht.html"));
+}
+
+} // namespace qv

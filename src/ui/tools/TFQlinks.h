@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+namespace qv {
+
+struct AppContext;
+
+// The quick links ("Gewinnzahlen-Favoriten"): the two results pages the winning-number window opens.
+// Created at start; it reads the quick-links file then and writes it when the user saves.
+class TFQlinks : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kFormName = "FQlinks";
+
+    explicit TFQlinks(AppContext& context);
+
+    // The results page offered when the program has no quick-links file yet.
+    static constexpr const char* kDefaultLink1 = "https://www.keno-zahlenarchiv.example/20-aus-70/gewinnzahlen";
+    // The results page of the lottery itself, shown in the first field until a valid link replaces it.
+    static constexpr const char* kLotteryResultsPage = "https://www.lotterie-keno.example/keno/ergebnisse";
+
+    // The handlers of the save and search buttons.
+    void Save();
+    void SearchTheWeb();
+
+    // Shows the window modally, for a link panel without a link; closing makes it modeless again.
+    void ShowModally();
+
+signals:
+    // ResultLink1 or ResultLink2 may have changed (also once after the file was read).
+    void LinksChanged();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Load();
+
+    AppContext& m_context;
+    QLineEdit* m_link1;
+    QLineEdit* m_link2;
+};
+
+} // namespace qv

@@ -1,0 +1,338 @@
+#include "ui/tools/TFUpdate.h"
+
+#include "engine/core/FileError.h"
+#include "engine/core/ProgramState.h"
+#include "engine/core/SafeFile.h"
+#include "engine/tools/HandOver.h"
+#include "engine/tools/VersionInfo.h"
+#include "text/AppLocale.h"
+#include "text/DataFolder.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/ErrorReport.h"
+#include "ui/frame/InternetRoutines.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/Titles.h"
+#include "ui/tools/ToolWindowParts.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+
+// The busy cursor for the lifetime of the guard; the normal one comes back however the work ends.
+class BusyCursor {
+public:
+    BusyCursor() {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    ~BusyCursor() {
+        QApplication::restoreOverrideCursor();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QLabel* ValuePanel(const QString& name, QWidget* parent) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setMinimumSize(110, 26);
+    panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    panel->setFocusPolicy(Qt::StrongFocus);
+    return panel;
+}
+
+QLabel* Text(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+TFUpdate::TFUpdate(AppContext& context)
+    : m_context(context)
+    , m_installed(ValuePanel(QStringLiteral("PAkt"), this))
+    , m_online(ValuePanel(QStringLiteral("POnl"), this))
+    , m_downloadArea(new QFrame(this))
+    , m_progress(new QProgressBar(m_downloadArea))
+    , m_progressText(Text(QStringLiteral("Label10"), QString(), m_downloadArea))
+    , m_installArea(new QFrame(m_downloadArea)) {
+    setObjectName(QString::fromUtf8(kFormName));
+    setWindowTitle(WindowTitle(TitleSuffixes::Updates));
+    setWindowFlag(Qt::Window);
+
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("MainMenu1"));
+    m_context.commands.AddStandardMenus(menuBar, this, SharedCommands::MenuOf::OtherWindow);
+
+    auto* intro = Text(QStringLiteral("Label1"),
+                       QStringLiteral("Prüfen Sie hier, ob eine neue Programmversion "
+                                      "verfügbar ist."),
+                       this);
+    auto* check = new QPushButton(QStringLiteral("Abfrage\nstarten"), this);
+    check->setObjectName(QStringLiteral("BAbfrage"));
+    check->setAccessibleName(QStringLiteral("Abfrage starten"));
+    check->setMinimumSize(110, 44);
+
+    auto* versions = new QGroupBox(QStringLiteral("Programmversion"), this);
+    versions->setObjectName(QStringLiteral("GroupBox1"));
+    auto* installedLabel =
+        BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Installierte Version"), m_installed, versions);
+    auto* onlineLabel = BuddyLabel(QStringLiteral("Label3"), QStringLiteral("Aktuelle Version"), m_online, versions);
+    m_installed->setAccessibleName(QStringLiteral("Installierte Version"));
+    m_online->setAccessibleName(QStringLiteral("Aktuelle Version"));
+    auto* versionRows = new QGridLayout(versions);
+    versionRows->addWidget(installedLabel, 0, 0);
+    versionRows->addWidget(m_installed, 0, 1);
+    versionRows->addWidget(onlineLabel, 1, 0);
+    versionRows->addWidget(m_online, 1, 1);
+
+    auto* hint = Text(QStringLiteral("Label4"),
+                      QStringLiteral("Wenn die Update-Prüfung positiv verläuft, dann wird hier ein Download- und ein "
+                                     "Installations-\nButton eingeblendet."),
+                      this);
+    hint->setWordWrap(false);
+    NameWithoutLineBreaks(hint);
+
+    // The download area, shown once a check has found another version.
+    m_downloadArea->setObjectName(QStringLiteral("Panel6"));
+    m_downloadArea->setFrameShape(QFrame::StyledPanel);
+    auto* download = new QPushButton(QStringLiteral("Download"), m_downloadArea);
+    download->setObjectName(QStringLiteral("BDown"));
+    download->setMinimumSize(110, 32);
+    auto* afterDownload =
+        Text(QStringLiteral("Label5"),
+             QStringLiteral("Nach Abschluss des Downloads wird der Button [Installieren] sichtbar."), m_downloadArea);
+    m_progress->setObjectName(QStringLiteral("Pro1"));
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(QStringLiteral("Fortschritt des Downloads"));
+
+    // The install area inside it, shown once the installer is here.
+    m_installArea->setObjectName(QStringLiteral("PInst"));
+    auto* installHint = Text(QStringLiteral("Label13"),
+                             QStringLiteral("Wenn die Installation startet, wird das Programm beendet.   Das Update "
+                                            "ist in das Programm-\nverzeichnis zu installieren."),
+                             m_installArea);
+    auto* install = new QPushButton(QStringLiteral("Installieren"), m_installArea);
+    install->setObjectName(QStringLiteral("BSetup"));
+    install->setMinimumSize(110, 32);
+    // The caption breaks where its hyphen stands, not where the width ends.
+    installHint->setWordWrap(false);
+    NameWithoutLineBreaks(installHint);
+    auto* installRows = new QVBoxLayout(m_installArea);
+    installRows->setContentsMargins(0, 0, 0, 0);
+    installRows->addWidget(installHint);
+    installRows->addWidget(install, 0, Qt::AlignRight);
+
+    auto* downloadRow = new QHBoxLayout;
+    downloadRow->addWidget(afterDownload, 1);
+    downloadRow->addWidget(download, 0, Qt::AlignTop);
+    auto* area = new QVBoxLayout(m_downloadArea);
+    area->addLayout(downloadRow);
+    area->addWidget(m_progress);
+    area->addWidget(m_progressText);
+    area->addWidget(m_installArea);
+    m_downloadArea->hide();
+    m_installArea->hide();
+
+    auto* close = CloseButton(this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(intro, 1);
+    top->addWidget(check);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(top);
+    layout->addWidget(versions);
+    layout->addWidget(hint);
+    layout->addWidget(m_downloadArea);
+    layout->addStretch(1);
+    layout->addLayout(bottom);
+
+    const auto guarded = [this](void (TFUpdate::*handler)()) {
+        return [this, handler] { Guarded(m_context.ports.messages, [this, handler] { (this->*handler)(); }); };
+    };
+    connect(check, &QPushButton::clicked, this, guarded(&TFUpdate::Check));
+    connect(download, &QPushButton::clicked, this, guarded(&TFUpdate::DownloadInstaller));
+    connect(install, &QPushButton::clicked, this, guarded(&TFUpdate::Install));
+    m_context.commands.InstallHelpKey(this);
+
+    setTabOrder(check, m_installed);
+    setTabOrder(m_installed, m_online);
+    setTabOrder(m_online, download);
+    setTabOrder(download, install);
+    setTabOrder(install, close);
+    resize(640, 500);
+}
+
+void TFUpdate::showEvent(QShowEvent* event) {
+    SetPanelValue(m_installed, QStringLiteral("Installierte Version"), QString::fromUtf8(ProductVersion));
+    QWidget::showEvent(event);
+}
+
+QString TFUpdate::DataFolderText() const {
+    QString folder = QDir::toNativeSeparators(FromPath(m_context.state.DataFolder));
+    if (!folder.endsWith(QDir::separator())) {
+        folder += QDir::separator();
+    }
+    return folder;
+}
+
+void TFUpdate::Check() {
+    if (!IsConnected(m_context.ports.internet)) {
+        m_context.ports.messages.Information(
+            QStringLiteral("Für die Prüfung muss eine Verbindung zum Internet bestehen."));
+        return;
+    }
+    // Every fetch asks the server for a fresh copy; the old local copy goes first.
+    const std::filesystem::path local = m_context.state.DataFolder / kVerInfoFileName;
+    DeletePath(local);
+    bool loaded = false;
+    {
+        const BusyCursor busy;
+        try {
+            loaded = Download(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kVerInfoPath), local,
+                              m_context.state.ProbeFile);
+        } catch (const std::exception&) {
+            loaded = false;
+        }
+    }
+    // A file without one complete record holds no version; it is no better than no answer.
+    std::optional<std::string> version;
+    if (loaded) {
+        if (const auto bytes = ReadWholeFile(local)) {
+            version = LastVersionRecord(*bytes);
+        }
+    }
+    if (!version) {
+        m_context.ports.messages.Information(QStringLiteral("Die Prüfung hat leider nicht geklappt.\r"));
+        return;
+    }
+    m_onlineVersion = QString::fromLatin1(version->data(), static_cast<qsizetype>(version->size()));
+    const QString installed = QString::fromUtf8(ProductVersion);
+    SetPanelValue(m_installed, QStringLiteral("Installierte Version"), installed);
+    SetPanelValue(m_online, QStringLiteral("Aktuelle Version"), m_onlineVersion);
+    // Any other version counts, an older one too: the web site offers the one to have.
+    m_downloadArea->setVisible(m_onlineVersion != installed);
+}
+
+void TFUpdate::DownloadInstaller() {
+    if (!IsConnected(m_context.ports.internet)) {
+        m_context.ports.messages.Information(QStringLiteral(
+            "Für den Download der Installations-Datei muss eine Verbindung zum Internet bestehen.\r\rIch breche ab."));
+        return;
+    }
+    const std::filesystem::path target = m_context.state.DataFolder / kInstallerFileName;
+    DeletePath(target);
+    const BusyCursor busy;
+    // The size is not known beforehand: the bar runs while the count of bytes grows.
+    m_progress->setRange(0, 0);
+    m_progressText->clear();
+    const QLocale locale = AppLocale();
+    const auto kilobytes = [&locale](qint64 bytes) { return locale.toString((bytes + 1023) / 1024); };
+    qint64 total = 0;
+    const auto received = [&](qint64 bytes) {
+        total = bytes;
+        m_progressText->setText(QStringLiteral("%1 KB geladen").arg(kilobytes(bytes)));
+    };
+    bool loaded = false;
+    try {
+        loaded = Download(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kInstallerPath), target,
+                          m_context.state.ProbeFile, received);
+    } catch (const std::exception&) {
+        loaded = false;
+    }
+    m_progress->setRange(0, 100);
+    m_progress->setValue(loaded ? 100 : 0);
+    if (!loaded) {
+        m_progressText->clear();
+        m_context.ports.messages.Information(
+            QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal."));
+        return;
+    }
+    m_progressText->setText(QStringLiteral("Download abgeschlossen: %1 KB").arg(kilobytes(total)));
+    m_installArea->show();
+}
+
+void TFUpdate::Install() {
+    const QString folder = DataFolderText();
+    const Messages::Answer answer = m_context.ports.messages.YesNo(
+        QStringLiteral(
+            "Um die Installation durchführen zu können, muss das Programm jetzt geschlossen werden. Die "
+            "Programm-Datei wird gelöscht und das Update gestartet. Wenn etwas schief läuft, bitte das Update "
+            "manuell durch Doppelklick auf die Datei \"Update.exe\" im Verzeichnis ") +
+        folder + QStringLiteral(" starten.") + QStringLiteral("\r\r") + QStringLiteral("Soll fortgefahren werden?"));
+    if (answer != Messages::Answer::Yes) {
+        m_context.ports.messages.Information(
+            QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das Update manuell durch "
+                           "Doppelklick auf die Datei \"Update.exe\" im Verzeichnis ") +
+            folder + QStringLiteral(" starten.") + QStringLiteral("\r\r") +
+            QStringLiteral("Zuvor muss das Programm geschlossen und die Datei \"Quovadra.exe\" ") +
+            QStringLiteral("gelöscht werden."));
+        return;
+    }
+    if (!m_context.ports.shell.OpenFile(FromPath(m_context.state.DataFolder / kInstallerFileName))) {
+        m_context.ports.messages.Information(
+            QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie ") +
+            QString::fromUtf8(ProductName) + QStringLiteral(" und starten Sie das Update manuell durch Doppelklick ") +
+            QStringLiteral("auf die Datei \"Update.exe\" im Verzeichnis ") + folder + QStringLiteral("."));
+        return;
+    }
+    HandOver();
+}
+
+void TFUpdate::HandOver() {
+#ifdef Q_OS_WIN
+    // The batch file removes the old program file once the program has ended.
+    const QString program = QCoreApplication::applicationFilePath();
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    const std::filesystem::path batch = WriteHandOverBatch(ToPath(QDir::tempPath()), ToPath(program));
+    QDir::setCurrent(QDir::tempPath());
+    m_context.ports.shell.StartProgram(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), FromPath(batch)});
+#endif
+    // Elsewhere the installer is only opened; the program file stays where it is.
+    emit ProgramEndRequested();
+}
+
+std::filesystem::path WriteHandOverBatch(const std::filesystem::path& folder, const std::filesystem::path& program) {
+    QTemporaryFile name(QDir(FromPath(folder)).filePath(QStringLiteral("uisXXXXXX.bat")));
+    name.setAutoRemove(false);
+    if (!name.open()) {
+        throw FileError(folder, name.errorString().toStdString());
+    }
+    const std::filesystem::path batch = ToPath(name.fileName());
+    name.close();
+    const QByteArray text =
+        QByteArray::fromStdString(HandOverBatch(QDir::toNativeSeparators(FromPath(program)).toLocal8Bit().toStdString(),
+                                                QDir::toNativeSeparators(FromPath(batch)).toLocal8Bit().toStdString()));
+    WriteFileSafely(batch, std::span(reinterpret_cast<const std::uint8_t*>(text.constData()),
+                                     static_cast<std::size_t>(text.size())));
+    return batch;
+}
+
+} // namespace qv

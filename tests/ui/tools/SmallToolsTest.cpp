@@ -1,0 +1,305 @@
+#include "support/MainWindowFixture.h"
+
+#include "engine/core/IniFile.h"
+#include "engine/tools/QuickLinks.h"
+#include "ui/tools/TFInfo.h"
+#include "ui/tools/TFNueberK.h"
+#include "ui/tools/TFQlinks.h"
+#include "ui/tools/TFUpdate.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace qv::test {
+namespace {
+
+using Kind = FakeMessages::Kind;
+
+class SmallToolsTest : public MainWindowFixture {
+protected:
+    QWidget* Window(const char* formName) const { return m_app->Windows().Find(QString::fromUtf8(formName)); }
+    template <typename T = QWidget>
+    T* In(const char* formName, const char* name) const {
+        return Find<T>(Window(formName), QString::fromUtf8(name));
+    }
+    void ClickIn(const char* formName, const char* name) const {
+        QTest::mouseClick(In<QAbstractButton>(formName, name), Qt::LeftButton);
+    }
+    QString Text(const char* formName, const char* name) const { return In<QLineEdit>(formName, name)->text(); }
+
+    // The background and caption style of a link panel of the winning-number window.
+    struct PanelLook {
+        QRgb colour;
+        bool bold;
+        bool underlined;
+        bool operator==(const PanelLook&) const = default;
+    };
+    PanelLook Panel(int link) const {
+        const auto* panel = Find<QLabel>(m_numbers, QStringLiteral("PLink%1").arg(link));
+        return {panel->palette().color(QPalette::Window).rgba(), panel->font().bold(), panel->font().underline()};
+    }
+    static constexpr PanelLook kValid{0xFF80FF80, true, true};
+    static constexpr PanelLook kInvalid{0xFFFF8080, false, false};
+
+    std::string QuickLinksFile() const { return ReadText(Data() / kQuickLinksFileName); }
+    static std::string ReadText(const std::filesystem::path& path) {
+        const auto bytes = ReadFileBytes(path);
+        return {bytes.begin(), bytes.end()};
+    }
+    void WriteQuickLinksFile(const QByteArray& bytes) const {
+        QFile file(FromPath(Data() / kQuickLinksFileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(SmallToolsTest, NOverKShowsExactResultsAndRefusesWithoutTouchingTheResult) {
+    Start();
+    EXPECT_EQ(Window("FNueberK")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - n über k"));
+    auto* n = In<QLineEdit>("FNueberK", "E1");
+    auto* k = In<QLineEdit>("FNueberK", "E2");
+    auto* result = In<QLabel>("FNueberK", "P1");
+
+    QTest::keyClicks(n, QStringLiteral("4x9 -"));
+    EXPECT_EQ(n->text(), QStringLiteral("49")) << "n takes digits only";
+    QTest::keyClicks(k, QStringLiteral("6"));
+    ClickIn("FNueberK", "BitBtn1");
+    EXPECT_EQ(result->text(), QStringLiteral("13.983.816"));
+
+    n->setText(QStringLiteral("70"));
+    k->setText(QStringLiteral("20"));
+    QTest::keyClick(k, Qt::Key_Return);
+    EXPECT_EQ(result->text(), QStringLiteral("161.884.603.662.657.876"));
+
+    const struct {
+        const char* n;
+        const char* k;
+        const char* message;
+    } refusals[] = {
+        {"5", "5", "Die Zahl für \"n\" muss größer als die für \"k\" sein.\r\rIch breche erst einmal ab."},
+        {"5", "7", "Die Zahl für \"n\" muss größer als die für \"k\" sein.\r\rIch breche erst einmal ab."},
+        {"", "6", "Sie müssen für \"n\" eine Zahl größer Null eingeben.\r\rIch breche erst einmal ab."},
+        {"0", "6", "Sie müssen für \"n\" eine Zahl größer Null eingeben.\r\rIch breche erst einmal ab."},
+    };
+    for (const auto& r : refusals) {
+        m_fakes.messages.boxes.clear();
+        n->setText(QString::fromUtf8(r.n));
+        k->setText(QString::fromUtf8(r.k));
+        ClickIn("FNueberK", "BitBtn1");
+        EXPECT_EQ(Boxes(Kind::Information), QStringList{QString::fromUtf8(r.message)}) << r.n << " " << r.k;
+        EXPECT_EQ(result->text(), QStringLiteral("161.884.603.662.657.876")) << "the panel keeps its text";
+    }
+
+    n->setText(QStringLiteral("70"));
+    k->setText(QStringLiteral("35"));
+    ClickIn("FNueberK", "BitBtn1");
+    EXPECT_EQ(result->text(), QStringLiteral("zu groß für die Anzeige (über 18 Trillionen)"));
+
+    ClickIn("FNueberK", "BitBtn2");
+    EXPECT_EQ(m_fakes.help.topics, QList<int>{1011});
+    EXPECT_EQ(result->accessibleName(), QStringLiteral("Ergebnis: zu groß für die Anzeige (über 18 Trillionen)"));
+    EXPECT_TRUE(In<QLabel>("FNueberK", "Label4")->accessibleName().contains(QStringLiteral("ist beispielsweise für")));
+    EXPECT_EQ(In<QLabel>("FNueberK", "Label1")->buddy(), n);
+    EXPECT_EQ(In<QLabel>("FNueberK", "Label2")->buddy(), k);
+}
+
+TEST_F(SmallToolsTest, TheToolsOpenFromTheSharedCommandsAndCloseByHiding) {
+    Start();
+    m_main->findChild<QAction*>(QStringLiteral("MNueberK"))->trigger();
+    EXPECT_TRUE(Window("FNueberK")->isVisible());
+    m_main->findChild<QAction*>(QStringLiteral("MKalender"))->trigger();
+    ASSERT_TRUE(Window("FKal")->isVisible());
+    EXPECT_EQ(Window("FKal")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Kalender"));
+    EXPECT_EQ(In<QCalendarWidget>("FKal", "MC1")->selectedDate(), QDate::currentDate());
+    ClickIn("FKal", "BitBtn8");
+    EXPECT_FALSE(Window("FKal")->isVisible());
+    EXPECT_NE(Window("FKal"), nullptr) << "closing only hides it";
+    EXPECT_EQ(In<QPushButton>("FKal", "BitBtn8")->toolTip(), QStringLiteral("Programm beenden"));
+
+    m_main->findChild<QAction*>(QStringLiteral("MUpdate"))->trigger();
+    EXPECT_TRUE(Window("FUpdate")->isVisible());
+    EXPECT_EQ(Window("FUpdate")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Updates"));
+}
+
+TEST_F(SmallToolsTest, WithoutAQuickLinksFileLinkOneIsTheDefault) {
+    Start();
+    EXPECT_EQ(Window("FQlinks")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Gewinnzahlen-Favoriten"));
+    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1);
+    EXPECT_EQ(State().ResultLink2, "");
+    EXPECT_EQ(Text("FQlinks", "Edit1"), QString::fromUtf8(TFQlinks::kDefaultLink1));
+    EXPECT_EQ(Panel(1), kValid);
+    EXPECT_EQ(Panel(2), kInvalid);
+    EXPECT_FALSE(std::filesystem::exists(Data() / kQuickLinksFileName)) << "reading writes nothing";
+    EXPECT_EQ(In<QPushButton>("FQlinks", "BGoogle")->text(), QStringLiteral("Google-\nSuche"));
+
+    m_numbers->OpenLink(1);
+    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{QString::fromUtf8(TFQlinks::kDefaultLink1)});
+}
+
+TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
+    Start();
+    In<QLineEdit>("FQlinks", "Edit2")->setText(QStringLiteral("keine Adresse"));
+    ClickIn("FQlinks", "BDel");
+    EXPECT_EQ(Text("FQlinks", "Edit1"), QString());
+    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1) << "emptying changes nothing before the save";
+    EXPECT_EQ(Panel(1), kValid);
+
+    ClickIn("FQlinks", "BitBtn3");
+    EXPECT_EQ(QuickLinksFile(), "\r\n\r\n") << "text that is no address is saved as an empty line";
+    EXPECT_EQ(State().ResultLink1, "");
+    EXPECT_EQ(State().ResultLink2, "");
+    EXPECT_EQ(Panel(1), kInvalid);
+    EXPECT_EQ(Panel(2), kInvalid);
+
+    // A panel without a link brings the quick-links window, modally.
+    m_numbers->OpenLink(1);
+    EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
+    EXPECT_TRUE(Window("FQlinks")->isVisible());
+    EXPECT_TRUE(Window("FQlinks")->isModal());
+    ClickIn("FQlinks", "BitBtn8");
+    EXPECT_FALSE(Window("FQlinks")->isModal()) << "opened from \"Links bearbeiten\" it is modeless";
+
+    In<QLineEdit>("FQlinks", "Edit2")->setText(QStringLiteral("https://zahlen.example/keno"));
+    ClickIn("FQlinks", "BitBtn3");
+    EXPECT_EQ(QuickLinksFile(), "\r\nhttps://zahlen.example/keno\r\n");
+    EXPECT_EQ(Panel(2), kValid);
+    m_numbers->OpenLink(2);
+    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"https://zahlen.example/keno"});
+    EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
+}
+
+TEST_F(SmallToolsTest, TheFileIsReadAtStartWhateverItHolds) {
+    const struct {
+        QByteArray file;
+        std::string link1;
+        std::string link2;
+        QString edit1;
+    } cases[] = {
+        {"https://a.example/1\r\nhttps://b.example/2\r\n", "https://a.example/1", "https://b.example/2",
+         "https://a.example/1"},
+        // An invalid first line leaves the lottery's page in the field, and no link.
+        {"kein Link\r\nhttps://b.example/2\r\n", "", "https://b.example/2",
+         QString::fromUtf8(TFQlinks::kLotteryResultsPage)},
+        {"https://a.example/1", "https://a.example/1", "", "https://a.example/1"}, // one line, no ending
+        {"", "", "", QString::fromUtf8(TFQlinks::kLotteryResultsPage)},
+    };
+    for (const auto& c : cases) {
+        WriteQuickLinksFile(c.file);
+        m_app.reset();
+        m_fakes.messages.boxes.clear();
+        Start();
+        EXPECT_EQ(State().ResultLink1, c.link1) << c.file.constData();
+        EXPECT_EQ(State().ResultLink2, c.link2) << c.file.constData();
+        EXPECT_EQ(Text("FQlinks", "Edit1"), c.edit1) << c.file.constData();
+        EXPECT_EQ(Panel(1), c.link1.empty() ? kInvalid : kValid) << c.file.constData();
+        EXPECT_EQ(Panel(2), c.link2.empty() ? kInvalid : kValid) << c.file.constData();
+        EXPECT_TRUE(m_fakes.messages.boxes.isEmpty()) << c.file.constData();
+    }
+}
+
+TEST_F(SmallToolsTest, AnUnreadableFileIsReportedAndTheProgramStartsWithoutLinks) {
+    std::filesystem::create_directory(Data() / kQuickLinksFileName);
+    Start();
+    ASSERT_EQ(Boxes(Kind::Error).size(), 1);
+    EXPECT_TRUE(Boxes(Kind::Error).first().contains(QStringLiteral("QLinks.qvql")))
+        << Boxes(Kind::Error).first().toStdString();
+    EXPECT_EQ(State().ResultLink1, "");
+    EXPECT_EQ(Panel(1), kInvalid);
+    EXPECT_NE(Window("FQlinks"), nullptr);
+}
+
+TEST_F(SmallToolsTest, AFailedSaveChangesNoLink) {
+    Start();
+    std::filesystem::create_directory(Data() / kQuickLinksFileName); // the file cannot be replaced
+    In<QLineEdit>("FQlinks", "Edit1")->clear();
+    ClickIn("FQlinks", "BitBtn3");
+    EXPECT_EQ(Boxes(Kind::Error).size(), 1);
+    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1);
+    EXPECT_EQ(Panel(1), kValid);
+}
+
+TEST_F(SmallToolsTest, WebSearchNeedsAConnectionAndSaysWhenTheBrowserFails) {
+    Start();
+    m_fakes.internet.connected = false;
+    ClickIn("FQlinks", "BGoogle");
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"Für den Aufruf der Suche muss eine Verbindung zum Internet bestehen."});
+    EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
+
+    m_fakes.internet.connected = true;
+    ClickIn("FQlinks", "BGoogle");
+    EXPECT_EQ(m_fakes.shell.openedUrls,
+              QStringList{"http://www.google.de/search?q=aktuelle+gewinnzahlen+belgisches+keno"});
+    m_fakes.shell.succeed = false;
+    ClickIn("FQlinks", "BGoogle");
+    EXPECT_EQ(Boxes(Kind::Error), QStringList{"Es gab ein Problem mit dem Seitenaufruf."});
+}
+
+TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
+    Start();
+    EXPECT_EQ(Window("FInfo"), nullptr);
+    m_main->findChild<QAction*>(QStringLiteral("MInfo"))->trigger();
+    QWidget* info = Window("FInfo");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->windowTitle(), QStringLiteral("- Programm-Info"));
+    EXPECT_EQ(info->size(), QSize(TFInfo::kClientWidth, TFInfo::kClientHeight));
+    EXPECT_EQ(In<QLabel>("FInfo", "LVersion")->text(), QStringLiteral("Version 1.4.3.0"));
+    auto* mail = In<QLabel>("FInfo", "LMail");
+    EXPECT_EQ(mail->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(mail, Qt::LeftButton);
+    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"mailto:service@quovadra.de?subject=Quovadra"});
+
+    QPointer<QWidget> first = info;
+    ClickIn("FInfo", "bsSkinSpeedButton6");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(Window("FInfo"), nullptr);
+    const std::vector<QWidget*> windows = m_app->Windows().Windows();
+    EXPECT_EQ(std::find(windows.begin(), windows.end(), info), windows.end()) << "the list forgets it too";
+
+    m_main->findChild<QAction*>(QStringLiteral("MInfo"))->trigger();
+    ASSERT_NE(Window("FInfo"), nullptr);
+    ClickIn("FInfo", "BitBtn8");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Window("FInfo"), nullptr);
+}
+
+// Tab walks each window in the order of its layout, from the first field to the close button.
+TEST_F(SmallToolsTest, TabFollowsTheLayout) {
+    Start();
+    const struct {
+        const char* formName;
+        QStringList chain;
+    } windows[] = {
+        {"FNueberK", {"E1", "E2", "BitBtn1", "P1", "BitBtn2", "BitBtn8"}},
+        {"FQlinks", {"Edit1", "BDel", "Edit2", "BitBtn2", "BGoogle", "BitBtn3", "BitBtn8"}},
+        {"FUpdate", {"BAbfrage", "PAkt", "POnl", "BitBtn8"}},
+    };
+    for (const auto& w : windows) {
+        QWidget* window = m_app->Windows().ShowWindow(QString::fromUtf8(w.formName));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << w.formName;
+        In(w.formName, qPrintable(w.chain.first()))->setFocus();
+        QStringList walked{QApplication::focusWidget()->objectName()};
+        for (qsizetype i = 1; i < w.chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(walked, w.chain) << w.formName;
+        window->hide();
+    }
+}
+
+TEST_F(SmallToolsTest, AStartedInstallerEndsTheProgramTheOrdinaryWay) {
+    Start();
+    m_fakes.messages.SetNextAnswer(Messages::Answer::Yes);
+    qobject_cast<TFUpdate*>(Window("FUpdate"))->Install();
+    EXPECT_EQ(m_fakes.shell.openedFiles, QStringList{FromPath(Data() / "Update.exe")});
+    EXPECT_FALSE(m_main->isVisible());
+    // The main window's close handling ran: the program's settings are kept.
+    EXPECT_TRUE(IniFile(Data() / kSettingsFileName).ReadBool("NeueGZ", "AutoFiltern", false));
+}
+
+} // namespace
+} // namespace qv::test
