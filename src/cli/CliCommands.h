@@ -12,5 +12,7 @@ int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
+// Needs a QGuiApplication: it draws the sheets with the program's fonts.
+int RunPrint(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -10,13 +10,18 @@
 #include "ui/frame/AppSetup.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/TFHilfe.h"
+#include "ui/frame/WindowRegistry.h"
+#include "ui/printing/TFDetail.h"
+#include "ui/printing/TFDruck.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,6 +98,43 @@ int main(int argc, char* argv[]) {
         numbers->show();
         ok = Save(numbers, folder, QStringLiteral("FGewinnzahlen")) && ok;
         numbers->hide();
+    }
+
+    // The print window with the demo slip and a text file, its editor with the installed set, and
+    // the preview of the sheets.
+    if (auto* printing = main->findChild<QAction*>(QStringLiteral("BDruck"))) {
+        printing->trigger();
+        auto* print = qobject_cast<qv::TFDruck*>(quovadra.Windows().Find(QStringLiteral("FDruck")));
+        if (print != nullptr) {
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("Demo.kts"))});
+            print->OpenSlipFiles();
+            ok = Save(print, folder, QStringLiteral("FDruck")) && ok;
+
+            QFile rows(data.filePath(QStringLiteral("Reihen.txt")));
+            rows.open(QIODevice::WriteOnly);
+            rows.write("3 17 25 38 41 56 62\n5;9;14;22;30;47;51;60;66;70\n1,2,3\n");
+            rows.close();
+            fakes.fileDialogs.SetNextChoice({rows.fileName()});
+            print->OpenTextFile();
+            ok = Save(print, folder, QStringLiteral("FDruck-Textdatei")) && ok;
+
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("Demo.kts"))});
+            print->OpenSlipFiles();
+            print->ShowPreview();
+            if (auto* preview = print->findChild<QPrintPreviewDialog*>()) {
+                QTest::qWait(500);
+                ok = Save(preview, folder, QStringLiteral("FDruck-Vorschau")) && ok;
+                preview->close();
+            }
+            print->hide();
+        }
+        if (auto* editor = qobject_cast<qv::TFDetail*>(quovadra.Windows().ShowNewest(QStringLiteral("FDetail")))) {
+            ok = Save(editor, folder, QStringLiteral("FDetail-leer")) && ok;
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("BEL.qvpd"))});
+            editor->Open();
+            ok = Save(editor, folder, QStringLiteral("FDetail")) && ok;
+            editor->hide();
+        }
     }
 
     qv::TFHilfe help;

@@ -27,7 +27,7 @@ public:
         documents.append({title, {}, false});
         return true;
     }
-    void TextAt(QPoint position, const QString& text, const QFont&) override {
+    void TextAt(QPoint position, const QString& text, const QFont&, const QColor&) override {
         if (!documents.isEmpty()) {
             documents.last().texts.append({position, text});
         }

@@ -2,6 +2,7 @@
 
 #include "engine/core/NumberSet.h"
 #include "engine/core/Records.h"
+#include "engine/printing/DruckParameter.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -46,6 +47,10 @@ struct ProgramState {
     // The two links to results pages that the winning-number window offers; empty when unset.
     std::string ResultLink1;
     std::string ResultLink2;
+
+    // The print-parameter set the next print uses: loaded by the print window, replaced by the
+    // print-parameter editor's open and save. All zeros until then.
+    TDruckParameter PrintParameters;
 
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;

@@ -4,6 +4,8 @@
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/printing/TFDetail.h"
+#include "ui/printing/TFDruck.h"
 
 namespace qv {
 
@@ -22,6 +24,16 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FDruck"), [](AppContext& context) -> std::unique_ptr<QWidget> {
+        auto window = std::make_unique<TFDruck>(context);
+        // The notes of the correction panel show the editor that came with the printing command.
+        QObject::connect(window.get(), &TFDruck::ParameterEditorRequested, window.get(),
+                         [&context] { context.windows.ShowNewest(QStringLiteral("FDetail")); });
+        return window;
+    });
+
+    // Created anew with every printing command.
+    registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());
 }
 
 } // namespace qv
