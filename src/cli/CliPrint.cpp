@@ -58,7 +58,7 @@ int RunPrint(const Command& command, const QStringList& args) {
         return *stop;
     }
     const QStringList slipFiles = parser.values(slips) + parser.positionalArguments();
-    const auto usage = [&command](const QString& problem) {
+    const auto usage = [&command](const QString& problem) -> int {
         PrintErr(problem);
         PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
         return kUsage;
@@ -70,7 +70,7 @@ int RunPrint(const Command& command, const QStringList& args) {
         return usage(QStringLiteral("Entweder --slips oder --text angeben."));
     }
 
-    return Guarded([&] {
+    return Guarded([&]() -> int {
         const std::filesystem::path folder = DefaultDataFolder();
         const PrintSettings settings = ReadPrintSettings(IniFile(folder / kSettingsFileName));
         PrintJob job;
@@ -85,7 +85,7 @@ int RunPrint(const Command& command, const QStringList& args) {
             const auto bytes = ReadWholeFile(ToPath(parser.value(text)));
             if (!bytes) {
                 PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(parser.value(text)));
-                return static_cast<int>(kRefused);
+                return kRefused;
             }
             job.rows = ParseTipRowText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
             job.rowsFromText = true;
@@ -103,7 +103,7 @@ int RunPrint(const Command& command, const QStringList& args) {
                 const auto slip = ReadSlipFile(ToPath(file));
                 if (!slip) {
                     PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
-                    return static_cast<int>(kRefused);
+                    return kRefused;
                 }
                 for (TipRowCells& row : SlipPrintRows(*slip, rowsSoFar)) {
                     job.rows.push_back(std::move(row));
@@ -119,17 +119,17 @@ int RunPrint(const Command& command, const QStringList& args) {
             set = ReadPrintParameterFile(paramFile);
         } catch (const ParameterFileTooShort& error) {
             PrintErr(QStringLiteral("%1: %2").arg(FromPath(paramFile), QString::fromUtf8(error.what())));
-            return static_cast<int>(kRefused);
+            return kRefused;
         }
         if (!set) {
             PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(FromPath(paramFile)));
-            return static_cast<int>(kRefused);
+            return kRefused;
         }
 
         const PrintPlan plan = PlanPrint(job, *set);
         if (plan.refusal) {
             PrintErr(OneLine(PrintRefusalText(*plan.refusal)));
-            return static_cast<int>(kRefused);
+            return kRefused;
         }
         const QByteArray bytes =
             SlipSheetsPdf(plan.slips, QPageSize(QPageSize::A4), QStringLiteral("Tippschein-Druck"));
@@ -146,7 +146,7 @@ int RunPrint(const Command& command, const QStringList& args) {
                 }
             }
         }
-        return static_cast<int>(kOk);
+        return kOk;
     });
 }
 

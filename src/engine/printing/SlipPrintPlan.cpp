@@ -69,14 +69,8 @@ bool NothingToPrint(const std::vector<TipRowCells>& rows) {
 }
 
 RangeTexts FilledRange(const std::string& start, const std::string& end, std::size_t rowCount) {
-    RangeTexts range{start, end};
-    if (range.start.empty() || range.start == "0") {
-        range.start = "1";
-    }
-    if (range.end.empty()) {
-        range.end = std::to_string(rowCount);
-    }
-    return range;
+    const bool noStart = start.empty() || start == "0";
+    return {noStart ? std::string(1, '1') : start, end.empty() ? std::to_string(rowCount) : end};
 }
 
 std::optional<int> SlipsNeeded(const std::string& start, const std::string& end) {

@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -42,6 +43,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 
 namespace qv {
 namespace {
@@ -565,7 +567,7 @@ void TFDruck::Print() {
         return; // a click while the job hands control out starts no second job inside it
     }
     if (NothingToPrint(Rows())) {
-        m_context.ports.messages.Information(PrintRefusalText({PrintRefusal::Kind::NothingToPrint}));
+        m_context.ports.messages.Information(PrintRefusalText({PrintRefusal::Kind::NothingToPrint, 0, {}}));
         return;
     }
     PrintTarget& printer = m_context.ports.printTarget;

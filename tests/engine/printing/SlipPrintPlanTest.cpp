@@ -167,23 +167,23 @@ TEST(SlipPrintPlan, JobsTheSetCannotPlaceAreRefusedWhole) {
         PrintRefusal refusal;
     };
     const Case cases[] = {
-        {"no rows", [](PrintJob& j) { j.rows.clear(); }, {Kind::NothingToPrint}},
-        {"row 1 without draws", [](PrintJob& j) { j.rows[0][1].clear(); }, {Kind::NothingToPrint}},
-        {"end before start", [](PrintJob& j) { j.start = "9", j.end = "4"; }, {Kind::EndBeforeStart}},
-        {"end beyond the rows", [](PrintJob& j) { j.end = "13"; }, {Kind::EndBeyondRows, 12}},
+        {"no rows", [](PrintJob& j) { j.rows.clear(); }, {Kind::NothingToPrint, 0, {}}},
+        {"row 1 without draws", [](PrintJob& j) { j.rows[0][1].clear(); }, {Kind::NothingToPrint, 0, {}}},
+        {"end before start", [](PrintJob& j) { j.start = "9", j.end = "4"; }, {Kind::EndBeforeStart, 0, {}}},
+        {"end beyond the rows", [](PrintJob& j) { j.end = "13"; }, {Kind::EndBeyondRows, 12, {}}},
         {"lone minus", [](PrintJob& j) { j.hori = "-"; }, {Kind::BadCorrection, 0, "-"}},
         {"minus inside", [](PrintJob& j) { j.vert = "5-3"; }, {Kind::BadCorrection, 0, "5-3"}},
         {"number 71", [](PrintJob& j) { j.rows[9][4] = "71"; }, {Kind::BadNumber, 10, "71"}},
         {"number 0", [](PrintJob& j) { j.rows[0][3] = "0"; }, {Kind::BadNumber, 1, "0"}},
         {"blank cell", [](PrintJob& j) { j.rows[11][5] = " "; }, {Kind::BadNumber, 12, " "}},
-        {"stake 6", [](PrintJob& j) { j.rows[7][2] = "6"; }, {Kind::NoBoxes, 8}},
-        {"draws 3", [](PrintJob& j) { j.rows[11][1] = "3"; }, {Kind::NoBoxes, 12}},
+        {"stake 6", [](PrintJob& j) { j.rows[7][2] = "6"; }, {Kind::NoBoxes, 8, {}}},
+        {"draws 3", [](PrintJob& j) { j.rows[11][1] = "3"; }, {Kind::NoBoxes, 12, {}}},
         {"text rows without choice",
          [](PrintJob& j) {
              j.rowsFromText = true;
              j.rows[7][1] = " ";
          },
-         {Kind::TextRowsWithoutChoice, 8}},
+         {Kind::TextRowsWithoutChoice, 8, {}}},
     };
     for (const Case& c : cases) {
         PrintJob job = Job(Rows(12));
