@@ -192,6 +192,7 @@ StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
     grid->item(1, 0)->setData(Qt::AccessibleTextRole, QStringLiteral("X"));
     grid->item(2, 0)->setData(Qt::AccessibleTextRole, QStringLiteral("Y"));
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid->setCurrentCell(1, 1);
     grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

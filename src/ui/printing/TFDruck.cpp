@@ -247,7 +247,7 @@ TFDruck::TFDruck(AppContext& context)
         m_printNumber->setChecked(settings.printNumber);
         m_ask->setChecked(settings.askAfterSlip);
     });
-    resize(860, 560);
+    resize(sizeHint().expandedTo(QSize(880, 600)));
 }
 
 QWidget* TFDruck::CreateListSide() {
@@ -263,11 +263,20 @@ QWidget* TFDruck::CreateListSide() {
     m_rows->setObjectName(QStringLiteral("GReihen"));
     m_rows->setAccessibleName(QStringLiteral("Tippreihen"));
     SetTipRowHeadings(*m_rows);
+    // The headings' widths are those of the slip windows, widened where this font needs more.
+    for (int column = 0; column < 3; ++column) {
+        const int needed = TextWidthIn(m_rows->font(), m_rows->Cell(column, 0)) + 10;
+        m_rows->SetColumnWidth(column, std::max(m_rows->ColumnWidth(column), needed));
+    }
     for (int column = 3; column < kTipRowColumns; ++column) {
         m_rows->SetColumnWidth(column, 26);
     }
     m_rows->setTabKeyNavigation(false); // Tab leaves the list, the arrows move inside
-    m_rows->setMinimumWidth(34 + 34 + 24 + 10 * 26 + 24);
+    int width = 4 + m_rows->frameWidth() * 2;
+    for (int column = 0; column < kTipRowColumns; ++column) {
+        width += m_rows->ColumnWidth(column);
+    }
+    m_rows->setMinimumWidth(width + 20);
 
     auto* files = new QGridLayout;
     files->addWidget(openSlips, 0, 0);
