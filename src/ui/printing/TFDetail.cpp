@@ -193,6 +193,11 @@ StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
     grid->item(2, 0)->setData(Qt::AccessibleTextRole, QStringLiteral("Y"));
     grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid->setCurrentCell(1, 1);
+    // Only the grid with the focus shows its current cell; the others stay white.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    grid->setPalette(palette);
     grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

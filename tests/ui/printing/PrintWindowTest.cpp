@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QRadioButton>
 
 namespace qv::test {
@@ -314,6 +315,23 @@ TEST_F(PrintWindowTest, InputFiltersSwallowOtherKeys) {
     number->clear();
     QTest::keyClicks(number, QStringLiteral("1234567"));
     EXPECT_EQ(number->text(), QStringLiteral("12345"));
+}
+
+TEST_F(PrintWindowTest, ThePreviewShowsTheSheetsWithoutPrinting) {
+    OpenPrintWindow();
+    ClickPrint("BVorschau");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Information),
+              QStringList{QStringLiteral("Es gibt nichts zu drucken, ich breche ab.")});
+    EXPECT_EQ(m_print->findChild<QPrintPreviewDialog*>(), nullptr);
+
+    LoadSlips({SlipOf(8, 0, 0), SlipOf(4, 1, 1)});
+    ClickPrint("BVorschau");
+    auto* preview = m_print->findChild<QPrintPreviewDialog*>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    preview->close();
+    EXPECT_TRUE(Documents().isEmpty());
+    EXPECT_EQ(m_fakes.printTarget.setups, 0);
 }
 
 TEST_F(PrintWindowTest, ThePdfHoldsOneSheetPerSlip) {
