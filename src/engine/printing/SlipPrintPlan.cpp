@@ -111,7 +111,8 @@ PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
         return Refused(plan, PrintRefusal::Kind::BadCorrection, 0, job.vert);
     }
 
-    long long number = static_cast<long long>(LeadingInteger(job.startNumber)) - 1;
+    // The number before the first slip's: one less than the start number, 0 without one.
+    long long number = job.startNumber.empty() ? 0 : static_cast<long long>(LeadingInteger(job.startNumber)) - 1;
     for (int first = plan.start; first <= plan.end; first += kFieldsPerSlip) {
         PrintedSlip slip;
         slip.number = static_cast<int>(std::clamp<long long>(++number, INT32_MIN, INT32_MAX));

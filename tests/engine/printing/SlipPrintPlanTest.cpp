@@ -87,6 +87,15 @@ TEST(SlipPrintPlan, TwelveRowsFillTwoSlipsNumberedFromTheStartNumber) {
     EXPECT_EQ(second.marks[10], (PrintMark{"6", {7000, 7000}}));
 }
 
+TEST(SlipPrintPlan, WithoutAStartNumberTheFirstSlipIsOne) {
+    PrintJob job = Job(Rows(9));
+    job.startNumber.clear();
+    const PrintPlan plan = PlanPrint(job, Telling());
+    ASSERT_EQ(plan.slips.size(), 2u);
+    EXPECT_EQ(plan.slips[0].number, 1);
+    EXPECT_EQ(plan.slips[1].marks.back(), (PrintMark{"2", {7000, 7000}}));
+}
+
 TEST(SlipPrintPlan, ARangeInsideTheListIsOneSlip) {
     const PrintPlan plan = PlanPrint(Job(Rows(12), "3", "10"), Telling());
     ASSERT_EQ(plan.slips.size(), 1u);
