@@ -8,6 +8,7 @@
 #include "ui/printing/TFDruck.h"
 #include "ui/widgets/StringGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -332,6 +333,57 @@ TEST_F(PrintWindowTest, ThePreviewShowsTheSheetsWithoutPrinting) {
     preview->close();
     EXPECT_TRUE(Documents().isEmpty());
     EXPECT_EQ(m_fakes.printTarget.setups, 0);
+}
+
+// Every control a keyboard user reaches has a name a screen reader can say, and Tab reaches them all,
+// in the order of the window's layout, and leaves the list.
+TEST_F(PrintWindowTest, TheKeyboardReachesEveryNamedControl) {
+    OpenPrintWindow();
+    QWidget* editor = m_app->Windows().ShowNewest(QStringLiteral("FDetail"));
+    for (QWidget* window : {static_cast<QWidget*>(m_print), editor}) {
+        QStringList unnamed;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isVisibleTo(window)) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+                if (accessible == nullptr || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+                    unnamed << widget->objectName() + QLatin1Char(':') + widget->metaObject()->className();
+                }
+            }
+        }
+        EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char(' ')).toStdString();
+    }
+
+    QStringList order;
+    QWidget* widget = Print("BOpen2");
+    for (int step = 0; step < 40 && widget != nullptr; ++step) {
+        if (!widget->objectName().isEmpty()) {
+            order << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+        while (widget != nullptr && !(widget->focusPolicy() & Qt::TabFocus)) {
+            widget = widget->nextInFocusChain();
+        }
+        if (widget == Print("BOpen2")) {
+            break;
+        }
+    }
+    const QStringList expected = {"BOpen2", "bsSkinSpeedButton1", "GReihen",  "EStart", "EEnde", "ENr",
+                                  "cbNr",   "bsSkinSpeedButton2", "cbFragen", "GRText"};
+    EXPECT_EQ(order.mid(0, expected.size()), expected);
+    const QStringList tail = {"Ehori",
+                              "Evert",
+                              "Label1",
+                              "Label6",
+                              "BAusdruck",
+                              "BStop",
+                              "BVorschau",
+                              "BPdf",
+                              "bsSkinSpeedButton6",
+                              "BClose",
+                              "bsSkinSpeedButton5"};
+    const qsizetype at = order.indexOf(QStringLiteral("Ehori"));
+    ASSERT_GE(at, 0) << order.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(order.mid(at, tail.size()), tail);
 }
 
 TEST_F(PrintWindowTest, ThePdfHoldsOneSheetPerSlip) {
