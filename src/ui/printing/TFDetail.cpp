@@ -66,10 +66,15 @@ TFDetail::TFDetail(AppContext& context)
                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10")};
     const QStringList draws = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("7"),
                                QStringLiteral("14")};
+    // The hidden headers carry them too, as a screen reader reads a table's headers.
     const auto nameColumns = [](StringGrid* grid, const QString& pattern, const QStringList& values) {
+        QStringList names{QString()};
         for (int column = 1; column < grid->columnCount(); ++column) {
-            grid->item(0, column)->setData(Qt::AccessibleTextRole, pattern.arg(values.at(column - 1)));
+            names << pattern.arg(values.at(column - 1));
+            grid->item(0, column)->setData(Qt::AccessibleTextRole, names.last());
         }
+        grid->setHorizontalHeaderLabels(names);
+        grid->setVerticalHeaderLabels({QString(), QStringLiteral("X"), QStringLiteral("Y")});
     };
     QStringList fields;
     for (int f = 1; f <= 8; ++f) {
@@ -145,7 +150,10 @@ TFDetail::TFDetail(AppContext& context)
     bottom->addWidget(closePicture);
     bottom->addWidget(close);
 
-    auto* layout = new QVBoxLayout(this);
+    // A main window without bars, so that a screen reader announces it as a window of its own.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     layout->addLayout(grids);
     layout->addLayout(edits);
     layout->addLayout(file);
@@ -206,7 +214,7 @@ StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
 }
 
 void TFDetail::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
     setWindowTitle(QStringLiteral("%1-%2").arg(width()).arg(height()));
 }
 

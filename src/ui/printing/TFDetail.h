@@ -2,7 +2,7 @@
 
 #include "engine/printing/DruckParameter.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QLabel;
 class QLineEdit;
@@ -16,7 +16,7 @@ class StringGrid;
 // which the other 69 positions follow, the stake and draw-count boxes and the place of the slip
 // number. Saving or opening a set replaces the program's set at once, so the next print uses it.
 // A new editor comes with every printing command; it starts empty and closing it only hides it.
-class TFDetail : public QWidget {
+class TFDetail : public QMainWindow {
     Q_OBJECT
 
 public:

@@ -190,7 +190,10 @@ TFDruck::TFDruck(AppContext& context)
     upper->addWidget(CreateListSide(), 1);
     upper->addLayout(side);
 
-    auto* layout = new QVBoxLayout(this);
+    // A main window without bars, so that a screen reader announces it as a window of its own.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     layout->addLayout(upper, 1);
     layout->addWidget(CreateButtons());
 
@@ -272,6 +275,11 @@ QWidget* TFDruck::CreateListSide() {
         m_rows->SetColumnWidth(column, 26);
     }
     m_rows->setTabKeyNavigation(false); // Tab leaves the list, the arrows move inside
+    QStringList columnNames;
+    for (int column = 0; column < kTipRowColumns; ++column) {
+        columnNames << m_rows->Cell(column, 0).trimmed();
+    }
+    m_rows->setHorizontalHeaderLabels(columnNames);
     int width = 4 + m_rows->frameWidth() * 2;
     for (int column = 0; column < kTipRowColumns; ++column) {
         width += m_rows->ColumnWidth(column);
@@ -461,6 +469,12 @@ void TFDruck::UpdateSlipsNeeded() {
 
 void TFDruck::MarkRowsLoaded(bool fromText) {
     m_rowsFromText = fromText;
+    // The hidden headers name rows and columns for a screen reader.
+    QStringList rowNames{QStringLiteral("Überschriften")};
+    for (int row = 1; row < m_rows->rowCount(); ++row) {
+        rowNames << QStringLiteral("Tippreihe %1").arg(row);
+    }
+    m_rows->setVerticalHeaderLabels(rowNames);
     for (int row = 1; row < m_rows->rowCount(); ++row) {
         for (int column = 3; column < kTipRowColumns; ++column) {
             if (QTableWidgetItem* cell = m_rows->item(row, column)) {

@@ -2,7 +2,7 @@
 
 #include "engine/printing/SlipPrintPlan.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <optional>
 
@@ -23,7 +23,7 @@ class StringGrid;
 // rows to a slip, as "x" marks at the places the print-parameter set gives, shifted by the
 // correction. Each slip is one print document; the window can ask after each whether it came out
 // right. A preview and a PDF of the sheets show the marks without using up a slip.
-class TFDruck : public QWidget {
+class TFDruck : public QMainWindow {
     Q_OBJECT
 
 public:
