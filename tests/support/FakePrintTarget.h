@@ -24,6 +24,9 @@ public:
         return setupAccepted;
     }
     bool BeginDocument(const QString& title) override {
+        if (!beginAccepted) {
+            return false;
+        }
         documents.append({title, {}, false});
         return true;
     }
@@ -42,6 +45,7 @@ public:
     QList<Document> documents;
     int setups = 0;
     bool setupAccepted = true;
+    bool beginAccepted = true; // false: the printer refuses every document
     QPoint offset;
 };
 

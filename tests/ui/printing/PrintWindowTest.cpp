@@ -243,6 +243,24 @@ TEST_F(PrintWindowTest, RefusedJobsPrintNothing) {
     EXPECT_TRUE(Documents().isEmpty());
 }
 
+TEST_F(PrintWindowTest, ASlipWithoutAnAllowedStakeAndARefusingPrinterAreTold) {
+    OpenPrintWindow();
+    Print<QCheckBox>("cbFragen")->setChecked(false);
+    LoadSlips({SlipOf(2, 0, 0), SlipOf(1, 9, 0)}); // stake index 9 names no stake
+    ClickPrint("BAusdruck");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Information),
+              QStringList{QStringLiteral("Tippreihe 3 hat keinen gültigen Einsatz pro Tipp oder keine gültige Anzahl "
+                                         "der Ziehungen.\r\rIch breche ab.")});
+    EXPECT_TRUE(Documents().isEmpty());
+
+    LoadSlips({SlipOf(2, 0, 0)});
+    m_fakes.printTarget.beginAccepted = false;
+    ClickPrint("BAusdruck");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error),
+              QStringList{QStringLiteral("Der Drucker nimmt den Ausdruck nicht an.")});
+    EXPECT_FALSE(Print<QPushButton>("BStop")->isEnabled());
+}
+
 TEST_F(PrintWindowTest, TextRowsNeedTheTextFileChoice) {
     OpenPrintWindow();
     Print<QCheckBox>("cbFragen")->setChecked(false);
