@@ -320,6 +320,15 @@ TEST_F(PrintWindowTest, ClosingKeepsTheCorrectionAndTheBoxesInTheSettings) {
     EXPECT_EQ(kept, (PrintSettings{"-25", "0", false, true}));
 }
 
+TEST_F(PrintWindowTest, HelpButtonsOpenTheirTopics) {
+    OpenPrintWindow();
+    ClickPrint("bsSkinSpeedButton6");
+    ClickPrint("bsSkinSpeedButton2");
+    QWidget* editor = m_app->Windows().ShowNewest(QStringLiteral("FDetail"));
+    QTest::mouseClick(Find<QAbstractButton>(editor, QStringLiteral("bsSkinSpeedButton6")), Qt::LeftButton);
+    EXPECT_EQ(m_fakes.help.topics, (QList<int>{1150, 1180, 1160}));
+}
+
 TEST_F(PrintWindowTest, InputFiltersSwallowOtherKeys) {
     OpenPrintWindow();
     auto* start = Print<QLineEdit>("EStart");
