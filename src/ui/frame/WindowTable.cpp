@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
@@ -24,6 +25,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FDruck"), [](AppContext& context) -> std::unique_ptr<QWidget> {
         auto window = std::make_unique<TFDruck>(context);
         // The notes of the correction panel show the editor that came with the printing command.
