@@ -27,6 +27,10 @@ const std::vector<Command>& Commands() {
          QStringLiteral("Druckt Tippreihen als Tippschein-Bögen in eine PDF-Datei; --marks listet die Markierungen "
                         "(Schein, Text, X, Y in 0,1 mm)."),
          &RunPrint},
+        {QStringLiteral("stats"), QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] [--order 0|1|2]"),
+         QStringLiteral("Häufigkeit, Ausbleiben und Streuklassen der Zahlen 1 bis 70 im Zeitraum (mindestens "
+                        "zwei Ziehungen)."),
+         &RunStats},
     };
     return commands;
 }

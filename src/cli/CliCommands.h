@@ -14,5 +14,6 @@ int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
 // Needs a QGuiApplication: it draws the sheets with the program's fonts.
 int RunPrint(const Command& command, const QStringList& args);
+int RunStats(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

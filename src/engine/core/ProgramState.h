@@ -48,6 +48,9 @@ struct ProgramState {
     std::string ResultLink1;
     std::string ResultLink2;
 
+    // Pictures of grids taken so far; each opens in a window named "FAbbild" and its running number.
+    int PictureCount = 0;
+
     // The print-parameter set the next print uses: loaded by the print window, replaced by the
     // print-parameter editor's open and save. All zeros until then.
     TDruckParameter PrintParameters;
