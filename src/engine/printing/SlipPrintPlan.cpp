@@ -10,7 +10,6 @@ namespace qv {
 namespace {
 
 constexpr int kFieldsPerSlip = 8;
-constexpr int kFirstNumberColumn = 3;
 
 std::optional<int> CellInteger(const std::string& text) {
     const auto value = ParseEditorInteger(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/tips/TipRowText.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -7,10 +9,7 @@
 
 namespace qv {
 
-// Cells of one row of a tip-row grid: column 0 the row's number, 1 its draw count, 2 its stake in
-// euros, 3 to 12 its numbers.
-inline constexpr int kTipRowColumns = 13;
-using TipRowCells = std::array<std::string, kTipRowColumns>;
+// The cells of one row of a tip-row grid (TipRowCells) are those of the tip-row entry window.
 
 // The rows of a text file of tip rows, one per non-empty line, as the print list takes them. Lines
 // are trimmed of blanks and control characters; when the text holds a blank anywhere every blank
