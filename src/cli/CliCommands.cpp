@@ -25,6 +25,12 @@ const std::vector<Command>& Commands() {
          QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE|#N] [--to DATE|#N]"),
          QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
          &RunSearch},
+        {QStringLiteral("print"),
+         QStringLiteral("[--slips FILE... | --text FILE --draws N --stake E] [--start R] [--end R] [--number S] "
+                        "[--hori H] [--vert V] [--params FILE] --pdf OUT.pdf [--marks]"),
+         QStringLiteral("Druckt Tippreihen als Tippschein-Bögen in eine PDF-Datei; --marks listet die Markierungen "
+                        "(Schein, Text, X, Y in 0,1 mm)."),
+         &RunPrint},
         {QStringLiteral("stats"), QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] [--order 0|1|2]"),
          QStringLiteral("Häufigkeit, Ausbleiben und Streuklassen der Zahlen 1 bis 70 im Zeitraum (mindestens "
                         "zwei Ziehungen)."),

@@ -13,6 +13,8 @@ int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
+// Needs a QGuiApplication: it draws the sheets with the program's fonts.
+int RunPrint(const Command& command, const QStringList& args);
 int RunStats(const Command& command, const QStringList& args);
 int RunNOverK(const Command& command, const QStringList& args);
 int RunVersionInfo(const Command& command, const QStringList& args);

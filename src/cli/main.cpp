@@ -1,10 +1,23 @@
 #include "cli/CliCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstring>
+#include <memory>
 
 // quovadra-cli GROUP COMMAND [ARGS]: the program's engine for scripts and batch work.
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Printing draws text, which needs the font machinery of a GUI application; no screen is needed.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("Quovadra"));
     using namespace qv::cli;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QString>
@@ -18,7 +19,8 @@ public:
     virtual bool Setup(QWidget* parent) = 0;
     // One document per slip.
     virtual bool BeginDocument(const QString& title) = 0;
-    virtual void TextAt(QPoint position, const QString& text, const QFont& font) = 0;
+    // text with its top left corner at position.
+    virtual void TextAt(QPoint position, const QString& text, const QFont& font, const QColor& colour) = 0;
     virtual void EndDocument() = 0;
     // Distance of the printable area from the paper's corner, in 0.1 mm.
     virtual QPoint PhysicalOffset() const = 0;

@@ -1,19 +1,12 @@
 #include "platform/QtPrintTarget.h"
 
+#include "platform/SlipSheets.h"
+
 #include <QPrintDialog>
 
 #include <cmath>
 
 namespace qv {
-
-namespace {
-
-// Device units per 0.1 mm.
-double UnitsPerTenthMm(const QPrinter& printer) {
-    return printer.resolution() / 254.0;
-}
-
-} // namespace
 
 QtPrintTarget::QtPrintTarget(const QString& pdfFile)
     : m_pdfFile(pdfFile) {}
@@ -47,17 +40,11 @@ bool QtPrintTarget::BeginDocument(const QString& title) {
     return true;
 }
 
-void QtPrintTarget::TextAt(QPoint position, const QString& text, const QFont& font) {
-    if (!m_painter) {
-        return;
+void QtPrintTarget::TextAt(QPoint position, const QString& text, const QFont& font, const QColor& colour) {
+    if (m_painter) {
+        // The painter's origin is the printable area's corner, where positions count from.
+        DrawTextAtTenthMm(*m_painter, Printer(), position, text, font, colour);
     }
-    QPrinter& printer = Printer();
-    m_painter->setFont(QFont(font, &printer));
-    // Positions count from the printable area's corner, the painter's origin. The point is the top
-    // left corner of the text, as on the paper slip's boxes.
-    const double units = UnitsPerTenthMm(printer);
-    const QFontMetricsF metrics(font, &printer);
-    m_painter->drawText(QPointF(position.x() * units, position.y() * units + metrics.ascent()), text);
 }
 
 void QtPrintTarget::EndDocument() {

@@ -17,7 +17,7 @@ public:
 
     bool Setup(QWidget* parent) override;
     bool BeginDocument(const QString& title) override;
-    void TextAt(QPoint position, const QString& text, const QFont& font) override;
+    void TextAt(QPoint position, const QString& text, const QFont& font, const QColor& colour) override;
     void EndDocument() override;
     QPoint PhysicalOffset() const override;
 

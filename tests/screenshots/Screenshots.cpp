@@ -19,6 +19,8 @@
 #include "ui/frame/TFHilfe.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/printing/TFDetail.h"
+#include "ui/printing/TFDruck.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tools/TFBrowser.h"
@@ -26,6 +28,7 @@
 #include "ui/tools/TFUpdate.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +38,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -162,6 +166,43 @@ int main(int argc, char* argv[]) {
         QTest::qWait(1500);
         ok = Save(browser, folder, QStringLiteral("FBrowser")) && ok;
         browser->hide();
+    }
+
+    // The print window with the demo slip and a text file, its editor with the installed set, and
+    // the preview of the sheets.
+    if (auto* printing = main->findChild<QAction*>(QStringLiteral("BDruck"))) {
+        printing->trigger();
+        auto* print = qobject_cast<qv::TFDruck*>(quovadra.Windows().Find(QStringLiteral("FDruck")));
+        if (print != nullptr) {
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("Demo.kts"))});
+            print->OpenSlipFiles();
+            ok = Save(print, folder, QStringLiteral("FDruck")) && ok;
+
+            QFile rows(data.filePath(QStringLiteral("Reihen.txt")));
+            rows.open(QIODevice::WriteOnly);
+            rows.write("3 17 25 38 41 56 62\n5;9;14;22;30;47;51;60;66;70\n1,2,3\n");
+            rows.close();
+            fakes.fileDialogs.SetNextChoice({rows.fileName()});
+            print->OpenTextFile();
+            ok = Save(print, folder, QStringLiteral("FDruck-Textdatei")) && ok;
+
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("Demo.kts"))});
+            print->OpenSlipFiles();
+            print->ShowPreview();
+            if (auto* preview = print->findChild<QPrintPreviewDialog*>()) {
+                QTest::qWait(500);
+                ok = Save(preview, folder, QStringLiteral("FDruck-Vorschau")) && ok;
+                preview->close();
+            }
+            print->hide();
+        }
+        if (auto* editor = qobject_cast<qv::TFDetail*>(quovadra.Windows().ShowNewest(QStringLiteral("FDetail")))) {
+            ok = Save(editor, folder, QStringLiteral("FDetail-leer")) && ok;
+            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("BEL.qvpd"))});
+            editor->Open();
+            ok = Save(editor, folder, QStringLiteral("FDetail")) && ok;
+            editor->hide();
+        }
     }
 
     // The slip entry window empty, then with a slip opened from a file and numbers clicked.

@@ -24,10 +24,13 @@ public:
         return setupAccepted;
     }
     bool BeginDocument(const QString& title) override {
+        if (!beginAccepted) {
+            return false;
+        }
         documents.append({title, {}, false});
         return true;
     }
-    void TextAt(QPoint position, const QString& text, const QFont&) override {
+    void TextAt(QPoint position, const QString& text, const QFont&, const QColor&) override {
         if (!documents.isEmpty()) {
             documents.last().texts.append({position, text});
         }
@@ -42,6 +45,7 @@ public:
     QList<Document> documents;
     int setups = 0;
     bool setupAccepted = true;
+    bool beginAccepted = true; // false: the printer refuses every document
     QPoint offset;
 };
 

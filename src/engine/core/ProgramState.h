@@ -2,6 +2,7 @@
 
 #include "engine/core/NumberSet.h"
 #include "engine/core/Records.h"
+#include "engine/printing/DruckParameter.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -49,6 +50,10 @@ struct ProgramState {
 
     // Pictures of grids taken so far; each opens in a window named "FAbbild" and its running number.
     int PictureCount = 0;
+
+    // The print-parameter set the next print uses: loaded by the print window, replaced by the
+    // print-parameter editor's open and save. All zeros until then.
+    TDruckParameter PrintParameters;
 
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;

@@ -113,7 +113,6 @@ QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName
     std::unique_ptr<QWidget> window = entry->create(context);
     window->setObjectName(formName);
     m_anew.push_back(std::move(window));
-    Present(m_anew.back().get());
     return m_anew.back().get();
 }
 
@@ -123,6 +122,16 @@ void WindowRegistry::Forget(const QString& formName, QObject* gone) {
     if (entry && entry->window.get() == gone) {
         static_cast<void>(entry->window.release()); // Qt has deleted it already
     }
+}
+
+QWidget* WindowRegistry::ShowNewest(const QString& formName) {
+    for (auto it = m_anew.rbegin(); it != m_anew.rend(); ++it) {
+        if ((*it)->objectName() == formName) {
+            Present(it->get());
+            return it->get();
+        }
+    }
+    return nullptr;
 }
 
 void WindowRegistry::Clear() {

@@ -46,8 +46,10 @@ public:
     QWidget* OpenOrRestore(AppContext& context, const QString& formName);
     // Shows and activates a window created at start.
     QWidget* ShowWindow(const QString& formName);
-    // Creates and shows one more window of a kind added by AddAnew.
+    // Creates one more window of a kind added by AddAnew; it stays hidden until ShowNewest.
     QWidget* CreateAnew(AppContext& context, const QString& formName);
+    // Shows and activates the newest window of a kind added by AddAnew; nothing when none exists.
+    QWidget* ShowNewest(const QString& formName);
 
     // Frees every window, the newest first.
     void Clear();

@@ -11,6 +11,8 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/printing/TFDetail.h"
+#include "ui/printing/TFDruck.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tools/TFBrowser.h"
@@ -93,6 +95,14 @@ std::unique_ptr<QWidget> MakeQuickLinks(AppContext& context) {
     return window;
 }
 
+std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
+    auto window = std::make_unique<TFDruck>(context);
+    // The notes of the correction panel show the editor that came with the printing command.
+    QObject::connect(window.get(), &TFDruck::ParameterEditorRequested, window.get(),
+                     [&context] { context.windows.ShowNewest(QStringLiteral("FDetail")); });
+    return window;
+}
+
 } // namespace
 
 void RegisterWindows(WindowRegistry& registry) {
@@ -120,9 +130,13 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
     registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QStringLiteral("FDruck"), MakePrintWindow);
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
+
+    // Created anew with every printing command.
+    registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());
 }
 
 } // namespace qv

@@ -68,7 +68,7 @@ TEST(PrintTarget, PrintsIntoAPdfDocument) {
     const QString pdf = folder.filePath("Schein.pdf");
     QtPrintTarget target(pdf);
     ASSERT_TRUE(target.BeginDocument("Schein 1"));
-    target.TextAt(QPoint(200, 250), "x", QFont("DejaVu Sans", 10));
+    target.TextAt(QPoint(200, 250), "x", QFont("DejaVu Sans", 10), Qt::darkBlue);
     target.EndDocument();
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -1,0 +1,159 @@
+#include "engine/printing/SlipPrintPlan.h"
+
+#include "engine/core/GameTables.h"
+#include "engine/core/SlipRows.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace qv {
+namespace {
+
+constexpr int kFieldsPerSlip = 8;
+
+std::optional<int> CellInteger(const std::string& text) {
+    const auto value = ParseEditorInteger(text);
+    return value ? std::optional<int>(*value) : std::nullopt;
+}
+
+// A set read from any file may hold any value: the shift wraps like the 32-bit fields, never overflows.
+std::int32_t Plus(std::int32_t a, int b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+
+PaperPoint Shifted(PaperPoint point, int hori, int vert) {
+    return {Plus(point.x, hori), Plus(point.y, vert)};
+}
+
+// The stake and draw-count box indices a slip's last row names; nothing when either is not allowed.
+std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
+    const auto draws = CellInteger(row[1]);
+    const auto stake = CellInteger(row[2]);
+    if (!draws || !stake || DrawCountIndexOf(*draws) < 0 || StakeIndexOf(*stake) < 0) {
+        return std::nullopt;
+    }
+    return PrintJob::BoxChoice{StakeIndexOf(*stake), DrawCountIndexOf(*draws)};
+}
+
+PrintPlan Refused(PrintPlan plan, PrintRefusal::Kind kind, int row = 0, std::string text = {}) {
+    plan.slips.clear();
+    plan.refusal = PrintRefusal{kind, row, std::move(text)};
+    return plan;
+}
+
+} // namespace
+
+std::vector<TipRowCells> SlipPrintRows(const TSchein& slip, int rowsSoFar) {
+    std::vector<TipRowCells> rows;
+    for (const SlipRow& row : SlipRows(slip, rowsSoFar)) {
+        TipRowCells cells;
+        cells[0] = std::to_string(row.rowNumber);
+        cells[1] = row.drawCount ? std::to_string(*row.drawCount) : std::string();
+        cells[2] = row.stakeEuros ? std::to_string(*row.stakeEuros) : std::string();
+        for (std::size_t i = 0; i < row.numbers.size() && 3 + i < cells.size(); ++i) {
+            cells[3 + i] = std::to_string(row.numbers[i]);
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+int LeadingInteger(const std::string& text) {
+    const auto value = ParseEditorInteger(text);
+    return value ? *value : 0;
+}
+
+bool NothingToPrint(const std::vector<TipRowCells>& rows) {
+    return rows.empty() || rows.front()[1].empty();
+}
+
+RangeTexts FilledRange(const std::string& start, const std::string& end, std::size_t rowCount) {
+    const bool noStart = start.empty() || start == "0";
+    return {noStart ? std::string(1, '1') : start, end.empty() ? std::to_string(rowCount) : end};
+}
+
+std::optional<int> SlipsNeeded(const std::string& start, const std::string& end) {
+    if (start.empty() || end.empty()) {
+        return std::nullopt;
+    }
+    const int first = LeadingInteger(start);
+    const int last = LeadingInteger(end);
+    if (last < first) {
+        return std::nullopt;
+    }
+    const long long rows = static_cast<long long>(last) - first + 1;
+    return rows <= kFieldsPerSlip ? 1 : static_cast<int>((rows + kFieldsPerSlip - 1) / kFieldsPerSlip);
+}
+
+PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
+    PrintPlan plan;
+    if (NothingToPrint(job.rows)) {
+        return Refused(plan, PrintRefusal::Kind::NothingToPrint);
+    }
+    const RangeTexts range = FilledRange(job.start, job.end, job.rows.size());
+    plan.start = LeadingInteger(range.start);
+    plan.end = LeadingInteger(range.end);
+    if (plan.end < plan.start) {
+        return Refused(plan, PrintRefusal::Kind::EndBeforeStart);
+    }
+    const int rowCount = static_cast<int>(job.rows.size());
+    if (plan.end > rowCount) {
+        return Refused(plan, PrintRefusal::Kind::EndBeyondRows, rowCount);
+    }
+    plan.start = std::max(plan.start, 1);
+    std::optional<int> hori = job.hori.empty() ? 0 : CellInteger(job.hori);
+    if (!hori) {
+        return Refused(plan, PrintRefusal::Kind::BadCorrection, 0, job.hori);
+    }
+    std::optional<int> vert = job.vert.empty() ? 0 : CellInteger(job.vert);
+    if (!vert) {
+        return Refused(plan, PrintRefusal::Kind::BadCorrection, 0, job.vert);
+    }
+
+    // The number before the first slip's: one less than the start number, 0 without one.
+    long long number = job.startNumber.empty() ? 0 : static_cast<long long>(LeadingInteger(job.startNumber)) - 1;
+    for (int first = plan.start; first <= plan.end; first += kFieldsPerSlip) {
+        PrintedSlip slip;
+        slip.number = static_cast<int>(std::clamp<long long>(++number, INT32_MIN, INT32_MAX));
+        slip.firstRow = first;
+        slip.lastRow = std::min(first + kFieldsPerSlip - 1, plan.end);
+        for (int row = slip.firstRow; row <= slip.lastRow; ++row) {
+            const TipRowCells& cells = job.rows[static_cast<std::size_t>(row - 1)];
+            if (cells[1].empty()) {
+                continue;
+            }
+            const int field = row - slip.firstRow + 1;
+            for (int column = kFirstNumberColumn; column < kTipRowColumns; ++column) {
+                const std::string& cell = cells[static_cast<std::size_t>(column)];
+                if (cell.empty()) {
+                    continue;
+                }
+                const auto n = CellInteger(cell);
+                if (!n || *n < 1 || *n > kNumbersInGame) {
+                    return Refused(plan, PrintRefusal::Kind::BadNumber, row, cell);
+                }
+                slip.marks.push_back({"x", Shifted(set.Number(field, *n), *hori, *vert)});
+            }
+        }
+        std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
+        if (!boxes) {
+            boxes = BoxesOfRow(job.rows[static_cast<std::size_t>(slip.lastRow - 1)]);
+            if (!boxes) {
+                return Refused(
+                    plan, job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice : PrintRefusal::Kind::NoBoxes,
+                    slip.lastRow);
+            }
+        }
+        const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
+        const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
+        slip.marks.push_back({"x", Shifted(set.einsatzPos[stakeAt], *hori, *vert)});
+        slip.marks.push_back({"x", Shifted(set.ziehungenPos[drawsAt], *hori, *vert)});
+        if (job.printNumbers) {
+            slip.marks.push_back({std::to_string(slip.number), Shifted({set.scheinNrX, set.scheinNrY}, *hori, *vert)});
+        }
+        plan.slips.push_back(std::move(slip));
+    }
+    return plan;
+}
+
+} // namespace qv

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/printing/SlipPrintPlan.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPageSize>
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+class QPaintDevice;
+
+namespace qv {
+
+// The marks' look: bold, 3.5 mm high, navy, in the default typeface.
+QFont MarkFont();
+inline const QColor kMarkColour = QColor(0x00, 0x00, 0x80);
+
+// Draws text with its top left corner at position, given in 0.1 mm from the painter's origin, on a
+// device of any resolution (printer, PDF, image).
+void DrawTextAtTenthMm(QPainter& painter, const QPaintDevice& device, QPoint position, const QString& text,
+                       const QFont& font, const QColor& colour);
+
+// Draws one slip's marks in paper coordinates: the painter's origin must be the paper's corner.
+void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedSlip& slip);
+
+// The sheets of the slips, one page each with the origin at the paper's corner, as a PDF document.
+QByteArray SlipSheetsPdf(const std::vector<PrintedSlip>& slips, const QPageSize& pageSize, const QString& title);
+
+} // namespace qv

@@ -1,0 +1,325 @@
+#include "ui/printing/TFDetail.h"
+
+#include "engine/core/FileError.h"
+#include "text/DataFolder.h"
+#include "text/PrintTexts.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/CommandIcons.h"
+#include "ui/frame/ErrorReport.h"
+#include "ui/frame/HelpContexts.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/widgets/StringGrid.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+
+namespace qv {
+namespace {
+
+constexpr const char* kParameterFilter = "Druck-Parameter-Datei|*.qvpd";
+constexpr const char* kParameterExtension = "qvpd";
+
+QToolButton* PictureButton(const QString& name, const QIcon& icon, const QString& hint, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    return button;
+}
+
+QLineEdit* Edit(const QString& name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(60);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+} // namespace
+
+TFDetail::TFDetail(AppContext& context)
+    : m_context(context)
+    , m_firstNumbers(CreateGrid(QStringLiteral("G1"), 9))
+    , m_stakes(CreateGrid(QStringLiteral("G2"), 7))
+    , m_draws(CreateGrid(QStringLiteral("G3"), 6))
+    , m_hori(Edit(QStringLiteral("eHori"), this))
+    , m_verti(Edit(QStringLiteral("eVerti"), this))
+    , m_slipNoX(Edit(QStringLiteral("eSNrX"), this))
+    , m_slipNoY(Edit(QStringLiteral("eSNrY"), this))
+    , m_fileName(new QLabel(this)) {
+    setObjectName(QStringLiteral("FDetail"));
+    setWindowFlag(Qt::Window);
+
+    // The boxes' names for a screen reader: the headings stay empty on screen, the labels say it.
+    const QStringList stakes = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10")};
+    const QStringList draws = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("7"),
+                               QStringLiteral("14")};
+    // The hidden headers carry them too, as a screen reader reads a table's headers.
+    const auto nameColumns = [](StringGrid* grid, const QString& pattern, const QStringList& values) {
+        QStringList names{QString()};
+        for (int column = 1; column < grid->columnCount(); ++column) {
+            names << pattern.arg(values.at(column - 1));
+            grid->item(0, column)->setData(Qt::AccessibleTextRole, names.last());
+        }
+        grid->setHorizontalHeaderLabels(names);
+        grid->setVerticalHeaderLabels({QString(), QStringLiteral("X"), QStringLiteral("Y")});
+    };
+    QStringList fields;
+    for (int f = 1; f <= 8; ++f) {
+        fields << QString::number(f);
+    }
+    nameColumns(m_firstNumbers, QStringLiteral("Tippfeld %1"), fields);
+    nameColumns(m_stakes, QStringLiteral("Einsatz %1 €"), stakes);
+    nameColumns(m_draws, QStringLiteral("%1 Ziehungen"), draws);
+
+    const auto gridLabel = [this](const QString& name, const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(text);
+        return label;
+    };
+    auto* g1Label =
+        gridLabel(QStringLiteral("Label1"), QStringLiteral("X-Y-Werte für \"1\" der Tippfelder"), m_firstNumbers);
+    auto* g2Label = gridLabel(QStringLiteral("Label2"), QStringLiteral("X-Y-Werte für Einsatz pro Tipp"), m_stakes);
+    auto* g3Label = gridLabel(QStringLiteral("Label3"), QStringLiteral("X-Y-Werte für Anzahl Ziehungen"), m_draws);
+
+    auto* horiLabel = gridLabel(QStringLiteral("Label4"), QStringLiteral("Abstand von 1 - 61 (horizontal)"), m_hori);
+    auto* vertiLabel = gridLabel(QStringLiteral("Label5"), QStringLiteral("Abstand von 1 - 10 (vertikal)"), m_verti);
+    auto* slipNoLabel = gridLabel(QStringLiteral("Label6"), QStringLiteral("Schein-Nr. X und Y"), m_slipNoX);
+    m_slipNoX->setAccessibleName(QStringLiteral("Schein-Nr. X"));
+    m_slipNoY->setAccessibleName(QStringLiteral("Schein-Nr. Y"));
+
+    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
+    save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
+    auto* open = new QPushButton(QStringLiteral("Öffnen"), this);
+    open->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    auto* fileCaption = new QLabel(QStringLiteral("Datei"), this);
+    fileCaption->setObjectName(QStringLiteral("Label7"));
+    m_fileName->setObjectName(QStringLiteral("LDatei"));
+    m_fileName->setMinimumWidth(120);
+    m_fileName->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_fileName->setAccessibleName(QStringLiteral("Datei"));
+
+    auto* closePicture =
+        PictureButton(QStringLiteral("BClose"), CommandIcon(Command::Beenden), QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
+                               QStringLiteral("Hilfe"), this);
+
+    auto* grids = new QVBoxLayout;
+    for (auto [label, grid] :
+         {std::pair<QLabel*, StringGrid*>{g1Label, m_firstNumbers}, {g2Label, m_stakes}, {g3Label, m_draws}}) {
+        grids->addWidget(label);
+        grids->addWidget(grid, 0, Qt::AlignLeft);
+    }
+
+    auto* edits = new QGridLayout;
+    edits->addWidget(horiLabel, 0, 0);
+    edits->addWidget(m_hori, 0, 1);
+    edits->addWidget(vertiLabel, 1, 0);
+    edits->addWidget(m_verti, 1, 1);
+    edits->addWidget(slipNoLabel, 2, 0);
+    edits->addWidget(m_slipNoX, 2, 1);
+    edits->addWidget(m_slipNoY, 2, 2);
+    edits->setColumnStretch(3, 1);
+
+    auto* file = new QHBoxLayout;
+    file->addWidget(save);
+    file->addWidget(open);
+    file->addSpacing(12);
+    file->addWidget(fileCaption);
+    file->addWidget(m_fileName, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(help);
+    bottom->addStretch(1);
+    bottom->addWidget(closePicture);
+    bottom->addWidget(close);
+
+    // A main window without bars, so that a screen reader announces it as a window of its own.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(grids);
+    layout->addLayout(edits);
+    layout->addLayout(file);
+    layout->addStretch(1);
+    layout->addLayout(bottom);
+
+    connect(save, &QPushButton::clicked, this, &TFDetail::Save);
+    connect(open, &QPushButton::clicked, this, &TFDetail::Open);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
+    connect(help, &QToolButton::clicked, this,
+            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FDetail"))); });
+    m_context.commands.InstallHelpKey(this);
+
+    QWidget* previous = m_firstNumbers;
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY,
+                                                           save, open, help, closePicture, close}) {
+        setTabOrder(previous, widget);
+        previous = widget;
+    }
+    resize(560, 470);
+}
+
+StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
+    auto* grid = new StringGrid(this, 1);
+    grid->setObjectName(name);
+    grid->setColumnCount(columns);
+    grid->setRowCount(3);
+    grid->setColumnWidth(0, 24);
+    for (int column = 1; column < columns; ++column) {
+        grid->setColumnWidth(column, 52);
+    }
+    for (int column = 0; column < columns; ++column) {
+        for (int row = 0; row < 3; ++row) {
+            grid->SetCell(column, row, QString());
+            QTableWidgetItem* cell = grid->item(row, column);
+            if (row > 0 && column > 0) {
+                cell->setTextAlignment(Qt::AlignCenter);
+                cell->setBackground(Qt::white);
+                cell->setForeground(Qt::black);
+            }
+        }
+    }
+    grid->item(1, 0)->setData(Qt::AccessibleTextRole, QStringLiteral("X"));
+    grid->item(2, 0)->setData(Qt::AccessibleTextRole, QStringLiteral("Y"));
+    grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid->setCurrentCell(1, 1);
+    // Only the grid with the focus shows its current cell; the others stay white.
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    grid->setPalette(palette);
+    grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedSize(24 + 52 * (columns - 1) + 2 * grid->frameWidth(), 3 * 20 + 2 * grid->frameWidth());
+    return grid;
+}
+
+void TFDetail::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    setWindowTitle(QStringLiteral("%1-%2").arg(width()).arg(height()));
+}
+
+void TFDetail::Fill(const EditorValues& values) {
+    const auto put = [](StringGrid* grid, int column, PaperPoint point) {
+        grid->SetCell(column, 1, QString::number(point.x));
+        grid->SetCell(column, 2, QString::number(point.y));
+    };
+    for (int f = 0; f < TDruckParameter::kFields; ++f) {
+        put(m_firstNumbers, f + 1, values.firstNumbers[static_cast<std::size_t>(f)]);
+    }
+    for (std::size_t i = 0; i < values.einsatzPos.size(); ++i) {
+        put(m_stakes, static_cast<int>(i) + 1, values.einsatzPos[i]);
+    }
+    for (std::size_t i = 0; i < values.ziehungenPos.size(); ++i) {
+        put(m_draws, static_cast<int>(i) + 1, values.ziehungenPos[i]);
+    }
+    m_hori->setText(QString::number(values.abstandHori));
+    m_verti->setText(QString::number(values.abstandVerti));
+    m_slipNoX->setText(QString::number(values.scheinNrX));
+    m_slipNoY->setText(QString::number(values.scheinNrY));
+}
+
+std::optional<EditorValues> TFDetail::ReadValues() {
+    bool valid = true;
+    // Values are taken in the window's order; the first that is no integer stops the save.
+    const auto take = [&](const QString& text, std::int32_t& into) {
+        if (!valid) {
+            return;
+        }
+        if (const auto value = ParseEditorInteger(text.toStdString())) {
+            into = *value;
+        } else {
+            m_context.ports.messages.Error(NotAnIntegerText(text));
+            valid = false;
+        }
+    };
+    const auto takePoint = [&](StringGrid* grid, int column, PaperPoint& into) {
+        take(grid->Cell(column, 1), into.x);
+        take(grid->Cell(column, 2), into.y);
+    };
+    EditorValues values;
+    take(m_hori->text(), values.abstandHori);
+    take(m_verti->text(), values.abstandVerti);
+    for (int f = 0; f < TDruckParameter::kFields; ++f) {
+        takePoint(m_firstNumbers, f + 1, values.firstNumbers[static_cast<std::size_t>(f)]);
+    }
+    for (std::size_t i = 0; i < values.einsatzPos.size(); ++i) {
+        takePoint(m_stakes, static_cast<int>(i) + 1, values.einsatzPos[i]);
+    }
+    for (std::size_t i = 0; i < values.ziehungenPos.size(); ++i) {
+        takePoint(m_draws, static_cast<int>(i) + 1, values.ziehungenPos[i]);
+    }
+    take(m_slipNoX->text(), values.scheinNrX);
+    take(m_slipNoY->text(), values.scheinNrY);
+    return valid ? std::optional<EditorValues>(values) : std::nullopt;
+}
+
+void TFDetail::Save() {
+    Guarded(m_context.ports.messages, [this] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Druck-Parameter speichern");
+        request.filter = QString::fromUtf8(kParameterFilter);
+        request.defaultExtension = QString::fromUtf8(kParameterExtension);
+        request.startFolder = FromPath(m_context.state.DataFolder);
+        const auto chosen = m_context.ports.fileDialogs.Save(request);
+        if (!chosen) {
+            return;
+        }
+        const auto values = ReadValues();
+        if (!values) {
+            return;
+        }
+        // The program's set changes only once the file is written.
+        const TDruckParameter set = WithEditorValues(m_context.state.PrintParameters, *values);
+        WritePrintParameterFile(ToPath(*chosen), set);
+        m_context.state.PrintParameters = set;
+        m_fileName->setText(QFileInfo(*chosen).fileName());
+    });
+}
+
+void TFDetail::Open() {
+    Guarded(m_context.ports.messages, [this] {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Druck-Parameter einlesen");
+        request.filter = QString::fromUtf8(kParameterFilter);
+        request.defaultExtension = QString::fromUtf8(kParameterExtension);
+        request.startFolder = FromPath(m_context.state.DataFolder);
+        const auto chosen = m_context.ports.fileDialogs.OpenOne(request);
+        if (!chosen) {
+            return;
+        }
+        std::optional<TDruckParameter> set;
+        try {
+            set = ReadPrintParameterFile(ToPath(*chosen));
+        } catch (const ParameterFileTooShort&) {
+            m_context.ports.messages.Error(QString::fromUtf8(kShortParameterFileText));
+            return;
+        }
+        if (!set) {
+            throw FileError(ToPath(*chosen), std::strerror(ENOENT));
+        }
+        m_context.state.PrintParameters = *set;
+        Fill(EditorValuesOf(*set));
+    });
+}
+
+} // namespace qv

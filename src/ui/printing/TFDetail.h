@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/printing/DruckParameter.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+
+namespace qv {
+
+struct AppContext;
+class StringGrid;
+
+// The print-parameter editor: the position of number 1 of each tip field, the two distances from
+// which the other 69 positions follow, the stake and draw-count boxes and the place of the slip
+// number. Saving or opening a set replaces the program's set at once, so the next print uses it.
+// A new editor comes with every printing command; it starts empty and closing it only hides it.
+class TFDetail : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFDetail(AppContext& context);
+
+    // The handlers of "Speichern" and "Öffnen".
+    void Save();
+    void Open();
+
+protected:
+    // The title shows the client size, as "878-472".
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    StringGrid* CreateGrid(const QString& name, int columns);
+    void Fill(const EditorValues& values);
+    // The editor's values, or nothing after the message for the first text that is no integer.
+    std::optional<EditorValues> ReadValues();
+
+    AppContext& m_context;
+    StringGrid* m_firstNumbers; // G1
+    StringGrid* m_stakes;       // G2
+    StringGrid* m_draws;        // G3
+    QLineEdit* m_hori;
+    QLineEdit* m_verti;
+    QLineEdit* m_slipNoX;
+    QLineEdit* m_slipNoY;
+    QLabel* m_fileName; // LDatei
+};
+
+} // namespace qv
