@@ -21,6 +21,10 @@ const std::vector<Command>& Commands() {
         {QStringLiteral("search"), QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE --to DATE]"),
          QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
          &RunSearch},
+        {QStringLiteral("tips"),
+         QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] --type K --method M [--count N] [--seed S]"),
+         QStringLiteral("Bildet Tippreihen wie das Tipp-Center: Grenzen und Legende der Häufigkeit, dann N Reihen."),
+         &RunTips},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/core/NumberSet.h"
 #include "engine/core/Records.h"
+#include "engine/tips/SettingsRecord.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -46,6 +47,11 @@ struct ProgramState {
     // The two links to results pages that the winning-number window offers; empty when unset.
     std::string ResultLink1;
     std::string ResultLink2;
+
+    // The program settings window's record (start slip list, tip-centre presets), and whether it holds
+    // what an earlier run saved.
+    SettingsRecord Settings;
+    bool SettingsLoaded = false;
 
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;

@@ -553,7 +553,7 @@ void TFAuswertung::SaveDraw() {
             list->setCurrentIndex(list->count() - 1);
         }
         m_fromPos = m_toPos = m_comboBox1->count() - 1;
-        // The statistics window and the tip centre get the date in their lists once they exist.
+        emit DrawDateSaved(date);
     }
     if (outcome.saved) {
         m_newDrawPending = false;
@@ -622,6 +622,7 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabG%1").arg(n));
     page->setProperty("tag", n);
+    page->setProperty("path", path);
     auto* frame = new TFrFrame1(state, page);
     frame->setObjectName(QStringLiteral("frG%1").arg(n));
     auto* layout = new QVBoxLayout(page);
@@ -639,6 +640,14 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     m_pInfo->hide();
     m_pc1->show();
     UpdateSlipTabState();
+}
+
+QStringList TFAuswertung::OpenSlipPaths() const {
+    QStringList paths;
+    for (int tab = 0; tab < m_pc1->count(); ++tab) {
+        paths << m_pc1->widget(tab)->property("path").toString();
+    }
+    return paths;
 }
 
 void TFAuswertung::CloseActiveSlipTab() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <array>
 
@@ -41,6 +42,8 @@ public:
 
     // Opens a slip file into a new slip tab; a missing file gives an empty tab.
     void OpenSlipInMainWindow(const QString& path);
+    // The files of the open slip tabs, in tab order.
+    QStringList OpenSlipPaths() const;
 
     // The handlers of the buttons, as the user's clicks run them.
     void NewDraw();
@@ -52,6 +55,10 @@ public:
     void CloseAllSlipTabs();
     void ShowNews();
     void ShowWinningNumberWindow();
+
+signals:
+    // A saved draw with this date joined the period lists; the other windows' period lists take it too.
+    void DrawDateSaved(const QString& dateText);
 
 protected:
     void showEvent(QShowEvent* event) override;
