@@ -440,7 +440,7 @@ void TFTippcenter::ToggleLock(int game) {
 
 void TFTippcenter::ShowFrequencyBands(int first, int last) {
     const int drawCount = last - first + 1;
-    if (drawCount <= 0) {
+    if (first < 0 || drawCount <= 0) {
         // No draws yet: nothing to count, nothing to colour.
         for (QLabel* panel : m_counts) {
             panel->clear();

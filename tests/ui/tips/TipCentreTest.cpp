@@ -191,9 +191,12 @@ TEST_F(TipCentreTest, GeneratedGamesAreLockedAndKeptUntilUnlocked) {
 TEST_F(TipCentreTest, FavouriteRowsHoldTheMostFrequentNumbers) {
     // Ten draws of 1 to 20 and one of 51 to 70: 1 to 20 lead the favourites, 21 to 50 the laggards.
     std::vector<TGewZahlen> draws;
-    for (int i = 0; i < 11; ++i) {
-        draws.push_back(MadeUpDraw(45505 + i, i < 10 ? 0 : 50));
+    for (int i = 0; i < 10; ++i) {
+        draws.push_back(MadeUpDraw(45505 + i, 0));
     }
+    TGewZahlen high = MadeUpDraw(45515, 0);
+    std::iota(high.GZ.begin(), high.GZ.begin() + 20, std::uint8_t{51});
+    draws.push_back(high);
     StartWith(draws);
     TFTippcenter* centre = Centre();
     Choose(centre, 1, 9, 1); // type 10 from the favourites: 1 to 5 certain, the rest from 6 to 20
