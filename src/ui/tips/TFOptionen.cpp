@@ -138,6 +138,7 @@ TFOptionen::TFOptionen(AppContext& context)
     layout->addLayout(bottom);
 
     m_context.commands.InstallHelpKey(this);
+    resize(sizeHint());
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (old != nullptr && old->window() == this) {
             FocusChanged(now);

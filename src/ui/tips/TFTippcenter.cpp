@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
@@ -123,7 +124,7 @@ TFTippcenter::TFTippcenter(AppContext& context)
         ApplyPresets(m_context.state.Settings.presets);
     }
     m_context.commands.InstallHelpKey(this);
-    resize(980, 860);
+    resize(sizeHint().expandedTo(QSize(1000, 860)));
 }
 
 void TFTippcenter::CreateToolBar() {
@@ -263,7 +264,7 @@ QWidget* TFTippcenter::CreateFrequencyPanel() {
         QFont small = number->font();
         small.setPointSize(7);
         number->setFont(small);
-        QLabel* count = MakePanel(box, QStringLiteral("PStat%1").arg(n), QSize(32, 20));
+        QLabel* count = MakePanel(box, QStringLiteral("PStat%1").arg(n), QSize(40, 20));
         count->setAccessibleName(QStringLiteral("Zahl %1").arg(n));
         m_counts[static_cast<std::size_t>(n - 1)] = count;
         grid->addWidget(number, 2 * row, column);
@@ -278,10 +279,13 @@ QWidget* TFTippcenter::CreateFrequencyPanel() {
     auto* legend = new QHBoxLayout;
     legend->setSpacing(2);
     for (int i = 1; i <= 7; ++i) {
-        QLabel* panel = MakePanel(box, QStringLiteral("PAbw%1").arg(i), QSize(48, 20));
+        QLabel* panel = MakePanel(box, QStringLiteral("PAbw%1").arg(i), QSize(62, 20));
         QFont small = panel->font();
         small.setPointSize(7);
         panel->setFont(small);
+        // Long periods give wide ranges ("1835 - 1878"): the panel grows with its text.
+        panel->setMinimumWidth(std::max(62, TextWidthIn(small, QStringLiteral("00000 - 00000")) + 8));
+        panel->setMaximumWidth(QWIDGETSIZE_MAX);
         const ClassColours& colours = DeviationClassColours[static_cast<std::size_t>(7 - i)];
         Paint(panel, colours.background, colours.text);
         m_legend[static_cast<std::size_t>(i - 1)] = panel;
@@ -348,6 +352,8 @@ QWidget* TFTippcenter::CreateHistory() {
     QFont compact = m_history->font();
     compact.setPointSize(8);
     m_history->setFont(compact);
+    m_history->setTextElideMode(Qt::ElideNone);
+    m_history->setWordWrap(false);
     m_history->setTabKeyNavigation(false);
     m_history->setSelectionMode(QAbstractItemView::SingleSelection);
     m_history->setAccessibleName(QStringLiteral("Ausspielungen"));
@@ -363,12 +369,17 @@ void TFTippcenter::FillHistory() {
     grid.setUpdatesEnabled(false);
     grid.setColumnCount(21);
     grid.setRowCount(static_cast<int>(draws.size()) + 1);
-    SetDrawGridHeadings(grid);
+    // The columns are as wide as the grid's font needs, at least as wide as the program always drew them.
+    grid.SetColumnWidth(0, std::max(66, TextWidthIn(grid.font(), QStringLiteral("00.00.0000")) + 10));
+    const int numberWidth = std::max(24, TextWidthIn(grid.font(), QStringLiteral("70")) + 12);
     QStringList headings{QStringLiteral("Datum")};
     for (int column = 1; column <= 20; ++column) {
-        grid.SetColumnWidth(column, 24);
+        grid.SetColumnWidth(column, numberWidth);
         headings << QString::number(column);
     }
+    // The whole row fits without scrolling sideways.
+    grid.setMinimumWidth(grid.ColumnWidth(0) + 20 * numberWidth + 2 * grid.frameWidth() +
+                         grid.verticalScrollBar()->sizeHint().width() + 2);
     // The heading row is part of the grid; screen readers get the same names as column headers.
     grid.setHorizontalHeaderLabels(headings);
     grid.SetCell(0, 0, CenterPad80(QStringLiteral("Datum"), grid.ColumnWidth(0), grid));
@@ -442,8 +453,10 @@ void TFTippcenter::ShowFrequencyBands(int first, int last) {
     const int drawCount = last - first + 1;
     if (first < 0 || drawCount <= 0) {
         // No draws yet: nothing to count, nothing to colour.
-        for (QLabel* panel : m_counts) {
+        for (int n = 1; n <= kNumbersInGame; ++n) {
+            QLabel* panel = m_counts[static_cast<std::size_t>(n - 1)];
             panel->clear();
+            panel->setAccessibleName(QStringLiteral("Zahl %1").arg(n));
             Paint(panel, 0xFFFFFF, 0x000000);
         }
         for (QLabel* panel : m_legend) {
@@ -459,6 +472,7 @@ void TFTippcenter::ShowFrequencyBands(int first, int last) {
         QLabel* panel = m_counts[static_cast<std::size_t>(n - 1)];
         Paint(panel, colours.background, colours.text);
         panel->setText(QString::number(count));
+        panel->setAccessibleName(QStringLiteral("Zahl %1: %2").arg(n).arg(count));
     }
     const std::array<std::string, 7> legend = FrequencyLegend(m_bandBounds);
     for (int i = 1; i <= 7; ++i) {
