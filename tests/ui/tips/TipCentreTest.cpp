@@ -4,6 +4,7 @@
 #include "ui/tips/TFTippcenter.h"
 #include "ui/widgets/StringGrid.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSignalSpy>
@@ -301,6 +302,22 @@ TEST_F(TipCentreTest, ADrawSavedInTheMainWindowJoinsThePeriodLists) {
     Generate(centre); // the new draw alone
     EXPECT_EQ(In<QLabel>(centre, "PStat70")->text(), QStringLiteral("1"));
     EXPECT_EQ(In<QLabel>(centre, "PStat1")->text(), QStringLiteral("0"));
+}
+
+TEST_F(TipCentreTest, TabFollowsTheGamesAndLeavesTheHistoryGrid) {
+    StartWith(MadeUpHistory(3));
+    TFTippcenter* centre = Centre();
+    centre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(centre));
+    In<QWidget>(centre, "ComboTyp1")->setFocus();
+    for (const char* next : {"ComboWie1", "SpBut1", "ComboTyp2"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromUtf8(next));
+    }
+    In<QWidget>(centre, "G1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget()->objectName(), QStringLiteral("G1"));
+    EXPECT_EQ(In<QWidget>(centre, "SpBut1")->accessibleName(), QStringLiteral("Tippreihe von Spiel 1 festhalten"));
 }
 
 TEST_F(TipCentreTest, AnEmptyHistoryShowsNoCountsAndRefusesToGenerate) {
