@@ -240,6 +240,7 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
 
     m_start = new QPushButton(QStringLiteral("Tipps\ngenerieren"), area);
     m_start->setObjectName(QStringLiteral("BStart"));
+    m_start->setAccessibleName(QStringLiteral("Tipps generieren"));
     m_start->setIcon(LockIcon(false));
     m_start->setIconSize(QSize(28, 28));
     m_start->setMinimumHeight(48);
@@ -337,6 +338,7 @@ QWidget* TFTippcenter::CreateSuggestions() {
     layout->addLayout(grid);
     m_toSlip = new QPushButton(QStringLiteral("In Spielschein\nübertragen"), box);
     m_toSlip->setObjectName(QStringLiteral("BSchein"));
+    m_toSlip->setAccessibleName(QStringLiteral("In Spielschein übertragen"));
     m_toSlip->setMinimumHeight(44);
     layout->addWidget(m_toSlip, 0, Qt::AlignRight);
     connect(m_toSlip, &QPushButton::clicked, this, &TFTippcenter::TransferToSlip);
