@@ -11,7 +11,10 @@
 #include "text/ComboTexts.h"
 #include "text/DateText.h"
 
+#include <charconv>
 #include <chrono>
+#include <iostream>
+#include <string>
 #include <variant>
 
 namespace qv::cli {
@@ -100,10 +103,12 @@ std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, con
 }
 
 std::vector<NumberSet> PeriodSetsOf(const LoadedPeriod& loaded) {
-    ProgramState state;
-    state.DrawList = loaded.draws;
-    BuildPeriodSets(state, loaded.period.first, loaded.period.extra);
-    return std::move(state.PeriodSets);
+    std::vector<NumberSet> sets;
+    sets.reserve(static_cast<std::size_t>(loaded.period.extra) + 1);
+    for (int i = loaded.period.first; i <= loaded.period.Last(); ++i) {
+        sets.push_back(loaded.draws[static_cast<std::size_t>(i)].Numbers());
+    }
+    return sets;
 }
 
 std::optional<int> ParseInt(const QString& text) {
@@ -112,17 +117,27 @@ std::optional<int> ParseInt(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// The lists are the bulk of the output (up to 2000 lines): written as one block of bytes rather than a
+// formatted string per line.
 void PrintList(const char* heading, const std::vector<ComboEntry>& list) {
-    PrintOut(QString::fromUtf8(heading));
+    std::string text = std::string(heading) + '\n';
+    text.reserve(list.size() * 24);
+    char number[16];
+    const auto append = [&text, &number](auto value, char after) {
+        const auto end = std::to_chars(number, number + sizeof number, value).ptr;
+        text.append(number, end);
+        text += after;
+    };
     for (std::size_t j = 0; j < list.size(); ++j) {
         if (list[j].set.Empty()) {
             continue;
         }
-        PrintOut(QStringLiteral("%1\t%2\t%3")
-                     .arg(j + 1)
-                     .arg(QString::fromStdString(JoinedNumbers(list[j].set)))
-                     .arg(list[j].count));
+        append(j + 1, '\t');
+        text += JoinedNumbers(list[j].set);
+        text += '\t';
+        append(list[j].count, '\n');
     }
+    std::cout << text;
 }
 
 } // namespace

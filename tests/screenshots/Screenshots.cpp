@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppSetup.h"
@@ -13,6 +14,7 @@
 #include "ui/tips/TFOptionen.h"
 #include "ui/tips/TFTippcenter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -126,6 +128,31 @@ int main(int argc, char* argv[]) {
         settings->show();
         ok = Save(settings, folder, QStringLiteral("FOptionen")) && ok;
         settings->hide();
+    }
+
+    // The analysis window: as it opens, after a search for the pairs of a pool, during a run of five
+    // numbers and after a run of three.
+    if (auto* analysis = qobject_cast<qv::TFAnalyse*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FAnalyse")))) {
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse")) && ok;
+        for (int n : {3, 7, 11, 18, 22, 25, 29}) {
+            analysis->ClickNumber(n);
+        }
+        analysis->findChild<QAbstractButton*>(QStringLiteral("RG2"))->setChecked(true);
+        analysis->findChild<QComboBox*>(QStringLiteral("ComboAuswahl"))->setCurrentIndex(1);
+        analysis->Search();
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Suche")) && ok;
+        auto* size = analysis->findChild<QComboBox*>(QStringLiteral("ComboKombi"));
+        size->setCurrentIndex(3);
+        analysis->StartOrCancelRun();
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Lauf")) && ok;
+        analysis->StartOrCancelRun(); // cancels
+        ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
+        size->setCurrentIndex(1);
+        analysis->StartOrCancelRun();
+        ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
+        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Tops")) && ok;
+        analysis->hide();
     }
 
     qv::TFHilfe help;

@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
@@ -60,6 +61,7 @@ void RegisterWindows(WindowRegistry& registry) {
 
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
+    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
 }
 
 } // namespace qv

@@ -124,7 +124,7 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
     } buttons[] = {
         {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", false},
         {"BEingabe", "Tippreihen eingeben...", false},
-        {"BSysTest", "Tippreihen-Analyse", false},
+        {"BSysTest", "Tippreihen-Analyse", true},
         {"BNoverK", "n über k", false},
         {"BCalc", "Taschenrechner", true},
         {"BUpdate", "Online-Aktualisierung", false},
