@@ -12,6 +12,7 @@ int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
+int RunStats(const Command& command, const QStringList& args);
 int RunTips(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -53,6 +53,9 @@ struct ProgramState {
     SettingsRecord Settings;
     bool SettingsLoaded = false;
 
+    // Pictures of grids taken so far; each opens in a window named "FAbbild" and its running number.
+    int PictureCount = 0;
+
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;
     std::filesystem::path ProbeFile;

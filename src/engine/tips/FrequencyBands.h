@@ -1,20 +1,22 @@
 #pragma once
 
+#include "engine/analysis/DrawStatistics.h"
+
 #include <array>
-#include <cstdint>
 #include <string>
 
 namespace qv {
 
-// The seven frequency classes of the tip centre's number panels. A number drawn k times in a period
-// of N draws is compared with the count expected by chance, 20N/70, in steps of the binomial standard
-// deviation s = sqrt(20N * 69/4900): class 0 lies above e + 3s, class 6 below e - 3s.
+// The seven frequency classes of the tip centre's number panels: the deviation classes of the draw
+// statistics (class k here is class k + 1 there, with its colours), with bounds moved apart where a
+// short period rounds two of them onto one another.
 //
 // bounds[0] to bounds[6] are B0 to B6: the class of a count is the first k with count >= Bk, and B6
-// is always -1, so every count has a class. Short periods round several bounds onto one another;
-// they are then moved apart in a fixed order, which for one draw gives 2, 1, 2, 0, 0, 0, -1
-// (the drawn numbers fall into class 1, the others into class 3).
-using FrequencyBounds = std::array<int, 7>;
+// is always -1, so every count has a class. After the statistics' bounds, in this order: B4 is raised
+// when it equals a positive B5, B3 when it equals a positive B4, B0 is lowered when it equals B1 and
+// B2 is raised when it equals B1. For one draw this gives 2, 1, 2, 0, 0, 0, -1: the drawn numbers fall
+// into class 1, the others into class 3.
+using FrequencyBounds = ClassThresholds;
 FrequencyBounds FrequencyBandBounds(int drawCount);
 
 // 0 to 6.
@@ -23,19 +25,9 @@ int FrequencyClass(int count, const FrequencyBounds& bounds);
 // Legend text k (0 to 6) names the counts of class k: "> B0", "B1 - B0", ..., "< B5", or "irrelevant".
 std::array<std::string, 7> FrequencyLegend(const FrequencyBounds& bounds);
 
-// The colours of the deviation classes as 0xRRGGBB: background and text.
-struct ClassColours {
-    std::uint32_t background;
-    std::uint32_t text;
-};
-inline constexpr std::array<ClassColours, 7> DeviationClassColours = {{
-    {0x004080, 0xFFFFFF},
-    {0x6161B6, 0xFFFFFF},
-    {0xCACAE6, 0x000000},
-    {0x9BFF9B, 0x000000},
-    {0xFF8484, 0x000000},
-    {0xFF0000, 0xFFFFFF},
-    {0x800000, 0xFFFFFF},
-}};
+// The background and text colours of class k (0 to 6) as 0xRRGGBB.
+constexpr ClassColours FrequencyClassColours(int frequencyClass) {
+    return ColoursOfClass(frequencyClass + 1);
+}
 
 } // namespace qv

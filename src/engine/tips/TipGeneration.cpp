@@ -1,5 +1,6 @@
 #include "engine/tips/TipGeneration.h"
 
+#include "engine/analysis/DrawStatistics.h"
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
@@ -8,18 +9,9 @@
 namespace qv {
 
 PeriodCounts CountPeriodNumbers(std::span<const TGewZahlen> draws, int first, int last) {
+    const NumberCounts frequencies = CountFrequencies(draws, first, last);
     PeriodCounts counts{};
-    const int from = std::max(first, 0);
-    const int to = std::min(last, static_cast<int>(draws.size()) - 1);
-    for (int i = from; i <= to; ++i) {
-        const TGewZahlen& draw = draws[static_cast<std::size_t>(i)];
-        for (int p = 0; p < kNumbersPerDraw; ++p) {
-            const int n = draw.GZ[static_cast<std::size_t>(p)];
-            if (n >= 1 && n <= kNumbersInGame) {
-                ++counts[static_cast<std::size_t>(n)];
-            }
-        }
-    }
+    std::copy(frequencies.begin(), frequencies.end(), counts.begin() + 1);
     return counts;
 }
 

@@ -553,7 +553,7 @@ void TFAuswertung::SaveDraw() {
             list->setCurrentIndex(list->count() - 1);
         }
         m_fromPos = m_toPos = m_comboBox1->count() - 1;
-        emit DrawDateSaved(date);
+        emit DrawDateAdded(date);
     }
     if (outcome.saved) {
         m_newDrawPending = false;

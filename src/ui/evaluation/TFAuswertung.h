@@ -57,8 +57,8 @@ public:
     void ShowWinningNumberWindow();
 
 signals:
-    // A saved draw with this date joined the period lists; the other windows' period lists take it too.
-    void DrawDateSaved(const QString& dateText);
+    // A saved draw's date was added to the period lists; windows with period lists of their own follow.
+    void DrawDateAdded(const QString& dateText);
 
 protected:
     void showEvent(QShowEvent* event) override;

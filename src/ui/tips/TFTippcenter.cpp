@@ -287,7 +287,7 @@ QWidget* TFTippcenter::CreateFrequencyPanel() {
         // Long periods give wide ranges ("1835 - 1878"): the panel grows with its text.
         panel->setMinimumWidth(std::max(62, TextWidthIn(small, QStringLiteral("00000 - 00000")) + 8));
         panel->setMaximumWidth(QWIDGETSIZE_MAX);
-        const ClassColours& colours = DeviationClassColours[static_cast<std::size_t>(7 - i)];
+        const ClassColours colours = FrequencyClassColours(7 - i);
         Paint(panel, colours.background, colours.text);
         m_legend[static_cast<std::size_t>(i - 1)] = panel;
         legend->addWidget(panel);
@@ -469,8 +469,7 @@ void TFTippcenter::ShowFrequencyBands(int first, int last) {
     m_bandBounds = FrequencyBandBounds(drawCount);
     for (int n = 1; n <= kNumbersInGame; ++n) {
         const int count = m_periodCounts[static_cast<std::size_t>(n)];
-        const ClassColours& colours =
-            DeviationClassColours[static_cast<std::size_t>(FrequencyClass(count, m_bandBounds))];
+        const ClassColours colours = FrequencyClassColours(FrequencyClass(count, m_bandBounds));
         QLabel* panel = m_counts[static_cast<std::size_t>(n - 1)];
         Paint(panel, colours.background, colours.text);
         panel->setText(QString::number(count));
