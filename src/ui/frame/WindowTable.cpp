@@ -10,6 +10,8 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/tips/TFEingabe.h"
+#include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
 #include "ui/tips/TFTippcenter.h"
 
@@ -84,6 +86,20 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
     if (TFAuswertung* main = MainWindowOf(context)) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
     }
+    // Its rows go into the slip entry window, created when needed, which is then shown.
+    QObject::connect(
+        centre.get(), &TFTippcenter::TransferRequested, centre.get(), [&context](const std::vector<TipRow>& rows) {
+            auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, QStringLiteral("FEingabe")));
+            if (entry == nullptr) {
+                return;
+            }
+            std::vector<std::vector<int>> numbers;
+            for (const TipRow& row : rows) {
+                numbers.push_back(row.numbers);
+            }
+            entry->EnterTipRows(numbers);
+            context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
+        });
     return centre;
 }
 
@@ -102,6 +118,8 @@ void RegisterWindows(WindowRegistry& registry) {
 
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
+    registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
+    registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
     registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
 }

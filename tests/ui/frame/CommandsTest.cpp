@@ -123,7 +123,7 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
         bool enabled;
     } buttons[] = {
         {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", true},
-        {"BEingabe", "Tippreihen eingeben...", false},
+        {"BEingabe", "Tippreihen eingeben...", true},
         {"BSysTest", "Tippreihen-Analyse", true},
         {"BNoverK", "n über k", false},
         {"BCalc", "Taschenrechner", true},
@@ -143,8 +143,8 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
     EXPECT_FALSE(Action("BOptionen")->isVisible());
 
     // A disabled command does nothing, whoever asks for it.
-    m_app->Context().commands.Run(Command::Eingabe, m_main);
-    EXPECT_EQ(m_app->Windows().Find("FEingabe"), nullptr);
+    m_app->Context().commands.Run(Command::NueberK, m_main);
+    EXPECT_EQ(m_app->Windows().Find("FNueberK"), nullptr);
     EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #include "support/MainWindowFixture.h"
 
 #include "engine/core/ProgramState.h"
+#include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -266,6 +267,57 @@ TEST_F(TipCentreTest, TransferNeedsACheckedGeneratedGameThatIsShown) {
     // Rows, locks and check boxes stay for a second transfer.
     centre->TransferToSlip();
     EXPECT_EQ(transfers.size(), 2);
+}
+
+TEST_F(TipCentreTest, TransferFillsTheEmptyFieldsOfTheNewestSlipOrANewOne) {
+    StartWith(MadeUpHistory(10));
+    TFTippcenter* centre = Centre();
+    Choose(centre, 1, 1);    // type 2
+    Choose(centre, 2, 2, 1); // type 3
+    Choose(centre, 3, 3, 3); // type 4
+    Generate(centre);
+    const std::vector<std::vector<int>> rows = {Row(centre, 1), Row(centre, 2), Row(centre, 3)};
+    // Field f of slip k holds exactly the numbers of row.
+    const auto holds = [](TFEingabe* entry, int slip, int field, const std::vector<int>& row) {
+        int marked = 0;
+        for (int n = 1; n <= 70; ++n) {
+            marked += entry->IsMarked(slip, field, n) ? 1 : 0;
+        }
+        return marked == static_cast<int>(row.size()) &&
+               std::all_of(row.begin(), row.end(), [&](int n) { return entry->IsMarked(slip, field, n); });
+    };
+
+    // No slip yet: a new slip, fields 1 to 3; the window is shown.
+    centre->TransferToSlip();
+    auto* entry = qobject_cast<TFEingabe*>(m_app->Windows().Find(QStringLiteral("FEingabe")));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isVisible());
+    ASSERT_EQ(entry->EntrySlipCount(), 1);
+    for (int f = 1; f <= 3; ++f) {
+        EXPECT_TRUE(holds(entry, 1, f, rows[static_cast<std::size_t>(f - 1)])) << "field " << f;
+    }
+
+    // The newest slip has two used fields: the rows go into fields 3, 4 and 5.
+    const int second = entry->NewEntrySlip();
+    entry->ToggleNumber(second, 1, 70);
+    entry->ToggleNumber(second, 2, 70);
+    centre->TransferToSlip();
+    EXPECT_EQ(entry->EntrySlipCount(), 2);
+    for (int f = 3; f <= 5; ++f) {
+        EXPECT_TRUE(holds(entry, second, f, rows[static_cast<std::size_t>(f - 3)])) << "field " << f;
+    }
+
+    // Seven used fields leave one free: a new slip takes the three rows.
+    const int third = entry->NewEntrySlip();
+    for (int f = 1; f <= 7; ++f) {
+        entry->ToggleNumber(third, f, 70);
+    }
+    centre->TransferToSlip();
+    ASSERT_EQ(entry->EntrySlipCount(), 4);
+    EXPECT_TRUE(holds(entry, third, 8, {}));
+    for (int f = 1; f <= 3; ++f) {
+        EXPECT_TRUE(holds(entry, 4, f, rows[static_cast<std::size_t>(f - 1)])) << "field " << f;
+    }
 }
 
 TEST_F(TipCentreTest, PresetsSelectTypesAndMethodsOfGamesOneToSix) {
