@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPeriod.h"
 
 #include "engine/core/Dates.h"
 #include "engine/core/DrawStore.h"
@@ -13,35 +14,6 @@
 
 namespace qv::cli {
 namespace {
-
-// A period end: a date (the first draw of that day for --from, the last for --to) or "#N", the N-th
-// draw of the file counted from 1. Nothing after a message.
-std::optional<int> PositionOf(const QString& text, const std::vector<TGewZahlen>& draws, bool last) {
-    const int count = static_cast<int>(draws.size());
-    if (text.startsWith(QLatin1Char('#'))) {
-        bool ok = false;
-        const int n = text.mid(1).toInt(&ok);
-        if (!ok || n < 1 || n > count) {
-            PrintErr(QStringLiteral("%1: keine Ziehung der Datei (#1 bis #%2).").arg(text).arg(count));
-            return std::nullopt;
-        }
-        return n - 1;
-    }
-    const auto civil = ParseFixedDate(text.toStdString());
-    if (!civil || !IsValidCivilDate(*civil)) {
-        PrintErr(QStringLiteral("%1: kein Datum (TT.MM.JJJJ oder JJJJ-MM-TT) und keine Nummer (#N).").arg(text));
-        return std::nullopt;
-    }
-    const TDate day = ToTDate(*civil);
-    for (int i = 0; i < count; ++i) {
-        const int p = last ? count - 1 - i : i;
-        if (draws[static_cast<std::size_t>(p)].datum == day) {
-            return p;
-        }
-    }
-    PrintErr(QStringLiteral("%1: an diesem Tag gibt es keine Ziehung.").arg(text));
-    return std::nullopt;
-}
 
 std::optional<TipMethod> MethodOf(const QString& text) {
     const QString word = text.trimmed().toLower();
@@ -61,12 +33,7 @@ int RunTips(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption drawsOption(
         QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
-    const QCommandLineOption fromOption(QStringLiteral("from"),
-                                        QStringLiteral("Erste Ziehung des Zeitraums: Datum oder #N (sonst die erste)."),
-                                        QStringLiteral("DATE|#N"));
-    const QCommandLineOption toOption(QStringLiteral("to"),
-                                      QStringLiteral("Letzte Ziehung des Zeitraums: Datum oder #N (sonst die letzte)."),
-                                      QStringLiteral("DATE|#N"));
+    const PeriodOptions periodOptions;
     const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("KENO-Typ der Tippreihen, 2 bis 10."),
                                         QStringLiteral("K"));
     const QCommandLineOption methodOption(
@@ -78,8 +45,8 @@ int RunTips(const Command& command, const QStringList& args) {
     const QCommandLineOption seedOption(QStringLiteral("seed"),
                                         QStringLiteral("Startwert des Zufalls, für wiederholbare Tippreihen."),
                                         QStringLiteral("S"));
-    for (const QCommandLineOption* option :
-         {&drawsOption, &fromOption, &toOption, &typeOption, &methodOption, &countOption, &seedOption}) {
+    for (const QCommandLineOption* option : {&drawsOption, &periodOptions.from, &periodOptions.to, &typeOption,
+                                             &methodOption, &countOption, &seedOption}) {
         parser.addOption(*option);
     }
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
@@ -126,11 +93,14 @@ int RunTips(const Command& command, const QStringList& args) {
         }
         int first = 0;
         int last = drawCount - 1;
-        for (const auto& [option, isLast, position] :
-             {std::tuple{&fromOption, false, &first}, std::tuple{&toOption, true, &last}}) {
+        for (const auto& [option, end, position] : {std::tuple{&periodOptions.from, PeriodEnd::From, &first},
+                                                    std::tuple{&periodOptions.to, PeriodEnd::To, &last}}) {
             if (parser.isSet(*option)) {
-                const auto found = PositionOf(parser.value(*option), draws, isLast);
+                const auto found = DrawPositionOf(parser.value(*option), draws, end);
                 if (!found) {
+                    PrintErr(QStringLiteral("%1: keine Ziehung der Datei (Datum oder #0 bis #%2).")
+                                 .arg(parser.value(*option))
+                                 .arg(drawCount - 1));
                     return static_cast<int>(kRefused);
                 }
                 *position = *found;
@@ -138,7 +108,7 @@ int RunTips(const Command& command, const QStringList& args) {
         }
         const std::optional<Period> period = ResolvePeriod(first, last, drawCount);
         if (!period) {
-            PrintErr(QString::fromUtf8(PeriodErrorText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+            PrintErr(PeriodErrorLines());
             return static_cast<int>(kRefused);
         }
 

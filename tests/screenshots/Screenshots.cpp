@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
     // The demo slip evaluated against the newest draw: slip tab, hit marks and result tab.
     if (auto* centre = qobject_cast<qv::TFAuswertung*>(main)) {
         centre->OpenDemoSlip();
-        centre->Evaluate();
+        centre->EvaluateSlips();
         ok = Save(main, folder, QStringLiteral("FAuswertung-Auswertung")) && ok;
         // The news view, created on first use; without a network it shows the browser's own page.
         centre->ShowNews();

@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace qv {
 namespace {
 
@@ -105,9 +107,8 @@ TFrFrame2::TFrFrame2(QWidget* parent)
 void TFrFrame2::ShowResult(const QString& title, std::vector<ResultGridRow> rows) {
     m_title->setText(title);
     auto* model = new ResultGridModel(std::move(rows), m_grid);
-    QAbstractItemModel* previous = m_grid->model();
+    const std::unique_ptr<QAbstractItemModel> previous(m_grid->model());
     m_grid->setModel(model);
-    delete previous;
     for (int c = 0; c < kResultColumns; ++c) {
         m_grid->setColumnWidth(c, kResultColumnWidths[static_cast<std::size_t>(c)]);
     }

@@ -70,7 +70,7 @@ TEST_F(CliTipsTest, PrintsBoundsLegendAndRowsOfTheWholeHistory) {
 }
 
 TEST_F(CliTipsTest, APeriodByNumbersOfDraws) {
-    const TipsRun run = Tips({"--from", "#3", "--to", "#3", "--type", "2", "--method", "zufall"});
+    const TipsRun run = Tips({"--from", "#2", "--to", "#2", "--type", "2", "--method", "zufall"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out[0], QStringLiteral("Zeitraum\t03.08.2024\t03.08.2024\t1"));
     EXPECT_EQ(run.out[1], QStringLiteral("Grenzen\t2\t1\t2\t0\t0\t0\t-1"));
@@ -86,11 +86,11 @@ TEST_F(CliTipsTest, RefusesBadArguments) {
     const Case cases[] = {
         {{"--type", "11", "--method", "0"}, 2, "--type"},
         {{"--type", "5", "--method", "irgendwie"}, 2, "--method"},
-        {{"--type", "5", "--method", "0", "--to", "#4"}, 1, "#4: keine Ziehung"},
+        {{"--type", "5", "--method", "0", "--to", "#3"}, 1, "#3: keine Ziehung"},
         {{"--type", "5", "--method", "0", "--from", "03.08.2024", "--to", "01.08.2024"},
          1,
          "Bitte korrigieren Sie die Angaben für den Auswertungszeitraum."},
-        {{"--type", "5", "--method", "0", "--from", "05.08.2024"}, 1, "an diesem Tag gibt es keine Ziehung"},
+        {{"--type", "5", "--method", "0", "--from", "05.08.2024"}, 1, "05.08.2024: keine Ziehung"},
     };
     for (const Case& c : cases) {
         const TipsRun run = Tips(c.args);

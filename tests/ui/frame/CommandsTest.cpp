@@ -19,7 +19,7 @@
 namespace qv {
 namespace {
 
-// The real window table, plus stand-ins for windows that later issues bring.
+// The real window table, plus stand-ins for windows that are not in it.
 class CommandsTest : public ::testing::Test {
 protected:
     void Start(std::function<void(WindowRegistry&)> more = {}) {
