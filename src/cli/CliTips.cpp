@@ -27,6 +27,66 @@ std::optional<TipMethod> MethodOf(const QString& text) {
     return std::nullopt;
 }
 
+// The period --from and --to name (the whole history without them); nothing after a message.
+std::optional<Period> ChosenPeriod(const QCommandLineParser& parser, const PeriodOptions& periodOptions,
+                                   const std::vector<TGewZahlen>& draws) {
+    const int drawCount = static_cast<int>(draws.size());
+    int first = 0;
+    int last = drawCount - 1;
+    for (const auto& [option, end, position] : {std::tuple{&periodOptions.from, PeriodEnd::From, &first},
+                                                std::tuple{&periodOptions.to, PeriodEnd::To, &last}}) {
+        if (parser.isSet(*option)) {
+            const auto found = DrawPositionOf(parser.value(*option), draws, end);
+            if (!found) {
+                PrintErr(QStringLiteral("%1: keine Ziehung der Datei (Datum oder #0 bis #%2).")
+                             .arg(parser.value(*option))
+                             .arg(drawCount - 1));
+                return std::nullopt;
+            }
+            *position = *found;
+        }
+    }
+    const std::optional<Period> period = ResolvePeriod(first, last, drawCount);
+    if (!period) {
+        PrintErr(PeriodErrorLines());
+    }
+    return period;
+}
+
+// What the tip centre shows after "Tipps generieren": the bounds, the legend from left to right (lowest
+// class first), then the rows.
+void PrintTips(const std::vector<TGewZahlen>& draws, const Period& period, int type, TipMethod method, int count,
+               std::mt19937_64& generator) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const int length = period.Last() - period.first + 1;
+    PrintOut(QStringLiteral("Zeitraum\t%1\t%2\t%3")
+                 .arg(FormatDate(draws[static_cast<std::size_t>(period.first)].datum, german),
+                      FormatDate(draws[static_cast<std::size_t>(period.Last())].datum, german))
+                 .arg(length));
+    const FrequencyBounds bounds = FrequencyBandBounds(length);
+    QStringList line{QStringLiteral("Grenzen")};
+    for (int bound : bounds) {
+        line << QString::number(bound);
+    }
+    PrintOut(line.join(QLatin1Char('\t')));
+    const std::array<std::string, 7> legend = FrequencyLegend(bounds);
+    line = QStringList{QStringLiteral("Legende")};
+    for (int i = 1; i <= 7; ++i) {
+        line << QString::fromStdString(legend[static_cast<std::size_t>(7 - i)]);
+    }
+    PrintOut(line.join(QLatin1Char('\t')));
+
+    const NumberRankings rankings = RankNumbers(CountPeriodNumbers(draws, period.first, period.Last()));
+    const PickBelow below = [&generator](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator); };
+    for (int r = 1; r <= count; ++r) {
+        line = QStringList{QString::number(r)};
+        for (int n : GenerateRow(type, method, rankings, below)) {
+            line << QString::number(n);
+        }
+        PrintOut(line.join(QLatin1Char('\t')));
+    }
+}
+
 } // namespace
 
 int RunTips(const Command& command, const QStringList& args) {
@@ -91,57 +151,11 @@ int RunTips(const Command& command, const QStringList& args) {
             PrintErr(QStringLiteral("Die Ziehungsdatei enthält keine Ziehungen."));
             return static_cast<int>(kRefused);
         }
-        int first = 0;
-        int last = drawCount - 1;
-        for (const auto& [option, end, position] : {std::tuple{&periodOptions.from, PeriodEnd::From, &first},
-                                                    std::tuple{&periodOptions.to, PeriodEnd::To, &last}}) {
-            if (parser.isSet(*option)) {
-                const auto found = DrawPositionOf(parser.value(*option), draws, end);
-                if (!found) {
-                    PrintErr(QStringLiteral("%1: keine Ziehung der Datei (Datum oder #0 bis #%2).")
-                                 .arg(parser.value(*option))
-                                 .arg(drawCount - 1));
-                    return static_cast<int>(kRefused);
-                }
-                *position = *found;
-            }
-        }
-        const std::optional<Period> period = ResolvePeriod(first, last, drawCount);
+        const std::optional<Period> period = ChosenPeriod(parser, periodOptions, draws);
         if (!period) {
-            PrintErr(PeriodErrorLines());
             return static_cast<int>(kRefused);
         }
-
-        // What the tip centre shows after "Tipps generieren": the bounds, the legend from left to right
-        // (lowest class first), then the rows.
-        const QLocale german(QLocale::German, QLocale::Germany);
-        const int length = period->Last() - period->first + 1;
-        PrintOut(QStringLiteral("Zeitraum\t%1\t%2\t%3")
-                     .arg(FormatDate(draws[static_cast<std::size_t>(period->first)].datum, german),
-                          FormatDate(draws[static_cast<std::size_t>(period->Last())].datum, german))
-                     .arg(length));
-        const FrequencyBounds bounds = FrequencyBandBounds(length);
-        QStringList line{QStringLiteral("Grenzen")};
-        for (int bound : bounds) {
-            line << QString::number(bound);
-        }
-        PrintOut(line.join(QLatin1Char('\t')));
-        const std::array<std::string, 7> legend = FrequencyLegend(bounds);
-        line = QStringList{QStringLiteral("Legende")};
-        for (int i = 1; i <= 7; ++i) {
-            line << QString::fromStdString(legend[static_cast<std::size_t>(7 - i)]);
-        }
-        PrintOut(line.join(QLatin1Char('\t')));
-
-        const NumberRankings rankings = RankNumbers(CountPeriodNumbers(draws, period->first, period->Last()));
-        const PickBelow below = [&generator](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator); };
-        for (int r = 1; r <= count; ++r) {
-            line = QStringList{QString::number(r)};
-            for (int n : GenerateRow(type, *method, rankings, below)) {
-                line << QString::number(n);
-            }
-            PrintOut(line.join(QLatin1Char('\t')));
-        }
+        PrintTips(draws, *period, type, *method, count, generator);
         return static_cast<int>(kOk);
     });
 }

@@ -102,7 +102,7 @@ void RemoveStartSlip(SettingsRecord& record, int i) {
     }
     auto& slots = record.StartSlipList;
     for (int s = i; s + 1 < SettingsRecord::kListSlots; ++s) {
-        slots[static_cast<std::size_t>(s)] = std::move(slots[static_cast<std::size_t>(s + 1)]);
+        slots[static_cast<std::size_t>(s)] = std::move(slots[static_cast<std::size_t>(s) + 1]);
     }
     slots[SettingsRecord::kListSlots - 1].clear();
 }

@@ -562,8 +562,8 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
 
 QStringList TFAuswertung::OpenSlipPaths() const {
     QStringList paths;
-    for (int tab = 0; tab < m_pc1->count(); ++tab) {
-        paths << m_pc1->widget(tab)->property("path").toString();
+    for (int tab = 0; tab < m_slipTabs->count(); ++tab) {
+        paths << m_slipTabs->widget(tab)->property("path").toString();
     }
     return paths;
 }
