@@ -39,6 +39,10 @@ const std::vector<Command>& Commands() {
          QStringLiteral("n über k: wie viele Möglichkeiten es gibt, K von N Elementen auszuwählen."), &RunNOverK},
         {QStringLiteral("version-info"), QStringLiteral("FILE"),
          QStringLiteral("Zeigt die Programmversion, die eine Versionsdatei (verinfos.qvd) nennt."), &RunVersionInfo},
+        {QStringLiteral("tips"),
+         QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] --type K --method M [--count N] [--seed S]"),
+         QStringLiteral("Bildet Tippreihen wie das Tipp-Center: Grenzen und Legende der Häufigkeit, dann N Reihen."),
+         &RunTips},
     };
     return commands;
 }

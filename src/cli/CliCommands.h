@@ -18,5 +18,6 @@ int RunPrint(const Command& command, const QStringList& args);
 int RunStats(const Command& command, const QStringList& args);
 int RunNOverK(const Command& command, const QStringList& args);
 int RunVersionInfo(const Command& command, const QStringList& args);
+int RunTips(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -23,6 +23,8 @@
 #include "ui/printing/TFDruck.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
+#include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFNueberK.h"
 #include "ui/tools/TFUpdate.h"
@@ -35,6 +37,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -203,6 +206,35 @@ int main(int argc, char* argv[]) {
             ok = Save(editor, folder, QStringLiteral("FDetail")) && ok;
             editor->hide();
         }
+    }
+
+    // The tip centre as it opens, then with four games generated from the last hundred draws.
+    if (auto* tips = qobject_cast<qv::TFTippcenter*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FTippcenter")))) {
+        ok = Save(tips, folder, QStringLiteral("FTippcenter")) && ok;
+        const int games[][3] = {{1, 9, 1}, {2, 5, 0}, {3, 3, 2}, {4, 1, 3}};
+        for (const auto& [game, typeEntry, method] : games) {
+            tips->findChild<QComboBox*>(QStringLiteral("ComboTyp%1").arg(game))->setCurrentIndex(typeEntry);
+            tips->findChild<QComboBox*>(QStringLiteral("ComboWie%1").arg(game))->setCurrentIndex(method);
+        }
+        auto* from = tips->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        from->setCurrentIndex(std::max(0, from->count() - 100));
+        tips->GenerateTips();
+        ok = Save(tips, folder, QStringLiteral("FTippcenter-Tipps")) && ok;
+        tips->hide();
+    }
+
+    // The settings with two files listed and presets for two games.
+    if (auto* settings = qobject_cast<qv::TFOptionen*>(quovadra.Windows().Find(QStringLiteral("FOptionen")))) {
+        auto* list = settings->findChild<QListWidget*>(QStringLiteral("l1"));
+        list->addItems({QStringLiteral("Wochenschein"), QStringLiteral("Glückszahlen")});
+        settings->findChild<QComboBox*>(QStringLiteral("ComboTyp1"))->setCurrentIndex(5);
+        settings->findChild<QComboBox*>(QStringLiteral("ComboWie1"))->setCurrentIndex(3);
+        settings->findChild<QComboBox*>(QStringLiteral("ComboTyp2"))->setCurrentIndex(9);
+        settings->findChild<QComboBox*>(QStringLiteral("ComboWie2"))->setCurrentIndex(2);
+        settings->show();
+        ok = Save(settings, folder, QStringLiteral("FOptionen")) && ok;
+        settings->hide();
     }
 
     // The slip entry window empty, then with a slip opened from a file and numbers clicked.

@@ -3,6 +3,7 @@
 #include "engine/core/NumberSet.h"
 #include "engine/core/Records.h"
 #include "engine/printing/DruckParameter.h"
+#include "engine/tips/SettingsRecord.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -47,6 +48,11 @@ struct ProgramState {
     // The two links to results pages that the winning-number window offers; empty when unset.
     std::string ResultLink1;
     std::string ResultLink2;
+
+    // The program settings window's record (start slip list, tip-centre presets), and whether it holds
+    // what an earlier run saved.
+    SettingsRecord Settings;
+    bool SettingsLoaded = false;
 
     // Pictures of grids taken so far; each opens in a window named "FAbbild" and its running number.
     int PictureCount = 0;

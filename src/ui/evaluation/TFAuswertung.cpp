@@ -544,6 +544,7 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabG%1").arg(n));
     page->setProperty("tag", n);
+    page->setProperty("path", path);
     auto* frame = new TFrFrame1(state, page);
     frame->setObjectName(QStringLiteral("frG%1").arg(n));
     auto* layout = new QVBoxLayout(page);
@@ -561,6 +562,14 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     m_welcome->hide();
     m_slipTabs->show();
     UpdateSlipTabState();
+}
+
+QStringList TFAuswertung::OpenSlipPaths() const {
+    QStringList paths;
+    for (int tab = 0; tab < m_slipTabs->count(); ++tab) {
+        paths << m_slipTabs->widget(tab)->property("path").toString();
+    }
+    return paths;
 }
 
 void TFAuswertung::CloseActiveSlipTab() {

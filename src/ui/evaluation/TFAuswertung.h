@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 class QCheckBox;
 class QComboBox;
@@ -43,6 +44,8 @@ public:
 
     // Opens a slip file into a new slip tab; a missing file gives an empty tab.
     void OpenSlipInMainWindow(const QString& path);
+    // The files of the open slip tabs, in tab order.
+    QStringList OpenSlipPaths() const;
 
     // The handlers of the buttons, as the user's clicks run them.
     void NewDraw();

@@ -74,14 +74,12 @@ void WindowRegistry::Present(QWidget* window) {
     window->activateWindow();
 }
 
-QWidget* WindowRegistry::OpenOrRestore(AppContext& context, const QString& formName) {
+QWidget* WindowRegistry::Create(AppContext& context, const QString& formName) {
     Entry* entry = EntryOf(formName);
     if (!entry || entry->kind == Kind::Anew) {
         return nullptr;
     }
-    if (entry->window) {
-        entry->window->setWindowState(entry->window->windowState() & ~Qt::WindowMinimized);
-    } else {
+    if (!entry->window) {
         std::unique_ptr<QWidget> window = entry->create(context);
         window->setObjectName(formName);
         m_creationOrder.push_back(window.get());
@@ -93,8 +91,19 @@ QWidget* WindowRegistry::OpenOrRestore(AppContext& context, const QString& formN
         entry = EntryOf(formName);
         entry->window = std::move(window);
     }
-    Present(entry->window.get());
     return entry->window.get();
+}
+
+QWidget* WindowRegistry::OpenOrRestore(AppContext& context, const QString& formName) {
+    QWidget* existing = Find(formName);
+    if (existing) {
+        existing->setWindowState(existing->windowState() & ~Qt::WindowMinimized);
+    }
+    QWidget* window = existing ? existing : Create(context, formName);
+    if (window) {
+        Present(window);
+    }
+    return window;
 }
 
 QWidget* WindowRegistry::ShowWindow(const QString& formName) {

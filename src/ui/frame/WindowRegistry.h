@@ -44,6 +44,9 @@ public:
     // Brings back the window (out of its minimised state) or creates it, then shows it in front.
     // Nothing when the program has no such window.
     QWidget* OpenOrRestore(AppContext& context, const QString& formName);
+    // The window, created now (and not shown) when it does not exist yet; nothing when the program has
+    // no such window.
+    QWidget* Create(AppContext& context, const QString& formName);
     // Shows and activates a window created at start.
     QWidget* ShowWindow(const QString& formName);
     // Creates one more window of a kind added by AddAnew; it stays hidden until ShowNewest.

@@ -15,6 +15,8 @@
 #include "ui/printing/TFDruck.h"
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
+#include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
 #include "ui/tools/TFKal.h"
@@ -103,11 +105,60 @@ std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
     return window;
 }
 
+TFAuswertung* MainWindowOf(const AppContext& context) {
+    return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
+}
+
+// The settings window opens slip files in the main window (its start list right away, after the main
+// window's own) and hands its presets to the tip centre, which it creates unseen when needed.
+std::unique_ptr<QWidget> MakeSettingsWindow(AppContext& context) {
+    auto settings = std::make_unique<TFOptionen>(context);
+    TFAuswertung* main = MainWindowOf(context);
+    if (main != nullptr) {
+        QObject::connect(settings.get(), &TFOptionen::OpenSlipRequested, main, &TFAuswertung::OpenSlipInMainWindow);
+    }
+    QObject::connect(settings.get(), &TFOptionen::PresetsTransferRequested, settings.get(),
+                     [&context](const GeneratorPresets& presets) {
+                         if (auto* centre = qobject_cast<TFTippcenter*>(
+                                 context.windows.Create(context, QStringLiteral("FTippcenter")))) {
+                             centre->ApplyPresets(presets);
+                         }
+                     });
+    if (main != nullptr) {
+        settings->OpenStartSlips(main->OpenSlipPaths());
+    }
+    return settings;
+}
+
+// The tip centre's period lists learn of draws saved in the main window.
+std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
+    auto centre = std::make_unique<TFTippcenter>(context);
+    if (TFAuswertung* main = MainWindowOf(context)) {
+        QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
+    }
+    // Its rows go into the slip entry window, created when needed, which is then shown.
+    QObject::connect(
+        centre.get(), &TFTippcenter::TransferRequested, centre.get(), [&context](const std::vector<TipRow>& rows) {
+            auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, QStringLiteral("FEingabe")));
+            if (entry == nullptr) {
+                return;
+            }
+            std::vector<std::vector<int>> numbers;
+            for (const TipRow& row : rows) {
+                numbers.push_back(row.numbers);
+            }
+            entry->EnterTipRows(numbers);
+            context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
+        });
+    return centre;
+}
+
 } // namespace
 
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QLatin1String(TFAuswertung::kFormName), Make<TFAuswertung>());
+    registry.AddAtStart(QStringLiteral("FOptionen"), MakeSettingsWindow);
     registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
     registry.AddAtStart(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
     registry.AddAtStart(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
@@ -127,6 +178,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
     registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());

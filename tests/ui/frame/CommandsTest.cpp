@@ -1,5 +1,6 @@
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
@@ -141,8 +142,24 @@ TEST_F(CommandsTest, ToolButtonsCarryTheirHintsAndWindowsThatDoNotExistAreDisabl
     }
     EXPECT_FALSE(Action("BOnlineSpielen")->isVisible());
     EXPECT_FALSE(Action("BOptionen")->isVisible());
+}
 
-    // A disabled command does nothing, whoever asks for it.
+TEST_F(CommandsTest, ACommandWhoseWindowTheProgramLacksIsDisabledAndDoesNothing) {
+    // A window table with the main window alone.
+    Application::Options options;
+    options.dataFolder = ToPath(m_folder.path());
+    options.installFolders = {ToPath(m_folder.path())};
+    options.registerWindows = [](WindowRegistry& registry) {
+        registry.AddAtStart(
+            QLatin1String(TFAuswertung::kFormName),
+            [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<TFAuswertung>(context); });
+    };
+    m_app = std::make_unique<Application>(m_fakes.ports, options);
+    m_app->Start();
+    m_main = m_app->MainWindow();
+    ASSERT_NE(m_main, nullptr);
+
+    EXPECT_FALSE(m_main->findChild<QToolButton*>("BStatistik")->isEnabled());
     m_app->Context().commands.Run(Command::Tippcenter, m_main);
     EXPECT_EQ(m_app->Windows().Find("FTippcenter"), nullptr);
     EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
