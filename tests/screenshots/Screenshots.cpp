@@ -123,6 +123,12 @@ int main(int argc, char* argv[]) {
         analysis->hide();
     }
 
+    // The odds window with the demo slip open in the main window.
+    if (QWidget* odds = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FGewinnchancen"))) {
+        ok = Save(odds, folder, QStringLiteral("FGewinnchancen")) && ok;
+        odds->hide();
+    }
+
     qv::TFHilfe help;
     help.ShowTopic(1010);
     help.show();

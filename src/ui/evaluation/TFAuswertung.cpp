@@ -11,6 +11,7 @@
 #include "text/DataFolder.h"
 #include "text/DateText.h"
 #include "text/DrawListText.h"
+#include "text/OddsTexts.h"
 #include "text/ResultGrids.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFrFrame1.h"
@@ -702,7 +703,8 @@ void TFAuswertung::Evaluate() {
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(frame);
-        frame->ShowResult(title, ResultGridRows(result.rows, state.DrawList, locale));
+        frame->ShowResult(title, ResultGridRows(result.rows, state.DrawList, locale),
+                          BalanceText(result.balance, locale));
         m_pcf1->addTab(page, m_pc1->tabText(result.slipIndex));
         m_pcf1->setCurrentWidget(page);
     }

@@ -3,6 +3,7 @@
 #include "ui/analysis/TFAnalyse.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
+#include "ui/evaluation/TFGewinnchancen.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 
@@ -24,6 +25,7 @@ void RegisterWindows(WindowRegistry& registry) {
 
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
 }
 
 } // namespace qv
