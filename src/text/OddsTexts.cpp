@@ -73,7 +73,8 @@ std::vector<QStringList> TypeOddsRows(const QLocale& locale) {
 
 const QStringList& SlipOddsHeadings() {
     static const QStringList headings = {QStringLiteral("Spielschein"), QStringLiteral("Einsatz je Ziehung"),
-                                         QStringLiteral("Erwartete Auszahlung"), QStringLiteral("Einsatz im Monat"),
+                                         QStringLiteral("Erwartete Auszahlung je Ziehung"),
+                                         QStringLiteral("Einsatz im Monat"),
                                          QStringLiteral("Erwarteter Verlust im Monat")};
     return headings;
 }

@@ -35,8 +35,8 @@ std::vector<QStringList> HitOddsRows(const KenoTypeOdds& odds, const QLocale& lo
 const QStringList& TypeOddsHeadings();
 std::vector<QStringList> TypeOddsRows(const QLocale& locale);
 
-// One row per open slip: "Spielschein", "Einsatz je Ziehung", "Erwartete Auszahlung",
-// "Einsatz im Monat", "Erwarteter Verlust im Monat". names are the slips' tab captions.
+// One row per open slip: "Spielschein", "Einsatz je Ziehung", "Erwartete Auszahlung je Ziehung",
+// "Einsatz im Monat", "Erwarteter Verlust im Monat".
 const QStringList& SlipOddsHeadings();
 QStringList SlipOddsRow(const QString& name, const SlipExpectation& expectation, const QLocale& locale);
 

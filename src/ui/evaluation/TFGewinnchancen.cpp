@@ -47,6 +47,12 @@ void FitHeight(QTableView& grid) {
     grid.setFixedHeight(height);
 }
 
+// A grid as wide as its columns, headings included.
+void FitWidth(QTableView& grid) {
+    grid.resizeColumnsToContents();
+    grid.setMinimumWidth(grid.horizontalHeader()->length() + 2 * grid.frameWidth());
+}
+
 } // namespace
 
 TFGewinnchancen::TFGewinnchancen(AppContext& context)
@@ -127,6 +133,7 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     ShowKenoType(6);
     RefreshSlips();
     FitHeight(*m_typeGrid);
+    FitWidth(*m_typeGrid);
 
     m_context.commands.InstallHelpKey(this);
     resize(sizeHint().expandedTo(QSize(860, 640)));

@@ -76,6 +76,9 @@ TEST_F(GewinnchancenTest, ShowsWhatTheOpenSlipsCostPerMonth) {
     // Keno 2 at 5 euros: 6.5 x 190 / 2415 of the stake comes back on average.
     m_main->OpenSlipInMainWindow(WriteSlip("a.kts", Slip({{1, {1, 2}}}, 4)));
     window->RefreshSlips();
+    EXPECT_EQ(Headings(window, "GScheine"),
+              (QStringList{"Spielschein", "Einsatz je Ziehung", "Erwartete Auszahlung je Ziehung", "Einsatz im Monat",
+                           "Erwarteter Verlust im Monat"}));
     EXPECT_EQ(Cell(window, "GScheine", 0, 0), QStringLiteral("Schein 1"));
     EXPECT_EQ(Cell(window, "GScheine", 0, 1), QStringLiteral("5,00 €"));
     EXPECT_EQ(Cell(window, "GScheine", 0, 2), QStringLiteral("2,56 €"));
