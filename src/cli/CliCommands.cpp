@@ -21,6 +21,10 @@ const std::vector<Command>& Commands() {
         {QStringLiteral("search"), QStringLiteral("--pool ZAHLEN [--size K] [--draws FILE] [--from DATE --to DATE]"),
          QStringLiteral("Sucht die Ziehungen mit der ganzen Auswahl oder mit Kombinationen der Größe K daraus."),
          &RunSearch},
+        {QStringLiteral("stats"), QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] [--order 0|1|2]"),
+         QStringLiteral("Häufigkeit, Ausbleiben und Streuklassen der Zahlen 1 bis 70 im Zeitraum (mindestens "
+                        "zwei Ziehungen)."),
+         &RunStats},
     };
     return commands;
 }

@@ -12,5 +12,6 @@ int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);
 int RunSearch(const Command& command, const QStringList& args);
+int RunStats(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -5,21 +5,31 @@
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "ui/analysis/PatternModels.h"
 #include "ui/analysis/TFAnalyse.h"
+#include "ui/analysis/TFChart1.h"
+#include "ui/analysis/TFDetail1.h"
+#include "ui/analysis/TFDetail2.h"
+#include "ui/analysis/TFStatistik1.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppSetup.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/TFHilfe.h"
+#include "ui/frame/WindowRegistry.h"
+#include "ui/printing/TFAbbild.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -121,6 +131,45 @@ int main(int argc, char* argv[]) {
         ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
         ok = Save(analysis, folder, QStringLiteral("FAnalyse-Tops")) && ok;
         analysis->hide();
+    }
+    // The statistics in their three orders, the chart they fill, the two pattern views and a picture.
+    if (QWidget* window = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FStatistik1"))) {
+        auto* statistics = qobject_cast<qv::TFStatistik1*>(window);
+        ok = Save(statistics, folder, QStringLiteral("FStatistik1")) && ok;
+        const auto evaluate = [statistics](int order) {
+            statistics->findChild<QRadioButton*>(QStringLiteral("RG1_%1").arg(order))->setChecked(true);
+            statistics->Evaluate();
+        };
+        evaluate(1);
+        ok = Save(statistics, folder, QStringLiteral("FStatistik1-Haeufigkeit")) && ok;
+        evaluate(2);
+        ok = Save(statistics, folder, QStringLiteral("FStatistik1-Ausgeblieben")) && ok;
+        evaluate(0);
+        statistics->findChild<QPushButton*>(QStringLiteral("BCharts"))->click();
+        statistics->hide();
+        if (QWidget* chart = quovadra.Windows().Find(QStringLiteral("FChart1"))) {
+            ok = Save(chart, folder, QStringLiteral("FChart1")) && ok;
+            chart->hide();
+        }
+    }
+    if (auto* repeaters = qobject_cast<qv::TFDetail2*>(quovadra.Windows().Find(QStringLiteral("FDetail2")))) {
+        repeaters->show();
+        repeaters->Grid()->scrollToBottom();
+        ok = Save(repeaters, folder, QStringLiteral("FDetail2")) && ok;
+        repeaters->findChild<QCheckBox*>(QStringLiteral("cbEnd"))->setChecked(true);
+        ok = Save(repeaters, folder, QStringLiteral("FDetail2-Endzahl")) && ok;
+        repeaters->hide();
+    }
+    if (auto* patterns = qobject_cast<qv::TFDetail1*>(quovadra.Windows().Find(QStringLiteral("FDetail1")))) {
+        patterns->show();
+        patterns->Grid()->scrollToBottom();
+        ok = Save(patterns, folder, QStringLiteral("FDetail1")) && ok;
+        patterns->findChild<QPushButton*>(QStringLiteral("bsSkinSpeedButton1"))->click();
+        if (auto* picture = patterns->findChild<qv::TFAbbild*>(QStringLiteral("FAbbild1"))) {
+            ok = Save(picture, folder, QStringLiteral("FAbbild")) && ok;
+            picture->close();
+        }
+        patterns->hide();
     }
 
     // The odds window with the demo slip open in the main window.

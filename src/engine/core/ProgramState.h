@@ -47,6 +47,9 @@ struct ProgramState {
     std::string ResultLink1;
     std::string ResultLink2;
 
+    // Pictures of grids taken so far; each opens in a window named "FAbbild" and its running number.
+    int PictureCount = 0;
+
     std::filesystem::path DataFolder;
     std::filesystem::path ProgramFolder;
     std::filesystem::path ProbeFile;

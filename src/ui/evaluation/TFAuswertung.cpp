@@ -554,7 +554,7 @@ void TFAuswertung::SaveDraw() {
             list->setCurrentIndex(list->count() - 1);
         }
         m_fromPos = m_toPos = m_comboBox1->count() - 1;
-        // The statistics window and the tip centre get the date in their lists once they exist.
+        emit DrawDateAdded(date);
     }
     if (outcome.saved) {
         m_newDrawPending = false;

@@ -53,6 +53,10 @@ public:
     void ShowNews();
     void ShowWinningNumberWindow();
 
+signals:
+    // A saved draw's date was added to the period lists; windows with period lists of their own follow.
+    void DrawDateAdded(const QString& dateText);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

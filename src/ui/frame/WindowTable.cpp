@@ -1,11 +1,16 @@
 #include "ui/frame/WindowTable.h"
 
 #include "ui/analysis/TFAnalyse.h"
+#include "ui/analysis/TFChart1.h"
+#include "ui/analysis/TFDetail1.h"
+#include "ui/analysis/TFDetail2.h"
+#include "ui/analysis/TFStatistik1.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/evaluation/TFGewinnchancen.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/printing/TFAbbild.h"
 
 #include <QFileInfo>
 
@@ -18,15 +23,52 @@ WindowRegistry::Factory Make() {
     return [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context); };
 }
 
+// The windows' signals, wired where the windows are made.
+
+std::unique_ptr<QWidget> MakeRepeaterView(AppContext& context) {
+    auto window = std::make_unique<TFDetail2>(context);
+    QObject::connect(window.get(), &TFDetail2::PatternViewRequested, window.get(),
+                     [&context] { context.windows.ShowWindow(QStringLiteral("FDetail1")); });
+    return window;
+}
+
+std::unique_ptr<QWidget> MakePatternView(AppContext& context) {
+    auto window = std::make_unique<TFDetail1>(context);
+    QObject::connect(window.get(), &TFDetail1::PictureRequested, window.get(),
+                     [&context](QWidget* grid) { SnapshotGrid(context, grid, QString(), 0); });
+    return window;
+}
+
+std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
+    auto window = std::make_unique<TFStatistik1>(context);
+    TFStatistik1* statistics = window.get();
+    QObject::connect(statistics, &TFStatistik1::ChartRequested, statistics, [&context, statistics] {
+        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Find(QStringLiteral("FChart1")))) {
+            chart->Fill(statistics->Frequencies());
+            context.windows.ShowWindow(QStringLiteral("FChart1"));
+        }
+    });
+    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")))) {
+        QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
+    }
+    return window;
+}
+
 } // namespace
 
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
     registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
+    registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
     registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
+    registry.AddAtStart(QStringLiteral("FDetail2"), MakeRepeaterView);
+    registry.AddAtStart(QStringLiteral("FDetail1"), MakePatternView);
+    // Stays hidden; it makes sure the folder for pictures exists.
+    registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
     registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
 }
 

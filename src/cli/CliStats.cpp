@@ -1,0 +1,135 @@
+#include "cli/CliCommands.h"
+#include "cli/CliCommon.h"
+
+#include "engine/analysis/DrawStatistics.h"
+#include "engine/core/Dates.h"
+#include "engine/core/DrawStore.h"
+#include "engine/core/ProgramState.h"
+#include "text/Amounts.h"
+
+namespace qv::cli {
+namespace {
+
+// A period end: a date (the first draw of that day for --from, the last for --to) or "#N", the N-th
+// draw of the file counted from 1. Nothing after a message on stderr.
+std::optional<int> PositionOf(const QString& text, const std::vector<TGewZahlen>& draws, bool last, int& exit) {
+    const int count = static_cast<int>(draws.size());
+    if (text.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const int n = text.mid(1).toInt(&ok);
+        if (!ok || n < 1 || n > count) {
+            PrintErr(QStringLiteral("%1: die Datei hat Ziehungen #1 bis #%2.").arg(text).arg(count));
+            exit = kRefused;
+            return std::nullopt;
+        }
+        return n - 1;
+    }
+    const auto civil = ParseFixedDate(text.toStdString());
+    if (!civil || !IsValidCivilDate(*civil)) {
+        PrintErr(QStringLiteral("%1: kein Datum (TT.MM.JJJJ oder JJJJ-MM-TT) und keine Nummer #N.").arg(text));
+        exit = kUsage;
+        return std::nullopt;
+    }
+    const TDate day = ToTDate(*civil);
+    for (int i = 0; i < count; ++i) {
+        const int p = last ? count - 1 - i : i;
+        if (draws[static_cast<std::size_t>(p)].datum == day) {
+            return p;
+        }
+    }
+    PrintErr(QStringLiteral("%1: an diesem Tag gibt es keine Ziehung.").arg(text));
+    exit = kRefused;
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunStats(const Command& command, const QStringList& args) {
+    QCommandLineParser parser;
+    const QCommandLineOption drawsOption(
+        QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
+    const QCommandLineOption fromOption(QStringLiteral("from"),
+                                        QStringLiteral("Erste Ziehung des Zeitraums: Datum oder #N (N-te Ziehung)."),
+                                        QStringLiteral("DATE|#N"));
+    const QCommandLineOption toOption(QStringLiteral("to"),
+                                      QStringLiteral("Letzte Ziehung des Zeitraums: Datum oder #N."),
+                                      QStringLiteral("DATE|#N"));
+    const QCommandLineOption orderOption(
+        QStringLiteral("order"),
+        QStringLiteral("Sortierung der Plätze: 0 Nummern, 1 Häufigkeit absteigend, 2 meist ausgeblieben."),
+        QStringLiteral("0|1|2"), QStringLiteral("0"));
+    for (const QCommandLineOption* option : {&drawsOption, &fromOption, &toOption, &orderOption}) {
+        parser.addOption(*option);
+    }
+    if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
+        return *end;
+    }
+    bool orderOk = false;
+    const int order = parser.value(orderOption).toInt(&orderOk);
+    if (!orderOk || order < 0 || order > 2) {
+        PrintErr(QStringLiteral("--order: 0, 1 oder 2 angeben."));
+        PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
+        return kUsage;
+    }
+    return Guarded([&]() -> int {
+        ProgramState state;
+        state.DrawList = LoadDraws(DrawFileOrDefault(parser.value(drawsOption)));
+        const int count = static_cast<int>(state.DrawList.size());
+        int first = 0;
+        int last = count - 1;
+        int exit = kOk;
+        for (const auto& [option, isLast, position] :
+             {std::tuple{&fromOption, false, &first}, std::tuple{&toOption, true, &last}}) {
+            if (!parser.isSet(*option)) {
+                continue;
+            }
+            const auto found = PositionOf(parser.value(*option), state.DrawList, isLast, exit);
+            if (!found) {
+                return exit;
+            }
+            *position = *found;
+        }
+        // The statistics need two draws at least.
+        if (first < 0 || first >= last) {
+            PrintErr(QString::fromUtf8(PeriodErrorText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+            return kRefused;
+        }
+        const DrawStatistics stats = ComputeStatistics(state.DrawList, first, last);
+        BuildPeriodSets(state, first, last - first);
+        const NumberCounts absences = CountAbsences(state.PeriodSets);
+        const QLocale german(QLocale::German, QLocale::Germany);
+
+        PrintOut(QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(stats.drawCount));
+        PrintOut(QStringLiteral("P = ") + FormatAmount(stats.expected, 1, german));
+        for (int k = 1; k <= 7; ++k) {
+            PrintOut(QStringLiteral("T%1\t%2").arg(k).arg(stats.thresholds[static_cast<std::size_t>(k - 1)]));
+        }
+        // The legend as the window shows it: PAbw1 for the rarest class on the left.
+        for (int i = 1; i <= 7; ++i) {
+            PrintOut(QStringLiteral("PAbw%1\t%2")
+                         .arg(i)
+                         .arg(QString::fromStdString(stats.legends[static_cast<std::size_t>(7 - i)])));
+        }
+        std::array<int, 70> placed{};
+        if (order == 0) {
+            for (int n = 1; n <= 70; ++n) {
+                placed[static_cast<std::size_t>(n - 1)] = n;
+            }
+        } else {
+            placed = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
+        }
+        PrintOut(QStringLiteral("Platz\tZahl\tHäufigkeit\tAusgeblieben\tKlasse"));
+        for (int s = 1; s <= 70; ++s) {
+            const auto n = static_cast<std::size_t>(placed[static_cast<std::size_t>(s - 1)] - 1);
+            PrintOut(QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                         .arg(s)
+                         .arg(n + 1)
+                         .arg(stats.frequencies[n])
+                         .arg(absences[n])
+                         .arg(stats.classes[n]));
+        }
+        return kOk;
+    });
+}
+
+} // namespace qv::cli

@@ -1,0 +1,63 @@
+#include "ui/analysis/TFDetail1.h"
+
+#include "ui/analysis/PatternModels.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/Titles.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qv {
+
+TFDetail1::TFDetail1(AppContext& context)
+    : m_model(new PatternModel(context.state, this))
+    , m_grid(new PatternGrid(m_model, 18, 16, this)) {
+    setObjectName(QStringLiteral("FDetail1"));
+    setWindowFlag(Qt::Window);
+    setWindowTitle(ProductTitle());
+
+    m_grid->setObjectName(QStringLiteral("g1"));
+    m_grid->setAccessibleName(QStringLiteral("Wiederholer-Muster"));
+    m_grid->setColumnWidth(PatternModel::kRepeatColumn,
+                           std::max(30, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Wdh")) + 10));
+
+    const auto button = [this](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setMinimumHeight(40);
+        return b;
+    };
+    auto* picture = button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Abbild der Muster"));
+    auto* redraw = button(QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("Muster neu zeichnen"));
+    auto* close = button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Schließen"));
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(picture);
+    controls->addWidget(redraw);
+    controls->addStretch(1);
+    controls->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(controls);
+
+    connect(picture, &QPushButton::clicked, this, [this] { emit PictureRequested(m_grid); });
+    connect(redraw, &QPushButton::clicked, m_grid->viewport(), qOverload<>(&QWidget::update));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(m_grid, picture);
+    setTabOrder(picture, redraw);
+    setTabOrder(redraw, close);
+
+    context.commands.InstallHelpKey(this);
+    // As wide as the grid, as far as the screen allows.
+    const int wanted = GridWidth(*m_grid) + 2 * layout->contentsMargins().left() + 4;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? std::min(wanted, screen->availableGeometry().width()) : wanted, 640);
+}
+
+} // namespace qv

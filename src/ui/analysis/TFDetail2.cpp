@@ -1,0 +1,76 @@
+#include "ui/analysis/TFDetail2.h"
+
+#include "ui/analysis/PatternModels.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/Titles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace qv {
+
+TFDetail2::TFDetail2(AppContext& context)
+    : m_model(new RepeaterModel(context.state, this))
+    , m_grid(new PatternGrid(m_model, 20, 18, this))
+    , m_finalDigit(new QComboBox(this))
+    , m_markDigit(new QCheckBox(QStringLiteral("Endzahl markieren"), this)) {
+    setObjectName(QStringLiteral("FDetail2"));
+    setWindowFlag(Qt::Window);
+    setWindowTitle(ProductTitle());
+
+    m_grid->setObjectName(QStringLiteral("g1"));
+    m_grid->setAccessibleName(QStringLiteral("Gewinnzahlen"));
+    m_finalDigit->setObjectName(QStringLiteral("comboEndz"));
+    for (int digit = 0; digit <= 9; ++digit) {
+        m_finalDigit->addItem(QString::number(digit));
+    }
+    m_finalDigit->setCurrentIndex(0);
+    m_finalDigit->setAccessibleName(QStringLiteral("Endziffer"));
+    m_markDigit->setObjectName(QStringLiteral("cbEnd"));
+    auto* digitLabel = new QLabel(QStringLiteral("End&ziffer"), this);
+    digitLabel->setBuddy(m_finalDigit);
+
+    auto* pattern = new QPushButton(QStringLiteral("Wiederholer-\nMarkierung..."), this);
+    pattern->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
+    pattern->setAccessibleName(QStringLiteral("Wiederholer-Markierung..."));
+    pattern->setMinimumHeight(40);
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    close->setMinimumHeight(40);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(digitLabel);
+    controls->addWidget(m_finalDigit);
+    controls->addWidget(m_markDigit);
+    controls->addStretch(1);
+    controls->addWidget(pattern);
+    controls->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addLayout(controls);
+
+    connect(m_finalDigit, &QComboBox::currentIndexChanged, this, &TFDetail2::MarkingChanged);
+    connect(m_markDigit, &QCheckBox::toggled, this, &TFDetail2::MarkingChanged);
+    connect(pattern, &QPushButton::clicked, this, &TFDetail2::PatternViewRequested);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(m_grid, m_finalDigit);
+    setTabOrder(m_finalDigit, m_markDigit);
+    setTabOrder(m_markDigit, pattern);
+    setTabOrder(pattern, close);
+
+    context.commands.InstallHelpKey(this);
+    resize(std::max(GridWidth(*m_grid) + 2 * layout->contentsMargins().left() + 4, sizeHint().width()), 600);
+}
+
+void TFDetail2::MarkingChanged() {
+    m_model->SetMarking(m_markDigit->isChecked(), m_finalDigit->currentIndex());
+}
+
+} // namespace qv
