@@ -5,6 +5,7 @@
 #include "engine/analysis/Combinations.h"
 #include "engine/analysis/ComboRun.h"
 #include "engine/draws/DrawImport.h"
+#include "support/TestHistories.h"
 
 #include <chrono>
 #include <cstdio>
@@ -18,10 +19,7 @@
 namespace qv {
 namespace {
 
-struct History {
-    std::string name;
-    std::vector<NumberSet> draws;
-};
+using testing::History;
 
 std::vector<NumberSet> RealDraws(std::size_t count) {
     std::ifstream file(QV_REAL_DRAWS_CSV, std::ios::binary);
@@ -41,20 +39,6 @@ std::vector<NumberSet> RealDraws(std::size_t count) {
     return sets;
 }
 
-// 20 different numbers out of 1 to `numbers`.
-NumberSet RandomDraw(std::mt19937& random, int numbers) {
-    std::vector<int> all;
-    for (int n = 1; n <= numbers; ++n) {
-        all.push_back(n);
-    }
-    std::shuffle(all.begin(), all.end(), random);
-    NumberSet draw;
-    for (int i = 0; i < 20; ++i) {
-        draw.Add(all[static_cast<std::size_t>(i)]);
-    }
-    return draw;
-}
-
 std::vector<History> Histories() {
     std::mt19937 random(20240801);
     const std::vector<NumberSet> real = RealDraws(1000);
@@ -63,7 +47,7 @@ std::vector<History> Histories() {
     histories.push_back({"one draw 40 times", std::vector<NumberSet>(40, real.front())});
     History narrow{"30 draws of only 25 numbers", {}};
     for (int i = 0; i < 30; ++i) {
-        narrow.draws.push_back(RandomDraw(random, 25));
+        narrow.draws.push_back(testing::RandomDraw(random, 25));
     }
     histories.push_back(narrow);
     histories.push_back({"50 real draws", {real.begin(), real.begin() + 50}});

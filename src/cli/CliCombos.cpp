@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPeriod.h"
 
 #include "engine/analysis/Combinations.h"
 #include "engine/analysis/ComboRun.h"
@@ -29,18 +30,15 @@ QString AsLines(const char* text) {
     return QString::fromUtf8(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-struct PeriodOptions {
+// The draw file and the period of a run or a search.
+struct DrawOptions {
     QCommandLineOption draws{QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
                              QStringLiteral("FILE")};
-    QCommandLineOption from{QStringLiteral("from"), QStringLiteral("Erste Ziehung des Zeitraums (Datum)."),
-                            QStringLiteral("DATE")};
-    QCommandLineOption to{QStringLiteral("to"), QStringLiteral("Letzte Ziehung des Zeitraums (Datum)."),
-                          QStringLiteral("DATE")};
+    PeriodOptions period;
 
     void AddTo(QCommandLineParser& parser) const {
         parser.addOption(draws);
-        parser.addOption(from);
-        parser.addOption(to);
+        period.AddTo(parser);
     }
 };
 
@@ -51,7 +49,7 @@ struct LoadedPeriod {
     Period period;
 };
 
-std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, const PeriodOptions& options) {
+std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, const DrawOptions& options) {
     LoadedPeriod loaded;
     loaded.draws = LoadDraws(DrawFileOrDefault(parser.value(options.draws)));
     const int count = static_cast<int>(loaded.draws.size());
@@ -59,43 +57,14 @@ std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, con
         PrintErr(QStringLiteral("Die Ziehungsdatei enthält keine Ziehungen."));
         return kRefused;
     }
-    // The position of the first (from) or last (to) draw of a day; nothing for a day without a draw.
-    const auto positionOf = [&loaded, count](const QString& text, bool last) -> std::optional<int> {
-        const auto civil = ParseFixedDate(text.toStdString());
-        if (!civil || !IsValidCivilDate(*civil)) {
-            return std::nullopt;
-        }
-        const TDate day = ToTDate(*civil);
-        for (int i = 0; i < count; ++i) {
-            const int p = last ? count - 1 - i : i;
-            if (loaded.draws[p].datum == day) {
-                return p;
-            }
-        }
-        return -1;
+    // An end that names no draw gives position -1, which the period check refuses.
+    const auto positionOf = [&parser, &loaded](const QCommandLineOption& option, PeriodEnd end, int otherwise) {
+        return parser.isSet(option) ? DrawPositionOf(parser.value(option), loaded.draws, end).value_or(-1) : otherwise;
     };
-    int fromPos = 0;
-    int toPos = count - 1;
-    for (const auto& [option, last, position] :
-         {std::tuple{&options.from, false, &fromPos}, std::tuple{&options.to, true, &toPos}}) {
-        if (!parser.isSet(*option)) {
-            continue;
-        }
-        const QString text = parser.value(*option);
-        const auto found = positionOf(text, last);
-        if (!found) {
-            PrintErr(QStringLiteral("%1: kein Datum (TT.MM.JJJJ oder JJJJ-MM-TT).").arg(text));
-            return kUsage;
-        }
-        if (*found < 0) {
-            PrintErr(QStringLiteral("%1: an diesem Tag gibt es keine Ziehung.").arg(text));
-            return kRefused;
-        }
-        *position = *found;
-    }
-    const auto period = ResolvePeriod(fromPos, toPos, count);
+    const auto period = ResolvePeriod(positionOf(options.period.from, PeriodEnd::From, 0),
+                                      positionOf(options.period.to, PeriodEnd::To, count - 1), count);
     if (!period) {
-        PrintErr(AsLines(PeriodErrorText));
+        PrintErr(PeriodErrorLines());
         return kRefused;
     }
     loaded.period = *period;
@@ -147,7 +116,7 @@ int RunCombos(const Command& command, const QStringList& args) {
     const QCommandLineOption size(QStringList{QStringLiteral("k")}, QStringLiteral("Größe der Kombinationen, 2 bis 5."),
                                   QStringLiteral("K"));
     parser.addOption(size);
-    const PeriodOptions periodOptions;
+    const DrawOptions periodOptions;
     periodOptions.AddTo(parser);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
@@ -174,10 +143,54 @@ int RunCombos(const Command& command, const QStringList& args) {
         PrintList("#flops", result.flops);
         const auto elapsed =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        PrintOut(QString::fromStdString(DurationText(static_cast<std::uint32_t>(elapsed.count()))));
+        PrintOut(DurationText(static_cast<std::uint32_t>(elapsed.count())));
         return kOk;
     });
 }
+
+namespace {
+
+// The numbers of --pool, or what is wrong with them.
+struct Pool {
+    NumberSet set;
+    int count = 0;
+};
+
+std::variant<Pool, QString> ParsePool(const QString& text) {
+    Pool pool;
+    for (const QString& word : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto n = ParseInt(word.trimmed());
+        if (!n || *n < 1 || *n > kNumbersInGame) {
+            return QStringLiteral("--pool: %1 ist keine Zahl von 1 bis 70.").arg(word);
+        }
+        if (pool.set.Contains(*n)) {
+            return QStringLiteral("--pool: %1 steht doppelt.").arg(*n);
+        }
+        pool.set.Add(*n);
+        ++pool.count;
+    }
+    return pool;
+}
+
+// One line per found draw (its date where the window shows it, its numbers, the match), then the
+// hit count and the period.
+void PrintSearchResult(const SearchResult& result, const LoadedPeriod& period, SearchMode mode) {
+    const QLocale locale = German();
+    for (const SearchRow& row : result.rows) {
+        const TGewZahlen& draw =
+            period.draws[static_cast<std::size_t>(period.period.first) + static_cast<std::size_t>(row.offset)];
+        QStringList cells{row.showDate ? FormatDate(draw.datum, locale) : QString()};
+        for (int p = 0; p < kNumbersPerDraw; ++p) {
+            cells << QString::number(draw.GZ[p]);
+        }
+        cells << QString::fromStdString(JoinedNumbers(row.match));
+        PrintOut(cells.join(QLatin1Char('\t')));
+    }
+    PrintOut(QString::fromStdString(HitCountText(mode, result.rows.size())));
+    PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra) + 1)));
+}
+
+} // namespace
 
 int RunSearch(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
@@ -190,7 +203,7 @@ int RunSearch(const Command& command, const QStringList& args) {
                                         QStringLiteral("K"));
     parser.addOption(poolOption);
     parser.addOption(sizeOption);
-    const PeriodOptions periodOptions;
+    const DrawOptions periodOptions;
     periodOptions.AddTo(parser);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
@@ -200,19 +213,12 @@ int RunSearch(const Command& command, const QStringList& args) {
         PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
         return kUsage;
     };
-    NumberSet pool;
-    int poolCount = 0;
-    for (const QString& word : parser.value(poolOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const auto n = ParseInt(word.trimmed());
-        if (!n || *n < 1 || *n > kNumbersInGame) {
-            return usage(QStringLiteral("--pool: %1 ist keine Zahl von 1 bis 70.").arg(word));
-        }
-        if (pool.Contains(*n)) {
-            return usage(QStringLiteral("--pool: %1 steht doppelt.").arg(*n));
-        }
-        pool.Add(*n);
-        ++poolCount;
+    const auto parsedPool = ParsePool(parser.value(poolOption));
+    if (const QString* problem = std::get_if<QString>(&parsedPool)) {
+        return usage(*problem);
     }
+    const NumberSet pool = std::get<Pool>(parsedPool).set;
+    const int poolCount = std::get<Pool>(parsedPool).count;
     const SearchMode mode = parser.isSet(sizeOption) ? SearchMode::Combinations : SearchMode::WholePool;
     int k = 0;
     if (mode == SearchMode::Combinations) {
@@ -246,19 +252,8 @@ int RunSearch(const Command& command, const QStringList& args) {
             }
             result = SearchCombinations(pool, k, PeriodSetsOf(period));
         }
-        const QLocale locale = German();
-        PrintOut(SearchInfoText(mode, true, poolCount, k, locale));
-        for (const SearchRow& row : result.rows) {
-            const TGewZahlen& draw = period.draws[static_cast<std::size_t>(period.period.first + row.offset)];
-            QStringList cells{row.showDate ? FormatDate(draw.datum, locale) : QString()};
-            for (int p = 0; p < kNumbersPerDraw; ++p) {
-                cells << QString::number(draw.GZ[p]);
-            }
-            cells << QString::fromStdString(JoinedNumbers(row.match));
-            PrintOut(cells.join(QLatin1Char('\t')));
-        }
-        PrintOut(QString::fromStdString(HitCountText(mode, result.rows.size())));
-        PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra) + 1)));
+        PrintOut(SearchInfoText(mode, true, poolCount, k, German()));
+        PrintSearchResult(result, period, mode);
         return kOk;
     });
 }

@@ -8,6 +8,7 @@ namespace qv::cli {
 int RunDrawsImport(const Command& command, const QStringList& args);
 int RunDrawsList(const Command& command, const QStringList& args);
 int RunSlipShow(const Command& command, const QStringList& args);
+int RunSlipsFromText(const Command& command, const QStringList& args);
 int RunEvaluate(const Command& command, const QStringList& args);
 int RunFilter(const Command& command, const QStringList& args);
 int RunCombos(const Command& command, const QStringList& args);

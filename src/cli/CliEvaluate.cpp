@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPeriod.h"
 
 #include "engine/core/DrawStore.h"
 #include "engine/core/SlipFile.h"
@@ -10,16 +11,6 @@
 
 namespace qv::cli {
 namespace {
-
-// A draw as the date lists name it ("01.08.2024"), or by its index "#N" (0 = the oldest draw).
-int DrawPosition(const QString& given, const QStringList& dateTexts) {
-    if (given.startsWith(QLatin1Char('#'))) {
-        bool ok = false;
-        const int index = given.mid(1).toInt(&ok);
-        return ok && index >= 0 && index < dateTexts.size() ? index : -1;
-    }
-    return FindDateEntry(dateTexts, given);
-}
 
 QString ForTerminal(const char* message) {
     return QString::fromUtf8(message).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -32,21 +23,16 @@ int RunEvaluate(const Command& command, const QStringList& args) {
     const QCommandLineOption drawsOption(QStringLiteral("draws"),
                                          QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
                                          QStringLiteral("DRAWFILE"));
-    const QCommandLineOption fromOption(
-        QStringLiteral("from"), QStringLiteral("Erste Ziehung: Datum wie in der Datumsliste oder #N (0 = älteste)."),
-        QStringLiteral("DATE"));
-    const QCommandLineOption toOption(QStringLiteral("to"),
-                                      QStringLiteral("Letzte Ziehung (wie „bis:“); ohne sie zählt nur die erste."),
-                                      QStringLiteral("DATE"));
+    // Without --to only the first draw counts, as without "bis:" in the main window.
+    const PeriodOptions period;
     parser.addOption(drawsOption);
-    parser.addOption(fromOption);
-    parser.addOption(toOption);
+    period.AddTo(parser);
     parser.addPositionalArgument(QStringLiteral("SLIP"), QStringLiteral("Spielschein-Dateien (*.kts)."),
                                  QStringLiteral("SLIP..."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, -1)) {
         return *end;
     }
-    if (!parser.isSet(fromOption)) {
+    if (!parser.isSet(period.from)) {
         PrintErr(QStringLiteral("--from fehlt."));
         PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
         return kUsage;
@@ -58,9 +44,10 @@ int RunEvaluate(const Command& command, const QStringList& args) {
         const QStringList dateTexts = DrawDateTexts(state.DrawList, 0, locale);
 
         EvaluationRequest request;
-        request.fromPos = DrawPosition(parser.value(fromOption), dateTexts);
-        if (parser.isSet(toOption)) {
-            request.toPos = DrawPosition(parser.value(toOption), dateTexts);
+        // A text that names no draw gives position -1, which the evaluation refuses like any bad period.
+        request.fromPos = DrawPositionOf(parser.value(period.from), state.DrawList, PeriodEnd::From).value_or(-1);
+        if (parser.isSet(period.to)) {
+            request.toPos = DrawPositionOf(parser.value(period.to), state.DrawList, PeriodEnd::To).value_or(-1);
         }
         // Like the slip tabs: a missing file gives an empty slip, whose result shows headings only.
         for (const QString& name : parser.positionalArguments()) {

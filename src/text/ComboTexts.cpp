@@ -36,4 +36,16 @@ QString SearchInfoText(SearchMode mode, bool finished, int poolCount, int k, con
                       .arg(poolCount);
 }
 
+QString DurationText(std::uint32_t elapsedMs) {
+    const std::uint32_t h = elapsedMs / 3600000;
+    const std::uint32_t m = (elapsedMs % 3600000) / 60000;
+    const std::uint32_t s = (elapsedMs % 60000) / 1000;
+    const std::uint32_t t = (elapsedMs % 1000) / 100;
+    return QStringLiteral("Dauer: %1:%2:%3,%4")
+        .arg(h)
+        .arg(m, 2, 10, QLatin1Char('0'))
+        .arg(s, 2, 10, QLatin1Char('0'))
+        .arg(t);
+}
+
 } // namespace qv

@@ -18,6 +18,8 @@
 #include "ui/frame/TFHilfe.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/tips/TFEingabe.h"
+#include "ui/tips/TFEingabe2.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -90,7 +93,7 @@ int main(int argc, char* argv[]) {
     // The demo slip evaluated against the newest draw: slip tab, hit marks and result tab.
     if (auto* centre = qobject_cast<qv::TFAuswertung*>(main)) {
         centre->OpenDemoSlip();
-        centre->Evaluate();
+        centre->EvaluateSlips();
         ok = Save(main, folder, QStringLiteral("FAuswertung-Auswertung")) && ok;
         // The news view, created on first use; without a network it shows the browser's own page.
         centre->ShowNews();
@@ -106,6 +109,36 @@ int main(int argc, char* argv[]) {
         numbers->show();
         ok = Save(numbers, folder, QStringLiteral("FGewinnzahlen")) && ok;
         numbers->hide();
+    }
+
+    // The slip entry window empty, then with a slip opened from a file and numbers clicked.
+    if (auto* entry = qobject_cast<qv::TFEingabe*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FEingabe")))) {
+        ok = Save(entry, folder, QStringLiteral("FEingabe")) && ok;
+        entry->OpenSlipFileIntoEntry(qv::FromPath(options.dataFolder / "Demo.kts"));
+        entry->NewEntrySlip();
+        for (const int number : {4, 18, 27, 33, 52, 61}) {
+            entry->ToggleNumber(2, 1, number);
+        }
+        entry->EnterTipRows({{1, 12, 23, 34, 45}, {7, 70}});
+        ok = Save(entry, folder, QStringLiteral("FEingabe-Schein")) && ok;
+        entry->findChild<QTabWidget*>(QStringLiteral("PC1"))->setCurrentIndex(0);
+        ok = Save(entry, folder, QStringLiteral("FEingabe-Datei")) && ok;
+        entry->hide();
+    }
+
+    // The tip-row entry window empty, then with rows loaded and the draw count and stake filled in.
+    if (auto* rows = qobject_cast<qv::TFEingabe2*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FEingabe2")))) {
+        ok = Save(rows, folder, QStringLiteral("FEingabe2")) && ok;
+        rows->LoadText("3 15 27 44\n1 2 3 4 5 6 7 8 9 10\n12 24 36\n5 9 13 17 21 25\n"
+                       "7 14\n22 33 44 55 66\n1 70\n8 16 24 32\n40 50 60");
+        rows->FillForAllSlips(7, 1);
+        rows->FillForAllSlips(10, 2);
+        ok = Save(rows, folder, QStringLiteral("FEingabe2-Reihen")) && ok;
+        rows->StartManualEntry();
+        ok = Save(rows, folder, QStringLiteral("FEingabe2-Manuell")) && ok;
+        rows->hide();
     }
 
     // The analysis window: as it opens, after a search for the pairs of a pool, during a run of five

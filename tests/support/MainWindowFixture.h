@@ -3,6 +3,7 @@
 #include "engine/core/DrawStore.h"
 #include "engine/core/SlipFile.h"
 #include "support/FakePorts.h"
+#include "support/TestSlips.h"
 #include "text/DataFolder.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
@@ -37,20 +38,6 @@ inline std::vector<TGewZahlen> MadeUpHistory(int count, TDate first = 45505) { /
         draws.push_back(MadeUpDraw(first + i, i));
     }
     return draws;
-}
-
-// A slip with the given fields (field number 1 to 8 -> numbers), stake and draw-count indices.
-inline TSchein Slip(const std::vector<std::pair<int, std::vector<int>>>& fields, int stake = 0, int draws = 0) {
-    TSchein slip;
-    for (const auto& [field, numbers] : fields) {
-        for (std::size_t p = 0; p < numbers.size(); ++p) {
-            slip.Z[field - 1][p] = static_cast<std::uint8_t>(numbers[p]);
-        }
-        slip.kenotyp[field - 1] = static_cast<std::uint8_t>(numbers.size());
-    }
-    slip.einsatz = static_cast<std::uint8_t>(stake);
-    slip.Ziehungen = static_cast<std::uint8_t>(draws);
-    return slip;
 }
 
 inline std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {

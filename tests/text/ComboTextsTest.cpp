@@ -40,5 +40,15 @@ TEST(ComboTextsTest, SearchInfoWhileAndAfterSearching) {
               QStringLiteral("Es wurde nach dem Auftreten einer Kombination aus 4 Zahlen gesucht"));
 }
 
+TEST(ComboTextsTest, DurationOfARun) {
+    const std::vector<std::pair<std::uint32_t, const char*>> cases = {
+        {0, "Dauer: 0:00:00,0"},         {205700, "Dauer: 0:03:25,7"},         {99, "Dauer: 0:00:00,0"},
+        {36061234, "Dauer: 10:01:01,2"}, {4294967295u, "Dauer: 1193:02:47,2"},
+    };
+    for (const auto& [ms, text] : cases) {
+        EXPECT_EQ(DurationText(ms), QString::fromUtf8(text)) << ms;
+    }
+}
+
 } // namespace
 } // namespace qv

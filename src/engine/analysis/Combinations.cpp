@@ -25,6 +25,18 @@ constexpr auto kBinomials = MakeBinomials();
 
 } // namespace
 
+void CheckRunSize(int k) {
+    if (k < kMinRunSize || k > kMaxRunSize) {
+        throw std::invalid_argument("combination run: size outside 2 to 5");
+    }
+}
+
+void CheckCountsLength(int k, std::span<const std::uint32_t> counts) {
+    if (counts.size() > CombinationsOf70(k)) {
+        throw std::invalid_argument("combination lists: more counts than combinations");
+    }
+}
+
 std::uint64_t SmallBinomial(int n, int k) {
     if (n < 0 || n > kMaxN || k < 0 || k > kMaxK) {
         throw std::invalid_argument("SmallBinomial: outside 0 <= n <= 70, 0 <= k <= 10");

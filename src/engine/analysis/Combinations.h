@@ -16,6 +16,11 @@ namespace qv {
 inline constexpr int kMinRunSize = 2;
 inline constexpr int kMaxRunSize = 5;
 
+// Throw std::invalid_argument for a size outside kMinRunSize to kMaxRunSize, and for more counts than
+// there are combinations of size k.
+void CheckRunSize(int k);
+void CheckCountsLength(int k, std::span<const std::uint32_t> counts);
+
 // n over k for 0 <= n <= 70 and 0 <= k <= 10 (0 when k > n); exact, the largest is 70 over 10.
 std::uint64_t SmallBinomial(int n, int k);
 

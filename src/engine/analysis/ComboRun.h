@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace qv {
@@ -39,10 +38,12 @@ struct ComboRunResult {
 
 // Progress and cancelling of a long computation. progress (may be empty) gets the number of items done
 // so far; cancel (may be null) is read before the next item after each progress call and stops the
-// work there, without recording that item.
+// work there, without recording that item. threads: 0 lets the computation choose how many threads
+// it uses (two where that pays off and the machine has a second core), 1 or 2 fixes it.
 struct WorkControl {
     std::function<void(std::uint64_t done)> progress;
     const std::atomic<bool>* cancel = nullptr;
+    int threads = 0;
 
     bool Cancelled() const { return cancel != nullptr && cancel->load(std::memory_order_relaxed); }
 };
@@ -55,7 +56,7 @@ std::uint64_t RunProgressInterval(int k);
 // (one set intersection per check), both lists kept by shifting. Slow; the reference for the tests and
 // the baseline of the benchmarks. The progress counter is reported after it is increased and before
 // the combination is counted; the cancel flag is read after counting.
-ComboRunResult RunCombinationsLiteral(int k, std::vector<NumberSet> periodSets, const WorkControl& control = {});
+ComboRunResult RunCombinationsLiteral(int k, const std::vector<NumberSet>& periodSets, const WorkControl& control = {});
 
 // The program's run: the same lists, computed from each draw's own subsets (a count per combination,
 // filled block by block in lexicographic order) and bounded heaps for the lists. Progress is reported
@@ -76,8 +77,5 @@ std::vector<std::uint32_t> CountAllCombinations(int k, std::span<const NumberSet
 // combination-against-draw checks of the literal method, C(70, k) * b.
 double ExpectedCount(int k, std::uint64_t b);
 std::uint64_t CheckCount(int k, std::uint64_t b);
-
-// "Dauer: h:mm:ss,t" for a run of elapsedMs milliseconds (3 min 25.7 s give "Dauer: 0:03:25,7").
-std::string DurationText(std::uint32_t elapsedMs);
 
 } // namespace qv

@@ -12,7 +12,7 @@
 namespace qv {
 
 inline constexpr const char* ProductName = "Quovadra";
-inline constexpr const char* ProductVersion = "1.4.3.0";
+inline constexpr const char* ProductVersion = QV_VERSION; // from project(VERSION) in CMakeLists.txt
 inline constexpr const char* VersionDate = "01.08.2024";
 
 // Everything the program keeps for the whole run. The application owns one instance and hands it to

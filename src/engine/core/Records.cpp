@@ -3,6 +3,7 @@
 #include "engine/core/ByteOrder.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace qv {
 
@@ -46,7 +47,7 @@ NumberSet TSchein::FieldSet(int field) const {
 TSchein TSchein::FromBytes(std::span<const std::uint8_t, kSize> bytes) {
     TSchein slip;
     for (int f = 0; f < kFields; ++f) {
-        std::copy_n(bytes.begin() + f * kFieldWidth, kFieldWidth, slip.Z[f].begin());
+        std::copy_n(bytes.begin() + std::ptrdiff_t{f} * kFieldWidth, kFieldWidth, slip.Z[f].begin());
     }
     slip.einsatz = bytes[80];
     slip.Ziehungen = bytes[81];
@@ -56,7 +57,7 @@ TSchein TSchein::FromBytes(std::span<const std::uint8_t, kSize> bytes) {
 
 void TSchein::ToBytes(std::span<std::uint8_t, kSize> bytes) const {
     for (int f = 0; f < kFields; ++f) {
-        std::copy(Z[f].begin(), Z[f].end(), bytes.begin() + f * kFieldWidth);
+        std::copy(Z[f].begin(), Z[f].end(), bytes.begin() + std::ptrdiff_t{f} * kFieldWidth);
     }
     bytes[80] = einsatz;
     bytes[81] = Ziehungen;

@@ -4,6 +4,7 @@
 #include "engine/core/SafeFile.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <system_error>
 
 namespace qv {
@@ -45,7 +46,7 @@ bool IsOldSlipFile(const std::filesystem::path& path) {
 TSchein SlipFromOldRecord(std::span<const std::uint8_t, kOldSlipSize> bytes) {
     TSchein slip;
     for (int f = 0; f < 5; ++f) {
-        std::copy_n(bytes.begin() + f * TSchein::kFieldWidth, TSchein::kFieldWidth, slip.Z[f].begin());
+        std::copy_n(bytes.begin() + std::ptrdiff_t{f} * TSchein::kFieldWidth, TSchein::kFieldWidth, slip.Z[f].begin());
         slip.kenotyp[f] = bytes[80 + static_cast<std::size_t>(f)];
     }
     slip.einsatz = bytes[88];

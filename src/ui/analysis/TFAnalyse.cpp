@@ -86,7 +86,7 @@ QString FromUtf8(const char* text) {
 TFAnalyse::TFAnalyse(AppContext& context)
     : m_context(context)
     , m_runTask(new ComboRunTask(this)) {
-    setObjectName(QStringLiteral("FAnalyse"));
+    setObjectName(QLatin1String(kFormName));
     CreateToolBar();
     CreateMenu();
 
@@ -587,7 +587,8 @@ void TFAnalyse::ShowSearchResult(const SearchResult& result, const Period& perio
     std::vector<SearchGridRow> rows;
     rows.reserve(result.rows.size());
     for (const SearchRow& hit : result.rows) {
-        const TGewZahlen& draw = m_context.state.DrawList.at(static_cast<std::size_t>(period.first + hit.offset));
+        const TGewZahlen& draw =
+            m_context.state.DrawList.at(static_cast<std::size_t>(period.first) + static_cast<std::size_t>(hit.offset));
         SearchGridRow row;
         if (hit.showDate) {
             row.date = FormatDate(draw.datum, locale);
@@ -658,7 +659,7 @@ void TFAnalyse::RunEnded() {
     }
     m_runProgress->setValue(m_runProgress->maximum());
     const auto elapsed = static_cast<std::uint32_t>(m_context.ports.clock.TickCount() - m_runStartTicks);
-    m_duration->setText(QString::fromStdString(DurationText(elapsed)));
+    m_duration->setText(DurationText(elapsed));
     FillListGrid(*m_topsModel, result.tops);
     FillListGrid(*m_flopsModel, result.flops);
     SetStatus(QStringLiteral("fertig..."), kFinishedColour);

@@ -35,6 +35,8 @@ class TFAnalyse : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FAnalyse";
+
     explicit TFAnalyse(AppContext& context);
     ~TFAnalyse() override;
 

@@ -3,7 +3,6 @@
 #include "engine/core/IniFile.h"
 #include "engine/draws/WinningNumberSettings.h"
 #include "text/WinningNumberText.h"
-#include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/CommandIcons.h"
 #include "ui/frame/ErrorReport.h"
@@ -71,30 +70,38 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
 } // namespace
 
 TFGewinnzahlen::TFGewinnzahlen(AppContext& context)
-    : m_context(context)
-    , m_m1(new QPlainTextEdit(this))
-    , m_hint(new QLabel(QStringLiteral("Gewinnzahlen gelten für "), this))
-    , m_cbFiltern(
-          new QCheckBox(QStringLiteral("Nach dem Einfügen von Gewinnzahlen diese auto-\nmatisch herausfiltern"), this))
-    , m_cbDel(new QCheckBox(QStringLiteral("Textfeld nach dem Übertragen automatisch löschen"), this)) {
-    setObjectName(QStringLiteral("FGewinnzahlen"));
+    : m_context(context) {
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::Gewinnzahlen));
     setWindowFlag(Qt::Window);
+    CreateControls();
+    LayOutControls();
+    ConnectControls();
+    m_context.commands.InstallHelpKey(this);
+    resize(560, 420);
+    move(500, 200); // the designed place, kept when no settings say otherwise
+    RestoreSettings();
+}
 
-    auto* instruction = new QLabel(
+void TFGewinnzahlen::CreateControls() {
+    m_text = new QPlainTextEdit(this);
+    m_hint = new QLabel(QStringLiteral("Gewinnzahlen gelten für "), this);
+    m_autoFilter =
+        new QCheckBox(QStringLiteral("Nach dem Einfügen von Gewinnzahlen diese auto-\nmatisch herausfiltern"), this);
+    m_autoClear = new QCheckBox(QStringLiteral("Textfeld nach dem Übertragen automatisch löschen"), this);
+
+    m_instruction = new QLabel(
         QStringLiteral("Sie können Gewinnzahlen aus Webseiten kopieren und in das folgende Textfeld einfügen. Das "
                        "Kopierte kann Buchstaben enthalten, aber keine weiteren Zahlen neben den Gewinnzahlen."),
         this);
-    instruction->setObjectName(QStringLiteral("Label3"));
-    instruction->setWordWrap(true);
-    instruction->setBuddy(m_m1);
-    m_m1->setObjectName(QStringLiteral("M1"));
-    m_m1->setAccessibleName(QStringLiteral("Text mit Gewinnzahlen"));
-    m_m1->setTabChangesFocus(true);
-    m_m1->setMinimumHeight(120);
+    m_instruction->setObjectName(QStringLiteral("Label3"));
+    m_instruction->setWordWrap(true);
+    m_instruction->setBuddy(m_text);
+    m_text->setObjectName(QStringLiteral("M1"));
+    m_text->setAccessibleName(QStringLiteral("Text mit Gewinnzahlen"));
+    m_text->setTabChangesFocus(true);
+    m_text->setMinimumHeight(120);
 
-    auto* fields = new QGridLayout;
-    fields->setSpacing(3);
     QFont fieldFont = font();
     fieldFont.setBold(true);
     fieldFont.setPointSize(9);
@@ -109,7 +116,6 @@ TFGewinnzahlen::TFGewinnzahlen(AppContext& context)
         palette.setColor(QPalette::Text, Qt::black);
         field->setPalette(palette);
         m_fields[static_cast<std::size_t>(k - 1)] = field;
-        fields->addWidget(field, (k - 1) / 10, (k - 1) % 10);
     }
 
     m_hint->setObjectName(QStringLiteral("LHinweis"));
@@ -120,42 +126,52 @@ TFGewinnzahlen::TFGewinnzahlen(AppContext& context)
     hintPalette.setColor(QPalette::WindowText, Qt::red);
     m_hint->setPalette(hintPalette);
 
-    m_cbFiltern->setObjectName(QStringLiteral("cbFiltern"));
-    m_cbFiltern->setChecked(true);
-    m_cbDel->setObjectName(QStringLiteral("cbDel"));
-    m_cbDel->setChecked(true);
+    m_autoFilter->setObjectName(QStringLiteral("cbFiltern"));
+    m_autoFilter->setChecked(true);
+    m_autoClear->setObjectName(QStringLiteral("cbDel"));
+    m_autoClear->setChecked(true);
 
-    auto* parsen = Button(QStringLiteral("BParsen"), QStringLiteral("Zahlen\nfiltern"), this);
-    auto* okay = Button(QStringLiteral("BOkay"), QStringLiteral("Übertragen"), this);
-    QFont boldButton = okay->font();
+    m_filterButton = Button(QStringLiteral("BParsen"), QStringLiteral("Zahlen\nfiltern"), this);
+    m_transferButton = Button(QStringLiteral("BOkay"), QStringLiteral("Übertragen"), this);
+    QFont boldButton = m_transferButton->font();
     boldButton.setBold(true);
-    okay->setFont(boldButton);
-    auto* del = Button(QStringLiteral("BDel"), QStringLiteral("Textfeld\nlöschen"), this);
-    auto* links = Button(QStringLiteral("BLinks"), QStringLiteral("Links\nbearbeiten"), this);
-    links->setEnabled(m_context.windows.Knows(QStringLiteral("FQlinks")));
-    auto* help = new QToolButton(this);
-    help->setObjectName(QStringLiteral("BitBtn1"));
-    help->setIcon(CommandIcon(Command::HilfeBenutzen));
-    help->setIconSize(QSize(28, 28));
-    help->setToolTip(QStringLiteral("Hilfe"));
-    help->setAccessibleName(QStringLiteral("Hilfe"));
-    auto* close = Button(QStringLiteral("BitBtn5"), QStringLiteral("Sch&ließen"), this);
-    close->setToolTip(QStringLiteral("Programm beenden"));
+    m_transferButton->setFont(boldButton);
+    m_clearButton = Button(QStringLiteral("BDel"), QStringLiteral("Textfeld\nlöschen"), this);
+    m_linksButton = Button(QStringLiteral("BLinks"), QStringLiteral("Links\nbearbeiten"), this);
+    m_linksButton->setEnabled(m_context.windows.Knows(QStringLiteral("FQlinks")));
+    m_helpButton = new QToolButton(this);
+    m_helpButton->setObjectName(QStringLiteral("BitBtn1"));
+    m_helpButton->setIcon(CommandIcon(Command::HilfeBenutzen));
+    m_helpButton->setIconSize(QSize(28, 28));
+    m_helpButton->setToolTip(QStringLiteral("Hilfe"));
+    m_helpButton->setAccessibleName(QStringLiteral("Hilfe"));
+    m_closeButton = Button(QStringLiteral("BitBtn5"), QStringLiteral("Sch&ließen"), this);
+    m_closeButton->setToolTip(QStringLiteral("Programm beenden"));
+    m_link1 = CreateLinkPanel(QStringLiteral("PLink1"), QStringLiteral("Link 1"), 1);
+    m_link2 = CreateLinkPanel(QStringLiteral("PLink2"), QStringLiteral("Link 2"), 2);
+}
+
+void TFGewinnzahlen::LayOutControls() {
+    auto* fields = new QGridLayout;
+    fields->setSpacing(3);
+    for (int k = 1; k <= kNumberFields; ++k) {
+        fields->addWidget(m_fields[static_cast<std::size_t>(k - 1)], (k - 1) / 10, (k - 1) % 10);
+    }
 
     auto* top = new QVBoxLayout;
-    top->addWidget(instruction);
-    top->addWidget(m_m1, 1);
+    top->addWidget(m_instruction);
+    top->addWidget(m_text, 1);
     top->addLayout(fields);
     top->addWidget(m_hint);
 
     auto* side = new QVBoxLayout;
-    side->addWidget(parsen);
-    side->addWidget(okay);
-    side->addWidget(del);
+    side->addWidget(m_filterButton);
+    side->addWidget(m_transferButton);
+    side->addWidget(m_clearButton);
     side->addSpacing(8);
-    side->addWidget(CreateLinkPanel(QStringLiteral("PLink1"), QStringLiteral("Link 1"), 1));
-    side->addWidget(CreateLinkPanel(QStringLiteral("PLink2"), QStringLiteral("Link 2"), 2));
-    side->addWidget(links);
+    side->addWidget(m_link1);
+    side->addWidget(m_link2);
+    side->addWidget(m_linksButton);
     side->addStretch(1);
 
     auto* upper = new QHBoxLayout;
@@ -164,47 +180,49 @@ TFGewinnzahlen::TFGewinnzahlen(AppContext& context)
 
     auto* bottom = new QHBoxLayout;
     auto* checks = new QVBoxLayout;
-    checks->addWidget(m_cbFiltern);
-    checks->addWidget(m_cbDel);
+    checks->addWidget(m_autoFilter);
+    checks->addWidget(m_autoClear);
     bottom->addLayout(checks, 1);
-    bottom->addWidget(help, 0, Qt::AlignBottom);
-    bottom->addWidget(close, 0, Qt::AlignBottom);
+    bottom->addWidget(m_helpButton, 0, Qt::AlignBottom);
+    bottom->addWidget(m_closeButton, 0, Qt::AlignBottom);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(upper, 1);
     layout->addLayout(bottom);
 
-    connect(parsen, &QPushButton::clicked, this, &TFGewinnzahlen::Filter);
-    connect(okay, &QPushButton::clicked, this, &TFGewinnzahlen::Transfer);
-    connect(del, &QPushButton::clicked, m_m1, &QPlainTextEdit::clear);
-    connect(links, &QPushButton::clicked, this, [this] { m_context.windows.ShowWindow(QStringLiteral("FQlinks")); });
-    connect(help, &QToolButton::clicked, this,
-            [this] { m_context.ports.help.ShowTopic(HelpOf("FGewinnzahlen").buttonTopic); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_m1, &QPlainTextEdit::textChanged, this, &TFGewinnzahlen::TextChanged);
-    m_context.commands.InstallHelpKey(this);
-    resize(560, 420);
-    move(500, 200); // the designed place, kept when no settings say otherwise
-
     // Through the text, the twenty fields and the buttons beside them, then the boxes below.
-    QWidget* previous = m_m1;
-    const auto next = [&previous, this](QWidget* widget) {
+    QWidget* previous = m_text;
+    const auto next = [&previous](QWidget* widget) {
         setTabOrder(previous, widget);
         previous = widget;
     };
     for (QLineEdit* field : m_fields) {
         next(field);
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             parsen, okay, del, findChild<QWidget*>(QStringLiteral("PLink1")),
-             findChild<QWidget*>(QStringLiteral("PLink2")), links, m_cbFiltern, m_cbDel, help, close}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_filterButton, m_transferButton, m_clearButton, m_link1, m_link2,
+                                         m_linksButton, m_autoFilter, m_autoClear, m_helpButton, m_closeButton}) {
         next(widget);
     }
+}
 
+void TFGewinnzahlen::ConnectControls() {
+    connect(m_filterButton, &QPushButton::clicked, this, &TFGewinnzahlen::Filter);
+    connect(m_transferButton, &QPushButton::clicked, this, &TFGewinnzahlen::Transfer);
+    connect(m_clearButton, &QPushButton::clicked, m_text, &QPlainTextEdit::clear);
+    connect(m_linksButton, &QPushButton::clicked, this,
+            [this] { m_context.windows.ShowWindow(QStringLiteral("FQlinks")); });
+    connect(m_helpButton, &QToolButton::clicked, this,
+            [this] { m_context.ports.help.ShowTopic(HelpOf(kFormName).buttonTopic); });
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &TFGewinnzahlen::TextChanged);
+}
+
+void TFGewinnzahlen::RestoreSettings() {
     Guarded(m_context.ports.messages, [this] {
         if (const auto settings = ReadWinningNumberSettings(IniFile(m_context.state.DataFolder / kSettingsFileName))) {
-            m_cbFiltern->setChecked(settings->autoFilter);
-            m_cbDel->setChecked(settings->autoDelete);
+            m_autoFilter->setChecked(settings->autoFilter);
+            m_autoClear->setChecked(settings->autoDelete);
             move(settings->left, settings->top);
         }
     });
@@ -227,14 +245,14 @@ void TFGewinnzahlen::SetHint(const QString& text) {
 }
 
 void TFGewinnzahlen::Filter() {
-    const QStringList tokens = FilterWinningNumbers(m_m1->toPlainText());
+    const QStringList tokens = FilterWinningNumbers(m_text->toPlainText());
     for (int k = 0; k < static_cast<int>(tokens.size()); ++k) {
         m_fields[static_cast<std::size_t>(k)]->setText(tokens[k]);
     }
 }
 
 void TFGewinnzahlen::TextChanged() {
-    if (AutoFilterRuns(m_cbFiltern->isChecked(), static_cast<std::size_t>(m_m1->toPlainText().size()))) {
+    if (AutoFilterRuns(m_autoFilter->isChecked(), static_cast<std::size_t>(m_text->toPlainText().size()))) {
         Filter();
     }
 }
@@ -245,17 +263,12 @@ void TFGewinnzahlen::Transfer() {
         texts << field->text();
     }
     const TransferPlan plan = PlanTransfer(ToNumberFields(texts));
-    auto* main = qobject_cast<TFAuswertung*>(m_context.windows.Find(QStringLiteral("FAuswertung")));
-    if (main != nullptr) {
-        for (int n : plan.clicks) {
-            main->ClickNumber(n);
-        }
-    }
+    emit NumbersTransferred(plan.clicks);
     if (!plan.skipped.empty()) {
         m_context.ports.messages.Information(SkippedFieldsText(plan.skipped));
     }
-    if (m_cbDel->isChecked()) {
-        m_m1->clear();
+    if (m_autoClear->isChecked()) {
+        m_text->clear();
     }
 }
 
@@ -281,7 +294,7 @@ void TFGewinnzahlen::OpenLink(int link) {
 void TFGewinnzahlen::closeEvent(QCloseEvent* event) {
     Guarded(m_context.ports.messages, [this] {
         WriteWinningNumberSettings(IniFile(m_context.state.DataFolder / kSettingsFileName),
-                                   {m_cbFiltern->isChecked(), m_cbDel->isChecked(), pos().x(), pos().y()});
+                                   {m_autoFilter->isChecked(), m_autoClear->isChecked(), pos().x(), pos().y()});
     });
     event->accept(); // the window is only hidden; it lives until the program ends
 }

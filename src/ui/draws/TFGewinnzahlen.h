@@ -3,23 +3,28 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace qv {
 
 struct AppContext;
 
 // The winning-number window: the user pastes the text of a results page, the filter pulls the runs of
-// digits into twenty fields, and "Übertragen" clicks the main window's number buttons named after them.
+// digits into twenty fields, and "Übertragen" hands the numbers named there on to be clicked on the
+// main window's board.
 class TFGewinnzahlen : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FGewinnzahlen";
+
     explicit TFGewinnzahlen(AppContext& context);
 
     // The red hint along the bottom: "Gewinnzahlen gelten für " and the date of the main window's draw.
@@ -33,21 +38,38 @@ public:
     // Background of a link panel without a valid link, #FF8080 (stored 8421631).
     static constexpr QRgb kNoLinkColour = 0xFFFF8080;
 
+signals:
+    // "Übertragen": the numbers to click on the board, in the order of the fields.
+    void NumbersTransferred(const std::vector<int>& numbers);
+
 protected:
     // Closing only hides the window and writes its settings; the main window closes it at every
     // program end, also when it was never shown.
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateControls();
+    void LayOutControls();
+    void ConnectControls();
+    void RestoreSettings();
     QWidget* CreateLinkPanel(const QString& name, const QString& caption, int link);
     void TextChanged();
 
     AppContext& m_context;
-    QPlainTextEdit* m_m1;
+    QLabel* m_instruction = nullptr;
+    QPlainTextEdit* m_text = nullptr;
     std::array<QLineEdit*, 20> m_fields{};
-    QLabel* m_hint;
-    QCheckBox* m_cbFiltern;
-    QCheckBox* m_cbDel;
+    QLabel* m_hint = nullptr;
+    QPushButton* m_filterButton = nullptr;
+    QPushButton* m_transferButton = nullptr;
+    QPushButton* m_clearButton = nullptr;
+    QWidget* m_link1 = nullptr;
+    QWidget* m_link2 = nullptr;
+    QPushButton* m_linksButton = nullptr;
+    QCheckBox* m_autoFilter = nullptr;
+    QCheckBox* m_autoClear = nullptr;
+    QToolButton* m_helpButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };
 
 } // namespace qv

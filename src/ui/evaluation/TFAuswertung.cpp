@@ -16,6 +16,7 @@
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
+#include "ui/evaluation/WelcomePanel.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/CommandIcons.h"
 #include "ui/frame/ErrorReport.h"
@@ -23,6 +24,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/widgets/NumberBoard.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -44,6 +46,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include <memory>
+
 namespace qv {
 namespace {
 
@@ -59,7 +63,7 @@ QStringList ItemTexts(const QComboBox& list) {
 
 TFAuswertung::TFAuswertung(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FAuswertung"));
+    setObjectName(QLatin1String(kFormName));
     CreateToolBar();
     CreateMenu();
     CreateGroups();
@@ -124,145 +128,110 @@ void TFAuswertung::CreateMenu() {
 void TFAuswertung::CreateGroups() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
-    m_gr1 = new QGroupBox(QStringLiteral("Gewinnreihen"), client);
-    m_gr1->setObjectName(QStringLiteral("Gr1"));
-    m_gr2 = new QGroupBox(QStringLiteral("Spielreihen-Auswertung"), client);
-    m_gr2->setObjectName(QStringLiteral("Gr2"));
+    m_drawGroup = new QGroupBox(QStringLiteral("Gewinnreihen"), client);
+    m_drawGroup->setObjectName(QStringLiteral("Gr1"));
+    m_slipGroup = new QGroupBox(QStringLiteral("Spielreihen-Auswertung"), client);
+    m_slipGroup->setObjectName(QStringLiteral("Gr2"));
 
-    auto* left = new QVBoxLayout(m_gr1);
+    auto* left = new QVBoxLayout(m_drawGroup);
     left->addWidget(CreateDrawEntry());
     left->addWidget(CreateBoard());
     // The news view takes the room below the board once the user asks for it.
-    auto* webArea = new QWidget(m_gr1);
+    auto* webArea = new QWidget(m_drawGroup);
     webArea->setObjectName(QStringLiteral("PWeb"));
     webArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     m_webHost = new QVBoxLayout(webArea);
     m_webHost->setContentsMargins(0, 0, 0, 0);
     left->addWidget(webArea, 1);
 
-    auto* right = new QVBoxLayout(m_gr2);
+    auto* right = new QVBoxLayout(m_slipGroup);
     right->addWidget(CreateSlipArea(), 2);
     right->addWidget(CreatePeriodSelection());
-    m_pcf1 = new QTabWidget(m_gr2);
-    m_pcf1->setObjectName(QStringLiteral("PCF1"));
-    m_pcf1->setAccessibleName(QStringLiteral("Auswertungen"));
-    right->addWidget(m_pcf1, 3);
+    m_resultTabs = new QTabWidget(m_slipGroup);
+    m_resultTabs->setObjectName(QStringLiteral("PCF1"));
+    m_resultTabs->setAccessibleName(QStringLiteral("Auswertungen"));
+    right->addWidget(m_resultTabs, 3);
 
     // Both groups are equally high; the board fixes the width of the left one.
     auto* layout = new QHBoxLayout(client);
-    layout->addWidget(m_gr1, 0);
-    layout->addWidget(m_gr2, 1);
+    layout->addWidget(m_drawGroup, 0);
+    layout->addWidget(m_slipGroup, 1);
     setCentralWidget(client);
     SetMultiRow(false);
 }
 
 QWidget* TFAuswertung::CreateDrawEntry() {
-    auto* box = new QWidget(m_gr1);
+    auto* box = new QWidget(m_drawGroup);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* heading = new QLabel(QStringLiteral("Gewinnreihen ergänzen"), box);
     heading->setObjectName(QStringLiteral("LErgaenzen"));
     auto* dateLabel = new QLabel(QStringLiteral("Datum"), box);
     dateLabel->setObjectName(QStringLiteral("LDatum"));
-    m_combo1 = new QComboBox(box);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
-    m_combo1->setPlaceholderText(QString::fromUtf8(kChooseText));
-    m_combo1->setMinimumContentsLength(10);
-    dateLabel->setBuddy(m_combo1);
-    m_neu = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
-    m_neu->setObjectName(QStringLiteral("BNeu"));
-    m_neu->setMinimumHeight(40);
+    m_drawDate = new QComboBox(box);
+    m_drawDate->setObjectName(QStringLiteral("Combo1"));
+    m_drawDate->setPlaceholderText(QString::fromUtf8(kChooseText));
+    m_drawDate->setMinimumContentsLength(10);
+    dateLabel->setBuddy(m_drawDate);
+    m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
+    m_newDraw->setObjectName(QStringLiteral("BNeu"));
+    m_newDraw->setMinimumHeight(40);
 
     grid->addWidget(heading, 0, 0, 1, 2);
     grid->addWidget(dateLabel, 1, 0);
-    grid->addWidget(m_combo1, 2, 0);
-    grid->addWidget(m_neu, 1, 1, 2, 1);
+    grid->addWidget(m_drawDate, 2, 0);
+    grid->addWidget(m_newDraw, 1, 1, 2, 1);
     grid->setColumnStretch(0, 1);
 
-    connect(m_combo1, &QComboBox::currentIndexChanged, this, &TFAuswertung::DrawSelected);
-    connect(m_neu, &QPushButton::clicked, this, [this] { Guarded(m_context.ports.messages, [this] { NewDraw(); }); });
+    connect(m_drawDate, &QComboBox::currentIndexChanged, this, &TFAuswertung::DrawSelected);
+    connect(m_newDraw, &QPushButton::clicked, this,
+            [this] { Guarded(m_context.ports.messages, [this] { NewDraw(); }); });
     return box;
 }
 
 QWidget* TFAuswertung::CreateBoard() {
-    auto* box = new QWidget(m_gr1);
+    auto* box = new QWidget(m_drawGroup);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
 
-    auto* header = new QFrame(box);
-    header->setObjectName(QStringLiteral("P50h"));
-    header->setFrameShape(QFrame::Panel);
-    header->setFrameShadow(QFrame::Raised);
-    header->setAutoFillBackground(true);
-    header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(2, 1, 2, 1);
-    auto* caption = new QLabel(QStringLiteral("  20 aus 70"), header);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    m_image1 = new QToolButton(header);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setIcon(TileIcon(QColor(0xb0, 0x3a, 0x2e), QStringLiteral("×")));
-    m_image1->setAutoRaise(true);
-    m_image1->setToolTip(QStringLiteral("Alle Markierungen löschen"));
-    m_image1->setAccessibleName(QStringLiteral("Alle Markierungen löschen"));
-    headerLayout->addWidget(caption, 1);
-    headerLayout->addWidget(m_image1);
-    layout->addWidget(header);
-    connect(m_image1, &QToolButton::clicked, this, [this] {
+    m_board = new NumberBoard(box);
+    layout->addWidget(m_board);
+    connect(m_board, &NumberBoard::ClearClicked, this, [this] {
         ClearBoard(m_context.state);
         RestyleBoard();
     });
-
-    auto* board = new QWidget(box);
-    board->setObjectName(QStringLiteral("Board"));
-    auto* grid = new QGridLayout(board);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(1);
-    for (int n = 1; n <= kNumbersInGame; ++n) {
-        auto* button = new QPushButton(QString::number(n), board);
-        button->setObjectName(QStringLiteral("lot%1").arg(n));
-        button->setProperty("tag", n);
-        button->setFixedSize(31, 27);
-        button->setAccessibleName(QStringLiteral("Zahl %1").arg(n));
-        m_lots[static_cast<std::size_t>(n - 1)] = button;
-        grid->addWidget(button, (n - 1) / 10, (n - 1) % 10);
-        connect(button, &QPushButton::clicked, this, [this, n] { ClickNumber(n); });
-    }
-    layout->addWidget(board);
+    connect(m_board, &NumberBoard::NumberClicked, this, &TFAuswertung::MarkNumber);
     RestyleBoard();
 
     auto* buttons = new QHBoxLayout;
-    m_save1 = new QPushButton(QStringLiteral("Speichern"), box);
-    m_save1->setObjectName(QStringLiteral("BSave1"));
-    m_zwischenablage = new QPushButton(QStringLiteral("Zahlen aus\nZwischenablage"), box);
-    m_zwischenablage->setObjectName(QStringLiteral("BZwischenablage"));
-    m_aktuell = new QPushButton(QStringLiteral("Gibt es\nNeues?"), box);
-    m_aktuell->setObjectName(QStringLiteral("BAktuell"));
-    for (QPushButton* button : {m_save1, m_zwischenablage, m_aktuell}) {
+    m_saveDraw = new QPushButton(QStringLiteral("Speichern"), box);
+    m_saveDraw->setObjectName(QStringLiteral("BSave1"));
+    m_fromClipboard = new QPushButton(QStringLiteral("Zahlen aus\nZwischenablage"), box);
+    m_fromClipboard->setObjectName(QStringLiteral("BZwischenablage"));
+    m_news = new QPushButton(QStringLiteral("Gibt es\nNeues?"), box);
+    m_news->setObjectName(QStringLiteral("BAktuell"));
+    for (QPushButton* button : {m_saveDraw, m_fromClipboard, m_news}) {
         button->setMinimumHeight(40);
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
-    connect(m_save1, &QPushButton::clicked, this,
+    connect(m_saveDraw, &QPushButton::clicked, this,
             [this] { Guarded(m_context.ports.messages, [this] { SaveDraw(); }); });
-    connect(m_zwischenablage, &QPushButton::clicked, this, &TFAuswertung::ShowWinningNumberWindow);
-    connect(m_aktuell, &QPushButton::clicked, this,
-            [this] { Guarded(m_context.ports.messages, [this] { ShowNews(); }); });
+    connect(m_fromClipboard, &QPushButton::clicked, this, &TFAuswertung::ShowWinningNumberWindow);
+    connect(m_news, &QPushButton::clicked, this, [this] { Guarded(m_context.ports.messages, [this] { ShowNews(); }); });
     return box;
 }
 
 QWidget* TFAuswertung::CreateSlipArea() {
-    auto* box = new QWidget(m_gr2);
+    auto* box = new QWidget(m_slipGroup);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* buttons = new QHBoxLayout;
-    m_open1 = new QPushButton(QStringLiteral("Spielschein(e)\neinlesen"), box);
-    m_open1->setObjectName(QStringLiteral("BOpen1"));
-    m_open1->setMinimumHeight(40);
+    m_openSlips = new QPushButton(QStringLiteral("Spielschein(e)\neinlesen"), box);
+    m_openSlips->setObjectName(QStringLiteral("BOpen1"));
+    m_openSlips->setMinimumHeight(40);
     const auto pictureButton = [box](const QString& name, const QString& hint, const QColor& colour,
                                      const QString& glyph) {
         auto* button = new QToolButton(box);
@@ -281,76 +250,40 @@ QWidget* TFAuswertung::CreateSlipArea() {
     eigene2->setObjectName(QStringLiteral("BEigene2"));
     eigene2->setMinimumHeight(40);
     eigene2->setEnabled(m_context.commands.IsAvailable(Command::Eingabe));
-    m_cbMehr = new QCheckBox(QStringLiteral("Registerkarten mehrzeilig"), box);
-    m_cbMehr->setObjectName(QStringLiteral("cbMehr"));
-    buttons->addWidget(m_open1);
+    m_multiRow = new QCheckBox(QStringLiteral("Registerkarten mehrzeilig"), box);
+    m_multiRow->setObjectName(QStringLiteral("cbMehr"));
+    buttons->addWidget(m_openSlips);
     buttons->addWidget(m_closeTab);
     buttons->addWidget(m_closeAll);
     buttons->addWidget(eigene2);
-    buttons->addWidget(m_cbMehr, 1);
+    buttons->addWidget(m_multiRow, 1);
     layout->addLayout(buttons);
 
-    m_pc1 = new QTabWidget(box);
-    m_pc1->setObjectName(QStringLiteral("PC1"));
-    m_pc1->setAccessibleName(QStringLiteral("Spielscheine"));
-    m_pc1->hide();
-    layout->addWidget(m_pc1, 1);
+    m_slipTabs = new QTabWidget(box);
+    m_slipTabs->setObjectName(QStringLiteral("PC1"));
+    m_slipTabs->setAccessibleName(QStringLiteral("Spielscheine"));
+    m_slipTabs->hide();
+    layout->addWidget(m_slipTabs, 1);
 
     // The welcome panel stands where the slip tabs will be until the first slip is opened.
-    m_pInfo = new QFrame(box);
-    m_pInfo->setObjectName(QStringLiteral("PInfo"));
-    m_pInfo->setFrameShape(QFrame::StyledPanel);
-    m_pInfo->setAutoFillBackground(true);
-    QPalette welcome = m_pInfo->palette();
-    welcome.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
-    m_pInfo->setPalette(welcome);
-    auto* info = new QGridLayout(m_pInfo);
-    auto* picture = new QLabel(m_pInfo);
-    picture->setObjectName(QStringLiteral("ImageInfo"));
-    picture->setPixmap(TileIcon(QColor(0x2e, 0x7d, 0x32), QStringLiteral("20/70")).pixmap(64, 64));
-    auto* hallo = new QLabel(QStringLiteral("Hallo!"), m_pInfo);
-    QFont big = hallo->font();
-    big.setBold(true);
-    big.setPointSize(big.pointSize() + 4);
-    hallo->setFont(big);
-    auto* angst = new QLabel(
-        QStringLiteral("Keine Angst, das Bild verschwin-\ndet, sobald eine Datei mit Tipp-\nreihen geladen wird."),
-        m_pInfo);
-    auto* eingeben = new QLabel(
-        QStringLiteral("Geben Sie Ihre eigenen Tipprei-\nhen ein oder laden Sie einen Demo-Schein."), m_pInfo);
-    auto* eigene = new QPushButton(QStringLiteral("Eigene\neingeben"), m_pInfo);
-    eigene->setObjectName(QStringLiteral("BEigene"));
-    eigene->setMinimumHeight(40);
-    eigene->setEnabled(m_context.commands.IsAvailable(Command::Eingabe));
-    auto* demo = new QPushButton(QStringLiteral("Demo-\nSchein"), m_pInfo);
-    demo->setObjectName(QStringLiteral("BDemo"));
-    demo->setMinimumHeight(40);
-    info->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
-    info->addWidget(hallo, 0, 1, 1, 2);
-    info->addWidget(angst, 1, 1, 1, 2);
-    info->addWidget(eingeben, 2, 1, 1, 2);
-    info->addWidget(eigene, 3, 1);
-    info->addWidget(demo, 3, 2);
-    info->setRowStretch(4, 1);
-    info->setColumnStretch(1, 1);
-    info->setColumnStretch(2, 1);
-    layout->addWidget(m_pInfo, 1);
+    m_welcome = new WelcomePanel(m_context.commands.IsAvailable(Command::Eingabe), box);
+    layout->addWidget(m_welcome, 1);
 
-    connect(m_open1, &QPushButton::clicked, this,
+    connect(m_openSlips, &QPushButton::clicked, this,
             [this] { Guarded(m_context.ports.messages, [this] { OpenSlipFiles(); }); });
     connect(m_closeTab, &QToolButton::clicked, this, &TFAuswertung::CloseActiveSlipTab);
     connect(m_closeAll, &QToolButton::clicked, this, &TFAuswertung::CloseAllSlipTabs);
-    for (QPushButton* button : {eigene2, eigene}) {
-        connect(button, &QPushButton::clicked, this, [this] { m_context.commands.Run(Command::Eingabe, this); });
-    }
-    connect(demo, &QPushButton::clicked, this,
+    const auto enterOwnRows = [this] { m_context.commands.Run(Command::Eingabe, this); };
+    connect(eigene2, &QPushButton::clicked, this, enterOwnRows);
+    connect(m_welcome, &WelcomePanel::OwnRowsClicked, this, enterOwnRows);
+    connect(m_welcome, &WelcomePanel::DemoClicked, this,
             [this] { Guarded(m_context.ports.messages, [this] { OpenDemoSlip(); }); });
-    connect(m_cbMehr, &QCheckBox::toggled, this, &TFAuswertung::SetMultiRow);
+    connect(m_multiRow, &QCheckBox::toggled, this, &TFAuswertung::SetMultiRow);
     return box;
 }
 
 QWidget* TFAuswertung::CreatePeriodSelection() {
-    auto* box = new QFrame(m_gr2);
+    auto* box = new QFrame(m_slipGroup);
     box->setObjectName(QStringLiteral("PZeitraum"));
     box->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(box);
@@ -359,8 +292,8 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     bold.setBold(true);
     auswertung->setFont(bold);
     auto* fuer = new QLabel(QStringLiteral("für:"), box);
-    m_label4 = new QLabel(QStringLiteral("Datum"), box);
-    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_periodToLabel = new QLabel(QStringLiteral("Datum"), box);
+    m_periodToLabel->setObjectName(QStringLiteral("Label4"));
     const auto dateList = [box](const QString& name) {
         auto* list = new QComboBox(box);
         list->setObjectName(name);
@@ -369,51 +302,51 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
         list->setMinimumContentsLength(10);
         return list;
     };
-    m_comboBox1 = dateList(QStringLiteral("ComboBox1"));
-    m_combo2 = dateList(QStringLiteral("Combo2"));
-    fuer->setBuddy(m_comboBox1);
-    m_label4->setBuddy(m_comboBox1);
-    m_cbBis = new QCheckBox(QStringLiteral("bis:"), box);
-    m_cbBis->setObjectName(QStringLiteral("CBbis"));
-    m_cbAlle = new QCheckBox(QStringLiteral("Sämtliche Dateien zu-\nsammen auswerten"), box);
-    m_cbAlle->setObjectName(QStringLiteral("CBAlle"));
-    m_cbAlle->setChecked(true);
-    m_cbAlle->setEnabled(false);
-    m_auswerten = new QPushButton(QStringLiteral("Auswerten"), box);
-    m_auswerten->setObjectName(QStringLiteral("BAuswerten"));
-    m_auswerten->setMinimumHeight(40);
-    QFont boldButton = m_auswerten->font();
+    m_periodFrom = dateList(QStringLiteral("ComboBox1"));
+    m_periodTo = dateList(QStringLiteral("Combo2"));
+    fuer->setBuddy(m_periodFrom);
+    m_periodToLabel->setBuddy(m_periodFrom);
+    m_periodToOn = new QCheckBox(QStringLiteral("bis:"), box);
+    m_periodToOn->setObjectName(QStringLiteral("CBbis"));
+    m_allFilesTogether = new QCheckBox(QStringLiteral("Sämtliche Dateien zu-\nsammen auswerten"), box);
+    m_allFilesTogether->setObjectName(QStringLiteral("CBAlle"));
+    m_allFilesTogether->setChecked(true);
+    m_allFilesTogether->setEnabled(false);
+    m_evaluate = new QPushButton(QStringLiteral("Auswerten"), box);
+    m_evaluate->setObjectName(QStringLiteral("BAuswerten"));
+    m_evaluate->setMinimumHeight(40);
+    QFont boldButton = m_evaluate->font();
     boldButton.setBold(true);
-    m_auswerten->setFont(boldButton);
+    m_evaluate->setFont(boldButton);
 
     grid->addWidget(auswertung, 0, 0);
-    grid->addWidget(m_label4, 0, 1);
+    grid->addWidget(m_periodToLabel, 0, 1);
     grid->addWidget(fuer, 1, 0);
-    grid->addWidget(m_comboBox1, 1, 1);
-    grid->addWidget(m_cbBis, 1, 2);
-    grid->addWidget(m_combo2, 1, 3);
-    grid->addWidget(m_cbAlle, 2, 0, 1, 3);
-    grid->addWidget(m_auswerten, 2, 3);
+    grid->addWidget(m_periodFrom, 1, 1);
+    grid->addWidget(m_periodToOn, 1, 2);
+    grid->addWidget(m_periodTo, 1, 3);
+    grid->addWidget(m_allFilesTogether, 2, 0, 1, 3);
+    grid->addWidget(m_evaluate, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    m_combo2->setAccessibleName(QStringLiteral("bis"));
-    setTabOrder(m_comboBox1, m_cbBis);
-    setTabOrder(m_cbBis, m_combo2);
-    setTabOrder(m_combo2, m_cbAlle);
-    setTabOrder(m_cbAlle, m_auswerten);
+    m_periodTo->setAccessibleName(QStringLiteral("bis"));
+    setTabOrder(m_periodFrom, m_periodToOn);
+    setTabOrder(m_periodToOn, m_periodTo);
+    setTabOrder(m_periodTo, m_allFilesTogether);
+    setTabOrder(m_allFilesTogether, m_evaluate);
 
     const auto bisChanged = [this](bool checked) {
-        m_combo2->setEnabled(checked);
-        m_label4->setEnabled(checked);
+        m_periodTo->setEnabled(checked);
+        m_periodToLabel->setEnabled(checked);
     };
     bisChanged(false);
-    connect(m_cbBis, &QCheckBox::toggled, this, bisChanged);
-    for (QComboBox* list : {m_comboBox1, m_combo2}) {
+    connect(m_periodToOn, &QCheckBox::toggled, this, bisChanged);
+    for (QComboBox* list : {m_periodFrom, m_periodTo}) {
         connect(list, &QComboBox::currentIndexChanged, this, &TFAuswertung::PeriodPositionsFromLists);
         connect(list, &QComboBox::editTextChanged, this, &TFAuswertung::PeriodPositionsFromLists);
     }
-    connect(m_auswerten, &QPushButton::clicked, this,
-            [this] { Guarded(m_context.ports.messages, [this] { Evaluate(); }); });
+    connect(m_evaluate, &QPushButton::clicked, this,
+            [this] { Guarded(m_context.ports.messages, [this] { EvaluateSlips(); }); });
     return box;
 }
 
@@ -426,8 +359,8 @@ void TFAuswertung::LoadDrawHistory() {
         // An unreadable history must not be overwritten by a save of what little is in memory.
         state.DrawList.clear();
         ReportError(m_context.ports.messages, error);
-        m_neu->setEnabled(false);
-        m_save1->setEnabled(false);
+        m_newDraw->setEnabled(false);
+        m_saveDraw->setEnabled(false);
     }
     BuildDerivedArrays(state);
 }
@@ -439,7 +372,7 @@ void TFAuswertung::ReadStartSettings() {
         if (!settings) {
             return;
         }
-        m_cbMehr->setChecked(settings->multiRow);
+        m_multiRow->setChecked(settings->multiRow);
         for (const std::string& path : settings->slipFiles) {
             OpenSlipInMainWindow(QString::fromStdString(path));
         }
@@ -462,7 +395,7 @@ void TFAuswertung::showEvent(QShowEvent* event) {
 
 void TFAuswertung::FillDateLists() {
     const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
-    for (QComboBox* list : {m_combo1, m_comboBox1, m_combo2}) {
+    for (QComboBox* list : {m_drawDate, m_periodFrom, m_periodTo}) {
         const QSignalBlocker quiet(list);
         list->clear();
         list->addItems(dates);
@@ -470,44 +403,29 @@ void TFAuswertung::FillDateLists() {
         list->setCurrentIndex(static_cast<int>(dates.size()) - 1);
     }
     m_fromPos = m_toPos = static_cast<int>(dates.size()) - 1;
-    DrawSelected(m_combo1->currentIndex());
+    DrawSelected(m_drawDate->currentIndex());
 }
 
 void TFAuswertung::DrawSelected(int index) {
     if (index >= 0 && ShowDrawOnBoard(m_context.state, index)) {
         RestyleBoard();
     }
-    SetWinningNumberHint(Combo1Text());
+    emit DrawDateChanged(DrawDateText());
 }
 
-QString TFAuswertung::Combo1Text() const {
-    return m_combo1->currentIndex() >= 0 ? m_combo1->currentText() : QString();
-}
-
-void TFAuswertung::SetWinningNumberHint(const QString& dateText) {
-    if (auto* numbers = qobject_cast<TFGewinnzahlen*>(m_context.windows.Find(QStringLiteral("FGewinnzahlen")))) {
-        numbers->SetHint(WinningNumbersHint(dateText));
-    }
+QString TFAuswertung::DrawDateText() const {
+    return m_drawDate->currentIndex() >= 0 ? m_drawDate->currentText() : QString();
 }
 
 void TFAuswertung::RestyleBoard() {
-    const ProgramState& state = m_context.state;
-    for (int n = 1; n <= kNumbersInGame; ++n) {
-        QPushButton* button = NumberButton(n);
-        const bool marked = state.MarkedNumbers.Contains(n);
-        QFont font = button->font();
-        font.setBold(marked);
-        font.setPointSize(marked ? 12 : 9);
-        button->setFont(font);
-        button->setAccessibleDescription(marked ? QStringLiteral("markiert") : QString());
-    }
+    m_board->ShowMarks(m_context.state.MarkedNumbers);
 }
 
-void TFAuswertung::ClickNumber(int n) {
+void TFAuswertung::MarkNumber(int n) {
     if (n < 1 || n > kNumbersInGame) {
         return;
     }
-    if (qv::ClickNumber(m_context.state, n) == ClickOutcome::Refused) {
+    if (ClickNumber(m_context.state, n) == ClickOutcome::Refused) {
         m_context.ports.messages.Information(QString::fromUtf8(kTwentyMarkedText));
         return;
     }
@@ -531,29 +449,29 @@ void TFAuswertung::NewDraw() {
         return;
     }
     RestyleBoard();
-    m_combo1->addItem(FormatDate(outcome.date, AppLocale()));
-    m_combo1->setCurrentIndex(m_combo1->count() - 1);
+    m_drawDate->addItem(FormatDate(outcome.date, AppLocale()));
+    m_drawDate->setCurrentIndex(m_drawDate->count() - 1);
     m_newDrawPending = true;
-    SetWinningNumberHint(Combo1Text());
+    emit DrawDateChanged(DrawDateText());
 }
 
 void TFAuswertung::SaveDraw() {
     ProgramState& state = m_context.state;
     const std::filesystem::path drawFile = state.DataFolder / kDrawFileName;
     const SaveOutcome outcome =
-        SaveMarkedNumbers(state, m_combo1->currentIndex(), DatesOfTexts(ItemTexts(*m_combo1), AppLocale(), drawFile),
-                          m_comboBox1->count(), drawFile);
+        SaveMarkedNumbers(state, m_drawDate->currentIndex(),
+                          DatesOfTexts(ItemTexts(*m_drawDate), AppLocale(), drawFile), m_periodFrom->count(), drawFile);
     if (outcome.refusal) {
         m_context.ports.messages.Error(QString::fromUtf8(outcome.refusal));
         return;
     }
     if (outcome.addToPeriodLists) {
         const QString date = FormatDate(*outcome.addToPeriodLists, AppLocale());
-        for (QComboBox* list : {m_comboBox1, m_combo2}) {
+        for (QComboBox* list : {m_periodFrom, m_periodTo}) {
             list->addItem(date);
             list->setCurrentIndex(list->count() - 1);
         }
-        m_fromPos = m_toPos = m_comboBox1->count() - 1;
+        m_fromPos = m_toPos = m_periodFrom->count() - 1;
         emit DrawDateAdded(date);
     }
     if (outcome.saved) {
@@ -562,8 +480,8 @@ void TFAuswertung::SaveDraw() {
 }
 
 void TFAuswertung::ShowWinningNumberWindow() {
-    SetWinningNumberHint(Combo1Text());
-    m_context.windows.ShowWindow(QStringLiteral("FGewinnzahlen"));
+    emit DrawDateChanged(DrawDateText());
+    m_context.windows.ShowWindow(QLatin1String(TFGewinnzahlen::kFormName));
 }
 
 void TFAuswertung::ShowNews() {
@@ -572,15 +490,15 @@ void TFAuswertung::ShowNews() {
             QStringLiteral("Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    if (m_web1 == nullptr) {
+    if (m_newsView == nullptr) {
         auto* view = new QWebEngineView;
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
-        setTabOrder(m_aktuell, view);
-        m_web1 = view;
+        setTabOrder(m_news, view);
+        m_newsView = view;
     }
-    static_cast<QWebEngineView*>(m_web1)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));
+    static_cast<QWebEngineView*>(m_newsView)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));
 }
 
 void TFAuswertung::OpenSlipFiles() {
@@ -635,21 +553,22 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     state.SlipList.push_back(slip);
     frame->FillSlipGrid(slip);
 
-    m_pc1->addTab(page, QString::fromStdString(SlipDisplayName(file)));
-    m_pc1->setCurrentWidget(page);
-    m_pInfo->hide();
-    m_pc1->show();
+    m_slipTabs->addTab(page, QString::fromStdString(SlipDisplayName(file)));
+    m_slipTabs->setCurrentWidget(page);
+    m_welcome->hide();
+    m_slipTabs->show();
     UpdateSlipTabState();
 }
 
 void TFAuswertung::CloseActiveSlipTab() {
-    const int tab = m_pc1->currentIndex();
+    const int tab = m_slipTabs->currentIndex();
     if (tab < 0) {
         return;
     }
-    QWidget* page = m_pc1->widget(tab);
-    m_pc1->removeTab(tab);
-    delete page;
+    {
+        const std::unique_ptr<QWidget> page(m_slipTabs->widget(tab));
+        m_slipTabs->removeTab(tab);
+    }
     auto& slips = m_context.state.SlipList;
     if (tab < static_cast<int>(slips.size())) {
         slips.erase(slips.begin() + tab);
@@ -658,42 +577,43 @@ void TFAuswertung::CloseActiveSlipTab() {
 }
 
 void TFAuswertung::CloseAllSlipTabs() {
-    while (m_pc1->count() > 0) {
-        m_pc1->setCurrentIndex(m_pc1->count() - 1);
+    while (m_slipTabs->count() > 0) {
+        m_slipTabs->setCurrentIndex(m_slipTabs->count() - 1);
         CloseActiveSlipTab();
     }
 }
 
 void TFAuswertung::UpdateSlipTabState() {
-    m_cbAlle->setEnabled(m_pc1->count() > 1);
+    m_allFilesTogether->setEnabled(m_slipTabs->count() > 1);
 }
 
 TFrFrame1* TFAuswertung::SlipFrame(int tab) const {
-    QWidget* page = m_pc1->widget(tab);
+    QWidget* page = m_slipTabs->widget(tab);
     return page ? page->findChild<TFrFrame1*>() : nullptr;
 }
 
 void TFAuswertung::PeriodPositionsFromLists() {
-    m_fromPos = FindDateEntry(ItemTexts(*m_comboBox1), m_comboBox1->currentText());
-    m_toPos = FindDateEntry(ItemTexts(*m_combo2), m_combo2->currentText());
+    m_fromPos = FindDateEntry(ItemTexts(*m_periodFrom), m_periodFrom->currentText());
+    m_toPos = FindDateEntry(ItemTexts(*m_periodTo), m_periodTo->currentText());
 }
 
-void TFAuswertung::Evaluate() {
+void TFAuswertung::EvaluateSlips() {
     ProgramState& state = m_context.state;
     EvaluationRequest request;
     request.fromPos = m_fromPos;
-    if (m_cbBis->isChecked()) {
+    if (m_periodToOn->isChecked()) {
         request.toPos = m_toPos;
     }
-    request.slipIndices = SlipsToEvaluate(m_pc1->count(), m_pc1->currentIndex(), m_cbAlle->isChecked());
-    const EvaluationRun run = qv::Evaluate(state, request);
+    request.slipIndices =
+        SlipsToEvaluate(m_slipTabs->count(), m_slipTabs->currentIndex(), m_allFilesTogether->isChecked());
+    const EvaluationRun run = Evaluate(state, request);
     if (run.refusal) {
         m_context.ports.messages.Error(QString::fromUtf8(run.refusal));
         return;
     }
     state.SlipGridHitMarks = run.hitMarks;
-    const QString title =
-        EvaluationTitle(run.singleDraw, m_comboBox1->itemText(run.period.first), m_combo2->itemText(run.period.Last()));
+    const QString title = EvaluationTitle(run.singleDraw, m_periodFrom->itemText(run.period.first),
+                                          m_periodTo->itemText(run.period.Last()));
     const QLocale locale = AppLocale();
     for (const SlipResult& result : run.results) {
         auto* page = new QWidget;
@@ -705,14 +625,14 @@ void TFAuswertung::Evaluate() {
         layout->addWidget(frame);
         frame->ShowResult(title, ResultGridRows(result.rows, state.DrawList, locale),
                           BalanceText(result.balance, locale));
-        m_pcf1->addTab(page, m_pc1->tabText(result.slipIndex));
-        m_pcf1->setCurrentWidget(page);
+        m_resultTabs->addTab(page, m_slipTabs->tabText(result.slipIndex));
+        m_resultTabs->setCurrentWidget(page);
     }
     RepaintSlipGrids();
 }
 
 void TFAuswertung::RepaintSlipGrids() {
-    for (int tab = 0; tab < m_pc1->count(); ++tab) {
+    for (int tab = 0; tab < m_slipTabs->count(); ++tab) {
         if (TFrFrame1* frame = SlipFrame(tab)) {
             frame->Grid()->viewport()->update();
         }
@@ -722,7 +642,7 @@ void TFAuswertung::RepaintSlipGrids() {
 void TFAuswertung::SetMultiRow(bool multiRow) {
     // Qt's tab bars keep one row: "several rows" shows every tab at once, its caption shortened where
     // needed, instead of scrolling through them.
-    for (QTabWidget* tabs : {m_pc1, m_pcf1}) {
+    for (QTabWidget* tabs : {m_slipTabs, m_resultTabs}) {
         tabs->setUsesScrollButtons(!multiRow);
         tabs->setElideMode(multiRow ? Qt::ElideRight : Qt::ElideNone);
     }
@@ -731,12 +651,12 @@ void TFAuswertung::SetMultiRow(bool multiRow) {
 void TFAuswertung::closeEvent(QCloseEvent* event) {
     // The winning-number window stores its settings in its own close handling; the other windows are
     // discarded without theirs.
-    if (QWidget* numbers = m_context.windows.Find(QStringLiteral("FGewinnzahlen"))) {
+    if (QWidget* numbers = m_context.windows.Find(QLatin1String(TFGewinnzahlen::kFormName))) {
         numbers->close();
     }
     Guarded(m_context.ports.messages, [this] {
         WriteMainWindowSettings(IniFile(m_context.state.DataFolder / kSettingsFileName), {pos().x(), pos().y()},
-                                m_cbMehr->isChecked());
+                                m_multiRow->isChecked());
     });
     event->accept();
     QCoreApplication::exit(0);

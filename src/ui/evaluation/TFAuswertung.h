@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-#include <array>
-
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -20,7 +18,9 @@ namespace qv {
 
 struct AppContext;
 class StringGrid;
+class NumberBoard;
 class TFrFrame1;
+class WelcomePanel;
 
 // The evaluation centre, the program's main window: the draw history on the left ("Gewinnreihen"),
 // the slips and their evaluation on the right ("Spielreihen-Auswertung"), the shared tool bar and
@@ -29,15 +29,17 @@ class TFAuswertung : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FAuswertung";
+
     explicit TFAuswertung(AppContext& context);
 
     // Client area of the window.
     static constexpr int kClientWidth = 799;
     static constexpr int kClientHeight = 715;
 
-    // A click on number button n of the board, also made by the winning-number window.
-    void ClickNumber(int n);
-    QPushButton* NumberButton(int n) const { return m_lots.at(static_cast<std::size_t>(n - 1)); }
+    // A click on number button n of the board, also made for the numbers the winning-number window
+    // transfers: marks or unmarks n, or refuses a 21st mark.
+    void MarkNumber(int n);
 
     // Opens a slip file into a new slip tab; a missing file gives an empty tab.
     void OpenSlipInMainWindow(const QString& path);
@@ -47,13 +49,15 @@ public:
     void SaveDraw();
     void OpenSlipFiles();
     void OpenDemoSlip();
-    void Evaluate();
+    void EvaluateSlips();
     void CloseActiveSlipTab();
     void CloseAllSlipTabs();
     void ShowNews();
     void ShowWinningNumberWindow();
 
 signals:
+    // The draw chosen in the date list changed; dateText is its date, empty when none is chosen.
+    void DrawDateChanged(const QString& dateText);
     // A saved draw's date was added to the period lists; windows with period lists of their own follow.
     void DrawDateAdded(const QString& dateText);
 
@@ -78,42 +82,40 @@ private:
     void FillDateLists();
     void DrawSelected(int index);
     void RestyleBoard();
-    void SetWinningNumberHint(const QString& dateText);
     void SetMultiRow(bool multiRow);
     void PeriodPositionsFromLists();
     void UpdateSlipTabState();
     void RepaintSlipGrids();
-    QString Combo1Text() const;
+    QString DrawDateText() const;
     TFrFrame1* SlipFrame(int tab) const;
 
     AppContext& m_context;
     QToolBar* m_toolBar = nullptr;
-    QGroupBox* m_gr1 = nullptr; // "Gewinnreihen"
-    QGroupBox* m_gr2 = nullptr; // "Spielreihen-Auswertung"
+    QGroupBox* m_drawGroup = nullptr; // "Gewinnreihen"
+    QGroupBox* m_slipGroup = nullptr; // "Spielreihen-Auswertung"
 
-    QComboBox* m_combo1 = nullptr;
-    QPushButton* m_neu = nullptr;
-    QToolButton* m_image1 = nullptr;
-    std::array<QPushButton*, 70> m_lots{};
-    QPushButton* m_save1 = nullptr;
-    QPushButton* m_zwischenablage = nullptr;
-    QPushButton* m_aktuell = nullptr;
+    QComboBox* m_drawDate = nullptr;
+    QPushButton* m_newDraw = nullptr;
+    NumberBoard* m_board = nullptr;
+    QPushButton* m_saveDraw = nullptr;
+    QPushButton* m_fromClipboard = nullptr;
+    QPushButton* m_news = nullptr;
     QVBoxLayout* m_webHost = nullptr;
-    QWidget* m_web1 = nullptr; // created on first use
+    QWidget* m_newsView = nullptr; // created on first use
 
-    QPushButton* m_open1 = nullptr;
+    QPushButton* m_openSlips = nullptr;
     QToolButton* m_closeTab = nullptr;
     QToolButton* m_closeAll = nullptr;
-    QCheckBox* m_cbMehr = nullptr;
-    QTabWidget* m_pc1 = nullptr;
-    QFrame* m_pInfo = nullptr;
-    QComboBox* m_comboBox1 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QCheckBox* m_cbBis = nullptr;
-    QComboBox* m_combo2 = nullptr;
-    QCheckBox* m_cbAlle = nullptr;
-    QPushButton* m_auswerten = nullptr;
-    QTabWidget* m_pcf1 = nullptr;
+    QCheckBox* m_multiRow = nullptr;
+    QTabWidget* m_slipTabs = nullptr;
+    WelcomePanel* m_welcome = nullptr;
+    QComboBox* m_periodFrom = nullptr;
+    QLabel* m_periodToLabel = nullptr;
+    QCheckBox* m_periodToOn = nullptr;
+    QComboBox* m_periodTo = nullptr;
+    QCheckBox* m_allFilesTogether = nullptr;
+    QPushButton* m_evaluate = nullptr;
+    QTabWidget* m_resultTabs = nullptr;
 
     int m_fromPos = -1;
     int m_toPos = -1;

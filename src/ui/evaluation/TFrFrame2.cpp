@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace qv {
 namespace {
 
@@ -117,9 +119,8 @@ void TFrFrame2::ShowResult(const QString& title, std::vector<ResultGridRow> rows
     m_balance->setText(balance);
     m_balance->setVisible(!balance.isEmpty());
     auto* model = new ResultGridModel(std::move(rows), m_grid);
-    QAbstractItemModel* previous = m_grid->model();
+    const std::unique_ptr<QAbstractItemModel> previous(m_grid->model());
     m_grid->setModel(model);
-    delete previous;
     for (int c = 0; c < kResultColumns; ++c) {
         m_grid->setColumnWidth(c, kResultColumnWidths[static_cast<std::size_t>(c)]);
     }

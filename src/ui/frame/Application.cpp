@@ -1,6 +1,7 @@
 #include "ui/frame/Application.h"
 
 #include "text/DataFolder.h"
+#include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/InstallationFiles.h"
 #include "ui/frame/TFStart.h"
@@ -17,7 +18,7 @@ namespace qv {
 namespace {
 
 constexpr int kOpaque = 255;
-const QString kMainWindow = QStringLiteral("FAuswertung");
+const QLatin1String kMainWindow(TFAuswertung::kFormName);
 
 } // namespace
 
@@ -31,7 +32,7 @@ Application::Application(Ports& ports, Options options)
     , m_context{m_state, m_ports, m_windows, m_commands} {}
 
 Application::~Application() {
-    delete m_start.data();
+    m_start.reset();
     m_windows.Clear();
 }
 
@@ -43,19 +44,20 @@ void Application::FixFolders() {
     m_state.ProgramFolder = ToPath(QCoreApplication::applicationDirPath());
     m_state.ProbeFile = ToPath(QDir::temp().filePath(QStringLiteral("tmp.tmp")));
     m_state.DataFolder = m_options.dataFolder.empty() ? DefaultDataFolder() : m_options.dataFolder;
-    // One level only; a folder that cannot be created shows up when its files are used.
+    // With its parents: on a fresh account ~/.local/share may not exist yet. A folder that cannot be
+    // created shows up when its files are used.
     std::error_code ignored;
-    std::filesystem::create_directory(m_state.DataFolder, ignored);
+    std::filesystem::create_directories(m_state.DataFolder, ignored);
     CopyMissingInstallationFiles(m_options.installFolders.empty() ? InstallationFolders() : m_options.installFolders,
                                  m_state.DataFolder);
 }
 
 void Application::Start() {
-    m_start = new TFStart;
-    m_commands.InstallHelpKey(m_start);
+    m_start = std::make_unique<TFStart>();
+    m_commands.InstallHelpKey(m_start.get());
     m_start->CentreOnScreen();
     m_start->show();
-    connect(m_start, &TFStart::ContinuePressed, this, &Application::Continue);
+    connect(m_start.get(), &TFStart::ContinuePressed, this, &Application::Continue);
     QCoreApplication::processEvents();
 
     FixFolders();
@@ -109,7 +111,8 @@ void Application::FinishFade() {
     m_fade = nullptr;
     if (m_start) {
         m_start->close();
-        m_start->deleteLater();
+        // Deleted by the event loop: the fade may end while the start window still handles an event.
+        m_start.release()->deleteLater();
     }
     QWidget* main = MainWindow();
     if (!main) {

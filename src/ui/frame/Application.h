@@ -7,10 +7,10 @@
 #include "ui/frame/WindowRegistry.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QVariantAnimation;
@@ -41,7 +41,7 @@ public:
     AppContext& Context() { return m_context; }
     ProgramState& State() { return m_state; }
     WindowRegistry& Windows() { return m_windows; }
-    TFStart* StartWindow() const { return m_start; }
+    TFStart* StartWindow() const { return m_start.get(); }
     QWidget* MainWindow() const;
 
 signals:
@@ -60,7 +60,7 @@ private:
     WindowRegistry m_windows;
     SharedCommands m_commands;
     AppContext m_context;
-    QPointer<TFStart> m_start;
+    std::unique_ptr<TFStart> m_start;
     QVariantAnimation* m_fade = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace qv {
@@ -55,10 +56,6 @@ bool Download(Internet& internet, const QString& url, const std::filesystem::pat
     // The target gets exactly the answer that was checked, never a second, possibly different one.
     WriteFileSafely(target, *bytes);
     return true;
-}
-
-std::optional<std::filesystem::path> FindInBrowserCache(const QString&) {
-    return std::nullopt;
 }
 
 bool IsValidUrl(const QString& text) {

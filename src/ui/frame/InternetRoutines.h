@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <filesystem>
-#include <optional>
 
 namespace qv {
 
@@ -18,10 +17,6 @@ bool IsConnected(Internet& internet);
 // target cannot be written.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile);
-
-// The local copy of url in the system's web cache. Every fetch of this program asks for a fresh
-// copy and there is no system web cache to consult, so there is never one.
-std::optional<std::filesystem::path> FindInBrowserCache(const QString& url);
 
 // Whether text is a complete address with a scheme ("https://host/page", "mailto:name@host").
 bool IsValidUrl(const QString& text);

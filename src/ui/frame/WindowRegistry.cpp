@@ -34,8 +34,8 @@ const WindowRegistry::Entry* WindowRegistry::EntryOf(const QString& formName) co
 
 void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError& onError,
                                         const std::function<void()>& afterEach) {
-    // Entries may be added while a window is created (a window of a later issue registering a
-    // helper), so walk by index.
+    // Entries may be added while a window is created (a window registering a helper window of its
+    // own), so walk by index.
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_entries[i].kind != Kind::AtStart || m_entries[i].window) {
             continue;

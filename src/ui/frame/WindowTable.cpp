@@ -1,5 +1,6 @@
 #include "ui/frame/WindowTable.h"
 
+#include "text/DrawListText.h"
 #include "ui/analysis/TFAnalyse.h"
 #include "ui/analysis/TFChart1.h"
 #include "ui/analysis/TFDetail1.h"
@@ -11,6 +12,8 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
+#include "ui/tips/TFEingabe.h"
+#include "ui/tips/TFEingabe2.h"
 
 #include <QFileInfo>
 
@@ -21,6 +24,18 @@ namespace {
 template <typename Window>
 WindowRegistry::Factory Make() {
     return [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context); };
+}
+
+// The winning-number window shows the date of the main window's draw and hands its numbers to the
+// main window's board.
+void Connect(TFAuswertung& main, TFGewinnzahlen& numbers) {
+    QObject::connect(&main, &TFAuswertung::DrawDateChanged, &numbers,
+                     [&numbers](const QString& dateText) { numbers.SetHint(WinningNumbersHint(dateText)); });
+    QObject::connect(&numbers, &TFGewinnzahlen::NumbersTransferred, &main, [&main](const std::vector<int>& clicks) {
+        for (const int n : clicks) {
+            main.MarkNumber(n);
+        }
+    });
 }
 
 // The windows' signals, wired where the windows are made.
@@ -48,7 +63,7 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
             context.windows.ShowWindow(QStringLiteral("FChart1"));
         }
     });
-    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")))) {
+    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)))) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
     }
     return window;
@@ -58,16 +73,25 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
 
 void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first.
-    registry.AddAtStart(QStringLiteral("FAuswertung"), Make<TFAuswertung>());
+    registry.AddAtStart(QLatin1String(TFAuswertung::kFormName), Make<TFAuswertung>());
     registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
-    registry.AddAtStart(QStringLiteral("FGewinnzahlen"), Make<TFGewinnzahlen>());
+    registry.AddAtStart(
+        QLatin1String(TFGewinnzahlen::kFormName), [&registry](AppContext& context) -> std::unique_ptr<QWidget> {
+            auto numbers = std::make_unique<TFGewinnzahlen>(context);
+            if (auto* main = qobject_cast<TFAuswertung*>(registry.Find(QLatin1String(TFAuswertung::kFormName)))) {
+                Connect(*main, *numbers);
+            }
+            return numbers;
+        });
     registry.AddAtStart(QStringLiteral("FDetail2"), MakeRepeaterView);
     registry.AddAtStart(QStringLiteral("FDetail1"), MakePatternView);
     // Stays hidden; it makes sure the folder for pictures exists.
     registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
 
     // Created on first use.
-    registry.AddOnFirstUse(QStringLiteral("FAnalyse"), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
+    registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
+    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
 }

@@ -1,4 +1,5 @@
 #include "engine/evaluation/Evaluation.h"
+#include "support/TestSlips.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,18 +10,6 @@ namespace qv {
 namespace {
 
 using ::testing::ElementsAre;
-
-TSchein MakeSlip(const std::vector<std::pair<int, std::vector<int>>>& fields, std::uint8_t einsatz) {
-    TSchein slip;
-    slip.einsatz = einsatz;
-    for (const auto& [field, numbers] : fields) {
-        for (std::size_t p = 0; p < numbers.size(); ++p) {
-            slip.Z[field - 1][p] = static_cast<std::uint8_t>(numbers[p]);
-        }
-        slip.kenotyp[field - 1] = static_cast<std::uint8_t>(numbers.size());
-    }
-    return slip;
-}
 
 TGewZahlen MakeDraw(TDate date, int firstNumber) {
     TGewZahlen draw;
@@ -40,7 +29,7 @@ ProgramState StateWithDraws(int count) {
 }
 
 TEST(EvaluateSlip, TenOfTenAtTenEurosWinsTheTopPrize) {
-    const TSchein slip = MakeSlip({{1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, 5);
+    const TSchein slip = test::Slip({{1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}}, 5);
     const std::vector<NumberSet> period = {MakeDraw(45000, 1).Numbers()};
     const auto rows = EvaluateSlip(slip, period, 7);
     ASSERT_EQ(rows.size(), 1u);
@@ -52,7 +41,7 @@ TEST(EvaluateSlip, TenOfTenAtTenEurosWinsTheTopPrize) {
 }
 
 TEST(EvaluateSlip, RowsComeInBlocksPerDrawWithTheDateOnTheFirstRow) {
-    const TSchein slip = MakeSlip({{1, {1, 2}}, {3, {60, 61, 62}}}, 0);
+    const TSchein slip = test::Slip({{1, {1, 2}}, {3, {60, 61, 62}}}, 0);
     ProgramState state = StateWithDraws(3);
     BuildPeriodSets(state, 0, 2);
     const auto rows = EvaluateSlip(slip, state.PeriodSets, state.PeriodStart);
@@ -68,7 +57,7 @@ TEST(EvaluateSlip, RowsComeInBlocksPerDrawWithTheDateOnTheFirstRow) {
     EXPECT_THAT(fields, ElementsAre(1, 3, 1, 3, 1, 3));
     EXPECT_THAT(starts, ElementsAre(true, false, true, false, true, false));
 
-    const TSchein onlyField4 = MakeSlip({{4, {1, 2}}}, 0);
+    const TSchein onlyField4 = test::Slip({{4, {1, 2}}}, 0);
     for (const ResultRow& row : EvaluateSlip(onlyField4, state.PeriodSets, 0)) {
         EXPECT_EQ(row.field, 4);
         EXPECT_TRUE(row.blockStart);
@@ -102,7 +91,7 @@ TEST(EvaluateSlip, WinsAndRunningTotal) {
     };
     const std::vector<NumberSet> period = {MakeDraw(45000, 1).Numbers(), MakeDraw(45001, 1).Numbers()};
     for (const Case& c : cases) {
-        TSchein slip = MakeSlip({{2, c.numbers}}, c.einsatz);
+        TSchein slip = test::Slip({{2, c.numbers}}, c.einsatz);
         slip.kenotyp[1] = c.kenotyp;
         const auto rows = EvaluateSlip(slip, period, 0);
         ASSERT_EQ(rows.size(), 2u) << c.name;
@@ -115,7 +104,7 @@ TEST(EvaluateSlip, WinsAndRunningTotal) {
 
 TEST(Evaluate, RefusalsChangeNothing) {
     ProgramState state = StateWithDraws(3);
-    state.SlipList.push_back(MakeSlip({{1, {1, 2}}}, 0));
+    state.SlipList.push_back(test::Slip({{1, {1, 2}}}, 0));
     BuildPeriodSets(state, 2, 0);
     const auto periodBefore = state.PeriodSets;
     state.ResultTabCount = 4;
@@ -145,7 +134,7 @@ TEST(Evaluate, RefusalsChangeNothing) {
 TEST(Evaluate, OneResultPerSlipNumberedOnAndPeriodKept) {
     ProgramState state = StateWithDraws(5);
     for (int k = 0; k < 3; ++k) {
-        state.SlipList.push_back(MakeSlip({{1, {1, 2, 3}}, {2, {4, 5}}}, 0));
+        state.SlipList.push_back(test::Slip({{1, {1, 2, 3}}, {2, {4, 5}}}, 0));
     }
     state.ResultTabCount = 2;
     const EvaluationRun run = Evaluate(state, {1, 3, SlipsToEvaluate(3, 1, true)});
@@ -166,7 +155,7 @@ TEST(Evaluate, OneResultPerSlipNumberedOnAndPeriodKept) {
 
 TEST(Evaluate, SingleDrawSetsTheHitMarksOnlyWithoutTheToList) {
     ProgramState state = StateWithDraws(3);
-    state.SlipList.push_back(MakeSlip({{1, {1, 2, 3}}}, 0));
+    state.SlipList.push_back(test::Slip({{1, {1, 2, 3}}}, 0));
 
     const EvaluationRun withoutTo = Evaluate(state, {2, std::nullopt, {0}});
     EXPECT_TRUE(withoutTo.singleDraw);

@@ -91,16 +91,20 @@ TEST_F(CliCombosTest, CombosPrintsFiguresBothListsAndDuration) {
 }
 
 TEST_F(CliCombosTest, CombosOverAPeriodOfOneDraw) {
-    const CliRun run =
-        RunCli(WithDraws({QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2"), QStringLiteral("--from"),
-                          QStringLiteral("02.08.2024"), QStringLiteral("--to"), QStringLiteral("2024-08-02")}));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out.at(0), QStringLiteral("Erwartungswert: 0,08"));
-    EXPECT_EQ(run.out.at(1), QStringLiteral("Prüfroutinen: 2.415"));
-    EXPECT_EQ(run.out.at(3), QStringLiteral("1\t1-2\t1"));
-    EXPECT_EQ(run.out.at(2 + 190), QStringLiteral("190\t45-46\t1"));
-    EXPECT_EQ(run.out.at(3 + 190), QStringLiteral("#flops"));
-    EXPECT_EQ(run.out.at(4 + 190), QStringLiteral("1\t69-70\t0")); // the latest pair that never occurred
+    // The second draw by its dates and by its index.
+    for (const auto& [from, to] : {std::pair{"02.08.2024", "2024-08-02"}, std::pair{"#1", "#1"}}) {
+        SCOPED_TRACE(from);
+        const CliRun run = RunCli(
+            WithDraws({QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2"), QStringLiteral("--from"),
+                       QString::fromUtf8(from), QStringLiteral("--to"), QString::fromUtf8(to)}));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.at(0), QStringLiteral("Erwartungswert: 0,08"));
+        EXPECT_EQ(run.out.at(1), QStringLiteral("Prüfroutinen: 2.415"));
+        EXPECT_EQ(run.out.at(3), QStringLiteral("1\t1-2\t1"));
+        EXPECT_EQ(run.out.at(2 + 190), QStringLiteral("190\t45-46\t1"));
+        EXPECT_EQ(run.out.at(3 + 190), QStringLiteral("#flops"));
+        EXPECT_EQ(run.out.at(4 + 190), QStringLiteral("1\t69-70\t0")); // the latest pair that never occurred
+    }
 }
 
 TEST_F(CliCombosTest, RefusalsAndUsageErrors) {
@@ -118,10 +122,19 @@ TEST_F(CliCombosTest, RefusalsAndUsageErrors) {
           QStringLiteral("03.08.2024"), QStringLiteral("--to"), QStringLiteral("01.08.2024")},
          1,
          periodError},
+        // Every end that names no draw: a day without one, no date at all, an index beyond the draws.
         {{QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2"), QStringLiteral("--from"),
           QStringLiteral("05.08.2024")},
          1,
-         QStringLiteral("keine Ziehung")},
+         periodError},
+        {{QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2"), QStringLiteral("--to"),
+          QStringLiteral("gestern")},
+         1,
+         periodError},
+        {{QStringLiteral("search"), QStringLiteral("--pool"), QStringLiteral("1,2,3"), QStringLiteral("--from"),
+          QStringLiteral("#3")},
+         1,
+         periodError},
         {{QStringLiteral("search"), QStringLiteral("--pool"), QStringLiteral("1,2"), QStringLiteral("--size"),
           QStringLiteral("2")},
          1,

@@ -1,6 +1,7 @@
 #include "engine/core/Dates.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/SlipFile.h"
+#include "support/TestSlips.h"
 #include "text/DataFolder.h"
 
 #include <QElapsedTimer>
@@ -29,18 +30,6 @@ CliRun RunCli(const QStringList& args, const QByteArray& input = {}) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-TSchein Slip(std::uint8_t einsatz, const std::vector<std::pair<int, std::vector<int>>>& fields) {
-    TSchein slip;
-    slip.einsatz = einsatz;
-    for (const auto& [field, numbers] : fields) {
-        for (std::size_t p = 0; p < numbers.size(); ++p) {
-            slip.Z[field - 1][p] = static_cast<std::uint8_t>(numbers[p]);
-        }
-        slip.kenotyp[field - 1] = static_cast<std::uint8_t>(numbers.size());
-    }
-    return slip;
-}
-
 // Three draws: 31.07.2024 holds 1 to 20, 01.08.2024 holds 11 to 30, 02.08.2024 holds 51 to 70.
 class CliEvaluate : public ::testing::Test {
 protected:
@@ -55,8 +44,8 @@ protected:
             }
         }
         SaveDraws(ToPath(DrawFile()), draws);
-        WriteSlipFile(ToPath(Path("a.kts")), Slip(5, {{1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {3, {60, 61}}}));
-        WriteSlipFile(ToPath(Path("b.kts")), Slip(0, {{4, {21, 22, 23, 24, 25, 26, 27}}}));
+        WriteSlipFile(ToPath(Path("a.kts")), test::Slip({{1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {3, {60, 61}}}, 5));
+        WriteSlipFile(ToPath(Path("b.kts")), test::Slip({{4, {21, 22, 23, 24, 25, 26, 27}}}));
     }
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
@@ -143,7 +132,7 @@ TEST(CliEvaluateRealHistory, EightFieldsOverTenYears) {
 
     // The first draw, 2004-02-02: 4 6 8 24 25 27 28 29 31 37 40 41 43 49 50 54 55 56 64 66.
     const QString first = dir.filePath(QStringLiteral("first.kts"));
-    WriteSlipFile(ToPath(first), Slip(5, {{1, {4, 6, 8, 24, 25, 27, 28, 29, 31, 37}}}));
+    WriteSlipFile(ToPath(first), test::Slip({{1, {4, 6, 8, 24, 25, 27, 28, 29, 31, 37}}}, 5));
     const CliRun top = RunCli({QStringLiteral("evaluate"), QStringLiteral("--draws"), drawFile,
                                QStringLiteral("--from"), QStringLiteral("02.02.2004"), first});
     EXPECT_EQ(top.out, QStringLiteral("Auswertung für den 02.02.2004\nDatum\tFeld\tKeno-Typ\tTreffer\tGewinn\t"
@@ -158,7 +147,7 @@ TEST(CliEvaluateRealHistory, EightFieldsOverTenYears) {
         fields.emplace_back(f, numbers);
     }
     const QString eight = dir.filePath(QStringLiteral("eight.kts"));
-    WriteSlipFile(ToPath(eight), Slip(0, fields));
+    WriteSlipFile(ToPath(eight), test::Slip(fields));
     QElapsedTimer timer;
     timer.start();
     const CliRun run =

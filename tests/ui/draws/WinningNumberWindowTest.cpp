@@ -34,7 +34,7 @@ protected:
 TEST_F(WinningNumberWindowTest, PastedTextIsFilteredIntoTheTwentyFields) {
     SaveDraws(DrawFile(), MadeUpHistory(2));
     Start();
-    EXPECT_EQ(m_numbers->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Gewinnzahlen"));
+    EXPECT_EQ(m_numbers->windowTitle(), QStringLiteral("Quovadra %1 - Gewinnzahlen").arg(ProductVersion));
     EXPECT_EQ(Find<QPushButton>(m_numbers, "BDel")->text(), QStringLiteral("Textfeld\nlöschen"));
 
     // The date before the numbers lands in the first three fields.

@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, ShowsTheHistoryInTheDateListsAndTheNewestDrawOnTheBoard) 
     EXPECT_EQ(Main<QPushButton>("lot22")->font().pointSize(), 12);
     EXPECT_EQ(Main<QPushButton>("lot23")->font().pointSize(), 9);
     EXPECT_EQ(Find<QLabel>(m_numbers, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 03.08.2024"));
-    EXPECT_EQ(m_main->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Zentrale"));
+    EXPECT_EQ(m_main->windowTitle(), QStringLiteral("Quovadra %1 - Zentrale").arg(ProductVersion));
     EXPECT_EQ(Main<QPushButton>("BNeu")->text(), QStringLiteral("Neue\nZahlen"));
     EXPECT_EQ(Main<QCheckBox>("CBAlle")->text(), QStringLiteral("Sämtliche Dateien zu-\nsammen auswerten"));
 }

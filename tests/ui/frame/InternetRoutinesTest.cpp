@@ -113,9 +113,5 @@ TEST(InternetRoutines, IsValidUrlAcceptsCompleteAddressesOnly) {
     }
 }
 
-TEST(InternetRoutines, TheBrowserCacheIsNeverConsulted) {
-    EXPECT_FALSE(FindInBrowserCache(QStringLiteral("https://www.quovadra.de/downloads/verinfos.qvd")).has_value());
-}
-
 } // namespace
 } // namespace qv

@@ -18,7 +18,7 @@
 namespace qv {
 namespace {
 
-// A window of a later issue, standing in for it: records its creation and its close handling.
+// A stand-in window: records its creation and its close handling.
 class StandInWindow : public QWidget {
 public:
     int closings = 0;
@@ -75,7 +75,7 @@ TEST_F(StartupTest, CreatesTheWindowsInOrderBehindTheStartWindowAndFadesIntoTheM
 
     TFStart* start = m_app->StartWindow();
     ASSERT_NE(start, nullptr);
-    EXPECT_EQ(start->windowTitle(), "Quovadra 1.4.3.0");
+    EXPECT_EQ(start->windowTitle(), QStringLiteral("Quovadra %1").arg(ProductVersion));
     EXPECT_EQ(start->size(), QSize(400, 300));
     EXPECT_TRUE(start->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(start->windowFlags() & Qt::WindowCloseButtonHint);
@@ -156,16 +156,19 @@ TEST_F(StartupTest, CopiesTheInstallationFilesIntoAnEmptyDataFolderOnly) {
     EXPECT_EQ(std::filesystem::file_size(data / "BEL.qvpd"), 4600U);
 }
 
-TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreated) {
+TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreatedWithItsParents) {
+    // A fresh account: the data home does not exist yet.
+    const QString dataHome = m_folder.path() + "/home/.local/share";
     const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", m_folder.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
     Application::Options options = Options([](WindowRegistry&) {});
     options.dataFolder.clear();
     m_app = std::make_unique<Application>(m_fakes.ports, options);
     m_app->Start();
     qputenv("XDG_DATA_HOME", previous);
 
-    EXPECT_EQ(FromPath(m_app->State().DataFolder), m_folder.path() + "/Quovadra/");
+    EXPECT_EQ(FromPath(m_app->State().DataFolder), dataHome + "/Quovadra/");
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "BEL.qvpd"));
     EXPECT_TRUE(std::filesystem::is_regular_file(m_app->State().DataFolder / "Demo.kts"));
     EXPECT_EQ(m_app->State().ProbeFile.filename(), "tmp.tmp");
 }
@@ -173,13 +176,13 @@ TEST_F(StartupTest, TheDataFolderIsTheUsersApplicationDataFolderAndIsCreated) {
 TEST_F(StartupTest, TitlesFollowTheSchemeAndNoneIsTheUnusedAnalysisSuffix) {
     m_app = std::make_unique<Application>(m_fakes.ports, Options(RegisterWindows));
     m_app->Start();
-    EXPECT_EQ(m_app->MainWindow()->windowTitle(), "Quovadra 1.4.3.0 - Zentrale");
+    EXPECT_EQ(m_app->MainWindow()->windowTitle(), QStringLiteral("Quovadra %1 - Zentrale").arg(ProductVersion));
     const QWidgetList windows = QApplication::topLevelWidgets();
     ASSERT_FALSE(windows.isEmpty());
     for (const QWidget* window : windows) {
         EXPECT_FALSE(window->windowTitle().contains("- Tippreihen-Analyse")) << window->objectName().toStdString();
     }
-    EXPECT_EQ(WindowTitle(TitleSuffixes::NueberK), "Quovadra 1.4.3.0 - n über k");
+    EXPECT_EQ(WindowTitle(TitleSuffixes::NueberK), QStringLiteral("Quovadra %1 - n über k").arg(ProductVersion));
 }
 
 } // namespace

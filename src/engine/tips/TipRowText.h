@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// A text file of tip rows, one row per line: the numbers separated by a single space, comma or
+// semicolon (or a run of tabs), as spreadsheets and other programs write them.
+
+// The cells of one tip-row grid row: column 0 the row number, 1 the draw count, 2 the stake in euros,
+// 3 to 12 the numbers. All text (UTF-8).
+inline constexpr int kTipRowColumns = 13;
+inline constexpr int kFirstNumberColumn = 3;
+using TipRowCells = std::array<std::string, kTipRowColumns>;
+
+// The largest text file the tip-row window loads into its grid: one megabyte holds some 30000 rows,
+// far more than anyone plays; a larger file is most likely not a list of tip rows at all.
+inline constexpr std::size_t kMaxTipRowFileBytes = 1024 * 1024;
+
+// The file's text as UTF-8: a byte-order mark (UTF-8, UTF-16 little- or big-endian) names the
+// encoding and is dropped; otherwise the bytes are taken as UTF-8 when they are valid UTF-8 and as
+// Windows-1252 when they are not.
+std::string DecodeTextFile(std::span<const std::uint8_t> bytes);
+
+// The lines of a text, split at CR LF, LF or CR.
+std::vector<std::string> SplitLines(const std::string& text);
+
+// The grid rows of a text of tip rows. Every line is trimmed; when the text holds a space, every space
+// counts as a comma, then every semicolon does too. Each non-empty line gives one row: its items from
+// column 3 on (an empty item, between two separators in a row or after a separator at the end, is a
+// single space; a control character such as a tab ends an item; a double quote starts an item that
+// runs to the next one; items beyond column 12 are dropped). Columns 0 to 2 hold a single space.
+std::vector<TipRowCells> ParseTipRows(const std::string& text);
+
+} // namespace qv

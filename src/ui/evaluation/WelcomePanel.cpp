@@ -1,0 +1,54 @@
+#include "ui/evaluation/WelcomePanel.h"
+
+#include "ui/frame/CommandIcons.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace qv {
+
+WelcomePanel::WelcomePanel(bool ownRowsAvailable, QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(QStringLiteral("PInfo"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    QPalette welcome = palette();
+    welcome.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xe6));
+    setPalette(welcome);
+    auto* info = new QGridLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("ImageInfo"));
+    picture->setPixmap(TileIcon(QColor(0x2e, 0x7d, 0x32), QStringLiteral("20/70")).pixmap(64, 64));
+    auto* hallo = new QLabel(QStringLiteral("Hallo!"), this);
+    QFont big = hallo->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 4);
+    hallo->setFont(big);
+    auto* angst = new QLabel(
+        QStringLiteral("Keine Angst, das Bild verschwin-\ndet, sobald eine Datei mit Tipp-\nreihen geladen wird."),
+        this);
+    auto* eingeben =
+        new QLabel(QStringLiteral("Geben Sie Ihre eigenen Tipprei-\nhen ein oder laden Sie einen Demo-Schein."), this);
+    auto* ownRows = new QPushButton(QStringLiteral("Eigene\neingeben"), this);
+    ownRows->setObjectName(QStringLiteral("BEigene"));
+    ownRows->setMinimumHeight(40);
+    ownRows->setEnabled(ownRowsAvailable);
+    auto* demo = new QPushButton(QStringLiteral("Demo-\nSchein"), this);
+    demo->setObjectName(QStringLiteral("BDemo"));
+    demo->setMinimumHeight(40);
+    info->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    info->addWidget(hallo, 0, 1, 1, 2);
+    info->addWidget(angst, 1, 1, 1, 2);
+    info->addWidget(eingeben, 2, 1, 1, 2);
+    info->addWidget(ownRows, 3, 1);
+    info->addWidget(demo, 3, 2);
+    info->setRowStretch(4, 1);
+    info->setColumnStretch(1, 1);
+    info->setColumnStretch(2, 1);
+
+    connect(ownRows, &QPushButton::clicked, this, &WelcomePanel::OwnRowsClicked);
+    connect(demo, &QPushButton::clicked, this, &WelcomePanel::DemoClicked);
+}
+
+} // namespace qv

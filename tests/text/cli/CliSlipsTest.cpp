@@ -1,0 +1,57 @@
+#include "support/CliRunner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qv::test::Cli;
+using qv::test::CliRun;
+using qv::test::ReadFile;
+using qv::test::WriteFile;
+
+QStringList Args(const QString& file, const QString& as, const QStringList& more) {
+    return QStringList{QStringLiteral("slips"), QStringLiteral("from-text"), file, QStringLiteral("--as"), as} + more;
+}
+
+TEST(CliSlips, TextRowsBecomeNumberedSlipFiles) {
+    QTemporaryDir home;
+    QByteArray text;
+    for (int r = 1; r <= 9; ++r) {
+        text += QByteArray::number(r) + " " + QByteArray::number(r + 30) + "\n";
+    }
+    const QString rows = WriteFile(home, QStringLiteral("Reihen.txt"), text);
+    const QString as = home.filePath(QStringLiteral("Woche.kts"));
+
+    const CliRun run = Cli(
+        home, Args(rows, as,
+                   {QStringLiteral("--draws"), QStringLiteral("14"), QStringLiteral("--stake"), QStringLiteral("10")}));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, home.filePath(QStringLiteral("Woche-1.kts")) + QLatin1Char('\n') +
+                           home.filePath(QStringLiteral("Woche-2.kts")) + QStringLiteral("\n2 Dateien gespeichert\n"));
+    QByteArray second(90, 0);
+    second[0] = 9;
+    second[1] = 39;
+    second[80] = 5;
+    second[81] = 4;
+    second[82] = 2;
+    EXPECT_EQ(ReadFile(home.filePath(QStringLiteral("Woche-2.kts"))), second);
+}
+
+TEST(CliSlips, RefusalsPrintTheWindowsMessage) {
+    QTemporaryDir home;
+    const QString rows = WriteFile(home, QStringLiteral("Reihen.csv"), "3, 15, 27\n");
+    const QString as = home.filePath(QStringLiteral("Komma.kts"));
+    const CliRun missing = Cli(home, Args(rows, as, {}));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err,
+              QStringLiteral(
+                  "Es fehlt eine Angabe für die Anzahl der Ziehungen für Feld 1.\n\nIch breche erst einmal ab.\n"));
+    const CliRun space = Cli(
+        home, Args(rows, as,
+                   {QStringLiteral("--draws"), QStringLiteral("1"), QStringLiteral("--stake"), QStringLiteral("1")}));
+    EXPECT_EQ(space.exitCode, 1);
+    EXPECT_EQ(space.err, QStringLiteral("' ' in Feld 1 ist keine Zahl von 1 bis 70.\n\nIch breche erst einmal ab.\n"));
+    EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("Komma-1.kts"))));
+}
+
+} // namespace
