@@ -9,12 +9,14 @@
 namespace qv {
 namespace {
 
-// (n over k) for the small arguments of one field; every one of them fits into 64 bits.
+// (n over k) for the small arguments of one field, 0 outside 0 <= k <= n. Every one of them fits
+// into 64 bits: the largest, 70 over 10, is below 2^39.
 std::uint64_t Ways(int n, int k) {
     if (k < 0 || k > n) {
         return 0;
     }
-    return Binomial(n, k).value();
+    const std::optional<std::uint64_t> ways = Binomial(n, k);
+    return ways ? *ways : 0;
 }
 
 int StakeOf(const TSchein& slip) {

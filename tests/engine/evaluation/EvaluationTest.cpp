@@ -179,7 +179,7 @@ TEST(SlipsToEvaluate, AllTabsOrTheActiveOne) {
 
 TEST(BalanceOf, StakeForEveryFieldAndDrawAgainstTheWins) {
     // Two fields at 3 euros against two draws: draw 0 holds 1 to 20, draw 1 holds 41 to 60.
-    const TSchein slip = MakeSlip({{1, {1, 2}}, {2, {41, 42, 43}}}, 2);
+    const TSchein slip = test::Slip({{1, {1, 2}}, {2, {41, 42, 43}}}, 2);
     std::vector<NumberSet> draws(2);
     for (int n = 1; n <= 20; ++n) {
         draws[0].Add(n);
