@@ -1,18 +1,52 @@
+#include "text/DataFolder.h"
 #include "ui/frame/AppSetup.h"
 #include "ui/frame/Application.h"
 #include "ui/frame/DesktopPorts.h"
 #include "ui/frame/GuardedApplication.h"
+#include "ui/frame/SingleInstance.h"
+#include "ui/frame/StartOptions.h"
+#include "ui/frame/WindowTable.h"
+
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     qv::PrepareBeforeApplication();
     qv::GuardedApplication application(argc, argv);
     qv::PrepareApplication(application);
 
+    const qv::StartOptions options = qv::ParseStartOptions(application.arguments());
+    qv::SingleInstance instance(qv::SingleInstance::ServerNameFor(qv::FromPath(qv::DefaultDataFolder())));
+    const bool selfCheck = options.quitAfterMilliseconds.has_value();
+    if (!selfCheck) {
+        // A program already running over this data folder opens the files itself.
+        if (instance.HandOver(options.files)) {
+            return 0;
+        }
+        instance.Listen();
+    }
+
     qv::DesktopPorts ports;
     application.SetErrorReport(&ports.messages);
 
     qv::Application quovadra(ports.ports);
     quovadra.Start();
+    const auto open = [&quovadra](const QStringList& paths) {
+        qv::OpenHandedFiles(quovadra.Context(), paths);
+        // Until "Weiter" is pressed the start window stays in front of the (still transparent) main window.
+        if (qv::TFStart* start = quovadra.StartWindow()) {
+            start->raise();
+        }
+    };
+    if (!options.files.isEmpty()) {
+        open(options.files);
+    }
+    QObject::connect(&instance, &qv::SingleInstance::FilesHandedOver, &quovadra, open);
+    if (selfCheck) {
+        QTimer::singleShot(*options.quitAfterMilliseconds, &quovadra, [&quovadra] {
+            QWidget* main = quovadra.MainWindow();
+            QCoreApplication::exit(main && main->isVisible() ? 0 : 1);
+        });
+    }
     const int exitCode = application.exec();
     application.SetErrorReport(nullptr);
     return exitCode;

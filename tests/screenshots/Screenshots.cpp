@@ -331,6 +331,12 @@ int main(int argc, char* argv[]) {
         patterns->hide();
     }
 
+    // The odds window with the demo slip open in the main window.
+    if (QWidget* odds = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FGewinnchancen"))) {
+        ok = Save(odds, folder, QStringLiteral("FGewinnchancen")) && ok;
+        odds->hide();
+    }
+
     qv::TFHilfe help;
     help.ShowTopic(1010);
     help.show();

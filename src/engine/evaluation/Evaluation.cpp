@@ -67,12 +67,22 @@ EvaluationRun Evaluate(ProgramState& state, const EvaluationRequest& request) {
         result.resultNumber = ++state.ResultTabCount;
         // A tab whose slip is not (or no longer) in the list shows its heading row only.
         if (index >= 0 && index < static_cast<int>(state.SlipList.size())) {
-            result.rows =
-                EvaluateSlip(state.SlipList[static_cast<std::size_t>(index)], state.PeriodSets, state.PeriodStart);
+            const TSchein& slip = state.SlipList[static_cast<std::size_t>(index)];
+            result.rows = EvaluateSlip(slip, state.PeriodSets, state.PeriodStart);
+            result.balance = BalanceOf(slip, result.rows);
         }
         run.results.push_back(std::move(result));
     }
     return run;
+}
+
+ResultBalance BalanceOf(const TSchein& slip, std::span<const ResultRow> rows) {
+    ResultBalance balance;
+    balance.stake = static_cast<double>(StakeEurosAt(slip.einsatz).value_or(0)) * static_cast<double>(rows.size());
+    for (const ResultRow& row : rows) {
+        balance.won += static_cast<double>(row.win);
+    }
+    return balance;
 }
 
 std::vector<int> SlipsToEvaluate(int openTabs, int activeTab, bool all) {

@@ -36,11 +36,22 @@ struct EvaluationRequest {
     std::vector<int> slipIndices; // entries of SlipList to evaluate, in tab order
 };
 
+// What a result tab sums up: the stake paid for every field in every draw evaluated, what was won,
+// and the difference.
+struct ResultBalance {
+    double stake = 0;
+    double won = 0;
+    double Balance() const { return won - stake; }
+};
+// rows are the evaluation of slip (EvaluateSlip); each row is one field played in one draw.
+ResultBalance BalanceOf(const TSchein& slip, std::span<const ResultRow> rows);
+
 // One result tab to create.
 struct SlipResult {
     int slipIndex = 0;    // entry of SlipList
     int resultNumber = 0; // n of "TabA"n and "frA"n
     std::vector<ResultRow> rows;
+    ResultBalance balance;
 };
 
 struct EvaluationRun {

@@ -11,6 +11,7 @@
 #include "text/DataFolder.h"
 #include "text/DateText.h"
 #include "text/DrawListText.h"
+#include "text/OddsTexts.h"
 #include "text/ResultGrids.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFrFrame1.h"
@@ -635,7 +636,8 @@ void TFAuswertung::EvaluateSlips() {
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(frame);
-        frame->ShowResult(title, ResultGridRows(result.rows, state.DrawList, locale));
+        frame->ShowResult(title, ResultGridRows(result.rows, state.DrawList, locale),
+                          BalanceText(result.balance, locale));
         m_resultTabs->addTab(page, m_slipTabs->tabText(result.slipIndex));
         m_resultTabs->setCurrentWidget(page);
     }

@@ -64,6 +64,7 @@ TFrFrame2::TFrFrame2(QWidget* parent)
     : QWidget(parent)
     , m_title(new QLabel(this))
     , m_grid(new QTableView(this))
+    , m_balance(new QLabel(this))
     , m_legend(new QWidget(this)) {
     m_title->setObjectName(QStringLiteral("PGA1"));
     QFont bold = m_title->font();
@@ -93,6 +94,14 @@ TFrFrame2::TFrFrame2(QWidget* parent)
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grid->setAccessibleName(QStringLiteral("Auswertung"));
 
+    m_balance->setObjectName(QStringLiteral("PBilanz"));
+    m_balance->setFont(bold);
+    m_balance->setFrameShape(QFrame::Panel);
+    m_balance->setFrameShadow(QFrame::Sunken);
+    m_balance->setContentsMargins(4, 2, 4, 2);
+    m_balance->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_balance->hide();
+
     m_legend->setObjectName(QStringLiteral("PFarben"));
     FillLegend();
 
@@ -101,11 +110,14 @@ TFrFrame2::TFrFrame2(QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(m_title);
     layout->addWidget(m_grid, 1);
+    layout->addWidget(m_balance);
     layout->addWidget(m_legend);
 }
 
-void TFrFrame2::ShowResult(const QString& title, std::vector<ResultGridRow> rows) {
+void TFrFrame2::ShowResult(const QString& title, std::vector<ResultGridRow> rows, const QString& balance) {
     m_title->setText(title);
+    m_balance->setText(balance);
+    m_balance->setVisible(!balance.isEmpty());
     auto* model = new ResultGridModel(std::move(rows), m_grid);
     const std::unique_ptr<QAbstractItemModel> previous(m_grid->model());
     m_grid->setModel(model);

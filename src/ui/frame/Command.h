@@ -23,6 +23,7 @@ enum class Command {
     HilfeBenutzen,
     Info,
     Beenden,
+    Gewinnchancen,
 };
 
 } // namespace qv

@@ -50,6 +50,7 @@ Glyph GlyphOf(Command command) {
     case Command::Gewinnzahlen:
     case Command::Gewinnauswertung:
     case Command::Info:
+    case Command::Gewinnchancen:
         break;
     }
     return {QColor(0x54, 0x6e, 0x7a), QStringLiteral("·")};

@@ -68,6 +68,8 @@ CommandText TextOf(Command command) {
         return {"", "", "In&fo...", "MInfo", "FInfo"};
     case Command::Beenden:
         return {"BitBtn7", "Programm beenden", "&Beenden", "MBeenden", ""};
+    case Command::Gewinnchancen:
+        return {"", "", "&Gewinnchancen...", "MGewinnchancen", "FGewinnchancen"};
     }
     return {"", "", "", "", ""};
 }
@@ -179,6 +181,7 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     menus.extras = addMenu("MenuExtras", QStringLiteral("E&xtras"));
     // The main window opens the settings from elsewhere.
     AddMenuItem(menus.extras, window, Command::Optionen)->setVisible(!main);
+    AddMenuItem(menus.extras, window, Command::Gewinnchancen);
 
     menus.hilfe = addMenu("MenuHilfe", QStringLiteral("&Hilfe"));
     AddMenuItem(menus.hilfe, window, Command::Inhalt);
@@ -222,6 +225,7 @@ void SharedCommands::Execute(Command command, QWidget* window) {
     case Command::Kalender:
     case Command::OnlineSpielen:
     case Command::Info:
+    case Command::Gewinnchancen:
         windows.OpenOrRestore(m_context, formName);
         break;
     case Command::NueberK:

@@ -8,6 +8,7 @@
 #include "ui/analysis/TFStatistik1.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
+#include "ui/evaluation/TFGewinnchancen.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
@@ -23,6 +24,8 @@
 #include "ui/tools/TFNueberK.h"
 #include "ui/tools/TFQlinks.h"
 #include "ui/tools/TFUpdate.h"
+
+#include <QFileInfo>
 
 namespace qv {
 
@@ -186,9 +189,36 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
+    registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
 
     // Created anew with every printing command.
     registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());
+}
+
+QString NotOpenedText(const QString& path, bool missing) {
+    return missing ? QStringLiteral("Die Datei\r%1\rwurde nicht gefunden.").arg(path)
+                   : QStringLiteral("Die Datei\r%1\rist keine Spielschein-Datei (*.kts) und wird nicht geöffnet.")
+                         .arg(path);
+}
+
+void OpenHandedFiles(AppContext& context, const QStringList& paths) {
+    auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")));
+    if (!main) {
+        return;
+    }
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        if (!file.isFile()) {
+            context.ports.messages.Error(NotOpenedText(path, true));
+        } else if (file.suffix().compare(QLatin1String("kts"), Qt::CaseInsensitive) != 0) {
+            context.ports.messages.Error(NotOpenedText(path, false));
+        } else {
+            main->OpenSlipInMainWindow(file.absoluteFilePath());
+        }
+    }
+    main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+    main->raise();
+    main->activateWindow();
 }
 
 } // namespace qv

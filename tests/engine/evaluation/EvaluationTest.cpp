@@ -177,5 +177,23 @@ TEST(SlipsToEvaluate, AllTabsOrTheActiveOne) {
     EXPECT_TRUE(SlipsToEvaluate(0, -1, false).empty());
 }
 
+TEST(BalanceOf, StakeForEveryFieldAndDrawAgainstTheWins) {
+    // Two fields at 3 euros against two draws: draw 0 holds 1 to 20, draw 1 holds 41 to 60.
+    const TSchein slip = test::Slip({{1, {1, 2}}, {2, {41, 42, 43}}}, 2);
+    std::vector<NumberSet> draws(2);
+    for (int n = 1; n <= 20; ++n) {
+        draws[0].Add(n);
+        draws[1].Add(40 + n);
+    }
+    const auto rows = EvaluateSlip(slip, draws, 0);
+    ASSERT_EQ(rows.size(), 4u);
+    const ResultBalance balance = BalanceOf(slip, rows);
+    EXPECT_DOUBLE_EQ(balance.stake, 12.0);
+    EXPECT_DOUBLE_EQ(balance.won, 3 * 6.5 + 3 * 16.0);
+    EXPECT_DOUBLE_EQ(balance.Balance(), 19.5 + 48.0 - 12.0);
+
+    EXPECT_EQ(BalanceOf(slip, {}).stake, 0.0);
+}
+
 } // namespace
 } // namespace qv

@@ -320,6 +320,29 @@ TEST_F(MainWindowTest, EvaluationFillsOneResultTabPerSlipInBlocksPerDraw) {
     EXPECT_EQ(ResultCell(1, 2), QStringLiteral("4"));
 }
 
+TEST_F(MainWindowTest, EachResultTabEndsWithStakeWinsAndBalance) {
+    StartWithDraws(5);
+    // Two fields at 2 euros over the draws 2 to 21, 3 to 22 and 4 to 23: field 3 (Keno 4) hits 1, 2
+    // and 3 times and wins 2 and 4 euros; the six plays cost 12 euros.
+    m_main->OpenSlipInMainWindow(WriteSlip("a.kts", Slip({{1, {1, 2}}, {3, {21, 22, 23, 70}}}, 1)));
+    List("ComboBox1")->setCurrentIndex(1);
+    Main<QCheckBox>("CBbis")->setChecked(true);
+    List("Combo2")->setCurrentIndex(3);
+    Click(QStringLiteral("BAuswerten"));
+
+    QLabel* balance = CurrentResult()->Balance();
+    EXPECT_EQ(balance->objectName(), QStringLiteral("PBilanz"));
+    EXPECT_EQ(balance->text(), QStringLiteral("Einsatz: 12,00 €   Gewinne: 6,00 €   Bilanz: -6,00 €"));
+    EXPECT_FALSE(balance->isHidden());
+
+    // A single draw (2 to 21) with the top prize of Keno 2: 6.50 x 2 euros against 2 euros.
+    m_main->OpenSlipInMainWindow(WriteSlip("b.kts", Slip({{5, {4, 5}}}, 1)));
+    Main<QCheckBox>("CBbis")->setChecked(false);
+    Click(QStringLiteral("BAuswerten"));
+    EXPECT_EQ(CurrentResult()->Balance()->text(),
+              QStringLiteral("Einsatz: 2,00 €   Gewinne: 13,00 €   Bilanz: +11,00 €"));
+}
+
 TEST_F(MainWindowTest, SingleDrawEvaluationMarksHitsAndColoursWinsByClass) {
     StartWithDraws(3); // the newest draw holds 3 to 22
     const QString path = WriteSlip("s.kts", Slip({{1, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},

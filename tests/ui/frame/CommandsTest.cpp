@@ -90,6 +90,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "  &Taschenrechner",
                                      "E&xtras",
                                      "  Programm&einstellungen (verborgen)",
+                                     "  &Gewinnchancen...",
                                      "&Hilfe",
                                      "  &Inhalt",
                                      "  &Hilfe benutzen",

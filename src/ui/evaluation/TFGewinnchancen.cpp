@@ -1,0 +1,205 @@
+#include "ui/evaluation/TFGewinnchancen.h"
+
+#include "engine/core/GameTables.h"
+#include "engine/evaluation/Odds.h"
+#include "text/AppLocale.h"
+#include "text/OddsTexts.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/SharedCommands.h"
+#include "ui/frame/Titles.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qv {
+namespace {
+
+void FillModel(QStandardItemModel& model, const QStringList& headings, const std::vector<QStringList>& rows) {
+    model.clear();
+    model.setColumnCount(static_cast<int>(headings.size()));
+    model.setHorizontalHeaderLabels(headings);
+    for (const QStringList& row : rows) {
+        QList<QStandardItem*> items;
+        for (int c = 0; c < row.size(); ++c) {
+            auto* item = new QStandardItem(row[c]);
+            item->setEditable(false);
+            item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            items << item;
+        }
+        model.appendRow(items);
+    }
+}
+
+// A grid as tall as its rows, so the window shows every figure without scrolling.
+void FitHeight(QTableView& grid) {
+    int height = grid.horizontalHeader()->sizeHint().height() + 2 * grid.frameWidth();
+    for (int r = 0; r < grid.model()->rowCount(); ++r) {
+        height += grid.rowHeight(r);
+    }
+    grid.setFixedHeight(height);
+}
+
+// A grid as wide as its columns, headings included.
+void FitWidth(QTableView& grid) {
+    grid.resizeColumnsToContents();
+    grid.setMinimumWidth(grid.horizontalHeader()->length() + 2 * grid.frameWidth());
+}
+
+} // namespace
+
+TFGewinnchancen::TFGewinnchancen(AppContext& context)
+    : m_context(context) {
+    setObjectName(QStringLiteral("FGewinnchancen"));
+    setWindowTitle(ProductTitle() + QStringLiteral(" - Gewinnchancen"));
+
+    auto* intro = new QLabel(QStringLiteral("Die Zahlen folgen allein aus den Regeln des Spiels (20 aus 70) "
+                                            "und der Gewinnquote, nicht aus vergangenen Ziehungen."),
+                             this);
+    intro->setObjectName(QStringLiteral("LEinleitung"));
+    intro->setWordWrap(true);
+
+    // Per Keno type: one row per hit count.
+    auto* typeBox = new QGroupBox(QStringLiteral("Treffer und Quoten eines Keno-Typs"), this);
+    typeBox->setObjectName(QStringLiteral("GBTyp"));
+    auto* typeLabel = new QLabel(QStringLiteral("&Keno-Typ:"), typeBox);
+    typeLabel->setObjectName(QStringLiteral("LTyp"));
+    m_kenoType = new QComboBox(typeBox);
+    m_kenoType->setObjectName(QStringLiteral("CBTyp"));
+    for (int type = kMinKenoType; type <= kMaxKenoType; ++type) {
+        m_kenoType->addItem(QString::number(type), type);
+    }
+    typeLabel->setBuddy(m_kenoType);
+    m_hitGrid = MakeGrid(QStringLiteral("GTreffer"), QStringLiteral("Treffer und Quoten"), m_hitModel);
+    m_typeSummary = new QLabel(typeBox);
+    m_typeSummary->setObjectName(QStringLiteral("LZusammenfassung"));
+    m_typeSummary->setWordWrap(true);
+    auto* pick = new QHBoxLayout;
+    pick->addWidget(typeLabel);
+    pick->addWidget(m_kenoType);
+    pick->addStretch(1);
+    auto* typeLayout = new QVBoxLayout(typeBox);
+    typeLayout->addLayout(pick);
+    typeLayout->addWidget(m_hitGrid);
+    typeLayout->addWidget(m_typeSummary);
+    typeLayout->addStretch(1);
+
+    // All types side by side.
+    auto* allBox = new QGroupBox(QStringLiteral("Alle Keno-Typen"), this);
+    allBox->setObjectName(QStringLiteral("GBAlle"));
+    m_typeGrid = MakeGrid(QStringLiteral("GTypen"), QStringLiteral("Alle Keno-Typen"), m_typeModel);
+    FillModel(*m_typeModel, TypeOddsHeadings(), TypeOddsRows(AppLocale()));
+    auto* allLayout = new QVBoxLayout(allBox);
+    allLayout->addWidget(m_typeGrid);
+    allLayout->addStretch(1);
+
+    // The open slips of the main window.
+    auto* slipBox = new QGroupBox(QStringLiteral("Ihre geöffneten Spielscheine"), this);
+    slipBox->setObjectName(QStringLiteral("GBScheine"));
+    m_slipGrid = MakeGrid(QStringLiteral("GScheine"), QStringLiteral("Geöffnete Spielscheine"), m_slipModel);
+    m_slipNote = new QLabel(slipBox);
+    m_slipNote->setObjectName(QStringLiteral("LMonat"));
+    m_slipNote->setWordWrap(true);
+    auto* slipLayout = new QVBoxLayout(slipBox);
+    slipLayout->addWidget(m_slipGrid);
+    slipLayout->addWidget(m_slipNote);
+
+    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
+    close->setObjectName(QStringLiteral("BSchliessen"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(typeBox, 3);
+    upper->addWidget(allBox, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(upper);
+    layout->addWidget(slipBox, 1);
+    layout->addLayout(buttons);
+
+    connect(m_kenoType, &QComboBox::currentIndexChanged, this,
+            [this](int index) { ShowKenoType(m_kenoType->itemData(index).toInt()); });
+    m_kenoType->setCurrentIndex(m_kenoType->findData(6));
+    ShowKenoType(6);
+    RefreshSlips();
+    FitHeight(*m_typeGrid);
+    FitWidth(*m_typeGrid);
+
+    m_context.commands.InstallHelpKey(this);
+    resize(sizeHint().expandedTo(QSize(860, 640)));
+}
+
+QTableView* TFGewinnchancen::MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model) {
+    auto* grid = new QTableView(this);
+    grid->setObjectName(name);
+    grid->setAccessibleName(accessibleName);
+    model = new QStandardItemModel(grid);
+    grid->setModel(model);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
+    return grid;
+}
+
+void TFGewinnchancen::ShowKenoType(int kenoType) {
+    const int index = m_kenoType->findData(kenoType);
+    if (index < 0) {
+        return;
+    }
+    if (m_kenoType->currentIndex() != index) {
+        m_kenoType->setCurrentIndex(index); // shows the type through the signal
+        return;
+    }
+    const QLocale locale = AppLocale();
+    const KenoTypeOdds odds = OddsOf(kenoType);
+    FillModel(*m_hitModel, HitOddsHeadings(), HitOddsRows(odds, locale));
+    FitHeight(*m_hitGrid);
+    m_typeSummary->setText(QStringLiteral("Chance auf irgendeinen Gewinn: %1 (%2).\nVon jedem Euro Einsatz "
+                                          "fließen im Mittel %3 zurück, %4 sind verloren.")
+                               .arg(ChanceText(odds.winChance, locale), PercentText(odds.winChance, locale),
+                                    EuroText(odds.expectedPayout, locale),
+                                    EuroText(1.0 - odds.expectedPayout, locale)));
+}
+
+void TFGewinnchancen::RefreshSlips() {
+    const QLocale locale = AppLocale();
+    std::vector<QStringList> rows;
+    const auto& slips = m_context.state.SlipList;
+    for (std::size_t s = 0; s < slips.size(); ++s) {
+        rows.push_back(SlipOddsRow(QStringLiteral("Schein %1").arg(s + 1), ExpectationOf(slips[s]), locale));
+    }
+    FillModel(*m_slipModel, SlipOddsHeadings(), rows);
+    m_slipNote->setText(slips.empty()
+                            ? QStringLiteral("Es ist kein Spielschein geöffnet. Öffnen Sie einen im Hauptfenster.")
+                            : QStringLiteral("Die Scheine in der Reihenfolge der Reiter im Hauptfenster. Ein Monat "
+                                             "sind %1 Ziehungen, an jedem Tag eine gespielt.")
+                                  .arg(kDrawsPerMonth));
+}
+
+void TFGewinnchancen::showEvent(QShowEvent* event) {
+    RefreshSlips();
+    QWidget::showEvent(event);
+}
+
+void TFGewinnchancen::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        RefreshSlips();
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace qv

@@ -1,0 +1,109 @@
+#include "ui/frame/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <memory>
+
+namespace qv {
+namespace {
+
+// A hand-over is a few paths; anything much longer is not from us and is dropped.
+constexpr qint64 kMaxMessageBytes = 1 << 20;
+
+QStringList PathsOf(const QByteArray& message) {
+    QStringList paths;
+    for (const QByteArray& line : message.split('\n')) {
+        if (!line.isEmpty()) {
+            paths << QString::fromUtf8(line);
+        }
+    }
+    return paths;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QString serverName, QObject* parent)
+    : QObject(parent)
+    , m_serverName(std::move(serverName)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::ServerNameFor(const QString& dataFolder) {
+    const QByteArray key = QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()).toUtf8();
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
+    return QStringLiteral("quovadra-") + QString::fromLatin1(hash);
+}
+
+bool SingleInstance::HandOver(const QStringList& paths, int timeoutMilliseconds) const {
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(timeoutMilliseconds)) {
+        return false;
+    }
+    QByteArray message;
+    for (const QString& path : paths) {
+        // The running program has its own working folder.
+        message += QFileInfo(path).absoluteFilePath().toUtf8() + '\n';
+    }
+    socket.write(message);
+    if (!message.isEmpty() && !socket.waitForBytesWritten(timeoutMilliseconds)) {
+        return false;
+    }
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) {
+        socket.waitForDisconnected(timeoutMilliseconds);
+    }
+    return true;
+}
+
+bool SingleInstance::Listen() {
+    if (m_server) {
+        return m_server->isListening();
+    }
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Accept);
+    if (m_server->listen(m_serverName)) {
+        return true;
+    }
+    // Nobody answered HandOver, so a socket file of that name is a leftover.
+    QLocalServer::removeServer(m_serverName);
+    return m_server->listen(m_serverName);
+}
+
+void SingleInstance::Accept() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        struct Pending {
+            QByteArray bytes;
+            bool dropped = false;
+        };
+        auto pending = std::make_shared<Pending>();
+        connect(socket, &QLocalSocket::readyRead, socket, [socket, pending] {
+            pending->bytes.append(socket->readAll());
+            if (pending->bytes.size() > kMaxMessageBytes) {
+                pending->dropped = true;
+                pending->bytes.clear();
+                socket->abort();
+            }
+        });
+        // The message is complete when the other side hangs up.
+        const auto finish = [this, socket, pending] {
+            if (!pending->dropped) {
+                pending->bytes.append(socket->readAll());
+                pending->dropped = true; // once only
+                emit FilesHandedOver(PathsOf(pending->bytes));
+            }
+            socket->deleteLater();
+        };
+        connect(socket, &QLocalSocket::disconnected, this, finish);
+        if (socket->state() == QLocalSocket::UnconnectedState) {
+            finish();
+        }
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,112 @@
+#include "support/MainWindowFixture.h"
+
+#include "ui/frame/SingleInstance.h"
+#include "ui/frame/StartOptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSignalSpy>
+
+namespace qv::test {
+namespace {
+
+using Kind = FakeMessages::Kind;
+
+// A socket name of this test process alone, so a running program is never disturbed.
+QString TestServerName(const char* test) {
+    return QStringLiteral("quovadra-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QString::fromUtf8(test));
+}
+
+TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirst) {
+    const QString name = TestServerName("handover");
+    SingleInstance first(name);
+    EXPECT_FALSE(first.HandOver({})); // nobody listens yet
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy handed(&first, &SingleInstance::FilesHandedOver);
+
+    SingleInstance second(name);
+    ASSERT_TRUE(second.HandOver({QStringLiteral("/daten/Mein Schein.kts"), QStringLiteral("relativ/ä.kts")}));
+    ASSERT_TRUE(handed.wait(5000));
+    const QStringList paths = handed.at(0).at(0).toStringList();
+    ASSERT_EQ(paths.size(), 2);
+    EXPECT_EQ(paths[0], QStringLiteral("/daten/Mein Schein.kts"));
+    // A relative path is made absolute by the start that knows its working folder.
+    EXPECT_EQ(paths[1], QDir::current().absoluteFilePath(QStringLiteral("relativ/ä.kts")));
+
+    // A start without files only brings the program to the front.
+    ASSERT_TRUE(SingleInstance(name).HandOver({}));
+    ASSERT_TRUE(handed.wait(5000));
+    EXPECT_TRUE(handed.at(1).at(0).toStringList().isEmpty());
+}
+
+TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOver) {
+    const QString name = TestServerName("stale");
+    // What a crash leaves: the socket's file without a program behind it.
+    QFile leftover(QDir::temp().filePath(name));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+
+    SingleInstance first(name);
+    EXPECT_FALSE(first.HandOver({QStringLiteral("/a.kts")}));
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy handed(&first, &SingleInstance::FilesHandedOver);
+    ASSERT_TRUE(SingleInstance(name).HandOver({QStringLiteral("/b.kts")}));
+    ASSERT_TRUE(handed.wait(5000));
+    EXPECT_EQ(handed.at(0).at(0).toStringList(), QStringList{QStringLiteral("/b.kts")});
+}
+
+TEST(SingleInstance, EachDataFolderHasItsOwnProgram) {
+    EXPECT_EQ(SingleInstance::ServerNameFor(QStringLiteral("/home/a/.local/share/Quovadra/")),
+              SingleInstance::ServerNameFor(QStringLiteral("/home/a/.local/share/Quovadra")));
+    EXPECT_NE(SingleInstance::ServerNameFor(QStringLiteral("/home/a/.local/share/Quovadra")),
+              SingleInstance::ServerNameFor(QStringLiteral("/tmp/other/Quovadra")));
+}
+
+TEST(StartOptions, FilesAndTheQuitTime) {
+    const StartOptions none = ParseStartOptions({QStringLiteral("quovadra")});
+    EXPECT_TRUE(none.files.isEmpty());
+    EXPECT_FALSE(none.quitAfterMilliseconds.has_value());
+
+    const StartOptions some = ParseStartOptions(
+        {QStringLiteral("quovadra"), QStringLiteral("a.kts"), QStringLiteral("--quit-after"), QStringLiteral("3000"),
+         QStringLiteral("--unbekannt"), QStringLiteral("--"), QStringLiteral("--b.kts")});
+    EXPECT_EQ(some.files, (QStringList{QStringLiteral("a.kts"), QStringLiteral("--b.kts")}));
+    EXPECT_EQ(some.quitAfterMilliseconds, 3000);
+
+    EXPECT_FALSE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("--quit-after"), QStringLiteral("x")})
+                     .quitAfterMilliseconds.has_value());
+}
+
+class HandedFilesTest : public MainWindowFixture {};
+
+TEST_F(HandedFilesTest, ASlipFileHandedOverOpensInTheMainWindow) {
+    SaveDraws(DrawFile(), MadeUpHistory(3));
+    Start();
+    auto* slipTabs = Main<QTabWidget>(QStringLiteral("PC1"));
+    const int tabsBefore = slipTabs->count();
+
+    // The running program listens; a second start of it hands over what the file manager gave it.
+    SingleInstance running(TestServerName("main"));
+    ASSERT_TRUE(running.Listen());
+    QObject::connect(&running, &SingleInstance::FilesHandedOver,
+                     [this](const QStringList& paths) { OpenHandedFiles(m_app->Context(), paths); });
+    const QString slip = WriteSlip("Freitag.kts", Slip({{1, {5, 6, 7}}}, 1));
+    const QString missing = FromPath(Data() / "fehlt.kts");
+    const QString other = FromPath(Data() / "Notiz.txt");
+    QFile(other).open(QIODevice::WriteOnly);
+    QSignalSpy handed(&running, &SingleInstance::FilesHandedOver);
+    ASSERT_TRUE(SingleInstance(TestServerName("main")).HandOver({slip, missing, other}));
+    ASSERT_TRUE(handed.wait(5000));
+
+    ASSERT_EQ(slipTabs->count(), tabsBefore + 1);
+    EXPECT_EQ(slipTabs->tabText(slipTabs->count() - 1), QStringLiteral("Freitag"));
+    EXPECT_EQ(State().SlipList.back().kenotyp[0], 3);
+    EXPECT_EQ(
+        Boxes(Kind::Error),
+        (QStringList{
+            QStringLiteral("Die Datei\r%1\rwurde nicht gefunden.").arg(missing),
+            QStringLiteral("Die Datei\r%1\rist keine Spielschein-Datei (*.kts) und wird nicht geöffnet.").arg(other)}));
+}
+
+} // namespace
+} // namespace qv::test
