@@ -11,9 +11,9 @@ namespace qv {
 // The program's only file routines that talk to the operating system directly (POSIX).
 
 // No file of ours is anywhere near this; a bigger one is refused rather than read into memory.
-inline constexpr std::uint64_t kMaxFileBytes = 64u * 1024u * 1024u;
+inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{64} * 1024 * 1024;
 // A text to import or filter: a results page or a whole draw history as CSV is far below this.
-inline constexpr std::uint64_t kMaxTextFileBytes = 16u * 1024u * 1024u;
+inline constexpr std::uint64_t kMaxTextFileBytes = std::uint64_t{16} * 1024 * 1024;
 
 // Reads a whole file. Nothing when no file exists at path. Throws FileError when it cannot be read
 // (the message says why: no permission, a folder, a device or pipe, more than maxBytes bytes).

@@ -110,7 +110,10 @@ std::optional<std::string> CheckRowNumbers(const std::vector<TipRowCells>& rows)
         for (const std::string& cell : NumberCells(rows[r])) {
             const std::optional<long long> value = WholeNumber(Trimmed(cell));
             if (!value || *value < 1 || *value > kNumbersInGame) {
-                return "'" + cell + "' in Feld " + row + " ist keine Zahl von 1 bis 70." + kAbort;
+                std::string message = "'";
+                message.append(cell).append("' in Feld ").append(row).append(" ist keine Zahl von 1 bis 70.");
+                message.append(kAbort);
+                return message;
             }
             const int number = static_cast<int>(*value);
             if (seen.Contains(number)) {

@@ -19,7 +19,7 @@ using TipRowCells = std::array<std::string, kTipRowColumns>;
 
 // The largest text file the tip-row window loads into its grid: one megabyte holds some 30000 rows,
 // far more than anyone plays; a larger file is most likely not a list of tip rows at all.
-inline constexpr std::size_t kMaxTipRowFileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxTipRowFileBytes = std::size_t{1024} * 1024;
 
 // The file's text as UTF-8: a byte-order mark (UTF-8, UTF-16 little- or big-endian) names the
 // encoding and is dropped; otherwise the bytes are taken as UTF-8 when they are valid UTF-8 and as
