@@ -325,7 +325,7 @@ std::filesystem::path WriteHandOverBatch(const std::filesystem::path& folder, co
     if (!name.open()) {
         throw FileError(folder, name.errorString().toStdString());
     }
-    const std::filesystem::path batch = ToPath(name.fileName());
+    std::filesystem::path batch = ToPath(name.fileName());
     name.close();
     const QByteArray text =
         QByteArray::fromStdString(HandOverBatch(QDir::toNativeSeparators(FromPath(program)).toLocal8Bit().toStdString(),
