@@ -110,10 +110,13 @@ bool AnyHolds(const std::vector<std::string>& lines, char c) {
 } // namespace
 
 std::vector<TipRowCells> ParseTipRowText(std::string_view bytes) {
-    std::string text;
+    // A byte-order mark is dropped, but the bytes after it are still checked: a file saved with a mark
+    // and then edited in another encoding must not hand broken UTF-8 on to the list and the printout.
     if (bytes.starts_with("\xEF\xBB\xBF")) {
-        text = std::string(bytes.substr(3));
-    } else if (IsValidUtf8(bytes)) {
+        bytes.remove_prefix(3);
+    }
+    std::string text;
+    if (IsValidUtf8(bytes)) {
         text = std::string(bytes);
     } else {
         text = Windows1252ToUtf8(bytes);

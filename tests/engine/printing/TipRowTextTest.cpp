@@ -61,10 +61,13 @@ TEST(TipRowText, ABlankAnywhereMakesBlanksSeparateInEveryLine) {
 }
 
 TEST(TipRowText, TextThatIsNotUtf8IsReadAsWindows1252) {
-    const auto rows = ParseTipRowText("\xE4,7");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][3], "\xC3\xA4");
-    EXPECT_EQ(rows[0][4], "7");
+    // Also behind a UTF-8 byte-order mark: the mark once let such bytes through as broken UTF-8.
+    for (const char* text : {"\xE4,7", "\xEF\xBB\xBF\xE4,7"}) {
+        const auto rows = ParseTipRowText(text);
+        ASSERT_EQ(rows.size(), 1u) << text;
+        EXPECT_EQ(rows[0][3], "\xC3\xA4") << text;
+        EXPECT_EQ(rows[0][4], "7") << text;
+    }
 }
 
 } // namespace
