@@ -53,9 +53,10 @@ ClassThresholds DeviationThresholds(int drawCount) {
         return static_cast<int>(r);
     };
     ClassThresholds t{};
-    for (int k = 0; k < 3; ++k) {
-        t[static_cast<std::size_t>(k)] = round(expected + (3 - k) * sigma);
-        t[static_cast<std::size_t>(k + 3)] = std::max(0, round(expected - (k + 1) * sigma));
+    for (std::size_t k = 0; k < 3; ++k) {
+        const double steps = static_cast<double>(k);
+        t[k] = round(expected + (3.0 - steps) * sigma);
+        t[k + 3] = std::max(0, round(expected - (steps + 1.0) * sigma));
     }
     t[6] = -1;
     return t;
