@@ -1,4 +1,5 @@
 #include "ui/draws/TFGewinnzahlen.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include "engine/core/IniFile.h"
 #include "engine/draws/WinningNumberSettings.h"
@@ -28,36 +29,16 @@ namespace qv {
 namespace {
 
 // A panel that acts like a button: the link panels "Link 1" and "Link 2".
-class LinkPanel : public QLabel {
+class LinkPanel : public ClickableLabel {
 public:
     LinkPanel(const QString& caption, std::function<void()> onClick, QWidget* parent)
-        : QLabel(caption, parent)
-        , m_onClick(std::move(onClick)) {
+        : ClickableLabel(caption, std::move(onClick), parent) {
         setAlignment(Qt::AlignCenter);
         setFrameShape(QFrame::Panel);
         setFrameShadow(QFrame::Raised);
         setAutoFillBackground(true);
-        setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
         setMinimumSize(70, 36);
     }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            m_onClick();
-        }
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            m_onClick();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
-private:
-    std::function<void()> m_onClick;
 };
 
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {

@@ -1,4 +1,5 @@
 #include "ui/tools/TFBrowser.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include "ui/frame/AppContext.h"
 #include "ui/frame/InternetRoutines.h"
@@ -20,13 +21,10 @@ namespace qv {
 namespace {
 
 // The warning line: a link to help against gambling addiction.
-class WarningLink : public QLabel {
+class WarningLink : public ClickableLabel {
 public:
     WarningLink(const QString& caption, std::function<void()> onClick, QWidget* parent)
-        : QLabel(caption, parent)
-        , m_onClick(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
+        : ClickableLabel(caption, std::move(onClick), parent) {
         QFont bold = font();
         bold.setBold(true);
         setFont(bold);
@@ -34,23 +32,6 @@ public:
         colours.setColor(QPalette::WindowText, QColor(0xb7, 0x1c, 0x1c));
         setPalette(colours);
     }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            m_onClick();
-        }
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            m_onClick();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
-private:
-    std::function<void()> m_onClick;
 };
 
 constexpr int kPageWidth = 506;

@@ -1,4 +1,5 @@
 #include "ui/tools/TFInfo.h"
+#include "ui/widgets/ClickableLabel.h"
 
 #include "engine/core/ProgramState.h"
 #include "ui/frame/AppContext.h"
@@ -19,13 +20,10 @@ namespace qv {
 namespace {
 
 // The mail address: acts like a link, by mouse and by keyboard.
-class MailLabel : public QLabel {
+class MailLabel : public ClickableLabel {
 public:
     MailLabel(const QString& caption, std::function<void()> onClick, QWidget* parent)
-        : QLabel(caption, parent)
-        , m_onClick(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
+        : ClickableLabel(caption, std::move(onClick), parent) {
         QFont underlined = font();
         underlined.setUnderline(true);
         setFont(underlined);
@@ -33,23 +31,6 @@ public:
         colours.setColor(QPalette::WindowText, QColor(0x0d, 0x47, 0xa1));
         setPalette(colours);
     }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            m_onClick();
-        }
-    }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            m_onClick();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
-
-private:
-    std::function<void()> m_onClick;
 };
 
 QLabel* Line(const char* name, const QString& text, QWidget* parent) {
