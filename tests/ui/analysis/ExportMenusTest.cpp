@@ -30,6 +30,7 @@ TEST_F(ExportMenusTest, EveryListGridOpensTheExportMenu) {
         {"FGewinnchancen", "GTypen", "Alle Keno-Typen.csv"},
         {"FStatistik1", "GSignifikanz", "Signifikanz.csv"},
         {"FStatistik1", "P1", "Statistik.csv"},
+        {"FTippcenter", "G1", "Ausspielungen.csv"},
     };
     for (const Case& c : cases) {
         QWidget* window = m_app->Windows().OpenOrRestore(m_app->Context(), QString::fromUtf8(c.window));
