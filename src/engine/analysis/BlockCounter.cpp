@@ -3,6 +3,7 @@
 #include "engine/analysis/Combinations.h"
 #include "engine/core/GameTables.h"
 
+#include <algorithm>
 #include <immintrin.h>
 
 namespace qv {
@@ -67,13 +68,13 @@ int BlockCounter::CompactRows(const std::uint64_t* rows, int words, int c, std::
                   : portable::CompactRows(rows, words, c, c + 1, next, bits);
 }
 
-void BlockCounter::CountRest(const std::uint64_t* rows, int words, int first, std::uint64_t* scratch,
+void BlockCounter::CountRest(const std::uint64_t* rows, int words, const Block& block, std::uint64_t* scratch,
                              std::uint8_t* bits, std::uint32_t* out) const {
     const int left = m_k - m_prefix;
     if (m_fast) {
-        fast::CountRest(rows, words, first, left, scratch, bits, out);
+        fast::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
     } else {
-        portable::CountRest(rows, words, first, left, scratch, bits, out);
+        portable::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
     }
 }
 
@@ -96,44 +97,65 @@ BlockCounter::Cursor::Cursor(const BlockCounter& counter)
 void BlockCounter::Cursor::Count(const Block& block, std::uint32_t* counts) {
     const std::uint64_t* rows = m_counter.m_rows.data();
     int words = m_counter.m_words;
-    int last = 0;
     if (block.a1 != 0) {
         if (block.a1 != m_a1) {
             m_firstWords = m_counter.CompactRows(rows, words, block.a1, m_first.data(), m_bits.data());
             m_a1 = block.a1;
+            m_a2 = 0;
         }
         rows = m_first.data();
         words = m_firstWords;
-        last = block.a1;
     }
     if (block.a2 != 0) {
-        words = m_counter.CompactRows(rows, words, block.a2, m_second.data(), m_bits.data());
+        if (block.a2 != m_a2) {
+            m_secondWords = m_counter.CompactRows(rows, words, block.a2, m_second.data(), m_bits.data());
+            m_a2 = block.a2;
+        }
         rows = m_second.data();
-        last = block.a2;
+        words = m_secondWords;
     }
-    m_counter.CountRest(rows, words, last + 1, m_scratch.data(), m_bits.data(), counts);
+    m_counter.CountRest(rows, words, block, m_scratch.data(), m_bits.data(), counts);
 }
 
 void BlockCounter::MakeBlocks() {
     const int q = m_k - m_prefix;
-    // The blocks in order, each as long as the combinations of the numbers after its prefix.
     std::uint32_t start = 0;
-    const auto add = [this, q, &start](int a1, int a2, int last) {
-        const auto size = static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, q));
-        m_blocks.push_back({static_cast<std::uint8_t>(a1), static_cast<std::uint8_t>(a2), start, size});
+    const auto add = [this, &start](int a1, int a2, int from, int to, std::uint32_t size) {
+        m_blocks.push_back({static_cast<std::uint8_t>(a1), static_cast<std::uint8_t>(a2),
+                            static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), start, size});
         start += size;
+        m_maxBlockSize = std::max(m_maxBlockSize, size);
+    };
+    // The combinations after a prefix ending in last, cut where a block would grow beyond kBlockTarget.
+    const auto addAfter = [this, q, &add](int a1, int a2, int last) {
+        if (q == 2) {
+            add(a1, a2, last + 1, last + 1, static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, 2)));
+            return;
+        }
+        int from = last + 1;
+        std::uint32_t size = 0;
+        for (int c = last + 1; c <= kNumbersInGame - 2; ++c) {
+            const auto part = static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - c, 2));
+            if (size != 0 && size + part > kBlockTarget) {
+                add(a1, a2, from, c - 1, size);
+                from = c;
+                size = 0;
+            }
+            size += part;
+        }
+        add(a1, a2, from, kNumbersInGame - 2, size);
     };
     if (m_prefix == 0) {
-        add(0, 0, 0);
-    } else {
-        for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
-            if (m_prefix == 1) {
-                add(a1, 0, a1);
-                continue;
-            }
-            for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
-                add(a1, a2, a2);
-            }
+        addAfter(0, 0, 0);
+        return;
+    }
+    for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
+        if (m_prefix == 1) {
+            addAfter(a1, 0, a1);
+            continue;
+        }
+        for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
+            addAfter(a1, a2, a2);
         }
     }
 }
