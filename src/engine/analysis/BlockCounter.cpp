@@ -44,10 +44,10 @@ bool HasFastBitInstructions() {
 
 } // namespace
 
-BlockCounter::BlockCounter(int k, std::span<const NumberSet> draws)
+BlockCounter::BlockCounter(int k, std::span<const NumberSet> draws, Instructions instructions)
     : m_k(k)
     , m_prefix(k >= 4 ? k - 3 : 0)
-    , m_fast(HasFastBitInstructions())
+    , m_fast(instructions == Instructions::Best && HasFastBitInstructions())
     , m_words(static_cast<int>((draws.size() + 63) / 64)) {
     m_rows.assign(static_cast<std::size_t>(kNumbersInGame + 1) * static_cast<std::size_t>(m_words), 0);
     for (std::size_t d = 0; d < draws.size(); ++d) {

@@ -28,7 +28,11 @@ struct Block {
 // varying number alone has more (C(68, 2) = 2278 at most), and at most C(70, 2) = 2415 for k = 2.
 class BlockCounter {
 public:
-    BlockCounter(int k, std::span<const NumberSet> draws);
+    // Best: the processor's instructions that count and extract bits where it has them; Portable: plain
+    // operations only (what a processor without them runs).
+    enum class Instructions { Best, Portable };
+
+    BlockCounter(int k, std::span<const NumberSet> draws, Instructions instructions = Instructions::Best);
 
     static constexpr std::uint32_t kBlockTarget = 16384;
 
