@@ -83,6 +83,7 @@ std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::ui
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
     const __m128i flop = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(flopsMax)), bias);
     std::uint32_t mask = 0;
+#pragma GCC unroll 4
     for (std::uint32_t j = 0; j < kSkipChunk; j += 4) {
         const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c + j)), bias);
         // A count can enter neither list when flopsMax < c <= topsMin.
@@ -107,6 +108,7 @@ std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& ab
     const __m128i zero = _mm_setzero_si128();
     __m128i hit = _mm_setzero_si128();
     std::uint64_t mask = 0;
+#pragma GCC unroll 4
     for (std::uint32_t j = 0; j < kZeroChunk; j += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(c + j);
         const __m128i v0 = _mm_loadu_si128(p);
@@ -169,6 +171,14 @@ bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uin
 
 std::vector<ComboEntry> ListKeeper::Tops(int k) const {
     std::vector<std::uint64_t> sorted = m_tops;
+    if (m_topsQueued) {
+        sorted = m_topsOver;
+        for (std::uint32_t i = 0; i < kQueueCounts; ++i) {
+            for (const std::uint32_t rank : m_topsQueue[i]) {
+                sorted.push_back(KeyOf(m_topsBase + i, rank));
+            }
+        }
+    }
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
@@ -281,8 +291,60 @@ void ListKeeper::Offer(std::uint32_t c, std::uint32_t rank, std::uint32_t& topsM
 }
 
 std::uint32_t ListKeeper::EnterTops(std::uint32_t c, std::uint32_t rank) {
+    if (m_topsQueued) {
+        return EnterTopsQueue(c, rank);
+    }
     EnterHeap(m_tops, KeyOf(c, rank), std::less<>());
-    return m_tops.size() == kListCapacity ? CountOf(m_tops.front()) : 0;
+    if (m_tops.size() < kListCapacity) {
+        return 0;
+    }
+    // Full: into one stack of ranks per count from the worst count on (ranks ascending, so the latest,
+    // the worst of its count, on top), counts beyond those in m_topsOver.
+    m_topsQueued = true;
+    m_topsBase = CountOf(m_tops.front());
+    m_topsLow = 0;
+    m_topsOver.clear();
+    Requeue(m_tops);
+    return m_topsBase;
+}
+
+// Every entry is above the threshold, so it is never the one that drops out: that is the latest rank of
+// the lowest count.
+std::uint32_t ListKeeper::EnterTopsQueue(std::uint32_t c, std::uint32_t rank) {
+    if (c - m_topsBase < kQueueCounts) {
+        m_topsQueue[c - m_topsBase].push_back(rank);
+    } else {
+        m_topsOver.push_back(KeyOf(c, rank));
+    }
+    std::vector<std::uint32_t>& lowest = m_topsQueue[m_topsLow];
+    lowest.pop_back();
+    if (lowest.empty()) {
+        while (m_topsLow < kQueueCounts && m_topsQueue[m_topsLow].empty()) {
+            ++m_topsLow;
+        }
+        if (m_topsLow == kQueueCounts) {
+            // Every entry is beyond the stacks: they start again at the lowest count.
+            std::vector<std::uint64_t> over;
+            over.swap(m_topsOver);
+            m_topsBase = CountOf(*std::min_element(over.begin(), over.end()));
+            m_topsLow = 0;
+            Requeue(over);
+        }
+    }
+    return m_topsBase + m_topsLow;
+}
+
+// Puts entries (any order) into the stacks by rank, or into m_topsOver beyond them.
+void ListKeeper::Requeue(std::vector<std::uint64_t>& entries) {
+    std::sort(entries.begin(), entries.end(), [](std::uint64_t a, std::uint64_t b) { return RankOf(a) < RankOf(b); });
+    for (const std::uint64_t key : entries) {
+        const std::uint32_t c = CountOf(key);
+        if (c - m_topsBase < kQueueCounts) {
+            m_topsQueue[c - m_topsBase].push_back(RankOf(key));
+        } else {
+            m_topsOver.push_back(key);
+        }
+    }
 }
 
 std::uint32_t ListKeeper::EnterFlops(std::uint32_t c, std::uint32_t rank) {

@@ -41,6 +41,8 @@ private:
     // Returns the new entry threshold: a count must be at most it to enter.
     std::uint32_t EnterFlops(std::uint32_t c, std::uint32_t rank);
     std::uint32_t EnterFlopsQueue(std::uint32_t c, std::uint32_t rank);
+    std::uint32_t EnterTopsQueue(std::uint32_t c, std::uint32_t rank);
+    void Requeue(std::vector<std::uint64_t>& entries);
     void StartZeroRing();
 
     std::uint64_t m_interval;
@@ -50,9 +52,16 @@ private:
     std::vector<std::uint64_t> m_flops;
     std::uint32_t m_topsMin = 0;
     std::uint32_t m_flopsMax = kFreeFlopsCount;
+    static constexpr std::uint32_t kQueueCounts = 64;
+    // Once the tops list is full: a stack of ranks per count m_topsBase + i (i < kQueueCounts), the
+    // entries of higher counts in m_topsOver, m_topsLow the lowest stack in use.
+    bool m_topsQueued = false;
+    std::uint32_t m_topsBase = 0;
+    std::uint32_t m_topsLow = 0;
+    std::array<std::vector<std::uint32_t>, kQueueCounts> m_topsQueue;
+    std::vector<std::uint64_t> m_topsOver;
     // Once the flops list is full and its worst count is below kQueueCounts: a queue of ranks per count
     // instead of the heap (m_queue[c] from m_queueHead[c] on), m_queueTop the highest count held.
-    static constexpr std::uint32_t kQueueCounts = 64;
     bool m_flopsQueued = false;
     std::array<std::vector<std::uint32_t>, kQueueCounts> m_queue;
     std::array<std::uint32_t, kQueueCounts> m_queueHead{};
