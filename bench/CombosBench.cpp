@@ -173,8 +173,12 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #include "KernelCounting.inc"
 } // namespace portable
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("popcnt,bmi2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("popcnt,bmi2")
+#endif
 namespace fast {
 inline int Popcount(std::uint64_t x) {
     return static_cast<int>(_mm_popcnt_u64(x));
@@ -184,7 +188,11 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 }
 #include "KernelCounting.inc"
 } // namespace fast
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 class KernelCounter {
 public:

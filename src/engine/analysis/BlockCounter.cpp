@@ -25,8 +25,12 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #include "engine/analysis/BitRowCounting.inc"
 } // namespace portable
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("popcnt,bmi2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("popcnt,bmi2")
+#endif
 namespace fast {
 inline int Popcount(std::uint64_t x) {
     return static_cast<int>(_mm_popcnt_u64(x));
@@ -36,7 +40,11 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 }
 #include "engine/analysis/BitRowCounting.inc"
 } // namespace fast
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 bool HasFastBitInstructions() {
     return __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi2");
@@ -127,7 +135,7 @@ void BlockCounter::MakeBlocks() {
         m_maxBlockSize = std::max(m_maxBlockSize, size);
     };
     // The combinations after a prefix ending in last, cut where a block would grow beyond kBlockTarget.
-    const auto addAfter = [this, q, &add](int a1, int a2, int last) {
+    const auto addAfter = [q, &add](int a1, int a2, int last) {
         if (q == 2) {
             add(a1, a2, last + 1, last + 1, static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, 2)));
             return;
