@@ -96,8 +96,12 @@ void BalanceChart::paintEvent(QPaintEvent* /*event*/) {
 
     painter.setPen(palette().color(QPalette::WindowText));
     const int textRight = left - 6;
-    for (double value : {high, 0.0, low}) {
+    for (double value : {0.0, high, low}) {
         const double y = yOf(value);
+        // The highest and lowest balance are left out where they would cover the zero.
+        if (value != 0 && std::abs(y - yOf(0)) < line) {
+            continue;
+        }
         const QString text = AxisText(value);
         painter.drawText(textRight - metrics.horizontalAdvance(text), static_cast<int>(y) + metrics.ascent() / 2, text);
     }

@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <climits>
 
 namespace qv {
@@ -44,13 +45,27 @@ void FillModel(QStandardItemModel& model, const QStringList& headings, const std
     }
 }
 
-// A grid as tall as its four method rows, so every figure shows without scrolling.
+// A grid as tall as its rows, so every figure shows without scrolling.
 void FitHeight(QTableView& grid) {
+    grid.resizeRowsToContents();
     int height = grid.horizontalHeader()->sizeHint().height() + 2 * grid.frameWidth();
-    for (int r = 0; r < kTipMethodCount; ++r) {
-        height += grid.verticalHeader()->defaultSectionSize();
+    for (int r = 0; r < grid.model()->rowCount(); ++r) {
+        height += grid.rowHeight(r);
     }
     grid.setFixedHeight(height);
+}
+
+// Before the first run each grid shows the methods with empty figures.
+std::vector<QStringList> EmptyRows(int columns) {
+    std::vector<QStringList> rows;
+    for (int m = 0; m < kTipMethodCount; ++m) {
+        QStringList row{MethodText(TipMethod(m))};
+        for (int c = 1; c < columns; ++c) {
+            row << QString();
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 } // namespace
@@ -125,14 +140,14 @@ TFRueckblick::TFRueckblick(AppContext& context)
     auto* totalsBox = new QGroupBox(QStringLiteral("Einsatz und Gewinn je Methode"), this);
     totalsBox->setObjectName(QStringLiteral("GBBilanz"));
     m_totalsGrid = MakeGrid(QStringLiteral("GBilanz"), QStringLiteral("Einsatz und Gewinn je Methode"), m_totalsModel);
-    FillModel(*m_totalsModel, BacktestHeadings(), {});
+    FillModel(*m_totalsModel, BacktestHeadings(), EmptyRows(static_cast<int>(BacktestHeadings().size())));
     auto* totalsLayout = new QVBoxLayout(totalsBox);
     totalsLayout->addWidget(m_totalsGrid);
 
     auto* hitBox = new QGroupBox(QStringLiteral("Wie oft wie viele Treffer"), this);
     hitBox->setObjectName(QStringLiteral("GBTreffer"));
     m_hitGrid = MakeGrid(QStringLiteral("GTreffer"), QStringLiteral("Wie oft wie viele Treffer"), m_hitModel);
-    FillModel(*m_hitModel, BacktestHitHeadings(6), {});
+    FillModel(*m_hitModel, BacktestHitHeadings(6), EmptyRows(static_cast<int>(BacktestHitHeadings(6).size())));
     auto* hitLayout = new QVBoxLayout(hitBox);
     hitLayout->addWidget(m_hitGrid);
 
@@ -180,6 +195,7 @@ TFRueckblick::TFRueckblick(AppContext& context)
     connect(m_kenoType, &QComboBox::currentIndexChanged, this,
             [this] { m_expectation->setText(ExpectedReturnText(m_kenoType->currentData().toInt(), AppLocale())); });
 
+    FitGrids();
     m_context.commands.InstallHelpKey(this);
     resize(sizeHint().expandedTo(QSize(900, 760)));
 }
@@ -197,8 +213,32 @@ QTableView* TFRueckblick::MakeGrid(const QString& name, const QString& accessibl
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
-    FitHeight(*grid);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;
+}
+
+void TFRueckblick::FitGrids() {
+    for (QTableView* grid : {m_totalsGrid, m_hitGrid}) {
+        FitHeight(*grid);
+        // Wide enough for every column's contents and heading; the last column takes what is left.
+        int width = 2 * grid->frameWidth();
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            int column = grid->horizontalHeader()->sectionSizeHint(c);
+            for (int r = 0; r < grid->model()->rowCount(); ++r) {
+                const QString text = grid->model()->index(r, c).data().toString();
+                column = std::max(column, grid->fontMetrics().horizontalAdvance(text) + 12);
+            }
+            width += column;
+        }
+        grid->setMinimumWidth(width);
+    }
+}
+
+void TFRueckblick::showEvent(QShowEvent* event) {
+    // The row heights are known once the style has polished the grids.
+    QWidget::showEvent(event);
+    FitGrids();
 }
 
 BacktestRequest TFRueckblick::Request() const {
@@ -236,6 +276,7 @@ void TFRueckblick::ShowResult(const std::vector<TGewZahlen>& draws) {
     m_scope->setText(BacktestScopeText(m_result, draws, locale));
     FillModel(*m_totalsModel, BacktestHeadings(), BacktestRows(m_result, locale));
     FillModel(*m_hitModel, BacktestHitHeadings(m_result.request.kenoType), BacktestHitRows(m_result, locale));
+    FitGrids();
     std::vector<BalanceChart::Series> series;
     QStringList summary;
     for (const MethodBacktest& method : m_result.methods) {

@@ -35,7 +35,11 @@ public:
     BacktestRequest Request() const;
     const BacktestResult& Result() const { return m_result; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void FitGrids();
     QTableView* MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model);
     void ShowResult(const std::vector<TGewZahlen>& draws);
 

@@ -94,9 +94,10 @@ TEST_F(RueckblickTest, ShowsEveryMethodsTotalsAsTheEngineComputesThem) {
     EXPECT_EQ(In<QLabel>("LUmfang")->text(),
               QStringLiteral("29 Tippreihen je Methode, jede aus den 10 Ziehungen davor gebildet und in 2 Ziehungen "
                              "gespielt, vom 11.08.2024 bis zum 09.09.2024."));
+    // Type 4 pays back (190 * 1225 * 1 + 1140 * 50 * 2 + 4845 * 30) / (70 over 4) = 53.67 %.
     EXPECT_EQ(In<QLabel>("LErwartung")->text(),
               QStringLiteral("Nach der Gewinnquote fließen beim KENO-Typ 4 von jedem Euro Einsatz auf lange Sicht "
-                             "52,5 % zurück."));
+                             "53,7 % zurück."));
     EXPECT_TRUE(In<QLabel>("LZufall")->text().startsWith(QStringLiteral("Alle vier Methoden sind Zufall")));
 
     // The chart draws one line per method, with the balances the table ends on.
