@@ -114,7 +114,7 @@ BacktestResult RunBacktest(std::span<const TGewZahlen> draws, const BacktestRequ
             }
             const NumberSet row = SetOfRow(GenerateRow(request.kenoType, method.method, RankNumbers(counts), below));
             for (int d = 0; d < request.drawsPlayed; ++d) {
-                const int hits = HitCount(row, drawSets[static_cast<std::size_t>(start + d)]);
+                const int hits = HitCount(row, drawSets[static_cast<std::size_t>(start) + static_cast<std::size_t>(d)]);
                 ++method.hitCounts[static_cast<std::size_t>(hits)];
                 method.won += static_cast<double>(winByHits[static_cast<std::size_t>(hits)]);
             }
