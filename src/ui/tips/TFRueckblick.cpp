@@ -9,6 +9,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -215,6 +216,7 @@ QTableView* TFRueckblick::MakeGrid(const QString& name, const QString& accessibl
     grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    InstallGridExport(*grid, m_context.ports, accessibleName + QStringLiteral(".csv"));
     return grid;
 }
 
