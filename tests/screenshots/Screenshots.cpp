@@ -342,9 +342,10 @@ int main(int argc, char* argv[]) {
         odds->hide();
     }
 
-    // The methods looked back on, over the demo history, with the settings the window opens with.
+    // The methods looked back on, as the window opens and over the demo history with its first settings.
     if (auto* lookBack = qobject_cast<qv::TFRueckblick*>(
             quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FRueckblick")))) {
+        ok = Save(lookBack, folder, QStringLiteral("FRueckblick-leer")) && ok;
         lookBack->Calculate();
         ok = Save(lookBack, folder, QStringLiteral("FRueckblick")) && ok;
         lookBack->hide();

@@ -85,6 +85,12 @@ void BalanceChart::paintEvent(QPaintEvent* /*event*/) {
         }
         rows = std::max(rows, series.values.size());
     }
+    if (rows == 0) {
+        // Nothing computed yet: an empty frame.
+        painter.setPen(QPen(palette().color(QPalette::Mid), 1));
+        painter.drawRect(rect().adjusted(8, 2 * line + 4, -12, -2 * line));
+        return;
+    }
     if (high - low < 1) {
         high = low + 1;
     }
@@ -110,9 +116,6 @@ void BalanceChart::paintEvent(QPaintEvent* /*event*/) {
                      m_lastLabel);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::SolidLine));
     painter.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
-    if (rows == 0) {
-        return;
-    }
 
     // At most two points per pixel column: a long history is thinned, not crowded.
     const double columns = std::max(1, plot.width());
