@@ -24,6 +24,7 @@
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFRueckblick.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFNueberK.h"
@@ -339,6 +340,15 @@ int main(int argc, char* argv[]) {
     if (QWidget* odds = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FGewinnchancen"))) {
         ok = Save(odds, folder, QStringLiteral("FGewinnchancen")) && ok;
         odds->hide();
+    }
+
+    // The methods looked back on, as the window opens and over the demo history with its first settings.
+    if (auto* lookBack = qobject_cast<qv::TFRueckblick*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FRueckblick")))) {
+        ok = Save(lookBack, folder, QStringLiteral("FRueckblick-leer")) && ok;
+        lookBack->Calculate();
+        ok = Save(lookBack, folder, QStringLiteral("FRueckblick")) && ok;
+        lookBack->hide();
     }
 
     qv::TFHilfe help;

@@ -17,6 +17,7 @@
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFRueckblick.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
@@ -190,6 +191,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFRueckblick::kFormName), Make<TFRueckblick>());
 
     // Created anew with every printing command.
     registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());

@@ -91,6 +91,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "E&xtras",
                                      "  Programm&einstellungen (verborgen)",
                                      "  &Gewinnchancen...",
+                                     "  Methoden im &Rückblick...",
                                      "&Hilfe",
                                      "  &Inhalt",
                                      "  &Hilfe benutzen",
