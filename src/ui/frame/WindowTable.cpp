@@ -75,6 +75,7 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
     });
     if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)))) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, statistics, &TFStatistik1::ReloadDrawDates);
     }
     return window;
 }
@@ -138,6 +139,7 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
     auto centre = std::make_unique<TFTippcenter>(context);
     if (TFAuswertung* main = MainWindowOf(context)) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, centre.get(), &TFTippcenter::ReloadDrawDates);
     }
     // Its rows go into the slip entry window, created when needed, which is then shown.
     QObject::connect(
@@ -154,6 +156,15 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
             context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
         });
     return centre;
+}
+
+// The analysis window's period lists follow an import.
+std::unique_ptr<QWidget> MakeAnalysis(AppContext& context) {
+    auto analysis = std::make_unique<TFAnalyse>(context);
+    if (TFAuswertung* main = MainWindowOf(context)) {
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, analysis.get(), &TFAnalyse::FillPeriodLists);
+    }
+    return analysis;
 }
 
 } // namespace
@@ -184,7 +195,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
-    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), MakeAnalysis);
     registry.AddOnFirstUse(QStringLiteral("FDruck"), MakePrintWindow);
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
