@@ -109,6 +109,17 @@ std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
     return window;
 }
 
+// The editor comes with the printing command, after the print window: its calibration sheet applies
+// the print window's correction as it stands and as it changes.
+std::unique_ptr<QWidget> MakeParameterEditor(AppContext& context) {
+    auto editor = std::make_unique<TFDetail>(context);
+    if (auto* print = qobject_cast<TFDruck*>(context.windows.Find(QStringLiteral("FDruck")))) {
+        editor->SetCorrection(print->CorrectionHori(), print->CorrectionVert());
+        QObject::connect(print, &TFDruck::CorrectionChanged, editor.get(), &TFDetail::SetCorrection);
+    }
+    return editor;
+}
+
 TFAuswertung* MainWindowOf(const AppContext& context) {
     return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
 }
@@ -203,7 +214,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
 
     // Created anew with every printing command.
-    registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());
+    registry.AddAnew(QStringLiteral("FDetail"), MakeParameterEditor);
 }
 
 QString NotOpenedText(const QString& path, bool missing) {
