@@ -158,12 +158,10 @@ TFDetail::TFDetail(AppContext& context)
     edits->addWidget(scaleLabel, 3, 0);
     edits->addWidget(m_scaleX, 3, 1);
     edits->addWidget(m_scaleY, 3, 2);
+    // The sheet shows the values beside it, so its buttons stand there.
+    edits->addWidget(printSheet, 0, 4);
+    edits->addWidget(saveSheet, 1, 4);
     edits->setColumnStretch(3, 1);
-
-    auto* sheet = new QHBoxLayout;
-    sheet->addWidget(printSheet);
-    sheet->addWidget(saveSheet);
-    sheet->addStretch(1);
 
     auto* file = new QHBoxLayout;
     file->addWidget(save);
@@ -184,7 +182,6 @@ TFDetail::TFDetail(AppContext& context)
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(grids);
     layout->addLayout(edits);
-    layout->addLayout(sheet);
     layout->addLayout(file);
     layout->addStretch(1);
     layout->addLayout(bottom);
