@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <map>
 
 namespace qv {
@@ -78,6 +79,13 @@ HistoryCheck CheckDailyHistory(std::span<const TGewZahlen> draws) {
         }
     }
     return check;
+}
+
+std::vector<HistoryGap> GapsAround(std::span<const HistoryGap> gaps, TDate first, TDate last) {
+    std::vector<HistoryGap> near;
+    std::copy_if(gaps.begin(), gaps.end(), std::back_inserter(near),
+                 [first, last](const HistoryGap& gap) { return gap.before >= first && gap.after <= last; });
+    return near;
 }
 
 } // namespace qv

@@ -45,4 +45,8 @@ struct HistoryCheck {
 // out of both (the store keeps them as read).
 HistoryCheck CheckDailyHistory(std::span<const TGewZahlen> draws);
 
+// The gaps that touch the days first to last, the span of an import: a long history may miss many old
+// days (a game without Sunday draws in its early years), which are not the import's news.
+std::vector<HistoryGap> GapsAround(std::span<const HistoryGap> gaps, TDate first, TDate last);
+
 } // namespace qv

@@ -201,8 +201,25 @@ void TFImport::ShowNotes() {
     for (const TDate date : check.doubledDates) {
         m_notes->addItem(QStringLiteral("Doppeltes Datum in der Ziehungsliste: %1.").arg(Day(date)));
     }
-    for (const HistoryGap& gap : check.gaps) {
+    // The gaps at the imported days come first; the history's older ones only as a count.
+    std::vector<HistoryGap> near;
+    if (!m_parsed.draws.empty()) {
+        near = GapsAround(check.gaps, m_parsed.draws.front().datum, m_parsed.draws.back().datum);
+    }
+    for (const HistoryGap& gap : near) {
         m_notes->addItem(GapText(gap));
+    }
+    if (check.gaps.size() > near.size()) {
+        long long days = 0;
+        for (const HistoryGap& gap : check.gaps) {
+            days += gap.missingDays;
+        }
+        for (const HistoryGap& gap : near) {
+            days -= gap.missingDays;
+        }
+        m_notes->addItem(QStringLiteral("Weitere Lücken in der übrigen Ziehungsliste: %1, zusammen %2 Tage.")
+                             .arg(check.gaps.size() - near.size())
+                             .arg(days));
     }
     m_notes->insertItem(0, QStringLiteral("%1 Ziehungen kommen hinzu; danach hält die Ziehungsliste %2 Ziehungen.")
                                .arg(result.added)

@@ -74,5 +74,13 @@ TEST(HistoryMerge, GapsAndDoubledDatesOfADailyHistory) {
     }
 }
 
+TEST(HistoryMerge, TheGapsAroundAnImportAreThoseThatTouchItsDays) {
+    const std::vector<HistoryGap> gaps = {{10, 12, 1}, {20, 25, 4}, {30, 32, 1}, {40, 42, 1}};
+    // An import of days 24 to 31: the gap it ends and the gap inside it; one touching its first day too.
+    EXPECT_EQ(GapsAround(gaps, 24, 31), (std::vector<HistoryGap>{{20, 25, 4}, {30, 32, 1}}));
+    EXPECT_EQ(GapsAround(gaps, 12, 12), (std::vector<HistoryGap>{{10, 12, 1}}));
+    EXPECT_TRUE(GapsAround(gaps, 13, 19).empty());
+}
+
 } // namespace
 } // namespace qv
