@@ -34,6 +34,8 @@ public:
     // The print window's correction texts ("horizontal:", "vertikal:"), which the sheet applies as the
     // real print does.
     void SetCorrection(const QString& hori, const QString& vert);
+    // Reads the set in the file into the editor and makes it the program's set, as "Öffnen" does.
+    void OpenFile(const QString& path);
 
 protected:
     // The title shows the client size, as "878-472".
