@@ -32,7 +32,7 @@ std::vector<PaperPoint> CalibrationMarks(const TDruckParameter& set, int hori, i
 
 std::vector<PaperLine> CalibrationCrosses(const TDruckParameter& set, int hori, int vert, PaperPoint markCentre) {
     std::vector<PaperLine> lines;
-    lines.reserve(2 * kCalibrationMarks);
+    lines.reserve(std::size_t{2} * kCalibrationMarks);
     for (const PaperPoint& mark : CalibrationMarks(set, hori, vert)) {
         const PaperPoint centre{Plus(mark.x, markCentre.x), Plus(mark.y, markCentre.y)};
         lines.push_back({{Plus(centre.x, -kCrossArm), centre.y}, {Plus(centre.x, kCrossArm), centre.y}});
