@@ -74,6 +74,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "&Datei",
                                      "  &Neuer Spielschein",
                                      "  Spielschein-Datei ö&ffnen...",
+                                     "  Ziehungen &importieren...",
                                      "  -",
                                      "  &Beenden",
                                      "&Tippreihen bilden",
