@@ -17,6 +17,7 @@
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridExport.h"
+#include "ui/widgets/NumberKeys.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -211,6 +212,7 @@ QWidget* TFAnalyse::CreateBoard(QWidget* parent) {
         StyleNumber(n);
         connect(button, &QPushButton::clicked, this, [this, n] { ClickNumber(n); });
     }
+    new NumberKeys(std::vector<QAbstractButton*>(m_lots.begin(), m_lots.end()), 10, board);
     board->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return board;
 }

@@ -2,11 +2,11 @@
 
 #include "engine/core/GameTables.h"
 #include "ui/frame/CommandIcons.h"
+#include "ui/widgets/NumberKeys.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -31,7 +31,6 @@ public:
     NumberButton(int n, QWidget* parent)
         : QPushButton(QString::number(n), parent) {
         setCheckable(true);
-        setFocusPolicy(Qt::ClickFocus); // the board's one stop of the Tab key is set apart
     }
 
     void SetMarked(bool marked) {
@@ -91,7 +90,6 @@ NumberBoard::NumberBoard(QWidget* parent)
         button->setProperty("tag", n);
         button->setFixedSize(31, 27);
         button->setAccessibleName(QStringLiteral("Zahl %1").arg(n));
-        button->installEventFilter(this);
         m_buttons[static_cast<std::size_t>(n - 1)] = button;
         grid->addWidget(button, (n - 1) / kNumbersPerRow, (n - 1) % kNumbersPerRow);
         connect(button, &QPushButton::clicked, this, [this, n] { emit NumberClicked(n); });
@@ -102,7 +100,7 @@ NumberBoard::NumberBoard(QWidget* parent)
         });
     }
     layout->addWidget(board);
-    MakeTabStop(1);
+    new NumberKeys(std::vector<QAbstractButton*>(m_buttons.begin(), m_buttons.end()), kNumbersPerRow, this);
     ShowMarks({});
 }
 
@@ -120,65 +118,6 @@ void NumberBoard::ShowMarks(const NumberSet& marked) {
         button->setFont(font);
         button->SetMarked(isMarked);
     }
-}
-
-void NumberBoard::MakeTabStop(int n) {
-    Button(m_tabStop)->setFocusPolicy(Qt::ClickFocus);
-    m_tabStop = n;
-    Button(n)->setFocusPolicy(Qt::StrongFocus);
-}
-
-bool NumberBoard::eventFilter(QObject* watched, QEvent* event) {
-    const int n = watched->property("tag").toInt();
-    if (n < 1 || n > kNumbersInGame) {
-        return QWidget::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::FocusIn) {
-        // The number last in focus is where the Tab key comes back to.
-        if (n != m_tabStop) {
-            MakeTabStop(n);
-        }
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        return false;
-    }
-    int target = n;
-    switch (key->key()) {
-    case Qt::Key_Left:
-        target = n - 1;
-        break;
-    case Qt::Key_Right:
-        target = n + 1;
-        break;
-    case Qt::Key_Up:
-        target = n - kNumbersPerRow;
-        break;
-    case Qt::Key_Down:
-        target = n + kNumbersPerRow;
-        break;
-    case Qt::Key_Home:
-        target = 1;
-        break;
-    case Qt::Key_End:
-        target = kNumbersInGame;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Button(n)->click();
-        return true;
-    default:
-        return false;
-    }
-    if (target >= 1 && target <= kNumbersInGame) {
-        MakeTabStop(target);
-        Button(target)->setFocus(Qt::OtherFocusReason);
-    }
-    return true; // the arrows stay inside the board, also at its edges
 }
 
 } // namespace qv

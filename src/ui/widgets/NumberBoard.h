@@ -34,16 +34,9 @@ signals:
     void NumberClicked(int n);
     void ClearClicked();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // Makes number n the board's stop of the Tab key.
-    void MakeTabStop(int n);
-
     QToolButton* m_clear = nullptr;
     std::array<NumberButton*, 70> m_buttons{};
-    int m_tabStop = 1;
 };
 
 } // namespace qv

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextBrowser>
@@ -59,6 +60,15 @@ bool IsControl(const QWidget* widget) {
 QStringList Faults(QWidget* window) {
     QStringList faults;
     const QString where = window->objectName() + QLatin1Char('/');
+    // A board's numbers are one stop of the Tab key together.
+    qsizetype numberStops = 0;
+    for (const QAbstractButton* number :
+         window->findChildren<QAbstractButton*>(QRegularExpression(QStringLiteral("^lot\\d+$")))) {
+        numberStops += (number->focusPolicy() & Qt::TabFocus) != 0 ? 1 : 0;
+    }
+    if (numberStops > 1) {
+        faults << where + QStringLiteral(" has %1 numbers the Tab key stops at").arg(numberStops);
+    }
     const QAccessible::Role role = Accessible(window)->role();
     if (role != QAccessible::Window && role != QAccessible::Dialog) {
         faults << where + QStringLiteral(" has the role %1").arg(role);
