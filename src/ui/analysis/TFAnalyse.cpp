@@ -15,6 +15,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/DateList.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -265,8 +266,7 @@ QWidget* TFAnalyse::CreateSearchOptions(QWidget* parent) {
     const auto dateList = [period](const QString& name) {
         auto* list = new QComboBox(period);
         list->setObjectName(name);
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->setMinimumContentsLength(10);
         return list;
     };

@@ -9,6 +9,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/DateList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -166,8 +167,7 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
         auto* list = new QComboBox(period);
         list->setObjectName(name);
         // A date may be typed; a text that names no draw is refused by the evaluation.
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->lineEdit()->setPlaceholderText(QString::fromUtf8(kChooseText));
         list->setMaxVisibleItems(16);
         list->setMinimumContentsLength(10);

@@ -24,6 +24,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/widgets/DateList.h"
 #include "ui/widgets/NumberBoard.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -36,7 +37,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -68,6 +71,7 @@ TFAuswertung::TFAuswertung(AppContext& context)
     CreateMenu();
     CreateGroups();
     LoadDrawHistory();
+    CreateKeyboardCommands();
     ReadStartSettings();
     m_context.commands.InstallHelpKey(this);
     setWindowTitle(WindowTitle(TitleSuffixes::Zentrale));
@@ -121,8 +125,41 @@ void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const
 }
 
 void TFAuswertung::CreateMenu() {
-    m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow,
-                                        [this] { OpenSlipFiles(); });
+    m_fileMenu = m_context.commands
+                     .AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow, [this] { OpenSlipFiles(); })
+                     .datei;
+}
+
+void TFAuswertung::CreateKeyboardCommands() {
+    // The day's main steps have keys of their own, shown beside their items in the file menu, so that
+    // nobody has to tab through the board to reach them. Each item acts as its button does and is
+    // available exactly when its button is.
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence keys;
+        QPushButton* button;
+    } items[] = {
+        {"MNeueZahlen", "Neue &Zahlen", QKeySequence(Qt::CTRL | Qt::Key_N), m_newDraw},
+        {"MSpeichern", "Zahlen &speichern", QKeySequence(Qt::CTRL | Qt::Key_S), m_saveDraw},
+        {"MZwischenablage", "Zahlen aus Zwischen&ablage", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         m_fromClipboard},
+        {"MAuswerten", "A&uswerten", QKeySequence(Qt::Key_F9), m_evaluate},
+    };
+    // Between the file items and "Beenden", behind a separator of their own.
+    const QList<QAction*> existing = m_fileMenu->actions();
+    QAction* before = existing.size() >= 2 ? existing[existing.size() - 2] : nullptr;
+    m_fileMenu->insertSeparator(before);
+    for (const auto& item : items) {
+        auto* action = new QAction(QString::fromUtf8(item.caption), this);
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setShortcut(item.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(item.button->isEnabled());
+        QPushButton* button = item.button;
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        m_fileMenu->insertAction(before, action);
+    }
 }
 
 void TFAuswertung::CreateGroups() {
@@ -170,7 +207,7 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     dateLabel->setObjectName(QStringLiteral("LDatum"));
     m_drawDate = new QComboBox(box);
     m_drawDate->setObjectName(QStringLiteral("Combo1"));
-    m_drawDate->setPlaceholderText(QString::fromUtf8(kChooseText));
+    MakeDateListEditable(m_drawDate);
     m_drawDate->setMinimumContentsLength(10);
     dateLabel->setBuddy(m_drawDate);
     m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
@@ -297,8 +334,7 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     const auto dateList = [box](const QString& name) {
         auto* list = new QComboBox(box);
         list->setObjectName(name);
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->setMinimumContentsLength(10);
         return list;
     };
@@ -414,7 +450,8 @@ void TFAuswertung::DrawSelected(int index) {
 }
 
 QString TFAuswertung::DrawDateText() const {
-    return m_drawDate->currentIndex() >= 0 ? m_drawDate->currentText() : QString();
+    // The chosen entry's text, not what may be half typed over it.
+    return m_drawDate->itemText(m_drawDate->currentIndex());
 }
 
 void TFAuswertung::RestyleBoard() {
@@ -489,7 +526,8 @@ void TFAuswertung::ShowWinningNumberWindow() {
 }
 
 void TFAuswertung::ShowNews() {
-    if (!IsConnected(m_context.ports.internet)) {
+    const QString page = m_context.webSite + QStringLiteral("/QVD/aktuell.html");
+    if (!IsConnected(m_context.ports.internet, page)) {
         m_context.ports.messages.Information(
             QStringLiteral("Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."));
         return;
@@ -502,7 +540,7 @@ void TFAuswertung::ShowNews() {
         setTabOrder(m_news, view);
         m_newsView = view;
     }
-    static_cast<QWebEngineView*>(m_newsView)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));
+    static_cast<QWebEngineView*>(m_newsView)->setUrl(QUrl(page));
 }
 
 void TFAuswertung::OpenSlipFiles() {

@@ -71,6 +71,7 @@ protected:
 private:
     void CreateToolBar();
     void CreateMenu();
+    void CreateKeyboardCommands();
     void CreateGroups();
     QWidget* CreateDrawEntry();
     QWidget* CreateBoard();
@@ -94,6 +95,7 @@ private:
 
     AppContext& m_context;
     QToolBar* m_toolBar = nullptr;
+    QMenu* m_fileMenu = nullptr;      // "&Datei"
     QGroupBox* m_drawGroup = nullptr; // "Gewinnreihen"
     QGroupBox* m_slipGroup = nullptr; // "Spielreihen-Auswertung"
 

@@ -92,7 +92,7 @@ TFBrowser::TFBrowser(AppContext& context)
     adjustSize();
 
     // Without a connection the window stays empty and says nothing until the user asks.
-    if (IsConnected(m_context.ports.internet)) {
+    if (IsConnected(m_context.ports.internet, PlayPage())) {
         m_view->setUrl(QUrl(PlayPage()));
     }
 }
@@ -102,7 +102,7 @@ QString TFBrowser::PlayPage() const {
 }
 
 void TFBrowser::Refresh() {
-    if (!IsConnected(m_context.ports.internet)) {
+    if (!IsConnected(m_context.ports.internet, PlayPage())) {
         m_context.ports.messages.Information(
             QStringLiteral("Für das Online-Spiel muss eine Verbindung zum Internet bestehen."));
         return;

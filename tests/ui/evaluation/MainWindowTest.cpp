@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 
 #include <limits>
@@ -208,6 +209,9 @@ TEST_F(MainWindowTest, AnUnreadableHistoryIsReportedAndNeverOverwritten) {
         << errors[0].toStdString();
     EXPECT_FALSE(Main<QPushButton>("BSave1")->isEnabled());
     EXPECT_FALSE(Main<QPushButton>("BNeu")->isEnabled());
+    for (const char* item : {"MNeueZahlen", "MSpeichern"}) { // nor by their keys
+        EXPECT_FALSE(m_main->findChild<QAction*>(QString::fromUtf8(item))->isEnabled()) << item;
+    }
 }
 
 TEST_F(MainWindowTest, OpeningThreeFilesCreatesThreeTabsAndRecordsExactlyThose) {
@@ -409,6 +413,48 @@ TEST_F(MainWindowTest, RefusalsChangeNothing) {
     EXPECT_FALSE(Main("PInfo")->isVisible());
     Click(QStringLiteral("BAuswerten"));
     EXPECT_EQ(Boxes(Kind::Error).last(), nothing);
+}
+
+// The day's main steps by keyboard alone: each has a key, shown beside its item in the file menu.
+TEST_F(MainWindowTest, TheMainStepsHaveKeysShownInTheFileMenu) {
+    StartWithDraws(3);
+    const struct {
+        const char* item;
+        const char* text;
+        QKeySequence keys;
+    } items[] = {
+        {"MNeueZahlen", "Neue &Zahlen", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"MSpeichern", "Zahlen &speichern", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"MZwischenablage", "Zahlen aus Zwischen&ablage", QKeySequence(QStringLiteral("Ctrl+Shift+V"))},
+        {"MAuswerten", "A&uswerten", QKeySequence(QStringLiteral("F9"))},
+    };
+    const QList<QAction*> file = Main<QMenu>(QStringLiteral("MenuDatei"))->actions();
+    for (const auto& item : items) {
+        auto* action = m_main->findChild<QAction*>(QString::fromUtf8(item.item));
+        ASSERT_NE(action, nullptr) << item.item;
+        EXPECT_TRUE(file.contains(action)) << item.item;
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.text));
+        EXPECT_EQ(action->shortcut(), item.keys) << item.item;
+    }
+    EXPECT_EQ(file.last()->objectName(), QStringLiteral("MBeenden"));
+
+    m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    QTest::keyClick(m_main, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(List("Combo1")->currentText(), QStringLiteral("04.08.2024"));
+    EXPECT_EQ(MarkedCount(), 0);
+    QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{"Bitte komplettieren Sie zunächst Ihre Angaben. Sie müssen 20 Gewinnzahlen wählen und die "
+                          "fünfstellige Zahl für Plus 5 eingeben.\r\rIch breche erst einmal ab."});
+    QTest::keyClick(m_main, Qt::Key_F9);
+    EXPECT_EQ(Boxes(Kind::Error).last(),
+              QStringLiteral("Es gibt nichts auszuwerten. Bitte laden Sie zunächst eine Datei mit Tippreihen "
+                             "(Spielschein-Datei).\r\rIch breche erst einmal ab."));
+    EXPECT_FALSE(m_numbers->isVisible());
+    QTest::keyClick(m_main, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(m_numbers->isVisible());
+    EXPECT_EQ(Find<QLabel>(m_numbers, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 04.08.2024"));
 }
 
 TEST_F(MainWindowTest, DemoSlipAndNews) {
