@@ -26,7 +26,14 @@ int NearestDateEntry(const QStringList& entries, const QString& text, const QLoc
     if (const int exact = FindDateEntry(entries, typed); exact >= 0) {
         return exact;
     }
-    const auto day = ParseDate(typed, locale);
+    // The locale's own way of writing a date, or one written without leading zeros ("1.8.2024") or as
+    // "2024-08-01".
+    std::optional<TDate> day = ParseDate(typed, locale);
+    if (!day) {
+        if (const auto fixed = ParseFixedDate(typed.toStdString())) {
+            day = ToTDate(*fixed);
+        }
+    }
     if (!day) {
         return -1;
     }

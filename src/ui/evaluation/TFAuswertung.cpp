@@ -46,8 +46,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include <memory>
 
@@ -532,15 +532,21 @@ void TFAuswertung::ShowNews() {
             QStringLiteral("Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    if (m_newsView == nullptr) {
-        auto* view = new QWebEngineView;
+    if (!m_newsView) {
+        // Made inside the window from the start, so that no top-level window of its own ever appears.
+        m_newsView = MakeWebView(m_webHost->parentWidget());
+        if (!m_newsView) {
+            // Without the browser module the page opens in the player's own browser.
+            m_context.ports.shell.OpenUrl(page);
+            return;
+        }
+        QWidget* view = m_newsView->Widget();
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
         setTabOrder(m_news, view);
-        m_newsView = view;
     }
-    static_cast<QWebEngineView*>(m_newsView)->setUrl(QUrl(page));
+    m_newsView->Load(QUrl(page));
 }
 
 void TFAuswertung::OpenSlipFiles() {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/widgets/WebView.h"
+
 #include <QMainWindow>
 #include <QStringList>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -106,7 +110,7 @@ private:
     QPushButton* m_fromClipboard = nullptr;
     QPushButton* m_news = nullptr;
     QVBoxLayout* m_webHost = nullptr;
-    QWidget* m_newsView = nullptr; // created on first use
+    std::unique_ptr<WebView> m_newsView; // made on first use
 
     QPushButton* m_openSlips = nullptr;
     QToolButton* m_closeTab = nullptr;

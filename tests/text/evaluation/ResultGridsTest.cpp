@@ -103,10 +103,10 @@ TEST(DrawListText, ATypedDateLeadsToTheNearestEntry) {
         const char* typed;
         int entry;
     } cases[] = {
-        {"05.08.2024", 2},   {" 05.08.2024 ", 2}, {"03.08.2024", 0}, // two days either side: the earlier
-        {"04.08.2024", 2},   {"1.8.2024", 0},     {"31.12.1999", 0}, {"01.01.2100", 3},
-        {"(kein Datum)", 1}, // only its own text chooses an entry that is no date
-        {"05.08.", -1},      {"32.08.2024", -1},  {"wählen...", -1}, {"", -1},
+        {"05.08.2024", 2}, {" 05.08.2024 ", 2}, {"03.08.2024", 0}, // two days either side: the earlier
+        {"04.08.2024", 2}, {"1.8.2024", 0},     {"2024-08-06", 2}, {"31.12.1999", 0},
+        {"01.01.2100", 3}, {"(kein Datum)", 1}, // only its own text chooses an entry that is no date
+        {"05.08.", -1},    {"32.08.2024", -1},  {"wählen...", -1}, {"", -1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NearestDateEntry(entries, QString::fromUtf8(c.typed), kGerman), c.entry) << c.typed;

@@ -1,3 +1,4 @@
+#include "support/LocalHttpServer.h"
 #include "support/MainWindowFixture.h"
 
 #include "engine/core/IniFile.h"
@@ -8,11 +9,15 @@
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/widgets/StringGrid.h"
+#include "ui/widgets/WebView.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
+#include <QUrl>
+#include <QWebEngineView>
+#include <QWindow>
 
 #include <limits>
 
@@ -473,6 +478,49 @@ TEST_F(MainWindowTest, DemoSlipAndNews) {
     Click(QStringLiteral("BAktuell"));
     EXPECT_EQ(Boxes(Kind::Information),
               QStringList{"Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."});
+}
+
+// When the system cannot tell whether there is a connection, the page's server is asked first; the news
+// page then shows inside the main window, in a browser made only now.
+TEST_F(MainWindowTest, NewsWithAnUnknownConnectionAsksTheServerFirst) {
+    LocalHttpServer server;
+    server.Set("/QVD/aktuell.html", 200, "<html><head><title>Neu</title></head><body>Neu</body></html>", "text/html");
+    StartWithDraws(2);
+    m_app->Context().webSite = server.Url(QString());
+    const QString page = server.Url(QStringLiteral("/QVD/aktuell.html"));
+    EXPECT_EQ(m_main->findChild<QWidget*>(QStringLiteral("web1")), nullptr) << "no browser at start";
+
+    m_fakes.internet.known = false; // and the server does not answer
+    Click(QStringLiteral("BAktuell"));
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."});
+    EXPECT_EQ(m_fakes.internet.probed, QStringList{page});
+    EXPECT_EQ(m_main->findChild<QWidget*>(QStringLiteral("web1")), nullptr);
+
+    m_fakes.internet.pages[page] = {}; // now it answers
+    const QWidgetList widgetsBefore = QApplication::topLevelWidgets();
+    QList<QWindow*> shownBefore;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible()) {
+            shownBefore << window;
+        }
+    }
+    Click(QStringLiteral("BAktuell"));
+    EXPECT_EQ(Boxes(Kind::Information).size(), 1);
+    auto* view = m_main->findChild<QWebEngineView*>(QStringLiteral("web1"));
+    ASSERT_NE(view, nullptr) << WebViewLoadError().toStdString();
+    EXPECT_EQ(view->url(), QUrl(page));
+    EXPECT_TRUE(view->isVisibleTo(m_main));
+    EXPECT_EQ(view->accessibleName(), QStringLiteral("Neuigkeiten"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->title() == QStringLiteral("Neu"); }, 20000));
+    // No window the player did not ask for.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_TRUE(widgetsBefore.contains(widget)) << widget->metaObject()->className();
+    }
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        EXPECT_TRUE(!window->isVisible() || shownBefore.contains(window))
+            << window->metaObject()->className() << " " << window->title().toStdString();
+    }
 }
 
 } // namespace
