@@ -545,6 +545,7 @@ void TFAuswertung::ShowNews() {
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
+        view->show();
         setTabOrder(m_news, view);
     }
     m_newsView->Load(QUrl(page));

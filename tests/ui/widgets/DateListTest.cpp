@@ -106,7 +106,7 @@ TEST_F(DateListTest, EveryPeriodListTakesATypedDate) {
     };
     Main<QCheckBox>(QStringLiteral("CBbis"))->setChecked(true);
     for (const auto& l : lists) {
-        QWidget* window = m_app->Windows().ShowWindow(QString::fromUtf8(l.window));
+        QWidget* window = m_app->Windows().Create(m_app->Context(), QString::fromUtf8(l.window));
         ASSERT_NE(window, nullptr) << l.window;
         QComboBox* list = List(window, l.list);
         Type(list, QStringLiteral("06.08.2024"));
