@@ -16,15 +16,6 @@ std::optional<int> CellInteger(const std::string& text) {
     return value ? std::optional<int>(*value) : std::nullopt;
 }
 
-// A set read from any file may hold any value: the shift wraps like the 32-bit fields, never overflows.
-std::int32_t Plus(std::int32_t a, int b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
-PaperPoint Shifted(PaperPoint point, int hori, int vert) {
-    return {Plus(point.x, hori), Plus(point.y, vert)};
-}
-
 // The stake and draw-count box indices a slip's last row names; nothing when either is not allowed.
 std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
     const auto draws = CellInteger(row[1]);
@@ -132,7 +123,7 @@ PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
                 if (!n || *n < 1 || *n > kNumbersInGame) {
                     return Refused(plan, PrintRefusal::Kind::BadNumber, row, cell);
                 }
-                slip.marks.push_back({"x", Shifted(set.Number(field, *n), *hori, *vert)});
+                slip.marks.push_back({"x", PlaceMark(set, set.Number(field, *n), *hori, *vert)});
             }
         }
         std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
@@ -146,10 +137,11 @@ PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
         }
         const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
         const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
-        slip.marks.push_back({"x", Shifted(set.einsatzPos[stakeAt], *hori, *vert)});
-        slip.marks.push_back({"x", Shifted(set.ziehungenPos[drawsAt], *hori, *vert)});
+        slip.marks.push_back({"x", PlaceMark(set, set.einsatzPos[stakeAt], *hori, *vert)});
+        slip.marks.push_back({"x", PlaceMark(set, set.ziehungenPos[drawsAt], *hori, *vert)});
         if (job.printNumbers) {
-            slip.marks.push_back({std::to_string(slip.number), Shifted({set.scheinNrX, set.scheinNrY}, *hori, *vert)});
+            slip.marks.push_back(
+                {std::to_string(slip.number), PlaceMark(set, {set.scheinNrX, set.scheinNrY}, *hori, *vert)});
         }
         plan.slips.push_back(std::move(slip));
     }
