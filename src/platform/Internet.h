@@ -19,12 +19,18 @@ public:
     };
     using BlockSink = std::function<void(QByteArrayView block)>;
 
+    // What the system knows of the Internet connection.
+    enum class Connection { Online, Offline, Unknown };
+
     static constexpr int kBlockSize = 1024;
 
     virtual ~Internet() = default;
 
-    // False only when the system knows that there is no Internet connection.
-    virtual bool IsConnected() = 0;
+    // Unknown when the system offers no network information or cannot tell.
+    virtual Connection ConnectionState() = 0;
+    // Whether the server of url answers at all (with any HTTP status) within timeoutMs: a short request
+    // that finds out what the system cannot tell.
+    virtual bool Answers(const QString& url, int timeoutMs) = 0;
     // Fetches url (always a fresh copy, never a cached one), handing the body to sink in blocks of at
     // most kBlockSize bytes. Blocks until the transfer has ended.
     virtual Result Fetch(const QString& url, const BlockSink& sink) = 0;

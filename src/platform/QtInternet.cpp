@@ -10,24 +10,43 @@ namespace qv {
 
 QtInternet::QtInternet() = default;
 
-bool QtInternet::IsConnected() {
+Internet::Connection QtInternet::ConnectionState() {
     if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend()) {
-        return true;
+        return Connection::Unknown;
     }
     const auto* information = QNetworkInformation::instance();
     if (!information || !information->supports(QNetworkInformation::Feature::Reachability)) {
-        return true;
+        return Connection::Unknown;
     }
     switch (information->reachability()) {
     case QNetworkInformation::Reachability::Disconnected:
     case QNetworkInformation::Reachability::Local:
     case QNetworkInformation::Reachability::Site:
-        return false;
+        return Connection::Offline;
     case QNetworkInformation::Reachability::Online:
+        return Connection::Online;
     case QNetworkInformation::Reachability::Unknown:
         break;
     }
-    return true;
+    return Connection::Unknown;
+}
+
+bool QtInternet::Answers(const QString& url, int timeoutMs) {
+    QNetworkRequest request{QUrl(url)};
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Quovadra"));
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(timeoutMs);
+    QNetworkReply* reply = m_network.head(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished()) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    // Any status, an error page's too, means the server was reached.
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    reply->deleteLater();
+    return answered;
 }
 
 Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink) {

@@ -6,13 +6,14 @@
 
 namespace qv {
 
-// HTTP(S) over Qt Network. The connection state comes from the system's network information; when the
-// system cannot tell, the program assumes a connection and lets the fetch find out.
+// HTTP(S) over Qt Network. The connection state comes from the system's network information; without a
+// backend for it, or when it cannot tell, the state is unknown and the callers ask the server itself.
 class QtInternet final : public Internet {
 public:
     QtInternet();
 
-    bool IsConnected() override;
+    Connection ConnectionState() override;
+    bool Answers(const QString& url, int timeoutMs) override;
     Result Fetch(const QString& url, const BlockSink& sink) override;
 
     // A transfer that stalls this long is given up.

@@ -1,7 +1,10 @@
 #include "text/DrawListText.h"
 
+#include "engine/core/Dates.h"
 #include "engine/core/FileError.h"
 #include "text/DateText.h"
+
+#include <limits>
 
 namespace qv {
 
@@ -16,6 +19,32 @@ QStringList DrawDateTexts(std::span<const TGewZahlen> draws, int omit, const QLo
 
 int FindDateEntry(const QStringList& entries, const QString& text) {
     return static_cast<int>(entries.indexOf(text));
+}
+
+int NearestDateEntry(const QStringList& entries, const QString& text, const QLocale& locale) {
+    const QString typed = text.trimmed();
+    if (const int exact = FindDateEntry(entries, typed); exact >= 0) {
+        return exact;
+    }
+    // The locale's own way of writing a date, or one written without leading zeros ("1.8.2024") or as
+    // "2024-08-01".
+    std::optional<TDate> day = ParseDate(typed, locale);
+    if (!day) {
+        if (const auto fixed = ParseFixedDate(typed.toStdString())) {
+            day = ToTDate(*fixed);
+        }
+    }
+    if (!day) {
+        return -1;
+    }
+    std::vector<TDate> dates;
+    dates.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QString& entry : entries) {
+        // An entry that is no date ("(kein Datum)") can only be chosen by its own text.
+        dates.push_back(ParseDate(entry, locale).value_or(std::numeric_limits<TDate>::quiet_NaN()));
+    }
+    const auto nearest = NearestDate(dates, *day);
+    return nearest ? static_cast<int>(*nearest) : -1;
 }
 
 QString WinningNumbersHint(const QString& dateText) {

@@ -24,6 +24,10 @@ QStringList DrawDateTexts(std::span<const TGewZahlen> draws, int omit, const QLo
 // period check then refuses).
 int FindDateEntry(const QStringList& entries, const QString& text);
 
+// The entry a date typed into a date list leads to: the entry of that very text; else, when text is a
+// date of the locale, the entry of the nearest date (of two equally near, the earlier); -1 otherwise.
+int NearestDateEntry(const QStringList& entries, const QString& text, const QLocale& locale);
+
 // "Gewinnzahlen gelten für " followed by the date text of the selected draw.
 QString WinningNumbersHint(const QString& dateText);
 

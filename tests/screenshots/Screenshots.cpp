@@ -193,8 +193,10 @@ int main(int argc, char* argv[]) {
     fakes.internet.connected = false;
     if (auto* browser =
             qobject_cast<qv::TFBrowser*>(windows.OpenOrRestore(quovadra.Context(), QStringLiteral("FBrowser")))) {
-        browser->View()->setHtml(QStringLiteral("<html><body style='font-family:sans-serif'><h2>Online-Spiel</h2>"
-                                                "<p>Hier erscheint die Seite zum Online-Spiel.</p></body></html>"));
+        if (auto* view = qobject_cast<QWebEngineView*>(browser->View())) {
+            view->setHtml(QStringLiteral("<html><body style='font-family:sans-serif'><h2>Online-Spiel</h2>"
+                                         "<p>Hier erscheint die Seite zum Online-Spiel.</p></body></html>"));
+        }
         QTest::qWait(1500);
         ok = Save(browser, folder, QStringLiteral("FBrowser")) && ok;
         browser->hide();

@@ -8,7 +8,8 @@
 
 namespace qv {
 
-// Answers fetches from a table of addresses; an address not in the table cannot be opened.
+// Answers fetches from a table of addresses; an address not in the table cannot be opened. The system
+// knows whether it is connected unless known is false; then only an address of the table answers.
 class FakeInternet final : public Internet {
 public:
     struct Page {
@@ -16,12 +17,23 @@ public:
         QByteArray body;
     };
 
-    bool IsConnected() override { return connected; }
+    Connection ConnectionState() override {
+        if (!known) {
+            return Connection::Unknown;
+        }
+        return connected ? Connection::Online : Connection::Offline;
+    }
+    bool Answers(const QString& url, int /*timeoutMs*/) override {
+        probed << url;
+        return pages.contains(url);
+    }
     Result Fetch(const QString& url, const BlockSink& sink) override;
 
     bool connected = true;
+    bool known = true;
     QHash<QString, Page> pages;
     QStringList fetched;
+    QStringList probed;
 };
 
 } // namespace qv

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     previousHandler = qInstallMessageHandler(QuietHandler);
-    // The online-play window's browser engine needs this before the application exists.
+    // The browser engine's settings that must stand before the application exists.
     qv::PrepareBeforeApplication();
     qv::GuardedApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -111,4 +111,22 @@ std::optional<CivilDate> ParseFixedDate(std::string_view text) {
     return date;
 }
 
+std::optional<std::size_t> NearestDate(std::span<const TDate> dates, TDate day) {
+    std::optional<std::size_t> best;
+    double bestDistance = 0;
+    const double target = std::floor(day);
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (!IsCalendarDay(dates[i])) {
+            continue;
+        }
+        const double date = std::floor(dates[i]);
+        const double distance = std::fabs(date - target);
+        if (!best || distance < bestDistance || (distance == bestDistance && date < std::floor(dates[*best]))) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace qv

@@ -2,7 +2,9 @@
 
 #include "engine/core/Records.h"
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,5 +32,10 @@ bool IsValidCivilDate(const CivilDate& date);
 
 // Reads "2004-02-02" (ISO) or "02.02.2004" (German, one- or two-digit day and month); nothing else.
 std::optional<CivilDate> ParseFixedDate(std::string_view text);
+
+// The position of the date in dates nearest to day, counting whole days; entries that are no calendar
+// day are passed over. Of two dates equally near, the earlier one wins (a typed day between two draws
+// picks the draw before it); of equal dates, the first. Nothing when no entry is a calendar day.
+std::optional<std::size_t> NearestDate(std::span<const TDate> dates, TDate day);
 
 } // namespace qv

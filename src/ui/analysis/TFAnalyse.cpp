@@ -16,6 +16,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
+#include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/NumberKeys.h"
 
@@ -268,8 +269,7 @@ QWidget* TFAnalyse::CreateSearchOptions(QWidget* parent) {
     const auto dateList = [period](const QString& name) {
         auto* list = new QComboBox(period);
         list->setObjectName(name);
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->setMinimumContentsLength(10);
         return list;
     };

@@ -11,6 +11,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
+#include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QAction>
@@ -154,8 +155,7 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
         auto* list = new QComboBox(period);
         list->setObjectName(name);
         // A date may be typed; a text that names no draw is refused by the evaluation.
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->lineEdit()->setPlaceholderText(QString::fromUtf8(kChooseText));
         list->setMaxVisibleItems(16);
         list->setMinimumContentsLength(10);

@@ -257,12 +257,12 @@ void TFGewinnzahlen::Transfer() {
 }
 
 void TFGewinnzahlen::OpenLink(int link) {
-    if (!IsConnected(m_context.ports.internet)) {
+    const std::string& url = link == 1 ? m_context.state.ResultLink1 : m_context.state.ResultLink2;
+    if (!IsConnected(m_context.ports.internet, url.empty() ? m_context.webSite : QString::fromStdString(url))) {
         m_context.ports.messages.Information(
             QStringLiteral("Für den Aufruf des Links muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    const std::string& url = link == 1 ? m_context.state.ResultLink1 : m_context.state.ResultLink2;
     if (!url.empty()) {
         m_context.ports.shell.OpenUrl(QString::fromStdString(url));
         return;

@@ -26,6 +26,7 @@
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/NumberBoard.h"
 #include "ui/widgets/StringGrid.h"
@@ -39,15 +40,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include <memory>
 
@@ -71,6 +74,7 @@ TFAuswertung::TFAuswertung(AppContext& context)
     CreateMenu();
     CreateGroups();
     LoadDrawHistory();
+    CreateKeyboardCommands();
     ReadStartSettings();
     m_context.commands.InstallHelpKey(this);
     setWindowTitle(WindowTitle(TitleSuffixes::Zentrale));
@@ -126,10 +130,43 @@ void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const
 void TFAuswertung::CreateMenu() {
     const auto menus = m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow,
                                                            [this] { OpenSlipFiles(); });
+    m_fileMenu = menus.datei;
     auto* import = new QAction(QStringLiteral("Ziehungen &importieren..."), this);
     import->setObjectName(QStringLiteral("MZiehungenImportieren"));
     menus.datei->insertAction(menus.datei->actions().value(2), import); // after "Öffnen"
     connect(import, &QAction::triggered, this, &TFAuswertung::ImportDraws);
+}
+
+void TFAuswertung::CreateKeyboardCommands() {
+    // The day's main steps have keys of their own, shown beside their items in the file menu, so that
+    // nobody has to tab through the board to reach them. Each item acts as its button does and is
+    // available exactly when its button is.
+    const struct {
+        const char* name;
+        const char* caption;
+        QKeySequence keys;
+        QPushButton* button;
+    } items[] = {
+        {"MNeueZahlen", "Neue &Zahlen", QKeySequence(Qt::CTRL | Qt::Key_N), m_newDraw},
+        {"MSpeichern", "Zahlen &speichern", QKeySequence(Qt::CTRL | Qt::Key_S), m_saveDraw},
+        {"MZwischenablage", "Zahlen aus Zwischen&ablage", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         m_fromClipboard},
+        {"MAuswerten", "A&uswerten", QKeySequence(Qt::Key_F9), m_evaluate},
+    };
+    // Between the file items and "Beenden", behind a separator of their own.
+    const QList<QAction*> existing = m_fileMenu->actions();
+    QAction* before = existing.size() >= 2 ? existing[existing.size() - 2] : nullptr;
+    m_fileMenu->insertSeparator(before);
+    for (const auto& item : items) {
+        auto* action = new QAction(QString::fromUtf8(item.caption), this);
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setShortcut(item.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(item.button->isEnabled());
+        QPushButton* button = item.button;
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        m_fileMenu->insertAction(before, action);
+    }
 }
 
 void TFAuswertung::CreateGroups() {
@@ -177,7 +214,7 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     dateLabel->setObjectName(QStringLiteral("LDatum"));
     m_drawDate = new QComboBox(box);
     m_drawDate->setObjectName(QStringLiteral("Combo1"));
-    m_drawDate->setPlaceholderText(QString::fromUtf8(kChooseText));
+    MakeDateListEditable(m_drawDate);
     m_drawDate->setMinimumContentsLength(10);
     dateLabel->setBuddy(m_drawDate);
     m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
@@ -308,8 +345,7 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     const auto dateList = [box](const QString& name) {
         auto* list = new QComboBox(box);
         list->setObjectName(name);
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->setMinimumContentsLength(10);
         return list;
     };
@@ -430,7 +466,8 @@ void TFAuswertung::DrawSelected(int index) {
 }
 
 QString TFAuswertung::DrawDateText() const {
-    return m_drawDate->currentIndex() >= 0 ? m_drawDate->currentText() : QString();
+    // The chosen entry's text, not what may be half typed over it.
+    return m_drawDate->itemText(m_drawDate->currentIndex());
 }
 
 void TFAuswertung::RestyleBoard() {
@@ -523,20 +560,28 @@ void TFAuswertung::ShowWinningNumberWindow() {
 }
 
 void TFAuswertung::ShowNews() {
-    if (!IsConnected(m_context.ports.internet)) {
+    const QString page = m_context.webSite + QStringLiteral("/QVD/aktuell.html");
+    if (!IsConnected(m_context.ports.internet, page)) {
         m_context.ports.messages.Information(
             QStringLiteral("Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    if (m_newsView == nullptr) {
-        auto* view = new QWebEngineView;
+    if (!m_newsView) {
+        // Made inside the window from the start, so that no top-level window of its own ever appears.
+        m_newsView = MakeWebView(m_webHost->parentWidget());
+        if (!m_newsView) {
+            // Without the browser module the page opens in the player's own browser.
+            m_context.ports.shell.OpenUrl(page);
+            return;
+        }
+        QWidget* view = m_newsView->Widget();
         view->setObjectName(QStringLiteral("web1"));
         view->setAccessibleName(QStringLiteral("Neuigkeiten"));
         m_webHost->addWidget(view);
+        view->show();
         setTabOrder(m_news, view);
-        m_newsView = view;
     }
-    static_cast<QWebEngineView*>(m_newsView)->setUrl(QUrl(m_context.webSite + QStringLiteral("/QVD/aktuell.html")));
+    m_newsView->Load(QUrl(page));
 }
 
 void TFAuswertung::OpenSlipFiles() {

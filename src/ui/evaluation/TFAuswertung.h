@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/widgets/WebView.h"
+
 #include <QMainWindow>
 #include <QStringList>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -75,6 +79,7 @@ protected:
 private:
     void CreateToolBar();
     void CreateMenu();
+    void CreateKeyboardCommands();
     void CreateGroups();
     QWidget* CreateDrawEntry();
     QWidget* CreateBoard();
@@ -98,6 +103,7 @@ private:
 
     AppContext& m_context;
     QToolBar* m_toolBar = nullptr;
+    QMenu* m_fileMenu = nullptr;      // "&Datei"
     QGroupBox* m_drawGroup = nullptr; // "Gewinnreihen"
     QGroupBox* m_slipGroup = nullptr; // "Spielreihen-Auswertung"
 
@@ -108,7 +114,7 @@ private:
     QPushButton* m_fromClipboard = nullptr;
     QPushButton* m_news = nullptr;
     QVBoxLayout* m_webHost = nullptr;
-    QWidget* m_newsView = nullptr; // created on first use
+    std::unique_ptr<WebView> m_newsView; // made on first use
 
     QPushButton* m_openSlips = nullptr;
     QToolButton* m_closeTab = nullptr;

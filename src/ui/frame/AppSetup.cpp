@@ -15,7 +15,8 @@
 namespace qv {
 
 void PrepareBeforeApplication() {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No shared OpenGL context at start: the browser engine sets it up when its module is first loaded
+    // (ui/widgets/WebView.h); before that, no OpenGL driver is loaded at all.
 #ifdef Q_OS_UNIX
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -50,8 +50,16 @@ Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporary
 
 } // namespace
 
-bool IsConnected(Internet& internet) {
-    return internet.IsConnected();
+bool IsConnected(Internet& internet, const QString& url) {
+    switch (internet.ConnectionState()) {
+    case Internet::Connection::Online:
+        return true;
+    case Internet::Connection::Offline:
+        return false;
+    case Internet::Connection::Unknown:
+        break;
+    }
+    return internet.Answers(url, kConnectionProbeMs);
 }
 
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,

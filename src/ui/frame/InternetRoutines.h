@@ -9,8 +9,12 @@ namespace qv {
 
 class Internet;
 
-// Whether the system has an Internet connection; when it cannot tell, the answer is yes.
-bool IsConnected(Internet& internet);
+// How long a server has to answer when the system cannot tell whether there is a connection.
+inline constexpr int kConnectionProbeMs = 3000;
+
+// Whether url can be reached: as the system knows it, or, when the system cannot tell, whether its
+// server answers a short request within kConnectionProbeMs.
+bool IsConnected(Internet& internet, const QString& url);
 
 // Fetches url into target. The answer is first written to a new file of a unique name beside probeFile
 // (probeFile's name and six more characters, created exclusively, removed afterwards; a file at

@@ -9,6 +9,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/GameChoiceLists.h"
+#include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
@@ -205,8 +206,7 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
     const auto dateList = [box](const QString& name) {
         auto* list = new QComboBox(box);
         list->setObjectName(name);
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
+        MakeDateListEditable(list);
         list->setMinimumContentsLength(10);
         return list;
     };

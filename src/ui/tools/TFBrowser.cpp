@@ -7,14 +7,12 @@
 #include "ui/frame/Titles.h"
 #include "ui/tools/ToolWindowParts.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 namespace qv {
 
@@ -41,7 +39,7 @@ constexpr int kPageHeight = 540;
 
 TFBrowser::TFBrowser(AppContext& context)
     : m_context(context)
-    , m_view(new QWebEngineView(this))
+    , m_view(MakeWebView(this))
     , m_back(new QPushButton(QStringLiteral("Zurück"), this))
     , m_forward(new QPushButton(QStringLiteral("Vor"), this)) {
     setObjectName(QString::fromUtf8(kFormName));
@@ -58,9 +56,16 @@ TFBrowser::TFBrowser(AppContext& context)
     refresh->setObjectName(QStringLiteral("BRefresh"));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
-    m_view->setObjectName(QStringLiteral("web1"));
-    m_view->setAccessibleName(QStringLiteral("Online-Spiel"));
-    m_view->setMinimumSize(kPageWidth, kPageHeight);
+    // Without the browser module the page area says so, and "Aktualisieren" opens the page in the
+    // player's own browser.
+    QWidget* page =
+        m_view ? m_view->Widget()
+               : new QLabel(QStringLiteral("Die Seite kann hier nicht gezeigt werden; \"Aktualisieren\" öffnet "
+                                           "sie in Ihrem Browser."),
+                            this);
+    page->setObjectName(QStringLiteral("web1"));
+    page->setAccessibleName(QStringLiteral("Online-Spiel"));
+    page->setMinimumSize(kPageWidth, kPageHeight);
     auto* close = CloseButton(this);
 
     auto* tools = new QHBoxLayout;
@@ -72,15 +77,17 @@ TFBrowser::TFBrowser(AppContext& context)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(warning);
     layout->addLayout(tools);
-    layout->addWidget(m_view, 1);
+    layout->addWidget(page, 1);
 
-    // The buttons follow the browser's history: enabled exactly when it can go that way.
-    QAction* back = m_view->pageAction(QWebEnginePage::Back);
-    QAction* forward = m_view->pageAction(QWebEnginePage::Forward);
-    connect(back, &QAction::changed, this, [this, back] { m_back->setEnabled(back->isEnabled()); });
-    connect(forward, &QAction::changed, this, [this, forward] { m_forward->setEnabled(forward->isEnabled()); });
-    connect(m_back, &QPushButton::clicked, m_view, &QWebEngineView::back);
-    connect(m_forward, &QPushButton::clicked, m_view, &QWebEngineView::forward);
+    if (m_view) {
+        // The buttons follow the browser's history: enabled exactly when it can go that way.
+        m_view->OnHistoryChanged([this](bool back, bool forward) {
+            m_back->setEnabled(back);
+            m_forward->setEnabled(forward);
+        });
+        connect(m_back, &QPushButton::clicked, this, [this] { m_view->Back(); });
+        connect(m_forward, &QPushButton::clicked, this, [this] { m_view->Forward(); });
+    }
     connect(refresh, &QPushButton::clicked, this, &TFBrowser::Refresh);
     m_context.commands.InstallHelpKey(this);
 
@@ -88,12 +95,12 @@ TFBrowser::TFBrowser(AppContext& context)
     setTabOrder(m_back, m_forward);
     setTabOrder(m_forward, refresh);
     setTabOrder(refresh, close);
-    setTabOrder(close, m_view);
+    setTabOrder(close, page);
     adjustSize();
 
     // Without a connection the window stays empty and says nothing until the user asks.
-    if (IsConnected(m_context.ports.internet)) {
-        m_view->setUrl(QUrl(PlayPage()));
+    if (m_view && IsConnected(m_context.ports.internet, PlayPage())) {
+        m_view->Load(QUrl(PlayPage()));
     }
 }
 
@@ -102,12 +109,16 @@ QString TFBrowser::PlayPage() const {
 }
 
 void TFBrowser::Refresh() {
-    if (!IsConnected(m_context.ports.internet)) {
+    if (!IsConnected(m_context.ports.internet, PlayPage())) {
         m_context.ports.messages.Information(
             QStringLiteral("Für das Online-Spiel muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    m_view->setUrl(QUrl(PlayPage()));
+    if (!m_view) {
+        m_context.ports.shell.OpenUrl(PlayPage());
+        return;
+    }
+    m_view->Load(QUrl(PlayPage()));
 }
 
 void TFBrowser::OpenAddictionPage() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/widgets/WebView.h"
+
 #include <QWidget>
 
+#include <memory>
+
 class QPushButton;
-class QWebEngineView;
 
 namespace qv {
 
@@ -23,13 +26,14 @@ public:
     void Refresh();
     void OpenAddictionPage();
 
-    QWebEngineView* View() const { return m_view; }
+    // The browser's widget; nothing when the browser module could not be loaded.
+    QWidget* View() const { return m_view ? m_view->Widget() : nullptr; }
 
 private:
     QString PlayPage() const;
 
     AppContext& m_context;
-    QWebEngineView* m_view;
+    std::unique_ptr<WebView> m_view;
     QPushButton* m_back;
     QPushButton* m_forward;
 };

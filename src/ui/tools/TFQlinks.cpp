@@ -132,13 +132,13 @@ void TFQlinks::Save() {
 }
 
 void TFQlinks::SearchTheWeb() {
-    if (!IsConnected(m_context.ports.internet)) {
+    const QString search = QStringLiteral("http://www.google.de/search?q=aktuelle+gewinnzahlen+belgisches+keno");
+    if (!IsConnected(m_context.ports.internet, search)) {
         m_context.ports.messages.Information(
             QStringLiteral("Für den Aufruf der Suche muss eine Verbindung zum Internet bestehen."));
         return;
     }
-    if (!m_context.ports.shell.OpenUrl(
-            QStringLiteral("http://www.google.de/search?q=aktuelle+gewinnzahlen+belgisches+keno"))) {
+    if (!m_context.ports.shell.OpenUrl(search)) {
         m_context.ports.messages.Error(QStringLiteral("Es gab ein Problem mit dem Seitenaufruf."));
     }
 }

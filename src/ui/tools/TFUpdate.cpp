@@ -205,7 +205,7 @@ QString TFUpdate::DataFolderText() const {
 }
 
 void TFUpdate::Check() {
-    if (!IsConnected(m_context.ports.internet)) {
+    if (!IsConnected(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kVerInfoPath))) {
         m_context.ports.messages.Information(
             QStringLiteral("Für die Prüfung muss eine Verbindung zum Internet bestehen."));
         return;
@@ -243,7 +243,7 @@ void TFUpdate::Check() {
 }
 
 void TFUpdate::DownloadInstaller() {
-    if (!IsConnected(m_context.ports.internet)) {
+    if (!IsConnected(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kInstallerPath))) {
         m_context.ports.messages.Information(QStringLiteral(
             "Für den Download der Installations-Datei muss eine Verbindung zum Internet bestehen.\r\rIch breche ab."));
         return;

@@ -95,6 +95,25 @@ TEST(DrawListText, DateListsAndTheirTexts) {
     EXPECT_THROW(DatesOfTexts({QStringLiteral("wählen...")}, {}, kGerman, "x.tpp"), std::runtime_error);
 }
 
+// What a player types into a date list: a listed date, a day without a draw, or something else.
+TEST(DrawListText, ATypedDateLeadsToTheNearestEntry) {
+    const QStringList entries = {QStringLiteral("01.08.2024"), QStringLiteral("(kein Datum)"),
+                                 QStringLiteral("05.08.2024"), QStringLiteral("09.08.2024")};
+    const struct {
+        const char* typed;
+        int entry;
+    } cases[] = {
+        {"05.08.2024", 2}, {" 05.08.2024 ", 2}, {"03.08.2024", 0}, // two days either side: the earlier
+        {"04.08.2024", 2}, {"1.8.2024", 0},     {"2024-08-06", 2}, {"31.12.1999", 0},
+        {"01.01.2100", 3}, {"(kein Datum)", 1}, // only its own text chooses an entry that is no date
+        {"05.08.", -1},    {"32.08.2024", -1},  {"wählen...", -1}, {"", -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NearestDateEntry(entries, QString::fromUtf8(c.typed), kGerman), c.entry) << c.typed;
+    }
+    EXPECT_EQ(NearestDateEntry({}, QStringLiteral("05.08.2024"), kGerman), -1);
+}
+
 // A draw file may hold any eight bytes as a date. Those outside the calendar are shown as what they
 // are, and a save keeps them as they are instead of refusing the whole history.
 TEST(DrawListText, DatesOutsideTheCalendarAreShownAndKept) {

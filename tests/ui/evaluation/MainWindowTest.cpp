@@ -1,4 +1,5 @@
 #include "support/CsvReader.h"
+#include "support/LocalHttpServer.h"
 #include "support/MainWindowFixture.h"
 
 #include "engine/core/IniFile.h"
@@ -9,6 +10,7 @@
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/widgets/StringGrid.h"
+#include "ui/widgets/WebView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +18,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
+#include <QUrl>
+#include <QWebEngineView>
+#include <QWindow>
 
 #include <limits>
 
@@ -212,6 +217,9 @@ TEST_F(MainWindowTest, AnUnreadableHistoryIsReportedAndNeverOverwritten) {
         << errors[0].toStdString();
     EXPECT_FALSE(Main<QPushButton>("BSave1")->isEnabled());
     EXPECT_FALSE(Main<QPushButton>("BNeu")->isEnabled());
+    for (const char* item : {"MNeueZahlen", "MSpeichern"}) { // nor by their keys
+        EXPECT_FALSE(m_main->findChild<QAction*>(QString::fromUtf8(item))->isEnabled()) << item;
+    }
 }
 
 TEST_F(MainWindowTest, OpeningThreeFilesCreatesThreeTabsAndRecordsExactlyThose) {
@@ -464,6 +472,48 @@ TEST_F(MainWindowTest, RefusalsChangeNothing) {
     EXPECT_EQ(Boxes(Kind::Error).last(), nothing);
 }
 
+// The day's main steps by keyboard alone: each has a key, shown beside its item in the file menu.
+TEST_F(MainWindowTest, TheMainStepsHaveKeysShownInTheFileMenu) {
+    StartWithDraws(3);
+    const struct {
+        const char* item;
+        const char* text;
+        QKeySequence keys;
+    } items[] = {
+        {"MNeueZahlen", "Neue &Zahlen", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"MSpeichern", "Zahlen &speichern", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"MZwischenablage", "Zahlen aus Zwischen&ablage", QKeySequence(QStringLiteral("Ctrl+Shift+V"))},
+        {"MAuswerten", "A&uswerten", QKeySequence(QStringLiteral("F9"))},
+    };
+    const QList<QAction*> file = Main<QMenu>(QStringLiteral("MenuDatei"))->actions();
+    for (const auto& item : items) {
+        auto* action = m_main->findChild<QAction*>(QString::fromUtf8(item.item));
+        ASSERT_NE(action, nullptr) << item.item;
+        EXPECT_TRUE(file.contains(action)) << item.item;
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.text));
+        EXPECT_EQ(action->shortcut(), item.keys) << item.item;
+    }
+    EXPECT_EQ(file.last()->objectName(), QStringLiteral("MBeenden"));
+
+    m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    QTest::keyClick(m_main, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(List("Combo1")->currentText(), QStringLiteral("04.08.2024"));
+    EXPECT_EQ(MarkedCount(), 0);
+    QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{"Bitte komplettieren Sie zunächst Ihre Angaben. Sie müssen 20 Gewinnzahlen wählen und die "
+                          "fünfstellige Zahl für Plus 5 eingeben.\r\rIch breche erst einmal ab."});
+    QTest::keyClick(m_main, Qt::Key_F9);
+    EXPECT_EQ(Boxes(Kind::Error).last(),
+              QStringLiteral("Es gibt nichts auszuwerten. Bitte laden Sie zunächst eine Datei mit Tippreihen "
+                             "(Spielschein-Datei).\r\rIch breche erst einmal ab."));
+    EXPECT_FALSE(m_numbers->isVisible());
+    QTest::keyClick(m_main, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(m_numbers->isVisible());
+    EXPECT_EQ(Find<QLabel>(m_numbers, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 04.08.2024"));
+}
+
 TEST_F(MainWindowTest, DemoSlipAndNews) {
     StartWithDraws(2);
     Click(QStringLiteral("BDemo"));
@@ -480,6 +530,49 @@ TEST_F(MainWindowTest, DemoSlipAndNews) {
     Click(QStringLiteral("BAktuell"));
     EXPECT_EQ(Boxes(Kind::Information),
               QStringList{"Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."});
+}
+
+// When the system cannot tell whether there is a connection, the page's server is asked first; the news
+// page then shows inside the main window, in a browser made only now.
+TEST_F(MainWindowTest, NewsWithAnUnknownConnectionAsksTheServerFirst) {
+    LocalHttpServer server;
+    server.Set("/QVD/aktuell.html", 200, "<html><head><title>Neu</title></head><body>Neu</body></html>", "text/html");
+    StartWithDraws(2);
+    m_app->Context().webSite = server.Url(QString());
+    const QString page = server.Url(QStringLiteral("/QVD/aktuell.html"));
+    EXPECT_EQ(m_main->findChild<QWidget*>(QStringLiteral("web1")), nullptr) << "no browser at start";
+
+    m_fakes.internet.known = false; // and the server does not answer
+    Click(QStringLiteral("BAktuell"));
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"Für den Seiten-Aufruf muss eine Verbindung zum Internet bestehen."});
+    EXPECT_EQ(m_fakes.internet.probed, QStringList{page});
+    EXPECT_EQ(m_main->findChild<QWidget*>(QStringLiteral("web1")), nullptr);
+
+    m_fakes.internet.pages[page] = {}; // now it answers
+    const QWidgetList widgetsBefore = QApplication::topLevelWidgets();
+    QList<QWindow*> shownBefore;
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible()) {
+            shownBefore << window;
+        }
+    }
+    Click(QStringLiteral("BAktuell"));
+    EXPECT_EQ(Boxes(Kind::Information).size(), 1);
+    auto* view = m_main->findChild<QWebEngineView*>(QStringLiteral("web1"));
+    ASSERT_NE(view, nullptr) << WebViewLoadError().toStdString();
+    EXPECT_EQ(view->url(), QUrl(page));
+    EXPECT_TRUE(view->isVisibleTo(m_main));
+    EXPECT_EQ(view->accessibleName(), QStringLiteral("Neuigkeiten"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->title() == QStringLiteral("Neu"); }, 20000));
+    // No window the player did not ask for.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_TRUE(widgetsBefore.contains(widget)) << widget->metaObject()->className();
+    }
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        EXPECT_TRUE(!window->isVisible() || shownBefore.contains(window))
+            << window->metaObject()->className() << " " << window->title().toStdString();
+    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "ui/frame/InternetRoutines.h"
 #include "platform/QtInternet.h"
+#include "support/FakeInternet.h"
 #include "support/LocalHttpServer.h"
 #include "text/DataFolder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -85,6 +87,53 @@ TEST_F(DownloadTest, ALinkAtTheProbeNameIsNotFollowedAndAnUnreachableServerFails
     closed.close();
     EXPECT_FALSE(Download(m_internet, nobody, m_target, m_probe));
     EXPECT_EQ(Contents(m_target), "neue Version");
+}
+
+// When the system cannot tell whether there is a connection, a short request to the server finds out:
+// any answer counts, an error page's too; a refused connection or a server that keeps silent does not.
+TEST_F(DownloadTest, AServerAnswersAShortRequestOrTheProbeFailsInTime) {
+    m_server.Set("/aktuell.html", 200, "<html></html>");
+    EXPECT_TRUE(m_internet.Answers(m_server.Url("/aktuell.html"), 3000));
+    EXPECT_TRUE(m_internet.Answers(m_server.Url("/fehlt.html"), 3000)) << "a 404 still comes from the server";
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+    closed.close();
+    EXPECT_FALSE(m_internet.Answers(refused, 3000));
+
+    QTcpServer silent; // takes the connection and never says a word
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(m_internet.Answers(QStringLiteral("http://127.0.0.1:%1/").arg(silent.serverPort()), 300));
+    EXPECT_LT(clock.elapsed(), 2500);
+}
+
+TEST(InternetRoutines, AnUnknownConnectionStateIsFoundOutAtTheServer) {
+    const QString page = QStringLiteral("http://127.0.0.1:1/QVD/aktuell.html");
+    const struct {
+        bool known;
+        bool connected;
+        bool serverAnswers;
+        bool result;
+        bool probed;
+    } cases[] = {
+        {true, true, false, true, false},  // the system knows: no request
+        {true, false, true, false, false}, // known to be offline: no request either
+        {false, true, false, false, true}, // unknown and no answer: not connected
+        {false, false, true, true, true},  // unknown, and the server answers
+    };
+    for (const auto& c : cases) {
+        FakeInternet internet;
+        internet.known = c.known;
+        internet.connected = c.connected;
+        if (c.serverAnswers) {
+            internet.pages[page] = {};
+        }
+        EXPECT_EQ(IsConnected(internet, page), c.result) << c.known << c.connected << c.serverAnswers;
+        EXPECT_EQ(internet.probed, c.probed ? QStringList{page} : QStringList{});
+    }
 }
 
 TEST(InternetRoutines, DeletePathRemovesFilesAndFoldersWithContent) {

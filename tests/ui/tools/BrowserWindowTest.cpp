@@ -31,7 +31,9 @@ TEST_F(BrowserWindowTest, WithoutAConnectionNothingLoadsUntilTheUserAsks) {
     TFBrowser* browser = Open();
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Online-Spiel"));
-    EXPECT_TRUE(browser->View()->url().isEmpty());
+    auto* view = qobject_cast<QWebEngineView*>(browser->View());
+    ASSERT_NE(view, nullptr) << WebViewLoadError().toStdString();
+    EXPECT_TRUE(view->url().isEmpty());
     EXPECT_FALSE(Button(browser, "BBack")->isEnabled());
     EXPECT_FALSE(Button(browser, "BForward")->isEnabled());
     EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
@@ -60,7 +62,8 @@ TEST_F(BrowserWindowTest, BackAndForwardFollowTheHistory) {
     m_app->Context().webSite = server.Url(QString());
     TFBrowser* browser = Open();
     ASSERT_NE(browser, nullptr);
-    QWebEngineView* view = browser->View();
+    auto* view = qobject_cast<QWebEngineView*>(browser->View());
+    ASSERT_NE(view, nullptr) << WebViewLoadError().toStdString();
     EXPECT_EQ(view->url(), QUrl(server.Url(QStringLiteral("/KENO/Tipora.html"))));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->page()->isLoading() && view->title() == "Spielen"; }, 20000));
 

@@ -28,7 +28,8 @@ using Kind = FakeMessages::Kind;
 // The real transfer against the test's own server; the connection state as the test says.
 class ServerInternet final : public Internet {
 public:
-    bool IsConnected() override { return connected; }
+    Connection ConnectionState() override { return connected ? Connection::Online : Connection::Offline; }
+    bool Answers(const QString& url, int timeoutMs) override { return m_internet.Answers(url, timeoutMs); }
     Result Fetch(const QString& url, const BlockSink& sink) override { return m_internet.Fetch(url, sink); }
     bool connected = true;
 
