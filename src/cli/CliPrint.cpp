@@ -87,7 +87,7 @@ int RunPrint(const Command& command, const QStringList& args) {
                 PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(parser.value(text)));
                 return kRefused;
             }
-            job.rows = ParseTipRowText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+            job.rows = ParseTipRows(DecodeTextFile(*bytes));
             job.rowsFromText = true;
             if (parser.isSet(draws) || parser.isSet(stake)) {
                 const int drawIndex = DrawCountIndexOf(parser.value(draws).toInt());

@@ -21,10 +21,6 @@ std::int32_t Plus(std::int32_t a, int b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
-PaperPoint Shifted(PaperPoint point, int hori, int vert) {
-    return {Plus(point.x, hori), Plus(point.y, vert)};
-}
-
 // The stake and draw-count box indices a slip's last row names; nothing when either is not allowed.
 std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
     const auto draws = CellInteger(row[1]);
@@ -33,6 +29,64 @@ std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
         return std::nullopt;
     }
     return PrintJob::BoxChoice{StakeIndexOf(*stake), DrawCountIndexOf(*draws)};
+}
+
+// The correction of every mark's position, in 0.1 mm.
+struct Shift {
+    int hori = 0;
+    int vert = 0;
+};
+
+PaperPoint Shifted(PaperPoint point, Shift shift) {
+    return {Plus(point.x, shift.hori), Plus(point.y, shift.vert)};
+}
+
+// The crosses for the numbers of the slip's rows (a row without a draw count stays empty); the refusal
+// of the first cell that holds no number of the game.
+std::optional<PrintRefusal> MarkNumbers(const PrintJob& job, const TDruckParameter& set, Shift shift,
+                                        PrintedSlip& slip) {
+    for (int row = slip.firstRow; row <= slip.lastRow; ++row) {
+        const TipRowCells& cells = job.rows[static_cast<std::size_t>(row - 1)];
+        if (cells[1].empty()) {
+            continue;
+        }
+        const int field = row - slip.firstRow + 1;
+        for (int column = kFirstNumberColumn; column < kTipRowColumns; ++column) {
+            const std::string& cell = cells[static_cast<std::size_t>(column)];
+            if (cell.empty()) {
+                continue;
+            }
+            const auto n = CellInteger(cell);
+            if (!n || *n < 1 || *n > kNumbersInGame) {
+                return PrintRefusal{PrintRefusal::Kind::BadNumber, row, cell};
+            }
+            slip.marks.push_back({"x", Shifted(set.Number(field, *n), shift)});
+        }
+    }
+    return std::nullopt;
+}
+
+// The crosses for stake and draw count (the text file's choice, else the slip's last row) and the
+// slip number when it is printed; the refusal when the boxes are not known.
+std::optional<PrintRefusal> MarkBoxes(const PrintJob& job, const TDruckParameter& set, Shift shift, PrintedSlip& slip) {
+    std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
+    if (!boxes) {
+        boxes = BoxesOfRow(job.rows[static_cast<std::size_t>(slip.lastRow - 1)]);
+        if (!boxes) {
+            return PrintRefusal{job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice
+                                                 : PrintRefusal::Kind::NoBoxes,
+                                slip.lastRow,
+                                {}};
+        }
+    }
+    const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
+    const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
+    slip.marks.push_back({"x", Shifted(set.einsatzPos[stakeAt], shift)});
+    slip.marks.push_back({"x", Shifted(set.ziehungenPos[drawsAt], shift)});
+    if (job.printNumbers) {
+        slip.marks.push_back({std::to_string(slip.number), Shifted({set.scheinNrX, set.scheinNrY}, shift)});
+    }
+    return std::nullopt;
 }
 
 PrintPlan Refused(PrintPlan plan, PrintRefusal::Kind kind, int row = 0, std::string text = {}) {
@@ -117,39 +171,13 @@ PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
         slip.number = static_cast<int>(std::clamp<long long>(++number, INT32_MIN, INT32_MAX));
         slip.firstRow = first;
         slip.lastRow = std::min(first + kFieldsPerSlip - 1, plan.end);
-        for (int row = slip.firstRow; row <= slip.lastRow; ++row) {
-            const TipRowCells& cells = job.rows[static_cast<std::size_t>(row - 1)];
-            if (cells[1].empty()) {
-                continue;
-            }
-            const int field = row - slip.firstRow + 1;
-            for (int column = kFirstNumberColumn; column < kTipRowColumns; ++column) {
-                const std::string& cell = cells[static_cast<std::size_t>(column)];
-                if (cell.empty()) {
-                    continue;
-                }
-                const auto n = CellInteger(cell);
-                if (!n || *n < 1 || *n > kNumbersInGame) {
-                    return Refused(plan, PrintRefusal::Kind::BadNumber, row, cell);
-                }
-                slip.marks.push_back({"x", Shifted(set.Number(field, *n), *hori, *vert)});
-            }
+        const Shift shift{*hori, *vert};
+        std::optional<PrintRefusal> refusal = MarkNumbers(job, set, shift, slip);
+        if (!refusal) {
+            refusal = MarkBoxes(job, set, shift, slip);
         }
-        std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
-        if (!boxes) {
-            boxes = BoxesOfRow(job.rows[static_cast<std::size_t>(slip.lastRow - 1)]);
-            if (!boxes) {
-                return Refused(
-                    plan, job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice : PrintRefusal::Kind::NoBoxes,
-                    slip.lastRow);
-            }
-        }
-        const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
-        const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
-        slip.marks.push_back({"x", Shifted(set.einsatzPos[stakeAt], *hori, *vert)});
-        slip.marks.push_back({"x", Shifted(set.ziehungenPos[drawsAt], *hori, *vert)});
-        if (job.printNumbers) {
-            slip.marks.push_back({std::to_string(slip.number), Shifted({set.scheinNrX, set.scheinNrY}, *hori, *vert)});
+        if (refusal) {
+            return Refused(plan, refusal->kind, refusal->row, refusal->text);
         }
         plan.slips.push_back(std::move(slip));
     }
