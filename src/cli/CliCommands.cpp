@@ -31,9 +31,10 @@ const std::vector<Command>& Commands() {
          QStringLiteral("Druckt Tippreihen als Tippschein-Bögen in eine PDF-Datei; --marks listet die Markierungen "
                         "(Schein, Text, X, Y in 0,1 mm)."),
          &RunPrint},
-        {QStringLiteral("stats"), QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] [--order 0|1|2]"),
+        {QStringLiteral("stats"),
+         QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] [--order 0|1|2] [--significance]"),
          QStringLiteral("Häufigkeit, Ausbleiben und Streuklassen der Zahlen 1 bis 70 im Zeitraum (mindestens "
-                        "zwei Ziehungen)."),
+                        "zwei Ziehungen); --significance: Abweichungen in σ und χ²-Test auf Gleichverteilung."),
          &RunStats},
         {QStringLiteral("nk"), QStringLiteral("N K"),
          QStringLiteral("n über k: wie viele Möglichkeiten es gibt, K von N Elementen auszuwählen."), &RunNOverK},

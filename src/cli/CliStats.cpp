@@ -3,11 +3,35 @@
 #include "cli/CliPeriod.h"
 
 #include "engine/analysis/DrawStatistics.h"
+#include "engine/analysis/Significance.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/ProgramState.h"
 #include "text/Amounts.h"
+#include "text/SignificanceText.h"
 
 namespace qv::cli {
+namespace {
+
+// The significance view of the statistics window: the σ and χ² lines, what they mean, then slot,
+// number, frequency and deviation in σ.
+void PrintSignificance(const Significance& significance, const NumberCounts& frequencies,
+                       const std::array<int, 70>& placed, const QLocale& locale) {
+    PrintOut(SigmaLine(significance, locale));
+    PrintOut(ChiSquareLine(significance, locale));
+    PrintOut(SigmaMeaning(significance));
+    PrintOut(ChiSquareMeaning(significance, locale));
+    PrintOut(QStringLiteral("Platz\tZahl\tHäufigkeit\tAbweichung (σ)"));
+    for (int s = 1; s <= 70; ++s) {
+        const auto n = static_cast<std::size_t>(placed[static_cast<std::size_t>(s - 1)] - 1);
+        PrintOut(QStringLiteral("%1\t%2\t%3\t%4")
+                     .arg(s)
+                     .arg(n + 1)
+                     .arg(frequencies[n])
+                     .arg(DeviationText(significance.deviations[n], locale)));
+    }
+}
+
+} // namespace
 
 int RunStats(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
@@ -18,9 +42,13 @@ int RunStats(const Command& command, const QStringList& args) {
         QStringLiteral("order"),
         QStringLiteral("Sortierung der Plätze: 0 Nummern, 1 Häufigkeit absteigend, 2 meist ausgeblieben."),
         QStringLiteral("0|1|2"), QStringLiteral("0"));
+    const QCommandLineOption significanceOption(
+        QStringLiteral("significance"),
+        QStringLiteral("Statt der Streubänder: Abweichung jeder Zahl in σ und χ²-Test auf Gleichverteilung."));
     parser.addOption(drawsOption);
     period.AddTo(parser);
     parser.addOption(orderOption);
+    parser.addOption(significanceOption);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
     }
@@ -50,7 +78,21 @@ int RunStats(const Command& command, const QStringList& args) {
         const NumberCounts absences = CountAbsences(state.PeriodSets);
         const QLocale german(QLocale::German, QLocale::Germany);
 
+        std::array<int, 70> placed{};
+        if (order == 0) {
+            for (int n = 1; n <= 70; ++n) {
+                placed[static_cast<std::size_t>(n - 1)] = n;
+            }
+        } else {
+            placed = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
+        }
+
         PrintOut(QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(stats.drawCount));
+        if (parser.isSet(significanceOption)) {
+            PrintSignificance(ComputeSignificance(stats.frequencies, stats.drawCount), stats.frequencies, placed,
+                              german);
+            return kOk;
+        }
         PrintOut(QStringLiteral("P = ") + FormatAmount(stats.expected, 1, german));
         for (int k = 1; k <= 7; ++k) {
             PrintOut(QStringLiteral("T%1\t%2").arg(k).arg(stats.thresholds[static_cast<std::size_t>(k - 1)]));
@@ -60,14 +102,6 @@ int RunStats(const Command& command, const QStringList& args) {
             PrintOut(QStringLiteral("PAbw%1\t%2")
                          .arg(i)
                          .arg(QString::fromStdString(stats.legends[static_cast<std::size_t>(7 - i)])));
-        }
-        std::array<int, 70> placed{};
-        if (order == 0) {
-            for (int n = 1; n <= 70; ++n) {
-                placed[static_cast<std::size_t>(n - 1)] = n;
-            }
-        } else {
-            placed = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
         }
         PrintOut(QStringLiteral("Platz\tZahl\tHäufigkeit\tAusgeblieben\tKlasse"));
         for (int s = 1; s <= 70; ++s) {

@@ -304,6 +304,10 @@ int main(int argc, char* argv[]) {
         evaluate(2);
         ok = Save(statistics, folder, QStringLiteral("FStatistik1-Ausgeblieben")) && ok;
         evaluate(0);
+        auto* views = statistics->findChild<QTabWidget*>(QStringLiteral("TabAnsicht"));
+        views->setCurrentIndex(1);
+        ok = Save(statistics, folder, QStringLiteral("FStatistik1-Signifikanz")) && ok;
+        views->setCurrentIndex(0);
         statistics->findChild<QPushButton*>(QStringLiteral("BCharts"))->click();
         statistics->hide();
         if (QWidget* chart = quovadra.Windows().Find(QStringLiteral("FChart1"))) {

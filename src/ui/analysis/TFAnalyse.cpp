@@ -15,6 +15,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -331,6 +332,7 @@ QWidget* TFAnalyse::CreateResultPanel(QWidget* parent) {
     m_resultModel = new SearchGridModel(m_results);
     m_results->setModel(m_resultModel);
     SetUpSearchGrid(*m_results);
+    InstallGridExport(*m_results, m_context.ports, QStringLiteral("Suchergebnis.csv"));
     m_resultTitle->setBuddy(m_results);
     m_hitCount = Panel(QStringLiteral("PErgebnis"), QString(), panel);
     layout->addWidget(m_resultTitle);
@@ -348,6 +350,7 @@ QTableView* TFAnalyse::CreateListGrid(QWidget* parent, const QString& name, cons
     model->setHorizontalHeaderLabels(
         {QStringLiteral("Position"), QStringLiteral("Kombination"), QStringLiteral("Anzahl")});
     grid->setModel(model);
+    InstallGridExport(*grid, m_context.ports, accessibleName + QStringLiteral(".csv"));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(18);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

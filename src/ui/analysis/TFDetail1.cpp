@@ -4,6 +4,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@ TFDetail1::TFDetail1(AppContext& context)
 
     m_grid->setObjectName(QStringLiteral("g1"));
     m_grid->setAccessibleName(QStringLiteral("Wiederholer-Muster"));
+    InstallGridExport(*m_grid, context.ports, QStringLiteral("Wiederholer-Muster.csv"));
     m_grid->setColumnWidth(PatternModel::kRepeatColumn,
                            std::max(30, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Wdh")) + 10));
 

@@ -4,6 +4,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,7 @@ TFDetail2::TFDetail2(AppContext& context)
 
     m_grid->setObjectName(QStringLiteral("g1"));
     m_grid->setAccessibleName(QStringLiteral("Gewinnzahlen"));
+    InstallGridExport(*m_grid, context.ports, QStringLiteral("Gewinnzahlen.csv"));
     m_finalDigit->setObjectName(QStringLiteral("comboEndz"));
     for (int digit = 0; digit <= 9; ++digit) {
         m_finalDigit->addItem(QString::number(digit));

@@ -5,10 +5,12 @@
 #include "text/Amounts.h"
 #include "text/AppLocale.h"
 #include "text/DrawListText.h"
+#include "text/SignificanceText.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,8 +28,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <numeric>
 
 namespace qv {
 namespace {
@@ -85,8 +94,7 @@ TFStatistik1::TFStatistik1(AppContext& context)
     bold.setBold(true);
     m_periodSize->setFont(bold);
     layout->addWidget(m_periodSize);
-    layout->addWidget(CreateGrid(), 0, Qt::AlignLeft);
-    layout->addWidget(CreateLegend());
+    layout->addWidget(CreateViews());
     layout->addStretch(1);
     setCentralWidget(client);
 
@@ -111,6 +119,7 @@ TFStatistik1::TFStatistik1(AppContext& context)
     m_end = static_cast<int>(dates.size()) - 1;
     if (m_start < m_end) {
         Count(m_start, m_end);
+        ShowSignificance(m_start, m_end, StatisticsOrder::Numbers);
     }
 
     m_context.commands.InstallHelpKey(this);
@@ -234,6 +243,128 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
     return row;
 }
 
+QWidget* TFStatistik1::CreateViews() {
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("TabAnsicht"));
+    auto* bands = new QWidget(m_views);
+    bands->setObjectName(QStringLiteral("TabStreubaender"));
+    auto* bandsLayout = new QVBoxLayout(bands);
+    bandsLayout->addWidget(CreateGrid(), 0, Qt::AlignLeft);
+    bandsLayout->addWidget(CreateLegend());
+    bandsLayout->addStretch(1);
+    m_views->addTab(bands, QStringLiteral("S&treubänder"));
+    m_views->addTab(CreateSignificancePage(), QStringLiteral("Si&gnifikanz"));
+    return m_views;
+}
+
+QWidget* TFStatistik1::CreateSignificancePage() {
+    auto* page = new QWidget(m_views);
+    page->setObjectName(QStringLiteral("TabSignifikanz"));
+    m_significanceGrid = new QTableView(page);
+    m_significanceGrid->setObjectName(QStringLiteral("GSignifikanz"));
+    m_significanceGrid->setAccessibleName(QStringLiteral("Abweichung jeder Zahl in Standardabweichungen"));
+    m_significanceModel = new QStandardItemModel(0, 3, m_significanceGrid);
+    m_significanceModel->setHorizontalHeaderLabels(
+        {QStringLiteral("Zahl"), QStringLiteral("Häufigkeit"), QStringLiteral("Abweichung (σ)")});
+    m_significanceGrid->setModel(m_significanceModel);
+    m_significanceGrid->verticalHeader()->hide();
+    m_significanceGrid->verticalHeader()->setDefaultSectionSize(18);
+    m_significanceGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_significanceGrid->horizontalHeader()->setHighlightSections(false);
+    m_significanceGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_significanceGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_significanceGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_significanceGrid->setTabKeyNavigation(false);
+    m_significanceGrid->setFixedWidth(250);
+    InstallGridExport(*m_significanceGrid, m_context.ports, QStringLiteral("Signifikanz.csv"));
+
+    const auto textLine = [page](const QString& name) {
+        auto* label = new QLabel(page);
+        label->setObjectName(name);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        return label;
+    };
+    m_sigmaLine = textLine(QStringLiteral("LSigma"));
+    m_sigmaMeaning = textLine(QStringLiteral("LBedeutungSigma"));
+    m_chiSquareLine = textLine(QStringLiteral("LChiQuadrat"));
+    m_chiSquareMeaning = textLine(QStringLiteral("LBedeutungChiQuadrat"));
+    QFont bold = m_sigmaLine->font();
+    bold.setBold(true);
+    m_sigmaLine->setFont(bold);
+    m_chiSquareLine->setFont(bold);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(m_sigmaLine);
+    texts->addWidget(m_sigmaMeaning);
+    texts->addSpacing(12);
+    texts->addWidget(m_chiSquareLine);
+    texts->addWidget(m_chiSquareMeaning);
+    texts->addStretch(1);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(m_significanceGrid);
+    layout->addLayout(texts, 1);
+    return page;
+}
+
+void TFStatistik1::ShowSignificance(int first, int last, StatisticsOrder order) {
+    const NumberCounts frequencies = CountFrequencies(m_context.state.DrawList, first, last);
+    const Significance significance = ComputeSignificance(frequencies, last - first + 1);
+    const QLocale locale = AppLocale();
+    m_sigmaLine->setText(SigmaLine(significance, locale));
+    m_sigmaMeaning->setText(SigmaMeaning(significance));
+    m_chiSquareLine->setText(ChiSquareLine(significance, locale));
+    m_chiSquareMeaning->setText(ChiSquareMeaning(significance, locale));
+
+    // The most frequent first when the grid shows them so; by number otherwise.
+    std::array<int, 70> placed{};
+    if (order == StatisticsOrder::Frequency) {
+        placed = SlotsByDescendingValue(frequencies);
+    } else {
+        std::iota(placed.begin(), placed.end(), 1);
+    }
+    m_significanceModel->setRowCount(0);
+    QFont bold = m_significanceGrid->font();
+    bold.setBold(true);
+    for (const int n : placed) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        const double deviation = significance.deviations[i];
+        QList<QStandardItem*> row = {new QStandardItem(QString::number(n)),
+                                     new QStandardItem(QString::number(frequencies[i])),
+                                     new QStandardItem(DeviationText(deviation, locale))};
+        for (QStandardItem* item : row) {
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // Beyond ±2σ stands out.
+            if (std::fabs(deviation) > 2.0) {
+                item->setFont(bold);
+            }
+        }
+        m_significanceModel->appendRow(row);
+    }
+}
+
+QList<QStringList> TFStatistik1::ShownTexts() const {
+    QList<QStringList> rows;
+    if (m_shownAbsence) {
+        rows << QStringList{QStringLiteral("Platz"), QStringLiteral("Zahl"), QStringLiteral("Ausgeblieben")};
+    } else {
+        rows << QStringList{QStringLiteral("Platz"), QStringLiteral("Zahl"), QStringLiteral("Häufigkeit"),
+                            QStringLiteral("Klasse")};
+    }
+    for (std::size_t s = 0; s < m_shownNumbers.size(); ++s) {
+        const int n = m_shownNumbers[s];
+        if (n < 1) {
+            return {}; // nothing counted yet
+        }
+        QStringList row = {QString::number(s + 1), QString::number(n), QString::number(m_shownValues[s])};
+        if (!m_shownAbsence) {
+            row << QString::number(m_stats.classes[static_cast<std::size_t>(n - 1)]);
+        }
+        rows << row;
+    }
+    return rows;
+}
+
 QPoint TFStatistik1::SlotPlace(int slot) const {
     const int row = (slot - 1) / 10;
     const int column = (slot - 1) % 10;
@@ -247,6 +378,9 @@ QWidget* TFStatistik1::CreateGrid() {
     const int height = SlotPlace(70).y() + 2 * kSlotHeight;
     m_gridPanel->setFixedSize(width, height);
     m_gridPanel->setAccessibleName(QStringLiteral("Zahlen 1 - 70"));
+    // Reached by Tab, so that the menu key opens the copy and save menu here too.
+    m_gridPanel->setFocusPolicy(Qt::StrongFocus);
+    InstallGridExport(*m_gridPanel, m_context.ports, QStringLiteral("Statistik.csv"), [this] { return ShownTexts(); });
 
     QFont bold = font();
     bold.setBold(true);
@@ -356,6 +490,9 @@ void TFStatistik1::ShowValue(int n, int slot, int value, bool classColours) {
         Paint(box, system.color(QPalette::Button), system.color(QPalette::WindowText));
     }
     box->setAccessibleName(QStringLiteral("Zahl %1: %2").arg(n).arg(value));
+    m_shownNumbers[static_cast<std::size_t>(slot - 1)] = n;
+    m_shownValues[static_cast<std::size_t>(slot - 1)] = value;
+    m_shownAbsence = !classColours;
 }
 
 void TFStatistik1::Evaluate() {
@@ -372,6 +509,7 @@ void TFStatistik1::Evaluate() {
     m_legend->setVisible(counted);
     m_expected->setVisible(counted);
     Arrange(order, m_start, m_end);
+    ShowSignificance(m_start, m_end, order);
     m_periodSize->setText(QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(m_end - m_start + 1));
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "engine/analysis/DrawStatistics.h"
+#include "engine/analysis/Significance.h"
 
 #include <QMainWindow>
+
+#include <QList>
+#include <QStringList>
 
 #include <array>
 
@@ -12,6 +16,9 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QStandardItemModel;
+class QTabWidget;
+class QTableView;
 class QToolBar;
 
 namespace qv {
@@ -20,7 +27,9 @@ struct AppContext;
 
 // The draw statistics: how often each number 1 to 70 was drawn in a period and how long it has been
 // missing, in a grid of 7 x 10 slots that can be ordered by number, by frequency or by absence. The
-// value boxes carry the colours of the deviation classes explained by the legend below the grid.
+// value boxes carry the colours of the deviation classes explained by the legend below the grid. A
+// second page, "Signifikanz", measures the same frequencies exactly: each number's deviation in
+// binomial standard deviations and the χ² test of uniformity, with a sentence on what they mean.
 class TFStatistik1 : public QMainWindow {
     Q_OBJECT
 
@@ -38,6 +47,10 @@ public:
     // The frequencies of the last evaluation in number or frequency order, read by the chart.
     const NumberCounts& Frequencies() const { return m_stats.frequencies; }
 
+    // The grid of 70 slots as it is shown, for copying and saving: a heading row, then slot, number,
+    // value and (for frequencies) deviation class.
+    QList<QStringList> ShownTexts() const;
+
     // Size of a slot's label and value box, and their gaps.
     static constexpr int kSlotWidth = 36;
     static constexpr int kSlotHeight = 18;
@@ -50,8 +63,11 @@ private:
     void CreateToolBar();
     void CreateMenu();
     QWidget* CreatePeriodGroup();
+    QWidget* CreateViews();
     QWidget* CreateGrid();
     QGroupBox* CreateLegend();
+    QWidget* CreateSignificancePage();
+    void ShowSignificance(int first, int last, StatisticsOrder order);
     QPoint SlotPlace(int slot) const;
     void Count(int first, int last);
     void PeriodFromLists();
@@ -73,10 +89,21 @@ private:
     std::array<QLabel*, 70> m_slotLabels{}; // PNummer1..70
     std::array<QLabel*, 70> m_values{};     // PNummerWert1..70, by number
     std::array<QLabel*, 7> m_legendPanels{};
+    QTabWidget* m_views = nullptr;            // TabAnsicht: the bands and the significance
+    QLabel* m_sigmaLine = nullptr;            // LSigma
+    QLabel* m_chiSquareLine = nullptr;        // LChiQuadrat
+    QLabel* m_sigmaMeaning = nullptr;         // LBedeutungSigma
+    QLabel* m_chiSquareMeaning = nullptr;     // LBedeutungChiQuadrat
+    QTableView* m_significanceGrid = nullptr; // GSignifikanz
+    QStandardItemModel* m_significanceModel = nullptr;
 
     int m_start = -1;
     int m_end = -1;
     DrawStatistics m_stats;
+    // What the slots show: the number and the value of slot s at s-1.
+    std::array<int, 70> m_shownNumbers{};
+    std::array<int, 70> m_shownValues{};
+    bool m_shownAbsence = false;
 };
 
 } // namespace qv

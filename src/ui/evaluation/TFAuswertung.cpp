@@ -24,6 +24,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowRegistry.h"
+#include "ui/widgets/GridExport.h"
 #include "ui/widgets/NumberBoard.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -548,6 +549,7 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     page->setProperty("path", path);
     auto* frame = new TFrFrame1(state, page);
     frame->setObjectName(QStringLiteral("frG%1").arg(n));
+    InstallGridExport(*frame->Grid(), m_context.ports, QStringLiteral("Spielschein.csv"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
@@ -633,6 +635,14 @@ void TFAuswertung::EvaluateSlips() {
         page->setObjectName(QStringLiteral("TabA%1").arg(result.resultNumber));
         auto* frame = new TFrFrame2(page);
         frame->setObjectName(QStringLiteral("frA%1").arg(result.resultNumber));
+        // The export ends like the tab, with the balance of stakes and wins.
+        InstallGridExport(*frame->Grid(), m_context.ports, QStringLiteral("Auswertung.csv"), [frame] {
+            QList<QStringList> rows = GridTexts(*frame->Grid());
+            if (!frame->Balance()->text().isEmpty()) {
+                rows << QStringList{frame->Balance()->text()};
+            }
+            return rows;
+        });
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(frame);

@@ -7,6 +7,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/GridExport.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -145,6 +146,7 @@ QTableView* TFGewinnchancen::MakeGrid(const QString& name, const QString& access
     grid->setAccessibleName(accessibleName);
     model = new QStandardItemModel(grid);
     grid->setModel(model);
+    InstallGridExport(*grid, m_context.ports, accessibleName + QStringLiteral(".csv"));
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->horizontalHeader()->setStretchLastSection(true);

@@ -201,24 +201,48 @@ QString NotOpenedText(const QString& path, bool missing) {
                          .arg(path);
 }
 
+namespace {
+
+bool HasSuffix(const QFileInfo& file, const char* suffix) {
+    return file.suffix().compare(QLatin1String(suffix), Qt::CaseInsensitive) == 0;
+}
+
+// A print-parameter file opens in an editor of its own, as the printing commands make them.
+void OpenParameterEditor(AppContext& context, const QString& path) {
+    const QString formName = QStringLiteral("FDetail");
+    if (auto* editor = qobject_cast<TFDetail*>(context.windows.CreateAnew(context, formName))) {
+        editor->OpenFile(path);
+        context.windows.ShowNewest(formName);
+    }
+}
+
+} // namespace
+
 void OpenHandedFiles(AppContext& context, const QStringList& paths) {
     auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")));
     if (!main) {
         return;
     }
+    QStringList parameterFiles;
     for (const QString& path : paths) {
         const QFileInfo file(path);
         if (!file.isFile()) {
             context.ports.messages.Error(NotOpenedText(path, true));
-        } else if (file.suffix().compare(QLatin1String("kts"), Qt::CaseInsensitive) != 0) {
-            context.ports.messages.Error(NotOpenedText(path, false));
-        } else {
+        } else if (HasSuffix(file, "kts")) {
             main->OpenSlipInMainWindow(file.absoluteFilePath());
+        } else if (HasSuffix(file, "qvpd")) {
+            parameterFiles.append(file.absoluteFilePath());
+        } else {
+            context.ports.messages.Error(NotOpenedText(path, false));
         }
     }
     main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
     main->raise();
     main->activateWindow();
+    // The editors come after the main window, so that they stand in front of it.
+    for (const QString& path : parameterFiles) {
+        OpenParameterEditor(context, path);
+    }
 }
 
 } // namespace qv

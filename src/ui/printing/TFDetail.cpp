@@ -297,25 +297,27 @@ void TFDetail::Save() {
 }
 
 void TFDetail::Open() {
-    Guarded(m_context.ports.messages, [this] {
-        FileDialogRequest request;
-        request.title = QStringLiteral("Druck-Parameter einlesen");
-        request.filter = QString::fromUtf8(kParameterFilter);
-        request.defaultExtension = QString::fromUtf8(kParameterExtension);
-        request.startFolder = FromPath(m_context.state.DataFolder);
-        const auto chosen = m_context.ports.fileDialogs.OpenOne(request);
-        if (!chosen) {
-            return;
-        }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Druck-Parameter einlesen");
+    request.filter = QString::fromUtf8(kParameterFilter);
+    request.defaultExtension = QString::fromUtf8(kParameterExtension);
+    request.startFolder = FromPath(m_context.state.DataFolder);
+    if (const auto chosen = m_context.ports.fileDialogs.OpenOne(request)) {
+        OpenFile(*chosen);
+    }
+}
+
+void TFDetail::OpenFile(const QString& path) {
+    Guarded(m_context.ports.messages, [this, &path] {
         std::optional<TDruckParameter> set;
         try {
-            set = ReadPrintParameterFile(ToPath(*chosen));
+            set = ReadPrintParameterFile(ToPath(path));
         } catch (const ParameterFileTooShort&) {
             m_context.ports.messages.Error(QString::fromUtf8(kShortParameterFileText));
             return;
         }
         if (!set) {
-            throw FileError(ToPath(*chosen), std::strerror(ENOENT));
+            throw FileError(ToPath(path), std::strerror(ENOENT));
         }
         m_context.state.PrintParameters = *set;
         Fill(EditorValuesOf(*set));

@@ -25,6 +25,8 @@ public:
     // The handlers of "Speichern" and "Öffnen".
     void Save();
     void Open();
+    // Reads the set in the file into the editor and makes it the program's set, as "Öffnen" does.
+    void OpenFile(const QString& path);
 
 protected:
     // The title shows the client size, as "878-472".

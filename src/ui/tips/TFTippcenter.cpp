@@ -9,6 +9,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/GameChoiceLists.h"
+#include "ui/widgets/GridExport.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -359,6 +360,7 @@ QWidget* TFTippcenter::CreateHistory() {
     m_history->setTabKeyNavigation(false);
     m_history->setSelectionMode(QAbstractItemView::SingleSelection);
     m_history->setAccessibleName(QStringLiteral("Ausspielungen"));
+    InstallGridExport(*m_history, m_context.ports, QStringLiteral("Ausspielungen.csv"));
     m_history->setMinimumHeight(160);
     layout->addWidget(m_history);
     return m_historyBox;

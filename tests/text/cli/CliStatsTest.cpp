@@ -82,5 +82,23 @@ TEST_F(CliStatsTest, RefusesAPeriodOfOneDrawAndBadArguments) {
     }
 }
 
+TEST_F(CliStatsTest, SignificancePrintsSigmaChiSquareAndTheirMeaning) {
+    // Counts 1 (1..10, 31..40), 2 (11..30) and 0 over 3 draws: mean 6/7, σ = √(30/49).
+    const CliRun run = Stats({QStringLiteral("--significance"), QStringLiteral("--order"), QStringLiteral("1")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 4 + 1 + 70);
+    EXPECT_EQ(lines[0], QStringLiteral("Der Auswertungszeitraum umfasst 3 Ausspielungen"));
+    EXPECT_EQ(lines[1], QStringLiteral("Bei 3 Ziehungen erwartet je Zahl 0,9 Treffer, σ = 0,78."));
+    // Pearson: (340/7) / (6/7) = 56,67; × 69/50.
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("χ² = 78,20 bei 69 Freiheitsgraden"))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("in diesem Zeitraum sind es 0.")));
+    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("Für den χ²-Test sind es zu wenige Ziehungen")));
+    EXPECT_EQ(lines[5], QStringLiteral("Platz\tZahl\tHäufigkeit\tAbweichung (σ)"));
+    EXPECT_EQ(lines[6], QStringLiteral("1\t11\t2\t+1,46"));
+    EXPECT_EQ(lines[6 + 20], QStringLiteral("21\t1\t1\t+0,18"));
+    EXPECT_EQ(lines[6 + 69], QStringLiteral("70\t70\t0\t-1,10"));
+}
+
 } // namespace
 } // namespace qv::test

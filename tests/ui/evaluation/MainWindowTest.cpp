@@ -1,3 +1,4 @@
+#include "support/CsvReader.h"
 #include "support/MainWindowFixture.h"
 
 #include "engine/core/IniFile.h"
@@ -9,8 +10,11 @@
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/widgets/StringGrid.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 
 #include <limits>
@@ -341,6 +345,55 @@ TEST_F(MainWindowTest, EachResultTabEndsWithStakeWinsAndBalance) {
     Click(QStringLiteral("BAuswerten"));
     EXPECT_EQ(CurrentResult()->Balance()->text(),
               QStringLiteral("Einsatz: 2,00 €   Gewinne: 13,00 €   Bilanz: +11,00 €"));
+}
+
+TEST_F(MainWindowTest, SlipAndResultGridsAreCopiedAndSavedAsShown) {
+    StartWithDraws(5);
+    m_main->OpenSlipInMainWindow(WriteSlip("a.kts", Slip({{1, {1, 2}}, {3, {21, 22, 23, 70}}}, 1)));
+    List("ComboBox1")->setCurrentIndex(1);
+    Main<QCheckBox>("CBbis")->setChecked(true);
+    List("Combo2")->setCurrentIndex(3);
+    Click(QStringLiteral("BAuswerten"));
+
+    // The result tab as a file: the headings, every row, and the balance it ends with.
+    const std::filesystem::path path = Data() / "Auswertung.csv";
+    m_fakes.fileDialogs.SetNextChoice({FromPath(path)});
+    QTableView* grid = CurrentResult()->Grid();
+    QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QAction*>(QStringLiteral("ExportSpeichern"))->trigger();
+    menu->close();
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
+    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    const auto rows =
+        ReadCsv(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), 1 + ResultRows() + 1);
+    QStringList headings;
+    for (int c = 0; c < grid->model()->columnCount(); ++c) {
+        headings << grid->model()->headerData(c, Qt::Horizontal).toString().trimmed();
+    }
+    EXPECT_EQ(rows->front(), headings);
+    for (int r = 1; r <= ResultRows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            cells << ResultCell(c, r);
+        }
+        EXPECT_EQ(rows->at(r), cells) << r;
+    }
+    EXPECT_EQ(rows->at(4)[4], QStringLiteral("2,00")) << "amounts with the decimal comma, as shown";
+    EXPECT_EQ(rows->back(), QStringList{QStringLiteral("Einsatz: 12,00 €   Gewinne: 6,00 €   Bilanz: -6,00 €")});
+
+    // The slip grid: its heading row 0 first, without the blanks that centre it.
+    StringGrid* slip = SlipTabs()->currentWidget()->findChild<TFrFrame1*>()->Grid();
+    slip->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(slip, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Einsatz\tKeno-Typ\t1\t2\t"))) << lines[0].toStdString();
+    EXPECT_EQ(lines[1].split(QLatin1Char('\t')).mid(1, 3), (QStringList{"2", "1", "2"}));
 }
 
 TEST_F(MainWindowTest, SingleDrawEvaluationMarksHitsAndColoursWinsByClass) {

@@ -1,9 +1,15 @@
 #include "support/MainWindowFixture.h"
 
+#include "engine/printing/DruckParameter.h"
 #include "ui/frame/SingleInstance.h"
 #include "ui/frame/StartOptions.h"
+#include "ui/frame/WindowRegistry.h"
+#include "ui/frame/WindowTable.h"
+#include "ui/printing/TFDetail.h"
 
-#include <QCoreApplication>
+#include <QLineEdit>
+
+#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
 
@@ -106,6 +112,26 @@ TEST_F(HandedFilesTest, ASlipFileHandedOverOpensInTheMainWindow) {
         (QStringList{
             QStringLiteral("Die Datei\r%1\rwurde nicht gefunden.").arg(missing),
             QStringLiteral("Die Datei\r%1\rist keine Spielschein-Datei (*.kts) und wird nicht geöffnet.").arg(other)}));
+}
+
+TEST_F(HandedFilesTest, APrintParameterFileOpensInAnEditorAndBecomesTheProgramsSet) {
+    Start();
+    TDruckParameter set = State().PrintParameters;
+    set.abstandHori = 611;
+    const std::filesystem::path file = Data() / "Schmal.QVPD";
+    WritePrintParameterFile(file, set);
+
+    OpenHandedFiles(m_app->Context(), {FromPath(file)});
+
+    TFDetail* editor = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        editor = editor ? editor : qobject_cast<TFDetail*>(window);
+    }
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(Find<QLineEdit>(editor, QStringLiteral("eHori"))->text(), QStringLiteral("611"));
+    EXPECT_EQ(State().PrintParameters, set);
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
 }
 
 } // namespace
