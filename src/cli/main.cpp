@@ -2,21 +2,27 @@
 #include "cli/CliCommon.h"
 
 #include <QCoreApplication>
+#if defined(QV_CLI_PRINTS)
 #include <QGuiApplication>
+#endif
 
 #include <cstring>
 #include <memory>
 
-// quovadra-cli GROUP COMMAND [ARGS]: the program's engine for scripts and batch work.
+// quovadra-cli GROUP COMMAND [ARGS]: the program's engine for scripts and batch work. Built twice:
+// quovadra-cli with QtCore only, and quovadra-cli-print, which it runs for the print command.
 int main(int argc, char* argv[]) {
-    // Printing draws text, which needs the font machinery of a GUI application; no screen is needed.
     std::unique_ptr<QCoreApplication> app;
+#if defined(QV_CLI_PRINTS)
+    // Printing draws text, which needs the font machinery of a GUI application; no screen is needed.
     if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
+    }
+#endif
+    if (!app) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("Quovadra"));

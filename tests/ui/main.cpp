@@ -1,5 +1,6 @@
 #include "ui/frame/AppSetup.h"
 #include "ui/frame/GuardedApplication.h"
+#include "ui/frame/WindowAccessibility.h"
 
 #include <QLocale>
 
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
     qv::PrepareBeforeApplication();
     qv::GuardedApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // Windows reach a screen reader as in the program.
+    qv::InstallWindowAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,129 +1,169 @@
 #include "engine/analysis/BlockCounter.h"
 
-namespace qv {
+#include "engine/analysis/Combinations.h"
+#include "engine/core/GameTables.h"
 
-BlockCounter::BlockCounter(int k, std::span<const NumberSet> draws)
+#include <algorithm>
+#include <immintrin.h>
+
+namespace qv {
+namespace {
+
+// The counting once for any processor and once with the instructions that count and extract bits,
+// chosen when the counter is made.
+namespace portable {
+inline int Popcount(std::uint64_t x) {
+    return __builtin_popcountll(x);
+}
+inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
+    std::uint64_t kept = 0;
+    for (std::uint64_t bit = 1; m != 0; bit <<= 1, m &= m - 1) {
+        kept |= (x & m & (~m + 1)) != 0 ? bit : 0;
+    }
+    return kept;
+}
+#include "engine/analysis/BitRowCounting.inc"
+} // namespace portable
+
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("popcnt,bmi2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("popcnt,bmi2")
+#endif
+namespace fast {
+inline int Popcount(std::uint64_t x) {
+    return static_cast<int>(_mm_popcnt_u64(x));
+}
+inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
+    return _pext_u64(x, m);
+}
+#include "engine/analysis/BitRowCounting.inc"
+} // namespace fast
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+
+bool HasFastBitInstructions() {
+    return __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi2");
+}
+
+} // namespace
+
+BlockCounter::BlockCounter(int k, std::span<const NumberSet> draws, Instructions instructions)
     : m_k(k)
     , m_prefix(k >= 4 ? k - 3 : 0)
-    , m_total(static_cast<std::int32_t>(CombinationsOf70(k))) {
-    for (int j = 0; j < k; ++j) {
-        for (int a = 0; a <= kNumbersInGame; ++a) {
-            m_r[j][a] = static_cast<std::int32_t>(SmallBinomial(kNumbersInGame - a, k - j));
-        }
-    }
-    m_draws.resize(draws.size());
+    , m_fast(instructions == Instructions::Best && HasFastBitInstructions())
+    , m_words(static_cast<int>((draws.size() + 63) / 64)) {
+    m_rows.assign(static_cast<std::size_t>(kNumbersInGame + 1) * static_cast<std::size_t>(m_words), 0);
     for (std::size_t d = 0; d < draws.size(); ++d) {
-        DrawNumbers& dn = m_draws[d];
-        draws[d].ForEach([&dn](int n) {
+        std::uint64_t* column = m_rows.data() + d / 64;
+        const std::uint64_t bit = std::uint64_t{1} << (d % 64);
+        draws[d].ForEach([this, column, bit](int n) {
             if (n >= 1 && n <= kNumbersInGame) {
-                dn.position[n] = static_cast<std::uint8_t>(dn.count);
-                dn.num[dn.count++] = static_cast<std::uint8_t>(n);
-                (n < 64 ? dn.low : dn.high) |= std::uint64_t{1} << (n & 63);
+                column[static_cast<std::size_t>(n) * static_cast<std::size_t>(m_words)] |= bit;
             }
         });
-        for (int j = 0; j < k; ++j) {
-            for (int i = 0; i < dn.count; ++i) {
-                dn.r[j][i] = m_r[j][dn.num[i]];
-            }
-        }
     }
     MakeBlocks();
 }
 
-BlockCounter::Cursor::Cursor(const BlockCounter& counter)
-    : m_counter(counter) {
-    const std::size_t n = counter.m_draws.size();
-    m_all.reserve(n);
-    m_first.reserve(n);
-    m_second.reserve(n);
-    for (std::uint32_t d = 0; d < n; ++d) {
-        m_all.push_back({d, -1});
+int BlockCounter::CompactRows(const std::uint64_t* rows, int words, int c, std::uint64_t* next,
+                              std::uint8_t* bits) const {
+    return m_fast ? fast::CompactRows(rows, words, c, c + 1, next, bits)
+                  : portable::CompactRows(rows, words, c, c + 1, next, bits);
+}
+
+void BlockCounter::CountRest(const std::uint64_t* rows, int words, const Block& block, std::uint64_t* scratch,
+                             std::uint8_t* bits, std::uint32_t* out) const {
+    const int left = m_k - m_prefix;
+    if (m_fast) {
+        fast::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
+    } else {
+        portable::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
     }
 }
 
+BlockCounter::Cursor::Cursor(const BlockCounter& counter)
+    : m_counter(counter) {
+    // Compacted rows are never longer than the rows of all draws.
+    const std::size_t size = counter.m_rows.size();
+    if (counter.m_prefix >= 1) {
+        m_first.resize(size);
+    }
+    if (counter.m_prefix >= 2) {
+        m_second.resize(size);
+    }
+    if (counter.m_k >= 3) {
+        m_scratch.resize(size);
+    }
+    m_bits.resize(static_cast<std::size_t>(counter.m_words));
+}
+
 void BlockCounter::Cursor::Count(const Block& block, std::uint32_t* counts) {
-    if (block.a1 == 0) {
-        m_counter.CountBlock(m_all, block, counts);
-        return;
+    const std::uint64_t* rows = m_counter.m_rows.data();
+    int words = m_counter.m_words;
+    if (block.a1 != 0) {
+        if (block.a1 != m_a1) {
+            m_firstWords = m_counter.CompactRows(rows, words, block.a1, m_first.data(), m_bits.data());
+            m_a1 = block.a1;
+            m_a2 = 0;
+        }
+        rows = m_first.data();
+        words = m_firstWords;
     }
-    if (block.a1 != m_a1) {
-        m_counter.Filter(m_all, block.a1, m_first);
-        m_a1 = block.a1;
+    if (block.a2 != 0) {
+        if (block.a2 != m_a2) {
+            m_secondWords = m_counter.CompactRows(rows, words, block.a2, m_second.data(), m_bits.data());
+            m_a2 = block.a2;
+        }
+        rows = m_second.data();
+        words = m_secondWords;
     }
-    if (block.a2 == 0) {
-        m_counter.CountBlock(m_first, block, counts);
-        return;
-    }
-    m_counter.Filter(m_first, block.a2, m_second);
-    m_counter.CountBlock(m_second, block, counts);
+    m_counter.CountRest(rows, words, block, m_scratch.data(), m_bits.data(), counts);
 }
 
 void BlockCounter::MakeBlocks() {
     const int q = m_k - m_prefix;
-    const auto add = [this, q](int a1, int a2, int last, std::int32_t prefixR) {
-        // The block starts with the prefix followed by last+1, last+2, ...
-        std::int32_t startR = prefixR;
-        for (int j = 0; j < q; ++j) {
-            startR += m_r[m_prefix + j][last + 1 + j];
+    std::uint32_t start = 0;
+    const auto add = [this, &start](int a1, int a2, int from, int to, std::uint32_t size) {
+        m_blocks.push_back({static_cast<std::uint8_t>(a1), static_cast<std::uint8_t>(a2),
+                            static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), start, size});
+        start += size;
+        m_maxBlockSize = std::max(m_maxBlockSize, size);
+    };
+    // The combinations after a prefix ending in last, cut where a block would grow beyond kBlockTarget.
+    const auto addAfter = [q, &add](int a1, int a2, int last) {
+        if (q == 2) {
+            add(a1, a2, last + 1, last + 1, static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, 2)));
+            return;
         }
-        m_blocks.push_back({static_cast<std::uint8_t>(a1), static_cast<std::uint8_t>(a2), prefixR,
-                            static_cast<std::uint32_t>(m_total - 1 - startR),
-                            static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - last, q))});
+        int from = last + 1;
+        std::uint32_t size = 0;
+        for (int c = last + 1; c <= kNumbersInGame - 2; ++c) {
+            const auto part = static_cast<std::uint32_t>(SmallBinomial(kNumbersInGame - c, 2));
+            if (size != 0 && size + part > kBlockTarget) {
+                add(a1, a2, from, c - 1, size);
+                from = c;
+                size = 0;
+            }
+            size += part;
+        }
+        add(a1, a2, from, kNumbersInGame - 2, size);
     };
     if (m_prefix == 0) {
-        add(0, 0, 0, 0);
+        addAfter(0, 0, 0);
         return;
     }
     for (int a1 = 1; a1 <= kNumbersInGame - m_k + 1; ++a1) {
         if (m_prefix == 1) {
-            add(a1, 0, a1, m_r[0][a1]);
+            addAfter(a1, 0, a1);
             continue;
         }
         for (int a2 = a1 + 1; a2 <= kNumbersInGame - q; ++a2) {
-            add(a1, a2, a2, m_r[0][a1] + m_r[1][a2]);
-        }
-    }
-}
-
-void BlockCounter::Filter(const std::vector<Candidate>& from, int n, std::vector<Candidate>& to) const {
-    to.clear();
-    for (const Candidate& c : from) {
-        const DrawNumbers& dn = m_draws[c.draw];
-        if (dn.Has(n)) {
-            to.push_back({c.draw, dn.PositionOf(n)});
-        }
-    }
-}
-
-void BlockCounter::CountBlock(const std::vector<Candidate>& candidates, const Block& block,
-                              std::uint32_t* counts) const {
-    const int q = m_k - m_prefix;
-    // local index = rank - start = startR - prefixR - (R values of the numbers after the prefix)
-    const std::int32_t base = m_total - 1 - static_cast<std::int32_t>(block.start) - block.prefixR;
-    const int l0 = m_prefix;
-    for (const Candidate& c : candidates) {
-        const DrawNumbers& dn = m_draws[c.draw];
-        const int m = dn.count;
-        const std::int32_t* r0 = dn.r[l0].data();
-        const std::int32_t* r1 = dn.r[l0 + 1].data();
-        if (q == 2) {
-            for (int i = c.pos + 1; i < m - 1; ++i) {
-                const std::int32_t bi = base - r0[i];
-                for (int j = i + 1; j < m; ++j) {
-                    ++counts[bi - r1[j]];
-                }
-            }
-        } else {
-            const std::int32_t* r2 = dn.r[l0 + 2].data();
-            for (int i = c.pos + 1; i < m - 2; ++i) {
-                const std::int32_t bi = base - r0[i];
-                for (int j = i + 1; j < m - 1; ++j) {
-                    const std::int32_t bj = bi - r1[j];
-                    for (int l = j + 1; l < m; ++l) {
-                        ++counts[bj - r2[l]];
-                    }
-                }
-            }
+            addAfter(a1, a2, a2);
         }
     }
 }

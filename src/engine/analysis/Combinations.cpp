@@ -23,6 +23,18 @@ constexpr std::array<std::array<std::uint64_t, kMaxK + 1>, kMaxN + 1> MakeBinomi
 }
 constexpr auto kBinomials = MakeBinomials();
 
+// The same numbers by k first: kColumns[k][n] = C(n, k), so that a walk over n stays in a few cache lines.
+constexpr std::array<std::array<std::uint64_t, kMaxN + 1>, kMaxK + 1> MakeColumns() {
+    std::array<std::array<std::uint64_t, kMaxN + 1>, kMaxK + 1> table{};
+    for (int n = 0; n <= kMaxN; ++n) {
+        for (int k = 0; k <= kMaxK; ++k) {
+            table[k][n] = kBinomials[n][k];
+        }
+    }
+    return table;
+}
+constexpr auto kColumns = MakeColumns();
+
 } // namespace
 
 void CheckRunSize(int k) {
@@ -74,17 +86,14 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
     NumberSet set;
     int b = kNumbersInGame;
     for (int j = 0; j < k; ++j) {
-        const int size = k - j;
+        const std::uint64_t* column = kColumns[k - j].data();
         // The largest b below the previous one with C(b, size) <= later (C(0, size) = 0 always is),
-        // found by halving steps without branches.
-        const int bound = b;
-        b = 0;
-        for (int step = 64; step > 0; step /= 2) {
-            const int probe = b + step;
-            const bool fits = probe < bound && kBinomials[std::min(probe, kMaxN)][size] <= later;
-            b = fits ? probe : b;
+        // walking down: b only falls, so the whole decoding takes at most 70 steps.
+        --b;
+        while (column[b] > later) {
+            --b;
         }
-        later -= kBinomials[b][size];
+        later -= column[b];
         set.Add(kNumbersInGame - b);
     }
     return set;

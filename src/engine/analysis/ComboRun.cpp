@@ -5,7 +5,6 @@
 #include "engine/analysis/ListKeeper.h"
 
 #include <atomic>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <system_error>
@@ -27,7 +26,7 @@ public:
         , m_lists(lists)
         , m_helperCursor(counter) {
         for (auto& buffer : m_buffers) {
-            // Left uninitialised: a block clears only the part it uses.
+            // Left uninitialised: counting a block writes every count of it.
             buffer = std::make_unique_for_overwrite<std::uint32_t[]>(counter.MaxBlockSize());
         }
         for (auto& ready : m_ready) {
@@ -96,9 +95,7 @@ private:
             }
         } while (!m_claimed.compare_exchange_weak(b, b + 1, std::memory_order_acq_rel, std::memory_order_acquire));
         const Block& block = m_blocks[b];
-        std::uint32_t* counts = m_buffers[b % kSlots].get();
-        std::memset(counts, 0, block.size * sizeof(std::uint32_t));
-        cursor.Count(block, counts);
+        cursor.Count(block, m_buffers[b % kSlots].get());
         std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
         ready.store(b, std::memory_order_release);
         ready.notify_one();
@@ -149,14 +146,10 @@ ComboRunResult RunCombinations(int k, std::vector<NumberSet> periodSets, const W
         done = run.Run();
     } else {
         std::vector<std::uint32_t> block(counter.MaxBlockSize());
-        done = counter.Run(
-            [&block](std::uint32_t, std::uint32_t size) {
-                std::memset(block.data(), 0, size * sizeof(std::uint32_t));
-                return block.data();
-            },
-            [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
-                return lists.Take(counts, start, size);
-            });
+        done = counter.Run([&block](std::uint32_t, std::uint32_t) { return block.data(); },
+                           [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
+                               return lists.Take(counts, start, size);
+                           });
     }
     if (!done) {
         return {true, {}, {}};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <functional>
 #include <limits>
 
 #if defined(__SSE2__)
@@ -13,47 +14,48 @@
 namespace qv {
 namespace {
 
-// Higher count first, earlier combination first.
-struct TopsBefore {
-    bool operator()(const Ranked& a, const Ranked& b) const {
-        return a.count > b.count || (a.count == b.count && a.rank < b.rank);
-    }
-};
+// An entry's key: count above, the complement of the rank below. A larger key is a higher count or,
+// at the same count, an earlier combination.
+std::uint64_t KeyOf(std::uint32_t count, std::uint32_t rank) {
+    return std::uint64_t{count} << 32 | (~rank & 0xFFFFFFFFu);
+}
+std::uint32_t CountOf(std::uint64_t key) {
+    return static_cast<std::uint32_t>(key >> 32);
+}
+std::uint32_t RankOf(std::uint64_t key) {
+    return ~static_cast<std::uint32_t>(key);
+}
 
-// Lower count first, later combination first.
-struct FlopsBefore {
-    bool operator()(const Ranked& a, const Ranked& b) const {
-        return a.count < b.count || (a.count == b.count && a.rank > b.rank);
-    }
-};
-
-// Adds an entry to a list of at most kListCapacity entries kept as a heap with its worst entry on top
-// (the entry Before puts last); when the list is full, the new entry takes the place of that one.
-template <class Before>
-void EnterHeap(std::vector<Ranked>& heap, Ranked entry, Before before) {
+// Adds an entry to a list of at most kListCapacity entries kept as a heap with its worst entry on top:
+// the smallest key for the tops (Worse = std::less), the largest for the flops (std::greater). When the
+// list is full, the new entry takes the place of the worst one.
+template <class Worse>
+void EnterHeap(std::vector<std::uint64_t>& heap, std::uint64_t entry, Worse worse) {
+    // std::push_heap puts the largest by its comparison on top: compare by "better".
+    const auto better = [worse](std::uint64_t a, std::uint64_t b) { return worse(b, a); };
     if (heap.size() < kListCapacity) {
         heap.push_back(entry);
-        std::push_heap(heap.begin(), heap.end(), before);
+        std::push_heap(heap.begin(), heap.end(), better);
         return;
     }
     // Sift the new entry down from the top.
-    const std::size_t size = heap.size();
+    std::uint64_t* h = heap.data();
     std::size_t hole = 0;
     while (true) {
         std::size_t child = 2 * hole + 1;
-        if (child >= size) {
+        if (child >= kListCapacity) {
             break;
         }
-        if (child + 1 < size && before(heap[child], heap[child + 1])) {
+        if (child + 1 < kListCapacity && worse(h[child + 1], h[child])) {
             ++child;
         }
-        if (!before(entry, heap[child])) {
+        if (!worse(h[child], entry)) {
             break;
         }
-        heap[hole] = heap[child];
+        h[hole] = h[child];
         hole = child;
     }
-    heap[hole] = entry;
+    h[hole] = entry;
 }
 
 // Counts are looked at in chunks: a chunk none of whose counts can enter either list is passed over
@@ -72,26 +74,29 @@ std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32
     return mask;
 }
 
-// Whether one of kSkipChunk counts is above topsMin or at most flopsMax.
-bool AnyOutside(const std::uint32_t* c, std::uint32_t topsMin, std::uint32_t flopsMax) {
+// Bit j set when c[j] (j < kSkipChunk) is above topsMin or at most flopsMax: a count that may enter
+// one of the lists.
+std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::uint32_t flopsMax) {
 #if defined(__SSE2__)
     // Unsigned comparisons as signed ones on values shifted by 2^31.
     const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
     const __m128i flop = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(flopsMax)), bias);
-    // A count can enter neither list when flopsMax < c <= topsMin.
-    __m128i inside = _mm_set1_epi32(-1);
+    std::uint32_t mask = 0;
+#pragma GCC unroll 4
     for (std::uint32_t j = 0; j < kSkipChunk; j += 4) {
         const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c + j)), bias);
-        inside = _mm_and_si128(inside, _mm_andnot_si128(_mm_cmpgt_epi32(v, top), _mm_cmpgt_epi32(v, flop)));
+        // A count can enter neither list when flopsMax < c <= topsMin.
+        const __m128i inside = _mm_andnot_si128(_mm_cmpgt_epi32(v, top), _mm_cmpgt_epi32(v, flop));
+        mask |= static_cast<std::uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(inside))) << j;
     }
-    return _mm_movemask_epi8(inside) != 0xFFFF;
+    return ~mask & ((1u << kSkipChunk) - 1);
 #else
-    bool hit = false;
+    std::uint32_t mask = 0;
     for (std::uint32_t j = 0; j < kSkipChunk; ++j) {
-        hit |= c[j] > topsMin || c[j] <= flopsMax;
+        mask |= static_cast<std::uint32_t>(c[j] > topsMin || c[j] <= flopsMax ? 1 : 0) << j;
     }
-    return hit;
+    return mask;
 #endif
 }
 
@@ -103,6 +108,7 @@ std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& ab
     const __m128i zero = _mm_setzero_si128();
     __m128i hit = _mm_setzero_si128();
     std::uint64_t mask = 0;
+#pragma GCC unroll 4
     for (std::uint32_t j = 0; j < kZeroChunk; j += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(c + j);
         const __m128i v0 = _mm_loadu_si128(p);
@@ -164,12 +170,20 @@ bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uin
 }
 
 std::vector<ComboEntry> ListKeeper::Tops(int k) const {
-    std::vector<Ranked> sorted = m_tops;
-    std::sort(sorted.begin(), sorted.end(), TopsBefore{});
+    std::vector<std::uint64_t> sorted = m_tops;
+    if (m_topsQueued) {
+        sorted = m_topsOver;
+        for (std::uint32_t i = 0; i < kQueueCounts; ++i) {
+            for (const std::uint32_t rank : m_topsQueue[i]) {
+                sorted.push_back(KeyOf(m_topsBase + i, rank));
+            }
+        }
+    }
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
-    for (const Ranked& r : sorted) {
-        list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
+    for (const std::uint64_t key : sorted) {
+        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, 0});
     return list;
@@ -195,10 +209,20 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
         }
         return list;
     }
-    std::vector<Ranked> sorted = m_flops;
-    std::sort(sorted.begin(), sorted.end(), FlopsBefore{});
-    for (const Ranked& r : sorted) {
-        list.push_back({CombinationAt(k, r.rank), static_cast<std::int32_t>(r.count)});
+    if (m_flopsQueued) {
+        // Lower count first, later rank first.
+        for (std::uint32_t c = 0; c <= m_queueTop; ++c) {
+            const std::vector<std::uint32_t>& ranks = m_queue[c];
+            for (std::size_t i = ranks.size(); i > m_queueHead[c]; --i) {
+                list.push_back({CombinationAt(k, ranks[i - 1]), static_cast<std::int32_t>(c)});
+            }
+        }
+        return list;
+    }
+    std::vector<std::uint64_t> sorted = m_flops;
+    std::sort(sorted.begin(), sorted.end());
+    for (const std::uint64_t key : sorted) {
+        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, kFreeFlopsCount});
     return list;
@@ -208,18 +232,23 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
     std::uint32_t topsMin = m_topsMin;
     std::uint32_t flopsMax = m_flopsMax;
     std::uint32_t i = from;
+    // Before the flops list is full of count 0: the counts that may enter a list are picked out of each
+    // chunk at once, then tried one by one against the thresholds as they stand (which only narrow).
     while (i < to && !m_zeroRing) {
-        if (to - i >= kSkipChunk && !AnyOutside(counts + i, topsMin, flopsMax)) {
-            i += kSkipChunk;
-            continue;
+        if (to - i < kSkipChunk) {
+            for (; i < to && !m_zeroRing; ++i) {
+                Offer(counts[i], start + i, topsMin, flopsMax);
+            }
+            break;
         }
-        const std::uint32_t end = std::min(to, i + kSkipChunk);
-        for (; i < end && !m_zeroRing; ++i) {
-            const std::uint32_t c = counts[i];
-            if (c > topsMin) {
-                topsMin = EnterTops(c, start + i);
-            } else if (c <= flopsMax) {
-                flopsMax = EnterFlops(c, start + i);
+        const std::uint32_t chunk = i;
+        i += kSkipChunk;
+        for (std::uint32_t mask = OutsideMask(counts + chunk, topsMin, flopsMax); mask != 0; mask &= mask - 1) {
+            const std::uint32_t j = chunk + static_cast<std::uint32_t>(std::countr_zero(mask));
+            Offer(counts[j], start + j, topsMin, flopsMax);
+            if (m_zeroRing) {
+                i = j + 1;
+                break;
             }
         }
     }
@@ -253,26 +282,126 @@ std::uint32_t ListKeeper::OfferToTops(const std::uint32_t* counts, std::uint32_t
     return topsMin;
 }
 
+void ListKeeper::Offer(std::uint32_t c, std::uint32_t rank, std::uint32_t& topsMin, std::uint32_t& flopsMax) {
+    if (c > topsMin) {
+        topsMin = EnterTops(c, rank);
+    } else if (c <= flopsMax) {
+        flopsMax = EnterFlops(c, rank);
+    }
+}
+
 std::uint32_t ListKeeper::EnterTops(std::uint32_t c, std::uint32_t rank) {
-    EnterHeap(m_tops, {c, rank}, TopsBefore{});
-    return m_tops.size() == kListCapacity ? m_tops.front().count : 0;
+    if (m_topsQueued) {
+        return EnterTopsQueue(c, rank);
+    }
+    EnterHeap(m_tops, KeyOf(c, rank), std::less<>());
+    if (m_tops.size() < kListCapacity) {
+        return 0;
+    }
+    // Full: into one stack of ranks per count from the worst count on (ranks ascending, so the latest,
+    // the worst of its count, on top), counts beyond those in m_topsOver.
+    m_topsQueued = true;
+    m_topsBase = CountOf(m_tops.front());
+    m_topsLow = 0;
+    m_topsOver.clear();
+    Requeue(m_tops);
+    return m_topsBase;
+}
+
+// Every entry is above the threshold, so it is never the one that drops out: that is the latest rank of
+// the lowest count.
+std::uint32_t ListKeeper::EnterTopsQueue(std::uint32_t c, std::uint32_t rank) {
+    if (c - m_topsBase < kQueueCounts) {
+        m_topsQueue[c - m_topsBase].push_back(rank);
+    } else {
+        m_topsOver.push_back(KeyOf(c, rank));
+    }
+    std::vector<std::uint32_t>& lowest = m_topsQueue[m_topsLow];
+    lowest.pop_back();
+    if (lowest.empty()) {
+        while (m_topsLow < kQueueCounts && m_topsQueue[m_topsLow].empty()) {
+            ++m_topsLow;
+        }
+        if (m_topsLow == kQueueCounts) {
+            // Every entry is beyond the stacks: they start again at the lowest count.
+            std::vector<std::uint64_t> over;
+            over.swap(m_topsOver);
+            m_topsBase = CountOf(*std::min_element(over.begin(), over.end()));
+            m_topsLow = 0;
+            Requeue(over);
+        }
+    }
+    return m_topsBase + m_topsLow;
+}
+
+// Puts entries (any order) into the stacks by rank, or into m_topsOver beyond them.
+void ListKeeper::Requeue(std::vector<std::uint64_t>& entries) {
+    std::sort(entries.begin(), entries.end(), [](std::uint64_t a, std::uint64_t b) { return RankOf(a) < RankOf(b); });
+    for (const std::uint64_t key : entries) {
+        const std::uint32_t c = CountOf(key);
+        if (c - m_topsBase < kQueueCounts) {
+            m_topsQueue[c - m_topsBase].push_back(RankOf(key));
+        } else {
+            m_topsOver.push_back(key);
+        }
+    }
 }
 
 std::uint32_t ListKeeper::EnterFlops(std::uint32_t c, std::uint32_t rank) {
-    EnterHeap(m_flops, {c, rank}, FlopsBefore{});
+    if (m_flopsQueued) {
+        return EnterFlopsQueue(c, rank);
+    }
+    EnterHeap(m_flops, KeyOf(c, rank), std::greater<>());
     if (m_flops.size() < kListCapacity) {
         return kFreeFlopsCount;
     }
-    const std::uint32_t worst = m_flops.front().count;
-    if (worst == 0) {
-        for (int t = 0; t < kListCapacity; ++t) {
-            m_zeroSeed[t] = m_flops[t].rank;
+    const std::uint32_t worst = CountOf(m_flops.front());
+    if (worst < kQueueCounts) {
+        // Into one queue per count, each in rank order: the latest rank is the best of its count.
+        std::vector<std::uint64_t> sorted = m_flops;
+        std::sort(sorted.begin(), sorted.end(), [](std::uint64_t a, std::uint64_t b) {
+            return CountOf(a) != CountOf(b) ? CountOf(a) < CountOf(b) : RankOf(a) < RankOf(b);
+        });
+        for (const std::uint64_t key : sorted) {
+            m_queue[CountOf(key)].push_back(RankOf(key));
         }
-        std::sort(m_zeroSeed.begin(), m_zeroSeed.end());
-        m_masksWritten = 0;
-        m_zeroRing = true;
+        m_queueTop = worst;
+        m_flopsQueued = true;
+        if (worst == 0) {
+            StartZeroRing();
+        }
     }
     return worst;
+}
+
+// The worst entry is the earliest rank of the highest count; a new entry is the latest of its count.
+std::uint32_t ListKeeper::EnterFlopsQueue(std::uint32_t c, std::uint32_t rank) {
+    m_queue[c].push_back(rank);
+    std::vector<std::uint32_t>& worst = m_queue[m_queueTop];
+    std::uint32_t& head = m_queueHead[m_queueTop];
+    if (++head == worst.size()) {
+        worst.clear();
+        head = 0;
+        while (m_queue[m_queueTop].empty()) {
+            --m_queueTop;
+        }
+    } else if (head >= 2 * kListCapacity) {
+        // Keep a queue of one count from growing with every entry it passes on.
+        worst.erase(worst.begin(), worst.begin() + head);
+        head = 0;
+    }
+    if (m_queueTop == 0) {
+        StartZeroRing();
+    }
+    return m_queueTop;
+}
+
+// The flops list holds nothing but count 0 (in its queue, ranks ascending).
+void ListKeeper::StartZeroRing() {
+    const std::vector<std::uint32_t>& zeros = m_queue[0];
+    std::copy(zeros.begin() + m_queueHead[0], zeros.end(), m_zeroSeed.begin());
+    m_masksWritten = 0;
+    m_zeroRing = true;
 }
 
 } // namespace qv

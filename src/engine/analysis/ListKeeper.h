@@ -8,15 +8,11 @@
 
 namespace qv {
 
-// A count with the rank of its combination.
-struct Ranked {
-    std::uint32_t count;
-    std::uint32_t rank;
-};
-
 // Offered every combination in rank order, keeps what the shifted lists would hold. The tops list is
-// always the best entries by TopsBefore among those with a count above 0, and the flops list the best
-// by FlopsBefore among those offered to it: each is a heap with its worst entry on top. The entry
+// always the best entries (higher count first, earlier combination first) among those with a count above
+// 0, and the flops list the best (lower count first, later combination first) among those offered to it:
+// each is a heap with its worst entry on top. An entry is one 64-bit key, count above, the rank's
+// complement below: the tops' best entry has the largest key, the flops' best the smallest. The entry
 // thresholds only ever move one way (tops up, flops down). Once the flops list is full of count 0 it
 // takes nothing but count 0, and every such combination pushes out the earliest one: from then on it
 // is a ring of the latest ranks.
@@ -38,18 +34,38 @@ private:
     // Offers counts[from .. to-1] to the tops list only; returns the new entry threshold.
     std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to,
                               std::uint32_t topsMin);
+    // Offers one count to the tops, else to the flops, and moves the thresholds.
+    void Offer(std::uint32_t c, std::uint32_t rank, std::uint32_t& topsMin, std::uint32_t& flopsMax);
     // Returns the new entry threshold: a count must be above it to enter.
     std::uint32_t EnterTops(std::uint32_t c, std::uint32_t rank);
     // Returns the new entry threshold: a count must be at most it to enter.
     std::uint32_t EnterFlops(std::uint32_t c, std::uint32_t rank);
+    std::uint32_t EnterFlopsQueue(std::uint32_t c, std::uint32_t rank);
+    std::uint32_t EnterTopsQueue(std::uint32_t c, std::uint32_t rank);
+    void Requeue(std::vector<std::uint64_t>& entries);
+    void StartZeroRing();
 
     std::uint64_t m_interval;
     std::uint64_t m_nextReport;
     const WorkControl& m_control;
-    std::vector<Ranked> m_tops;
-    std::vector<Ranked> m_flops;
+    std::vector<std::uint64_t> m_tops;
+    std::vector<std::uint64_t> m_flops;
     std::uint32_t m_topsMin = 0;
     std::uint32_t m_flopsMax = kFreeFlopsCount;
+    static constexpr std::uint32_t kQueueCounts = 64;
+    // Once the tops list is full: a stack of ranks per count m_topsBase + i (i < kQueueCounts), the
+    // entries of higher counts in m_topsOver, m_topsLow the lowest stack in use.
+    bool m_topsQueued = false;
+    std::uint32_t m_topsBase = 0;
+    std::uint32_t m_topsLow = 0;
+    std::array<std::vector<std::uint32_t>, kQueueCounts> m_topsQueue;
+    std::vector<std::uint64_t> m_topsOver;
+    // Once the flops list is full and its worst count is below kQueueCounts: a queue of ranks per count
+    // instead of the heap (m_queue[c] from m_queueHead[c] on), m_queueTop the highest count held.
+    bool m_flopsQueued = false;
+    std::array<std::vector<std::uint32_t>, kQueueCounts> m_queue;
+    std::array<std::uint32_t, kQueueCounts> m_queueHead{};
+    std::uint32_t m_queueTop = 0;
     bool m_zeroRing = false;
     // Once the flops list is full of count 0: its ranks at that moment, then the zero masks of the chunks
     // since, the latest 1024 of those with a zero in them (they hold at least the latest 1000 zeros).

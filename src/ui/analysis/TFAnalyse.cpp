@@ -15,6 +15,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QAction>
@@ -173,8 +174,7 @@ QWidget* TFAnalyse::CreateSearchHalf(QWidget* parent) {
             "Wählen Sie die Zahlen, nach denen gesucht wer-\nden soll - insgesamt oder als Kombinationspool"),
         top);
     label6->setObjectName(QStringLiteral("Label6"));
-    label6->setAccessibleName(
-        QStringLiteral("Wählen Sie die Zahlen, nach denen gesucht werden soll - insgesamt oder als Kombinationspool"));
+    SetSpokenName(label6, label6->text());
     m_clearPool = new QToolButton(top);
     m_clearPool->setObjectName(QStringLiteral("BitBtn5"));
     m_clearPool->setIcon(TileIcon(QColor(0xb0, 0x3a, 0x2e), QStringLiteral("×")));

@@ -10,6 +10,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QAction>
@@ -216,7 +217,7 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
         auto* button = new QPushButton(caption, row);
         button->setObjectName(name);
         button->setMinimumSize(90, 40);
-        button->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        SetSpokenName(button, caption);
         return button;
     };
     m_evaluate = twoLineButton(QStringLiteral("BSort"), QStringLiteral("Auswertung\nstarten"));

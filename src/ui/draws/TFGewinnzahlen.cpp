@@ -11,6 +11,7 @@
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/frame/WindowRegistry.h"
 
 #include <QCheckBox>
@@ -45,6 +46,7 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumHeight(40);
+    SetSpokenName(button, caption);
     return button;
 }
 
@@ -108,6 +110,7 @@ void TFGewinnzahlen::CreateControls() {
     m_hint->setPalette(hintPalette);
 
     m_autoFilter->setObjectName(QStringLiteral("cbFiltern"));
+    SetSpokenName(m_autoFilter, m_autoFilter->text());
     m_autoFilter->setChecked(true);
     m_autoClear->setObjectName(QStringLiteral("cbDel"));
     m_autoClear->setChecked(true);
@@ -127,7 +130,7 @@ void TFGewinnzahlen::CreateControls() {
     m_helpButton->setToolTip(QStringLiteral("Hilfe"));
     m_helpButton->setAccessibleName(QStringLiteral("Hilfe"));
     m_closeButton = Button(QStringLiteral("BitBtn5"), QStringLiteral("Sch&ließen"), this);
-    m_closeButton->setToolTip(QStringLiteral("Programm beenden"));
+    m_closeButton->setToolTip(QStringLiteral("Fenster schließen"));
     m_link1 = CreateLinkPanel(QStringLiteral("PLink1"), QStringLiteral("Link 1"), 1);
     m_link2 = CreateLinkPanel(QStringLiteral("PLink2"), QStringLiteral("Link 2"), 2);
 }

@@ -23,6 +23,7 @@
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/NumberBoard.h"
@@ -177,6 +178,7 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
     m_newDraw->setObjectName(QStringLiteral("BNeu"));
     m_newDraw->setMinimumHeight(40);
+    SetSpokenName(m_newDraw, m_newDraw->text());
 
     grid->addWidget(heading, 0, 0, 1, 2);
     grid->addWidget(dateLabel, 1, 0);
@@ -214,6 +216,7 @@ QWidget* TFAuswertung::CreateBoard() {
     m_news->setObjectName(QStringLiteral("BAktuell"));
     for (QPushButton* button : {m_saveDraw, m_fromClipboard, m_news}) {
         button->setMinimumHeight(40);
+        SetSpokenName(button, button->text());
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
@@ -233,6 +236,7 @@ QWidget* TFAuswertung::CreateSlipArea() {
     m_openSlips = new QPushButton(QStringLiteral("Spielschein(e)\neinlesen"), box);
     m_openSlips->setObjectName(QStringLiteral("BOpen1"));
     m_openSlips->setMinimumHeight(40);
+    SetSpokenName(m_openSlips, m_openSlips->text());
     const auto pictureButton = [box](const QString& name, const QString& hint, const QColor& colour,
                                      const QString& glyph) {
         auto* button = new QToolButton(box);
@@ -250,6 +254,7 @@ QWidget* TFAuswertung::CreateSlipArea() {
     auto* eigene2 = new QPushButton(QStringLiteral("Eigene\neingeben"), box);
     eigene2->setObjectName(QStringLiteral("BEigene2"));
     eigene2->setMinimumHeight(40);
+    SetSpokenName(eigene2, eigene2->text());
     eigene2->setEnabled(m_context.commands.IsAvailable(Command::Eingabe));
     m_multiRow = new QCheckBox(QStringLiteral("Registerkarten mehrzeilig"), box);
     m_multiRow->setObjectName(QStringLiteral("cbMehr"));
@@ -311,6 +316,7 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     m_periodToOn->setObjectName(QStringLiteral("CBbis"));
     m_allFilesTogether = new QCheckBox(QStringLiteral("Sämtliche Dateien zu-\nsammen auswerten"), box);
     m_allFilesTogether->setObjectName(QStringLiteral("CBAlle"));
+    SetSpokenName(m_allFilesTogether, m_allFilesTogether->text());
     m_allFilesTogether->setChecked(true);
     m_allFilesTogether->setEnabled(false);
     m_evaluate = new QPushButton(QStringLiteral("Auswerten"), box);
@@ -330,7 +336,11 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     grid->addWidget(m_evaluate, 2, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    m_periodTo->setAccessibleName(QStringLiteral("bis"));
+    // The check box "bis:" stands where the to list's label would; an unseen label names the list.
+    auto* toLabel = new QLabel(QStringLiteral("bis"), box);
+    toLabel->setObjectName(QStringLiteral("LBis"));
+    toLabel->setBuddy(m_periodTo);
+    toLabel->hide();
     setTabOrder(m_periodFrom, m_periodToOn);
     setTabOrder(m_periodToOn, m_periodTo);
     setTabOrder(m_periodTo, m_allFilesTogether);

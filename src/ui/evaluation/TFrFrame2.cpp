@@ -91,6 +91,7 @@ TFrFrame2::TFrFrame2(QWidget* parent)
     m_grid->horizontalHeader()->setFont(compact);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grid->setAccessibleName(QStringLiteral("Auswertung"));
 

@@ -1,6 +1,7 @@
 #include "ui/evaluation/WelcomePanel.h"
 
 #include "ui/frame/CommandIcons.h"
+#include "ui/frame/WindowAccessibility.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -30,13 +31,18 @@ WelcomePanel::WelcomePanel(bool ownRowsAvailable, QWidget* parent)
         this);
     auto* eingeben =
         new QLabel(QStringLiteral("Geben Sie Ihre eigenen Tipprei-\nhen ein oder laden Sie einen Demo-Schein."), this);
+    for (QLabel* label : {angst, eingeben}) {
+        SetSpokenName(label, label->text());
+    }
     auto* ownRows = new QPushButton(QStringLiteral("Eigene\neingeben"), this);
     ownRows->setObjectName(QStringLiteral("BEigene"));
     ownRows->setMinimumHeight(40);
+    SetSpokenName(ownRows, ownRows->text());
     ownRows->setEnabled(ownRowsAvailable);
     auto* demo = new QPushButton(QStringLiteral("Demo-\nSchein"), this);
     demo->setObjectName(QStringLiteral("BDemo"));
     demo->setMinimumHeight(40);
+    SetSpokenName(demo, demo->text());
     info->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
     info->addWidget(hallo, 0, 1, 1, 2);
     info->addWidget(angst, 1, 1, 1, 2);

@@ -74,6 +74,31 @@ CommandText TextOf(Command command) {
     return {"", "", "", "", ""};
 }
 
+// Only the main window's end button ends the program; the others close their own window.
+bool EndsTheProgram(const QWidget* window) {
+    return window == nullptr || window->objectName() == QLatin1String("FAuswertung");
+}
+
+// The hint of command's button in window: the end button of a window other than the main window only
+// closes that window and says so.
+QString HintIn(Command command, const QWidget* window) {
+    return command == Command::Beenden && !EndsTheProgram(window) ? QStringLiteral("Fenster schließen")
+                                                                  : QString::fromUtf8(TextOf(command).hint);
+}
+
+// What a screen reader calls command's button in window: its hint, unless the hint alone does not tell
+// what the button does (the two entry windows share theirs).
+QString SpokenName(Command command, const QWidget* window) {
+    switch (command) {
+    case Command::Eingabe:
+        return QStringLiteral("Tippreihen auf Spielscheinen eingeben...");
+    case Command::Eingabe2:
+        return QStringLiteral("Viele Tippreihen als Liste eingeben...");
+    default:
+        return HintIn(command, window);
+    }
+}
+
 } // namespace
 
 SharedCommands::SharedCommands(AppContext& context)
@@ -120,13 +145,13 @@ QAction* SharedCommands::MakeAction(QWidget* window, Command command, const QStr
 QAction* SharedCommands::AddToolButton(QToolBar* toolBar, QWidget* window, Command command, const QString& name,
                                        std::function<void()> ownAction) {
     const QString buttonName = name.isEmpty() ? ButtonName(command) : name;
-    QAction* action = MakeAction(window, command, Hint(command), buttonName, std::move(ownAction));
+    QAction* action = MakeAction(window, command, HintIn(command, window), buttonName, std::move(ownAction));
     action->setIcon(CommandIcon(command));
-    action->setToolTip(Hint(command));
+    action->setToolTip(HintIn(command, window));
     toolBar->addAction(action);
     if (QWidget* button = toolBar->widgetForAction(action)) {
         button->setObjectName(buttonName);
-        button->setAccessibleName(Hint(command));
+        button->setAccessibleName(SpokenName(command, window));
     }
     return action;
 }

@@ -26,6 +26,7 @@ TFHilfe::TFHilfe(QWidget* parent)
     close->setObjectName(QStringLiteral("BSchliessen"));
     m_browser->setObjectName(QStringLiteral("Browser"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(QStringLiteral("Hilfetext"));
     // One look for every page of the help.
     m_browser->document()->setDefaultStyleSheet(QStringLiteral("body { font-family: sans-serif; }"
                                                                "h1 { color: #0d2b5e; }"

@@ -1,8 +1,18 @@
 #include "ui/frame/WindowAccessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace qv {
 
@@ -17,10 +27,109 @@ QAccessibleInterface* WindowInterface(const QString& className, QObject* object)
     return new QAccessibleWidget(widget, QAccessible::Window);
 }
 
+// Names a window's inner parts each time it is shown, so that parts added since are named too.
+class InnerPartNamer : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow()) {
+                NameInnerParts(widget);
+            }
+        }
+        return false;
+    }
+};
+
+constexpr const char* kTabsWatched = "qvTabBarShownWithTabs";
+
+// The label that names field in window: its buddy label, without the colon at its end.
+QString LabelOf(const QWidget& window, const QWidget* field) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() == field) {
+            QString text = SpokenCaption(label->text()).trimmed();
+            if (text.endsWith(QLatin1Char(':'))) {
+                text.chop(1);
+            }
+            return text;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 void InstallWindowAccessibility() {
     QAccessible::installFactory(&WindowInterface);
+    static InnerPartNamer* namer = nullptr;
+    if (namer == nullptr && qApp != nullptr) {
+        namer = new InnerPartNamer(qApp);
+        qApp->installEventFilter(namer);
+    }
+}
+
+QString SpokenCaption(const QString& caption) {
+    QString text = caption;
+    text.replace(QLatin1Char('\r'), QString());
+    // Before a small letter the hyphen only split the word; before anything else it belongs to it.
+    static const QRegularExpression split(QStringLiteral("-\\n(?=\\p{Ll})"));
+    text.replace(split, QString()).replace(QStringLiteral("-\n"), QStringLiteral("-"));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    // "&&" stands for one "&"; a single "&" marks the mnemonic.
+    QString spoken;
+    spoken.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) {
+                spoken += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        spoken += text.at(i);
+    }
+    return spoken;
+}
+
+void SetSpokenName(QWidget* widget, const QString& caption) {
+    widget->setAccessibleName(SpokenCaption(caption));
+}
+
+void NameInnerParts(QWidget* window) {
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        QLineEdit* field = list->lineEdit();
+        if (field == nullptr || !field->accessibleName().isEmpty()) {
+            continue;
+        }
+        QString name = list->accessibleName();
+        if (name.isEmpty()) {
+            name = LabelOf(*window, list);
+        }
+        if (name.isEmpty()) {
+            name = SpokenCaption(list->toolTip());
+        }
+        field->setAccessibleName(name);
+    }
+    // A screen reader calls a tab bar by its current tab; without tabs it would be a nameless, empty
+    // control. It has no size then anyway, so it is hidden until the first tab comes.
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        if (tabs->property(kTabsWatched).toBool()) {
+            continue;
+        }
+        tabs->setProperty(kTabsWatched, true);
+        const auto showTabBar = [tabs] { tabs->tabBar()->setVisible(tabs->count() > 0); };
+        QObject::connect(tabs, &QTabWidget::currentChanged, tabs, showTabBar);
+        showTabBar();
+    }
+    for (QToolBar* toolBar : window->findChildren<QToolBar*>()) {
+        if (auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+            if (more->accessibleName().isEmpty()) {
+                more->setAccessibleName(QStringLiteral("Weitere Schaltflächen"));
+            }
+        }
+    }
 }
 
 } // namespace qv

@@ -59,6 +59,14 @@ bool WindowRegistry::Knows(const QString& formName) const {
     return EntryOf(formName) != nullptr;
 }
 
+std::vector<QString> WindowRegistry::FormNames() const {
+    std::vector<QString> names;
+    for (const Entry& entry : m_entries) {
+        names.push_back(entry.formName);
+    }
+    return names;
+}
+
 QWidget* WindowRegistry::Find(const QString& formName) const {
     const Entry* entry = EntryOf(formName);
     return entry ? entry->window.get() : nullptr;

@@ -36,6 +36,8 @@ public:
 
     // Whether the program has such a window, created or not.
     bool Knows(const QString& formName) const;
+    // The form names of every window the program has, created or not, in the order they were added.
+    std::vector<QString> FormNames() const;
     // The window if it exists now.
     QWidget* Find(const QString& formName) const;
     // The existing windows in the order of their creation.

@@ -14,6 +14,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -326,6 +327,7 @@ QWidget* TFDruck::CreateRangeGroup() {
     grid->addWidget(m_end, 1, 1);
     auto* neededLabel = new QLabel(QStringLiteral("Benötigte Tipp-\nscheine:"), panel);
     neededLabel->setBuddy(m_slipsNeeded);
+    SetSpokenName(neededLabel, neededLabel->text());
     grid->addWidget(neededLabel, 0, 2, 2, 1);
     grid->addWidget(m_slipsNeeded, 0, 3, 2, 1);
     grid->setColumnStretch(4, 1);

@@ -8,6 +8,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/tips/EntryField.h"
 #include "ui/tips/TFrameSchein.h"
 
@@ -40,7 +41,7 @@ QPushButton* TwoLineButton(const QString& name, const QString& caption, QWidget*
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumSize(90, 40);
-    button->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    SetSpokenName(button, caption);
     return button;
 }
 
@@ -86,7 +87,7 @@ TFEingabe::TFEingabe(AppContext& context)
     bottom->setContentsMargins(kMargin, 0, kMargin, 0);
     m_close = new QPushButton(QStringLiteral("Sch&ließen"), client);
     m_close->setObjectName(QStringLiteral("BitBtn8"));
-    m_close->setToolTip(QStringLiteral("Programm beenden"));
+    m_close->setToolTip(QStringLiteral("Fenster schließen"));
     bottom->addStretch(1);
     bottom->addWidget(m_close);
     layout->addLayout(bottom);

@@ -8,6 +8,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -33,10 +34,7 @@ constexpr QRgb kHintGreen = 0xFF008000;
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    QString spoken = caption;
-    spoken.replace(QStringLiteral("-\n"), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    spoken.remove(QLatin1Char('&'));
-    button->setAccessibleName(spoken);
+    SetSpokenName(button, caption);
     return button;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/tips/GameChoiceLists.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ TFOptionen::TFOptionen(AppContext& context)
     connect(toolButton(QStringLiteral("BitBtn2"), CommandIcon(Command::HilfeBenutzen), QStringLiteral("Hilfe")),
             &QAction::triggered, this,
             [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FOptionen"))); });
-    connect(toolButton(QStringLiteral("BitBtn7"), CommandIcon(Command::Beenden), QStringLiteral("Programm beenden")),
+    connect(toolButton(QStringLiteral("BitBtn7"), CommandIcon(Command::Beenden), QStringLiteral("Fenster schließen")),
             &QAction::triggered, this, &TFOptionen::close);
 
     auto* heading = new QLabel(QStringLiteral("Einstellungen für den Programmstart"), this);
@@ -120,7 +121,7 @@ TFOptionen::TFOptionen(AppContext& context)
     saveButton->setObjectName(QStringLiteral("BSave"));
     auto* closeButton = new QPushButton(QStringLiteral("Sch&ließen"), this);
     closeButton->setObjectName(QStringLiteral("BitBtn5"));
-    closeButton->setToolTip(QStringLiteral("Programm beenden"));
+    closeButton->setToolTip(QStringLiteral("Fenster schließen"));
     closeButton->setAutoDefault(false);
     saveButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &TFOptionen::Save);
@@ -173,11 +174,12 @@ QWidget* TFOptionen::CreateFileList() {
                                  QStringLiteral("Markierten Eintrag löschen"));
     m_openNow = new QCheckBox(QStringLiteral("Jetzt auch im Haupt-\nfenster öffnen"), m_fileBox);
     m_openNow->setObjectName(QStringLiteral("CBOpen"));
-    m_openNow->setAccessibleName(QStringLiteral("Jetzt auch im Hauptfenster öffnen"));
+    SetSpokenName(m_openNow, m_openNow->text());
     m_openNow->setChecked(true);
     auto* listHeading = new QLabel(QStringLiteral("Mit Start öffnen..."), m_fileBox);
     m_files = new QListWidget(m_fileBox);
     m_files->setObjectName(QStringLiteral("l1"));
+    m_files->setAccessibleName(QStringLiteral("Mit Start öffnen"));
     m_files->setMinimumWidth(200);
     listHeading->setBuddy(m_files);
     m_files->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -376,16 +376,12 @@ void TFTippcenter::FillHistory() {
     // The columns are as wide as the grid's font needs, at least as wide as the program always drew them.
     grid.SetColumnWidth(0, std::max(66, TextWidthIn(grid.font(), QStringLiteral("00.00.0000")) + 10));
     const int numberWidth = std::max(24, TextWidthIn(grid.font(), QStringLiteral("70")) + 12);
-    QStringList headings{QStringLiteral("Datum")};
     for (int column = 1; column <= 20; ++column) {
         grid.SetColumnWidth(column, numberWidth);
-        headings << QString::number(column);
     }
     // The whole row fits without scrolling sideways.
     grid.setMinimumWidth(grid.ColumnWidth(0) + 20 * numberWidth + 2 * grid.frameWidth() +
                          grid.verticalScrollBar()->sizeHint().width() + 2);
-    // The heading row is part of the grid; screen readers get the same names as column headers.
-    grid.setHorizontalHeaderLabels(headings);
     grid.SetCell(0, 0, CenterPad80(QStringLiteral("Datum"), grid.ColumnWidth(0), grid));
     for (int column = 1; column <= 20; ++column) {
         grid.SetCell(column, 0, CenterPad80(QString::number(column), grid.ColumnWidth(column), grid));

@@ -7,6 +7,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/tools/ToolWindowParts.h"
 
 #include <QGridLayout>
@@ -68,7 +69,7 @@ TFNueberK::TFNueberK(AppContext& context)
                                               "Lotto wichtig. Setzen Sie dafür 49 als n und 6 als k ein."),
                                this);
     example->setObjectName(QStringLiteral("Label4"));
-    NameWithoutLineBreaks(example);
+    SetSpokenName(example, example->text());
     for (QLabel* label : {about, example}) {
         label->setWordWrap(true);
     }

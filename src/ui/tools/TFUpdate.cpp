@@ -12,6 +12,7 @@
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/frame/WindowAccessibility.h"
 #include "ui/tools/ToolWindowParts.h"
 
 #include <QApplication>
@@ -111,7 +112,7 @@ TFUpdate::TFUpdate(AppContext& context)
                                      "Installations-\nButton eingeblendet."),
                       this);
     hint->setWordWrap(false);
-    NameWithoutLineBreaks(hint);
+    SetSpokenName(hint, hint->text());
 
     // The download area, shown once a check has found another version.
     m_downloadArea->setObjectName(QStringLiteral("Panel6"));
@@ -139,7 +140,7 @@ TFUpdate::TFUpdate(AppContext& context)
     install->setMinimumSize(110, 32);
     // The caption breaks where its hyphen stands, not where the width ends.
     installHint->setWordWrap(false);
-    NameWithoutLineBreaks(installHint);
+    SetSpokenName(installHint, installHint->text());
     auto* installRows = new QVBoxLayout(m_installArea);
     installRows->setContentsMargins(0, 0, 0, 0);
     installRows->addWidget(installHint);

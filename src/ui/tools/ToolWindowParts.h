@@ -19,9 +19,6 @@ QToolButton* PictureButton(const QString& name, const QIcon& icon, const QString
 // Shows text in a value panel; a screen reader hears the caption and the value ("Ergebnis: 70").
 void SetPanelValue(QLabel* panel, const QString& caption, const QString& text);
 
-// A text that breaks after the hyphen of a word ("Programm-\nverzeichnis") is read as one word.
-void NameWithoutLineBreaks(QLabel* label);
-
 // A label that names field for the keyboard and a screen reader.
 QLabel* BuddyLabel(const QString& name, const QString& caption, QWidget* field, QWidget* parent);
 

@@ -6,12 +6,50 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qv {
+
+namespace {
+
+constexpr int kNumbersPerRow = 10;
+
+} // namespace
+
+// A number of the board: checked while the window shows it marked. A click leaves the state alone
+// (the window decides through ShowMarks), and a checked number looks like any other: its mark shows in
+// its font.
+class NumberButton : public QPushButton {
+public:
+    NumberButton(int n, QWidget* parent)
+        : QPushButton(QString::number(n), parent) {
+        setCheckable(true);
+        setFocusPolicy(Qt::ClickFocus); // the board's one stop of the Tab key is set apart
+    }
+
+    void SetMarked(bool marked) {
+        const QSignalBlocker quiet(this);
+        setChecked(marked);
+    }
+
+protected:
+    void nextCheckState() override {}
+
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.state &= ~QStyle::State_On;
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+};
 
 NumberBoard::NumberBoard(QWidget* parent)
     : QWidget(parent) {
@@ -48,29 +86,99 @@ NumberBoard::NumberBoard(QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(1);
     for (int n = 1; n <= kNumbersInGame; ++n) {
-        auto* button = new QPushButton(QString::number(n), board);
+        auto* button = new NumberButton(n, board);
         button->setObjectName(QStringLiteral("lot%1").arg(n));
         button->setProperty("tag", n);
         button->setFixedSize(31, 27);
         button->setAccessibleName(QStringLiteral("Zahl %1").arg(n));
+        button->installEventFilter(this);
         m_buttons[static_cast<std::size_t>(n - 1)] = button;
-        grid->addWidget(button, (n - 1) / 10, (n - 1) % 10);
+        grid->addWidget(button, (n - 1) / kNumbersPerRow, (n - 1) % kNumbersPerRow);
         connect(button, &QPushButton::clicked, this, [this, n] { emit NumberClicked(n); });
+        // Only a screen reader's toggle changes the state from outside: it asks like a click.
+        connect(button, &QPushButton::toggled, this, [this, button, n](bool checked) {
+            button->SetMarked(!checked);
+            emit NumberClicked(n);
+        });
     }
     layout->addWidget(board);
+    MakeTabStop(1);
     ShowMarks({});
+}
+
+QPushButton* NumberBoard::Button(int n) const {
+    return m_buttons.at(static_cast<std::size_t>(n - 1));
 }
 
 void NumberBoard::ShowMarks(const NumberSet& marked) {
     for (int n = 1; n <= kNumbersInGame; ++n) {
-        QPushButton* button = Button(n);
+        NumberButton* button = m_buttons.at(static_cast<std::size_t>(n - 1));
         const bool isMarked = marked.Contains(n);
         QFont font = button->font();
         font.setBold(isMarked);
         font.setPointSize(isMarked ? 12 : 9);
         button->setFont(font);
-        button->setAccessibleDescription(isMarked ? QStringLiteral("markiert") : QString());
+        button->SetMarked(isMarked);
     }
+}
+
+void NumberBoard::MakeTabStop(int n) {
+    Button(m_tabStop)->setFocusPolicy(Qt::ClickFocus);
+    m_tabStop = n;
+    Button(n)->setFocusPolicy(Qt::StrongFocus);
+}
+
+bool NumberBoard::eventFilter(QObject* watched, QEvent* event) {
+    const int n = watched->property("tag").toInt();
+    if (n < 1 || n > kNumbersInGame) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::FocusIn) {
+        // The number last in focus is where the Tab key comes back to.
+        if (n != m_tabStop) {
+            MakeTabStop(n);
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    int target = n;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        target = n - 1;
+        break;
+    case Qt::Key_Right:
+        target = n + 1;
+        break;
+    case Qt::Key_Up:
+        target = n - kNumbersPerRow;
+        break;
+    case Qt::Key_Down:
+        target = n + kNumbersPerRow;
+        break;
+    case Qt::Key_Home:
+        target = 1;
+        break;
+    case Qt::Key_End:
+        target = kNumbersInGame;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Button(n)->click();
+        return true;
+    default:
+        return false;
+    }
+    if (target >= 1 && target <= kNumbersInGame) {
+        MakeTabStop(target);
+        Button(target)->setFocus(Qt::OtherFocusReason);
+    }
+    return true; // the arrows stay inside the board, also at its edges
 }
 
 } // namespace qv

@@ -12,6 +12,8 @@ StringGrid::StringGrid(QWidget* parent, int fixedColumns)
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setMinimumSectionSize(8);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid; the arrow keys move inside it.
+    setTabKeyNavigation(false);
     setRowCount(1);
 }
 
@@ -42,6 +44,34 @@ void StringGrid::SetCell(int column, int row, const QString& text) {
         setItem(row, column, cell);
     }
     cell->setText(text);
+    if (row == 0) {
+        SetHeader(column, Qt::Horizontal, text);
+    } else if (column < m_fixedColumns) {
+        QStringList heading;
+        for (int fixed = 0; fixed < m_fixedColumns; ++fixed) {
+            const QString fixedText = Cell(fixed, row).trimmed();
+            if (!fixedText.isEmpty()) {
+                heading.append(fixedText);
+            }
+        }
+        SetHeader(row, Qt::Vertical, heading.join(QLatin1Char(' ')));
+    }
+}
+
+void StringGrid::SetHeader(int section, Qt::Orientation orientation, const QString& text) {
+    // The headers stay hidden: the heading cells show the headings, the headers name them for a
+    // screen reader. Without a header item a section would be named by its number.
+    QTableWidgetItem* header =
+        orientation == Qt::Horizontal ? horizontalHeaderItem(section) : verticalHeaderItem(section);
+    if (!header) {
+        header = new QTableWidgetItem;
+        if (orientation == Qt::Horizontal) {
+            setHorizontalHeaderItem(section, header);
+        } else {
+            setVerticalHeaderItem(section, header);
+        }
+    }
+    header->setText(text.trimmed());
 }
 
 } // namespace qv

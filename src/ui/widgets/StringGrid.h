@@ -6,7 +6,9 @@ namespace qv {
 
 // A grid of text cells addressed as (column, row). Row 0 is the heading row and the first fixedColumns
 // columns are heading columns: they look like headings and cannot be selected. Cells hold plain
-// text, left aligned; centred texts carry leading blanks (CenterPad80, CenterPad70).
+// text, left aligned; centred texts carry leading blanks (CenterPad80, CenterPad70). For a screen reader
+// the grid names its columns by their headings and its rows by their heading columns. Tab leaves the
+// grid, the arrow keys move inside it.
 class StringGrid : public QTableWidget {
     Q_OBJECT
 
@@ -25,6 +27,7 @@ public:
 
 private:
     bool IsFixed(int column, int row) const { return row == 0 || column < m_fixedColumns; }
+    void SetHeader(int section, Qt::Orientation orientation, const QString& text);
 
     int m_fixedColumns;
 };

@@ -116,7 +116,7 @@ TEST_F(SmallToolsTest, TheToolsOpenFromTheSharedCommandsAndCloseByHiding) {
     ClickIn("FKal", "BitBtn8");
     EXPECT_FALSE(Window("FKal")->isVisible());
     EXPECT_NE(Window("FKal"), nullptr) << "closing only hides it";
-    EXPECT_EQ(In<QPushButton>("FKal", "BitBtn8")->toolTip(), QStringLiteral("Programm beenden"));
+    EXPECT_EQ(In<QPushButton>("FKal", "BitBtn8")->toolTip(), QStringLiteral("Fenster schließen"));
 
     m_main->findChild<QAction*>(QStringLiteral("MUpdate"))->trigger();
     EXPECT_TRUE(Window("FUpdate")->isVisible());
