@@ -44,6 +44,11 @@ const std::vector<Command>& Commands() {
          QStringLiteral("[--draws FILE] [--from DATE|#N --to DATE|#N] --type K --method M [--count N] [--seed S]"),
          QStringLiteral("Bildet Tippreihen wie das Tipp-Center: Grenzen und Legende der Häufigkeit, dann N Reihen."),
          &RunTips},
+        {QStringLiteral("backtest"),
+         QStringLiteral("[--draws FILE] [--type K] [--window N] [--play D] [--stake E] [--seed S]"),
+         QStringLiteral("Spielt die Methoden des Tipp-Centers über die ganze Ziehungsdatei nach: Einsatz, Gewinn, "
+                        "Bilanz und Rückfluss je Methode."),
+         &RunBacktest},
     };
     return commands;
 }

@@ -19,5 +19,6 @@ int RunStats(const Command& command, const QStringList& args);
 int RunNOverK(const Command& command, const QStringList& args);
 int RunVersionInfo(const Command& command, const QStringList& args);
 int RunTips(const Command& command, const QStringList& args);
+int RunBacktest(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

@@ -5,16 +5,49 @@
 #include "engine/core/SafeFile.h"
 #include "engine/core/TextEncoding.h"
 #include "engine/draws/DrawImport.h"
+#include "engine/draws/HistoryMerge.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace qv::cli {
 namespace {
 
 QLocale German() {
     return QLocale(QLocale::German, QLocale::Germany);
+}
+
+// The draws of the source file, or nothing after its problems were printed.
+std::optional<DrawImport> ReadImport(const QString& source) {
+    const auto bytes = ReadWholeFile(ToPath(source), kMaxTextFileBytes);
+    if (!bytes) {
+        PrintErr(QStringLiteral("Die Datei „%1“ gibt es nicht; es wurde nichts übernommen.").arg(source));
+        return std::nullopt;
+    }
+    const std::string text = DecodeText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    DrawImport parsed = ParseDrawHistory(text);
+    const auto print = [&source](const ImportProblem& note) {
+        PrintErr(QStringLiteral("%1:%2: %3").arg(source).arg(note.line).arg(QString::fromStdString(note.message)));
+    };
+    std::for_each(parsed.skipped.begin(), parsed.skipped.end(), print);
+    if (!parsed.problems.empty()) {
+        std::for_each(parsed.problems.begin(), parsed.problems.end(), print);
+        PrintErr(QStringLiteral("%1 fehlerhafte Zeilen; nichts wurde geschrieben.").arg(parsed.problems.size()));
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// Draws of the file whose day the history holds already; other numbers for the same day are worth a look.
+void PrintDoubled(const QString& source, const std::vector<DoubledImport>& doubled) {
+    for (const DoubledImport& draw : doubled) {
+        if (!draw.sameNumbers) {
+            PrintErr(QStringLiteral("%1: %2 steht schon mit anderen Zahlen in der Ziehungsdatei; nicht übernommen.")
+                         .arg(source, FormatDate(draw.date, German())));
+        }
+    }
 }
 
 } // namespace
@@ -24,8 +57,8 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("Ziehungsdatei, in die übernommen wird."),
                                   QStringLiteral("DRAWFILE"));
-    const QCommandLineOption replace(QStringLiteral("replace"),
-                                     QStringLiteral("Schreibt die Ziehungsdatei neu, statt anzufügen."));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"), QStringLiteral("Schreibt die Ziehungsdatei neu, statt fehlende Tage zu ergänzen."));
     parser.addOption(into);
     parser.addOption(replace);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Textdatei mit einer Ziehung je Zeile."));
@@ -34,60 +67,32 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
     }
     return Guarded([&] {
         const QString source = parser.positionalArguments().at(0);
-        const auto bytes = ReadWholeFile(ToPath(source), kMaxTextFileBytes);
-        if (!bytes) {
-            PrintErr(QStringLiteral("Die Datei „%1“ gibt es nicht; es wurde nichts übernommen.").arg(source));
+        const std::optional<DrawImport> parsed = ReadImport(source);
+        if (!parsed) {
             return kRefused;
         }
-        const std::string text =
-            DecodeText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-        const DrawImport parsed = ParseDrawHistory(text);
-        for (const ImportProblem& note : parsed.skipped) {
-            PrintErr(QStringLiteral("%1:%2: %3").arg(source).arg(note.line).arg(QString::fromStdString(note.message)));
-        }
-        if (!parsed.problems.empty()) {
-            for (const ImportProblem& problem : parsed.problems) {
-                PrintErr(QStringLiteral("%1:%2: %3")
-                             .arg(source)
-                             .arg(problem.line)
-                             .arg(QString::fromStdString(problem.message)));
-            }
-            PrintErr(QStringLiteral("%1 fehlerhafte Zeilen; nichts wurde geschrieben.").arg(parsed.problems.size()));
-            return kRefused;
-        }
-
         const std::filesystem::path target = DrawFileOrDefault(parser.value(into));
-        if (parser.isSet(replace) && parsed.draws.empty()) {
+        if (parser.isSet(replace) && parsed->draws.empty()) {
             // Replacing the history with nothing would only wipe it.
             PrintErr(QStringLiteral("%1: keine Ziehung gefunden; die Ziehungsdatei %2 bleibt unverändert.")
                          .arg(source, FromPath(target)));
             return kRefused;
         }
-        std::vector<TGewZahlen> draws;
-        std::size_t added = 0;
+        MergedHistory merged;
         if (parser.isSet(replace)) {
-            draws = parsed.draws;
-            added = draws.size();
+            merged.draws = parsed->draws;
+            merged.added = merged.draws.size();
         } else {
-            draws = LoadDraws(target);
-            TDate newest = 0;
-            for (const TGewZahlen& draw : draws) {
-                newest = std::max(newest, draw.datum);
-            }
-            for (const TGewZahlen& draw : parsed.draws) {
-                if (draws.empty() || draw.datum > newest) {
-                    draws.push_back(draw);
-                    ++added;
-                }
-            }
+            merged = MergeDrawHistory(LoadDraws(target), parsed->draws);
+            PrintDoubled(source, merged.doubled);
         }
         std::error_code ignored;
         std::filesystem::create_directories(target.parent_path(), ignored);
-        SaveDraws(target, draws);
+        SaveDraws(target, merged.draws);
         PrintErr(QStringLiteral("%1: %2 Ziehungen übernommen, %3 Ziehungen in der Datei.")
                      .arg(FromPath(target))
-                     .arg(added)
-                     .arg(draws.size()));
+                     .arg(merged.added)
+                     .arg(merged.draws.size()));
         return kOk;
     });
 }

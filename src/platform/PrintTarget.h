@@ -21,6 +21,8 @@ public:
     virtual bool BeginDocument(const QString& title) = 0;
     // text with its top left corner at position.
     virtual void TextAt(QPoint position, const QString& text, const QFont& font, const QColor& colour) = 0;
+    // A thin straight line from one position to another (the calibration sheet's crosses).
+    virtual void LineAt(QPoint from, QPoint to, const QColor& colour) = 0;
     virtual void EndDocument() = 0;
     // Distance of the printable area from the paper's corner, in 0.1 mm.
     virtual QPoint PhysicalOffset() const = 0;

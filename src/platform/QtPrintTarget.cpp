@@ -47,6 +47,12 @@ void QtPrintTarget::TextAt(QPoint position, const QString& text, const QFont& fo
     }
 }
 
+void QtPrintTarget::LineAt(QPoint from, QPoint to, const QColor& colour) {
+    if (m_painter) {
+        DrawLineAtTenthMm(*m_painter, Printer(), from, to, colour);
+    }
+}
+
 void QtPrintTarget::EndDocument() {
     if (m_painter) {
         m_painter->end();

@@ -18,6 +18,7 @@ public:
     bool Setup(QWidget* parent) override;
     bool BeginDocument(const QString& title) override;
     void TextAt(QPoint position, const QString& text, const QFont& font, const QColor& colour) override;
+    void LineAt(QPoint from, QPoint to, const QColor& colour) override;
     void EndDocument() override;
     QPoint PhysicalOffset() const override;
 

@@ -2,9 +2,15 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace qv {
 
@@ -26,6 +32,53 @@ void DrawTextAtTenthMm(QPainter& painter, const QPaintDevice& device, QPoint pos
     painter.setPen(colour);
     const QFontMetricsF metrics(deviceFont, &device);
     painter.drawText(QPointF(position.x() * unitsX, position.y() * unitsY + metrics.ascent()), text);
+}
+
+QPoint OnPrintableArea(PaperPoint at, QPoint offset) {
+    const auto minus = [](std::int32_t a, int b) {
+        return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) - b, INT32_MIN, INT32_MAX));
+    };
+    return {minus(at.x, offset.x()), minus(at.y, offset.y())};
+}
+
+void DrawLineAtTenthMm(QPainter& painter, const QPaintDevice& device, QPoint from, QPoint to, const QColor& colour) {
+    const double unitsX = device.logicalDpiX() / 254.0;
+    const double unitsY = device.logicalDpiY() / 254.0;
+    painter.setPen(QPen(colour, 2.0 * unitsX, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(from.x() * unitsX, from.y() * unitsY), QPointF(to.x() * unitsX, to.y() * unitsY));
+}
+
+PaperPoint MarkCentre() {
+    // Measured at 600 dpi, where a tenth of a millimetre is a few dots: the middle of the glyph's ink,
+    // below the top by the ascent as DrawTextAtTenthMm places it.
+    QImage page(1, 1, QImage::Format_Mono);
+    page.setDotsPerMeterX(23622);
+    page.setDotsPerMeterY(23622);
+    const QFont font(MarkFont(), &page);
+    const QFontMetricsF metrics(font, &page);
+    const QRectF ink = metrics.tightBoundingRect(QStringLiteral("x"));
+    const double perTenth = page.logicalDpiX() / 254.0;
+    return {static_cast<std::int32_t>(std::lround(ink.center().x() / perTenth)),
+            static_cast<std::int32_t>(std::lround((metrics.ascent() + ink.center().y()) / perTenth))};
+}
+
+QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageSize& pageSize, const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Quovadra"));
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        for (const PaperLine& line : lines) {
+            DrawLineAtTenthMm(painter, writer, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y),
+                              kMarkColour);
+        }
+    }
+    return bytes;
 }
 
 void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedSlip& slip) {

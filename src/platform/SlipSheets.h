@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/printing/CalibrationSheet.h"
 #include "engine/printing/SlipPrintPlan.h"
 
 #include <QColor>
@@ -23,6 +24,19 @@ inline const QColor kMarkColour = QColor(0x00, 0x00, 0x80);
 // device of any resolution (printer, PDF, image).
 void DrawTextAtTenthMm(QPainter& painter, const QPaintDevice& device, QPoint position, const QString& text,
                        const QFont& font, const QColor& colour);
+
+// A place on the paper as the printer counts: from the corner of its printable area, offset from the
+// paper's corner. A set read from any file may hold any value; far off the sheet is as good as anything.
+QPoint OnPrintableArea(PaperPoint at, QPoint offset);
+
+// A thin line (0.2 mm) between two positions in 0.1 mm from the painter's origin.
+void DrawLineAtTenthMm(QPainter& painter, const QPaintDevice& device, QPoint from, QPoint to, const QColor& colour);
+
+// The middle of a printed "x" mark, seen from the top left corner where it is placed, in 0.1 mm.
+PaperPoint MarkCentre();
+
+// The calibration sheet's crosses as a one-page PDF document, the origin at the paper's corner.
+QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageSize& pageSize, const QString& title);
 
 // Draws one slip's marks in paper coordinates: the painter's origin must be the paper's corner.
 void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedSlip& slip);

@@ -6,6 +6,7 @@
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
+#include "text/DateText.h"
 #include "ui/analysis/PatternModels.h"
 #include "ui/analysis/TFAnalyse.h"
 #include "ui/analysis/TFChart1.h"
@@ -24,6 +25,7 @@
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFRueckblick.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFNueberK.h"
@@ -34,6 +36,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -112,6 +115,32 @@ int main(int argc, char* argv[]) {
         centre->ShowNews();
         QTest::qWait(1500);
         ok = Save(main, folder, QStringLiteral("FAuswertung-Neues")) && ok;
+    }
+
+    // The import preview of a small file: the newest day again, two new days with a gap, a bad line.
+    if (auto* centre = qobject_cast<qv::TFAuswertung*>(main)) {
+        const auto& draws = quovadra.State().DrawList;
+        const qv::TDate newest = draws.empty() ? 45505 : draws.back().datum;
+        QByteArray text = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;Z7;Z8;Z9;Z10;Z11;Z12;Z13;Z14;Z15;Z16;Z17;Z18;Z19;Z20\n";
+        for (const qv::TDate day : {newest, newest + 1, newest + 4}) {
+            text += qv::FormatDate(day, QLocale(QLocale::German, QLocale::Germany)).toUtf8();
+            for (int n = 1; n <= 20; ++n) {
+                text += ';' + QByteArray::number(n * 3 + static_cast<int>(day) % 7);
+            }
+            text += '\n';
+        }
+        text += "31.02.2099;1;2;3\n";
+        QFile file(data.filePath(QStringLiteral("Ziehungen.csv")));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(text);
+            file.close();
+        }
+        fakes.fileDialogs.SetNextChoice({file.fileName()});
+        centre->ImportDraws();
+        if (auto* preview = main->findChild<QDialog*>(QStringLiteral("FImport"))) {
+            ok = Save(preview, folder, QStringLiteral("FImport")) && ok;
+            preview->close();
+        }
     }
 
     if (auto* numbers = qobject_cast<qv::TFGewinnzahlen*>(quovadra.Windows().Find(QStringLiteral("FGewinnzahlen")))) {
@@ -339,6 +368,15 @@ int main(int argc, char* argv[]) {
     if (QWidget* odds = quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FGewinnchancen"))) {
         ok = Save(odds, folder, QStringLiteral("FGewinnchancen")) && ok;
         odds->hide();
+    }
+
+    // The methods looked back on, as the window opens and over the demo history with its first settings.
+    if (auto* lookBack = qobject_cast<qv::TFRueckblick*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FRueckblick")))) {
+        ok = Save(lookBack, folder, QStringLiteral("FRueckblick-leer")) && ok;
+        lookBack->Calculate();
+        ok = Save(lookBack, folder, QStringLiteral("FRueckblick")) && ok;
+        lookBack->hide();
     }
 
     qv::TFHilfe help;

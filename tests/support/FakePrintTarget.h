@@ -6,16 +6,21 @@
 
 namespace qv {
 
-// Records the documents and the texts printed into them.
+// Records the documents and the texts and lines printed into them.
 class FakePrintTarget final : public PrintTarget {
 public:
     struct Text {
         QPoint position;
         QString text;
     };
+    struct Line {
+        QPoint from;
+        QPoint to;
+    };
     struct Document {
         QString title;
         QList<Text> texts;
+        QList<Line> lines;
         bool ended = false;
     };
 
@@ -27,12 +32,17 @@ public:
         if (!beginAccepted) {
             return false;
         }
-        documents.append({title, {}, false});
+        documents.append({title, {}, {}, false});
         return true;
     }
     void TextAt(QPoint position, const QString& text, const QFont&, const QColor&) override {
         if (!documents.isEmpty()) {
             documents.last().texts.append({position, text});
+        }
+    }
+    void LineAt(QPoint from, QPoint to, const QColor&) override {
+        if (!documents.isEmpty()) {
+            documents.last().lines.append({from, to});
         }
     }
     void EndDocument() override {

@@ -3,7 +3,9 @@
 #include "engine/core/ByteOrder.h"
 #include "engine/core/SafeFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace qv {
 namespace {
@@ -12,6 +14,32 @@ constexpr std::size_t kFeldPosOffset = 32;
 constexpr std::size_t kEinsatzPosOffset = 4512;
 constexpr std::size_t kZiehungenPosOffset = 4560;
 constexpr std::size_t kPointSize = 8;
+constexpr std::uint8_t kScaleTag[4] = {'Q', 'V', 'S', 'K'};
+
+std::int32_t Wrapped(std::int64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// value · scale / 1000, rounded half away from zero.
+std::int64_t Scaled(std::int32_t value, std::int32_t scale) {
+    const std::int64_t product = static_cast<std::int64_t>(value) * scale;
+    const std::int64_t half = TDruckParameter::kNeutralScale / 2;
+    return (product >= 0 ? product + half : product - half) / TDruckParameter::kNeutralScale;
+}
+
+void ReadScaleExtension(std::span<const std::uint8_t> bytes, TDruckParameter& set) {
+    constexpr std::size_t at = TDruckParameter::kSize;
+    if (bytes.size() < at + TDruckParameter::kScaleExtensionSize ||
+        !std::equal(std::begin(kScaleTag), std::end(kScaleTag), bytes.begin() + at)) {
+        return;
+    }
+    const std::int32_t x = ReadI32LE(bytes, at + 4);
+    const std::int32_t y = ReadI32LE(bytes, at + 8);
+    if (TDruckParameter::IsAllowedScale(x) && TDruckParameter::IsAllowedScale(y)) {
+        set.scaleX = x;
+        set.scaleY = y;
+    }
+}
 
 PaperPoint ReadPoint(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return {ReadI32LE(bytes, offset), ReadI32LE(bytes, offset + 4)};
@@ -54,6 +82,7 @@ std::optional<TDruckParameter> DecodePrintParameters(std::span<const std::uint8_
     for (std::size_t i = 0; i < set.ziehungenPos.size(); ++i) {
         set.ziehungenPos[i] = ReadPoint(bytes, kZiehungenPosOffset + i * kPointSize);
     }
+    ReadScaleExtension(bytes, set);
     return set;
 }
 
@@ -80,6 +109,14 @@ std::vector<std::uint8_t> EncodePrintParameters(const TDruckParameter& set) {
     }
     for (std::size_t i = 0; i < set.ziehungenPos.size(); ++i) {
         WritePoint(out, kZiehungenPosOffset + i * kPointSize, set.ziehungenPos[i]);
+    }
+    if (set.scaleX != TDruckParameter::kNeutralScale || set.scaleY != TDruckParameter::kNeutralScale) {
+        bytes.resize(TDruckParameter::kSize + TDruckParameter::kScaleExtensionSize);
+        for (std::size_t i = 0; i < std::size(kScaleTag); ++i) {
+            bytes[TDruckParameter::kSize + i] = kScaleTag[i];
+        }
+        WriteI32LE(std::span<std::uint8_t>(bytes), TDruckParameter::kSize + 4, set.scaleX);
+        WriteI32LE(std::span<std::uint8_t>(bytes), TDruckParameter::kSize + 8, set.scaleY);
     }
     return bytes;
 }
@@ -111,6 +148,8 @@ EditorValues EditorValuesOf(const TDruckParameter& set) {
     values.ziehungenPos = set.ziehungenPos;
     values.scheinNrX = set.scheinNrX;
     values.scheinNrY = set.scheinNrY;
+    values.scaleX = set.scaleX;
+    values.scaleY = set.scaleY;
     return values;
 }
 
@@ -137,7 +176,13 @@ TDruckParameter WithEditorValues(const TDruckParameter& set, const EditorValues&
     result.ziehungenPos = values.ziehungenPos;
     result.scheinNrX = values.scheinNrX;
     result.scheinNrY = values.scheinNrY;
+    result.scaleX = values.scaleX;
+    result.scaleY = values.scaleY;
     return result;
+}
+
+PaperPoint PlaceMark(const TDruckParameter& set, PaperPoint at, int hori, int vert) {
+    return {Wrapped(Scaled(at.x, set.scaleX) + hori), Wrapped(Scaled(at.y, set.scaleY) + vert)};
 }
 
 std::optional<std::int32_t> ParseEditorInteger(const std::string& text) {

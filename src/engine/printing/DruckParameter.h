@@ -29,10 +29,21 @@ struct PaperPoint {
 //   offset   32  feldPos: 8 fields × 70 numbers × (X, Y)           4480 bytes
 //   offset 4512  einsatzPos: stake boxes 1, 2, 3, 4, 5, 10 € (X, Y)   48 bytes
 //   offset 4560  ziehungenPos: draw boxes 1, 2, 4, 7, 14 (X, Y)       40 bytes
+//
+// A scale correction other than 1000 per mille follows the record as an extension that readers of the
+// plain 4600 bytes never see:
+//   offset 4600  "QVSK"                        offset 4604  scaleX      offset 4608  scaleY
+// A file without it, or with anything else after the record, reads as 1000 per mille in both
+// directions; a set without a correction is written as the plain 4600 bytes.
 struct TDruckParameter {
     static constexpr std::size_t kSize = 4600;
+    static constexpr std::size_t kScaleExtensionSize = 12;
     static constexpr int kFields = 8;
     static constexpr int kNumbers = 70;
+    // Scale corrections in per mille: 1000 prints the positions as they stand.
+    static constexpr std::int32_t kNeutralScale = 1000;
+    static constexpr std::int32_t kMinScale = 800;
+    static constexpr std::int32_t kMaxScale = 1200;
 
     std::int32_t reserved0 = 0;
     std::int32_t abstandHori = 0;
@@ -45,6 +56,12 @@ struct TDruckParameter {
     std::array<std::array<PaperPoint, kNumbers>, kFields> feldPos{};
     std::array<PaperPoint, 6> einsatzPos{};
     std::array<PaperPoint, 5> ziehungenPos{};
+    // A printer that stretches or shrinks the print a little is corrected by scaling every position
+    // about the paper's corner before the print window's shift: X · scaleX / 1000, Y · scaleY / 1000.
+    std::int32_t scaleX = kNeutralScale;
+    std::int32_t scaleY = kNeutralScale;
+
+    static bool IsAllowedScale(std::int32_t scale) { return scale >= kMinScale && scale <= kMaxScale; }
 
     // Number n (1 to 70) of tip field f (1 to 8).
     const PaperPoint& Number(int field, int n) const {
@@ -54,7 +71,8 @@ struct TDruckParameter {
     bool operator==(const TDruckParameter&) const = default;
 };
 
-// The record from its bytes; nothing when fewer than 4600 bytes are given (more are ignored).
+// The record from its bytes; nothing when fewer than 4600 bytes are given. Bytes after the record count
+// only when they are the scale extension with both scales allowed.
 std::optional<TDruckParameter> DecodePrintParameters(std::span<const std::uint8_t> bytes);
 std::vector<std::uint8_t> EncodePrintParameters(const TDruckParameter& set);
 
@@ -83,6 +101,8 @@ struct EditorValues {
     std::array<PaperPoint, 5> ziehungenPos{};
     std::int32_t scheinNrX = 0;
     std::int32_t scheinNrY = 0;
+    std::int32_t scaleX = TDruckParameter::kNeutralScale;
+    std::int32_t scaleY = TDruckParameter::kNeutralScale;
 };
 
 EditorValues EditorValuesOf(const TDruckParameter& set);
@@ -92,6 +112,11 @@ EditorValues EditorValuesOf(const TDruckParameter& set);
 // X₁ + c·(abstandHori / 6), Y₁ + (r − 1)·(abstandVerti / 9), both steps truncated towards zero.
 // The reserved words are kept from set.
 TDruckParameter WithEditorValues(const TDruckParameter& set, const EditorValues& values);
+
+// Where a mark for position at lands on the paper: the position scaled by the set's correction, then
+// shifted hori to the right and vert down. A set read from any file may hold any value: the result
+// wraps like the 32-bit fields, never overflows.
+PaperPoint PlaceMark(const TDruckParameter& set, PaperPoint at, int hori, int vert);
 
 // An integer as the editor reads a cell: optional leading blanks, an optional sign, decimal digits,
 // within 32 bits. Nothing for anything else, the empty text included.

@@ -16,11 +16,6 @@ std::optional<int> CellInteger(const std::string& text) {
     return value ? std::optional<int>(*value) : std::nullopt;
 }
 
-// A set read from any file may hold any value: the shift wraps like the 32-bit fields, never overflows.
-std::int32_t Plus(std::int32_t a, int b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
-}
-
 // The stake and draw-count box indices a slip's last row names; nothing when either is not allowed.
 std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
     const auto draws = CellInteger(row[1]);
@@ -36,10 +31,6 @@ struct Shift {
     int hori = 0;
     int vert = 0;
 };
-
-PaperPoint Shifted(PaperPoint point, Shift shift) {
-    return {Plus(point.x, shift.hori), Plus(point.y, shift.vert)};
-}
 
 // The crosses for the numbers of the slip's rows (a row without a draw count stays empty); the refusal
 // of the first cell that holds no number of the game.
@@ -60,7 +51,7 @@ std::optional<PrintRefusal> MarkNumbers(const PrintJob& job, const TDruckParamet
             if (!n || *n < 1 || *n > kNumbersInGame) {
                 return PrintRefusal{PrintRefusal::Kind::BadNumber, row, cell};
             }
-            slip.marks.push_back({"x", Shifted(set.Number(field, *n), shift)});
+            slip.marks.push_back({"x", PlaceMark(set, set.Number(field, *n), shift.hori, shift.vert)});
         }
     }
     return std::nullopt;
@@ -81,10 +72,11 @@ std::optional<PrintRefusal> MarkBoxes(const PrintJob& job, const TDruckParameter
     }
     const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
     const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
-    slip.marks.push_back({"x", Shifted(set.einsatzPos[stakeAt], shift)});
-    slip.marks.push_back({"x", Shifted(set.ziehungenPos[drawsAt], shift)});
+    slip.marks.push_back({"x", PlaceMark(set, set.einsatzPos[stakeAt], shift.hori, shift.vert)});
+    slip.marks.push_back({"x", PlaceMark(set, set.ziehungenPos[drawsAt], shift.hori, shift.vert)});
     if (job.printNumbers) {
-        slip.marks.push_back({std::to_string(slip.number), Shifted({set.scheinNrX, set.scheinNrY}, shift)});
+        slip.marks.push_back(
+            {std::to_string(slip.number), PlaceMark(set, {set.scheinNrX, set.scheinNrY}, shift.hori, shift.vert)});
     }
     return std::nullopt;
 }

@@ -90,9 +90,10 @@ std::optional<int> SlipsNeeded(const std::string& start, const std::string& end)
 // Places every mark of the job. Rows start to end go eight to a slip, one per field in order; a row
 // with an empty draw-count column leaves its field blank. Each number n of a row marks number n of its
 // field, the slip's stake and draw count mark their boxes, and the slip number is printed at its
-// place when asked for. Every mark lands at the set's position shifted by the correction: X + hori to
-// the right of and Y + vert below the paper's top left corner. Anything the set holds no position for
-// refuses the whole job.
+// place when asked for. Every mark lands at the set's position, scaled by the set's scale correction
+// and shifted by the print window's correction (PlaceMark): X + hori to the right of and Y + vert below
+// the paper's top left corner at 1000 per mille. Anything the set holds no position for refuses the
+// whole job.
 PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set);
 
 // The integer of a list or field text: leading blanks ignored, 0 when it is no number.

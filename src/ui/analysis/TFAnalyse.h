@@ -40,6 +40,9 @@ public:
     explicit TFAnalyse(AppContext& context);
     ~TFAnalyse() override;
 
+    // Fills both period lists from the whole history (at creation and after an import).
+    void FillPeriodLists();
+
     static constexpr int kClientHeight = 600;
     static constexpr int kRightWidth = 606;
 
@@ -61,7 +64,6 @@ private:
     QWidget* CreateRunGroup(QWidget* parent);
     QTableView* CreateListGrid(QWidget* parent, const QString& name, const QString& accessibleName,
                                QStandardItemModel*& model);
-    void FillPeriodLists();
     void PeriodFromLists();
     void ShowPoolCount();
     void StyleNumber(int n);

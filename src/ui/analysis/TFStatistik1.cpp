@@ -99,29 +99,7 @@ TFStatistik1::TFStatistik1(AppContext& context)
     layout->addStretch(1);
     setCentralWidget(client);
 
-    // The whole history at first; the run at creation only counts and colours.
-    // A draw the main window has added but not saved yet has no date; its date joins the list once saved.
-    const auto& draws = m_context.state.DrawList;
-    const int unsaved = !draws.empty() && draws.back().datum == 0 ? 1 : 0;
-    const QStringList dates = DrawDateTexts(draws, unsaved, AppLocale());
-    for (QComboBox* list : {m_periodFrom, m_periodTo}) {
-        const QSignalBlocker quiet(list);
-        list->addItems(dates);
-    }
-    {
-        const QSignalBlocker quiet(m_periodFrom);
-        m_periodFrom->setCurrentIndex(dates.isEmpty() ? -1 : 0);
-    }
-    {
-        const QSignalBlocker quiet(m_periodTo);
-        m_periodTo->setCurrentIndex(static_cast<int>(dates.size()) - 1);
-    }
-    m_start = 0;
-    m_end = static_cast<int>(dates.size()) - 1;
-    if (m_start < m_end) {
-        Count(m_start, m_end);
-        ShowSignificance(m_start, m_end, StatisticsOrder::Numbers);
-    }
+    ReloadDrawDates();
 
     m_context.commands.InstallHelpKey(this);
     setWindowTitle(WindowTitle(TitleSuffixes::GewinnreihenStatistik));
@@ -456,6 +434,33 @@ QGroupBox* TFStatistik1::CreateLegend() {
 void TFStatistik1::PeriodFromLists() {
     m_start = FindDateEntry(ItemTexts(*m_periodFrom), m_periodFrom->currentText());
     m_end = FindDateEntry(ItemTexts(*m_periodTo), m_periodTo->currentText());
+}
+
+void TFStatistik1::ReloadDrawDates() {
+    // The whole history; the run only counts and colours.
+    // A draw the main window has added but not saved yet has no date; its date joins the list once saved.
+    const auto& draws = m_context.state.DrawList;
+    const int unsaved = !draws.empty() && draws.back().datum == 0 ? 1 : 0;
+    const QStringList dates = DrawDateTexts(draws, unsaved, AppLocale());
+    for (QComboBox* list : {m_periodFrom, m_periodTo}) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(dates);
+    }
+    {
+        const QSignalBlocker quiet(m_periodFrom);
+        m_periodFrom->setCurrentIndex(dates.isEmpty() ? -1 : 0);
+    }
+    {
+        const QSignalBlocker quiet(m_periodTo);
+        m_periodTo->setCurrentIndex(static_cast<int>(dates.size()) - 1);
+    }
+    m_start = 0;
+    m_end = static_cast<int>(dates.size()) - 1;
+    if (m_start < m_end) {
+        Count(m_start, m_end);
+        ShowSignificance(m_start, m_end, StatisticsOrder::Numbers);
+    }
 }
 
 void TFStatistik1::AppendPeriodEnd(const QString& dateText) {

@@ -43,6 +43,8 @@ public:
     // The main window saved a draw: its date becomes the last entry of the "bis" list and the end of
     // the period.
     void AppendPeriodEnd(const QString& dateText);
+    // The history was replaced: both lists show it whole and the counts follow.
+    void ReloadDrawDates();
 
     // The frequencies of the last evaluation in number or frequency order, read by the chart.
     const NumberCounts& Frequencies() const { return m_stats.frequencies; }

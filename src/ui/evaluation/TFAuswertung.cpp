@@ -14,6 +14,7 @@
 #include "text/OddsTexts.h"
 #include "text/ResultGrids.h"
 #include "ui/draws/TFGewinnzahlen.h"
+#include "ui/draws/TFImport.h"
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/evaluation/WelcomePanel.h"
@@ -123,8 +124,12 @@ void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const
 }
 
 void TFAuswertung::CreateMenu() {
-    m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow,
-                                        [this] { OpenSlipFiles(); });
+    const auto menus = m_context.commands.AddStandardMenus(menuBar(), this, SharedCommands::MenuOf::MainWindow,
+                                                           [this] { OpenSlipFiles(); });
+    auto* import = new QAction(QStringLiteral("Ziehungen &importieren..."), this);
+    import->setObjectName(QStringLiteral("MZiehungenImportieren"));
+    menus.datei->insertAction(menus.datei->actions().value(2), import); // after "Öffnen"
+    connect(import, &QAction::triggered, this, &TFAuswertung::ImportDraws);
 }
 
 void TFAuswertung::CreateGroups() {
@@ -491,6 +496,24 @@ void TFAuswertung::SaveDraw() {
     }
     if (outcome.saved) {
         m_newDrawPending = false;
+    }
+}
+
+void TFAuswertung::ImportDraws() {
+    if (m_newDrawPending || !m_drawsLoaded) {
+        m_context.ports.messages.Error(
+            m_newDrawPending
+                ? QStringLiteral("Bitte speichern Sie erst die neue Ziehung.\r\rIch breche erst einmal ab.")
+                : QStringLiteral("Die Ziehungsdatei konnte beim Start nicht gelesen werden; ein Import würde sie "
+                                 "überschreiben.\r\rIch breche erst einmal ab."));
+        return;
+    }
+    if (auto* preview = TFImport::Prepare(m_context, this)) {
+        connect(preview, &TFImport::Imported, this, [this] {
+            FillDateLists();
+            emit DrawHistoryReplaced();
+        });
+        preview->open();
     }
 }
 

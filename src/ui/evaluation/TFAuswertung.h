@@ -57,12 +57,16 @@ public:
     void CloseAllSlipTabs();
     void ShowNews();
     void ShowWinningNumberWindow();
+    // "Ziehungen importieren...": a file, its preview, then the history filled in or replaced.
+    void ImportDraws();
 
 signals:
     // The draw chosen in the date list changed; dateText is its date, empty when none is chosen.
     void DrawDateChanged(const QString& dateText);
     // A saved draw's date was added to the period lists; windows with period lists of their own follow.
     void DrawDateAdded(const QString& dateText);
+    // The whole history was replaced (an import); windows with date lists fill them anew.
+    void DrawHistoryReplaced();
 
 protected:
     void showEvent(QShowEvent* event) override;

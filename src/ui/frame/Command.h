@@ -24,6 +24,7 @@ enum class Command {
     Info,
     Beenden,
     Gewinnchancen,
+    Rueckblick,
 };
 
 } // namespace qv

@@ -51,6 +51,7 @@ Glyph GlyphOf(Command command) {
     case Command::Gewinnauswertung:
     case Command::Info:
     case Command::Gewinnchancen:
+    case Command::Rueckblick:
         break;
     }
     return {QColor(0x54, 0x6e, 0x7a), QStringLiteral("·")};

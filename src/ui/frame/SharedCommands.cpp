@@ -70,6 +70,8 @@ CommandText TextOf(Command command) {
         return {"BitBtn7", "Programm beenden", "&Beenden", "MBeenden", ""};
     case Command::Gewinnchancen:
         return {"", "", "&Gewinnchancen...", "MGewinnchancen", "FGewinnchancen"};
+    case Command::Rueckblick:
+        return {"", "", "Methoden im &Rückblick...", "MRueckblick", "FRueckblick"};
     }
     return {"", "", "", "", ""};
 }
@@ -207,6 +209,7 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     // The main window opens the settings from elsewhere.
     AddMenuItem(menus.extras, window, Command::Optionen)->setVisible(!main);
     AddMenuItem(menus.extras, window, Command::Gewinnchancen);
+    AddMenuItem(menus.extras, window, Command::Rueckblick);
 
     menus.hilfe = addMenu("MenuHilfe", QStringLiteral("&Hilfe"));
     AddMenuItem(menus.hilfe, window, Command::Inhalt);
@@ -251,6 +254,7 @@ void SharedCommands::Execute(Command command, QWidget* window) {
     case Command::OnlineSpielen:
     case Command::Info:
     case Command::Gewinnchancen:
+    case Command::Rueckblick:
         windows.OpenOrRestore(m_context, formName);
         break;
     case Command::NueberK:

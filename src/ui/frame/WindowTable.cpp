@@ -17,6 +17,7 @@
 #include "ui/tips/TFEingabe.h"
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
+#include "ui/tips/TFRueckblick.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
@@ -75,6 +76,7 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
     });
     if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)))) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, statistics, &TFStatistik1::ReloadDrawDates);
     }
     return window;
 }
@@ -108,6 +110,17 @@ std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
     return window;
 }
 
+// The editor comes with the printing command, after the print window: its calibration sheet applies
+// the print window's correction as it stands and as it changes.
+std::unique_ptr<QWidget> MakeParameterEditor(AppContext& context) {
+    auto editor = std::make_unique<TFDetail>(context);
+    if (auto* print = qobject_cast<TFDruck*>(context.windows.Find(QStringLiteral("FDruck")))) {
+        editor->SetCorrection(print->CorrectionHori(), print->CorrectionVert());
+        QObject::connect(print, &TFDruck::CorrectionChanged, editor.get(), &TFDetail::SetCorrection);
+    }
+    return editor;
+}
+
 TFAuswertung* MainWindowOf(const AppContext& context) {
     return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
 }
@@ -138,6 +151,7 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
     auto centre = std::make_unique<TFTippcenter>(context);
     if (TFAuswertung* main = MainWindowOf(context)) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, centre.get(), &TFTippcenter::ReloadDrawDates);
     }
     // Its rows go into the slip entry window, created when needed, which is then shown.
     QObject::connect(
@@ -154,6 +168,15 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
             context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
         });
     return centre;
+}
+
+// The analysis window's period lists follow an import.
+std::unique_ptr<QWidget> MakeAnalysis(AppContext& context) {
+    auto analysis = std::make_unique<TFAnalyse>(context);
+    if (TFAuswertung* main = MainWindowOf(context)) {
+        QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, analysis.get(), &TFAnalyse::FillPeriodLists);
+    }
+    return analysis;
 }
 
 } // namespace
@@ -184,15 +207,16 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
-    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), Make<TFAnalyse>());
+    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), MakeAnalysis);
     registry.AddOnFirstUse(QStringLiteral("FDruck"), MakePrintWindow);
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFRueckblick::kFormName), Make<TFRueckblick>());
 
     // Created anew with every printing command.
-    registry.AddAnew(QStringLiteral("FDetail"), Make<TFDetail>());
+    registry.AddAnew(QStringLiteral("FDetail"), MakeParameterEditor);
 }
 
 QString NotOpenedText(const QString& path, bool missing) {

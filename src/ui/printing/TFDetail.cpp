@@ -1,6 +1,10 @@
 #include "ui/printing/TFDetail.h"
 
 #include "engine/core/FileError.h"
+#include "engine/core/IniFile.h"
+#include "engine/core/SafeFile.h"
+#include "engine/printing/PrintSettings.h"
+#include "platform/SlipSheets.h"
 #include "text/DataFolder.h"
 #include "text/PrintTexts.h"
 #include "ui/frame/AppContext.h"
@@ -57,6 +61,8 @@ TFDetail::TFDetail(AppContext& context)
     , m_verti(Edit(QStringLiteral("eVerti"), this))
     , m_slipNoX(Edit(QStringLiteral("eSNrX"), this))
     , m_slipNoY(Edit(QStringLiteral("eSNrY"), this))
+    , m_scaleX(Edit(QStringLiteral("eSkalaX"), this))
+    , m_scaleY(Edit(QStringLiteral("eSkalaY"), this))
     , m_fileName(new QLabel(this)) {
     setObjectName(QStringLiteral("FDetail"));
     setWindowFlag(Qt::Window);
@@ -101,6 +107,20 @@ TFDetail::TFDetail(AppContext& context)
     auto* slipNoLabel = gridLabel(QStringLiteral("Label6"), QStringLiteral("Schein-Nr. X und Y"), m_slipNoX);
     m_slipNoX->setAccessibleName(QStringLiteral("Schein-Nr. X"));
     m_slipNoY->setAccessibleName(QStringLiteral("Schein-Nr. Y"));
+    auto* scaleLabel = gridLabel(QStringLiteral("Label8"),
+                                 QStringLiteral("Maßstab X und Y in Promille (1000 = unverändert)"), m_scaleX);
+    m_scaleX->setAccessibleName(QStringLiteral("Maßstab X in Promille"));
+    m_scaleY->setAccessibleName(QStringLiteral("Maßstab Y in Promille"));
+    m_scaleX->setToolTip(QStringLiteral("Liegen die Kreuze am Rand des Scheins weiter auseinander als die Kästchen, "
+                                        "macht ein Wert unter 1000 den Ausdruck schmaler."));
+    m_scaleY->setToolTip(m_scaleX->toolTip());
+    m_scaleX->setText(QString::number(TDruckParameter::kNeutralScale));
+    m_scaleY->setText(QString::number(TDruckParameter::kNeutralScale));
+
+    auto* printSheet = new QPushButton(QStringLiteral("&Kalibrierblatt drucken..."), this);
+    printSheet->setObjectName(QStringLiteral("BKalibrierblatt"));
+    auto* saveSheet = new QPushButton(QStringLiteral("Kalibrierblatt als &PDF..."), this);
+    saveSheet->setObjectName(QStringLiteral("BKalibrierPdf"));
 
     auto* save = new QPushButton(QStringLiteral("Speichern"), this);
     save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
@@ -135,6 +155,12 @@ TFDetail::TFDetail(AppContext& context)
     edits->addWidget(slipNoLabel, 2, 0);
     edits->addWidget(m_slipNoX, 2, 1);
     edits->addWidget(m_slipNoY, 2, 2);
+    edits->addWidget(scaleLabel, 3, 0);
+    edits->addWidget(m_scaleX, 3, 1);
+    edits->addWidget(m_scaleY, 3, 2);
+    // The sheet shows the values beside it, so its buttons stand there.
+    edits->addWidget(printSheet, 0, 4);
+    edits->addWidget(saveSheet, 1, 4);
     edits->setColumnStretch(3, 1);
 
     auto* file = new QHBoxLayout;
@@ -162,6 +188,8 @@ TFDetail::TFDetail(AppContext& context)
 
     connect(save, &QPushButton::clicked, this, &TFDetail::Save);
     connect(open, &QPushButton::clicked, this, &TFDetail::Open);
+    connect(printSheet, &QPushButton::clicked, this, &TFDetail::PrintCalibrationSheet);
+    connect(saveSheet, &QPushButton::clicked, this, &TFDetail::SaveCalibrationSheet);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
     connect(help, &QToolButton::clicked, this,
@@ -169,12 +197,18 @@ TFDetail::TFDetail(AppContext& context)
     m_context.commands.InstallHelpKey(this);
 
     QWidget* previous = m_firstNumbers;
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY,
-                                                           save, open, help, closePicture, close}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY, m_scaleX, m_scaleY,
+                                         printSheet, saveSheet, save, open, help, closePicture, close}) {
         setTabOrder(previous, widget);
         previous = widget;
     }
-    resize(560, 470);
+    // Until the print window tells its correction, the one it starts with.
+    Guarded(m_context.ports.messages, [this] {
+        const PrintSettings settings = ReadPrintSettings(IniFile(m_context.state.DataFolder / kSettingsFileName));
+        SetCorrection(QString::fromStdString(settings.hori), QString::fromStdString(settings.vert));
+    });
+    resize(560, 520);
 }
 
 StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
@@ -236,6 +270,8 @@ void TFDetail::Fill(const EditorValues& values) {
     m_verti->setText(QString::number(values.abstandVerti));
     m_slipNoX->setText(QString::number(values.scheinNrX));
     m_slipNoY->setText(QString::number(values.scheinNrY));
+    m_scaleX->setText(QString::number(values.scaleX));
+    m_scaleY->setText(QString::number(values.scaleY));
 }
 
 std::optional<EditorValues> TFDetail::ReadValues() {
@@ -270,6 +306,19 @@ std::optional<EditorValues> TFDetail::ReadValues() {
     }
     take(m_slipNoX->text(), values.scheinNrX);
     take(m_slipNoY->text(), values.scheinNrY);
+    const auto takeScale = [&](const QString& text, std::int32_t& into) {
+        take(text, into);
+        if (valid && !TDruckParameter::IsAllowedScale(into)) {
+            m_context.ports.messages.Error(
+                QStringLiteral("Der Maßstab %1 liegt nicht zwischen %2 und %3 Promille.\r\rIch breche erst einmal ab.")
+                    .arg(into)
+                    .arg(TDruckParameter::kMinScale)
+                    .arg(TDruckParameter::kMaxScale));
+            valid = false;
+        }
+    };
+    takeScale(m_scaleX->text(), values.scaleX);
+    takeScale(m_scaleY->text(), values.scaleY);
     return valid ? std::optional<EditorValues>(values) : std::nullopt;
 }
 
@@ -321,6 +370,77 @@ void TFDetail::OpenFile(const QString& path) {
         }
         m_context.state.PrintParameters = *set;
         Fill(EditorValuesOf(*set));
+    });
+}
+
+void TFDetail::SetCorrection(const QString& hori, const QString& vert) {
+    m_correctionHori = hori;
+    m_correctionVert = vert;
+}
+
+std::optional<std::vector<PaperLine>> TFDetail::CalibrationLines() {
+    const auto values = ReadValues();
+    if (!values) {
+        return std::nullopt;
+    }
+    // The correction is read as the print reads it: empty is 0, anything else must be an integer.
+    std::array<int, 2> shift{};
+    const std::array<QString, 2> texts = {m_correctionHori, m_correctionVert};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto value = texts[i].isEmpty() ? 0 : ParseEditorInteger(texts[i].toStdString());
+        if (!value) {
+            m_context.ports.messages.Information(
+                PrintRefusalText({PrintRefusal::Kind::BadCorrection, 0, texts[i].toStdString()}));
+            return std::nullopt;
+        }
+        shift[i] = *value;
+    }
+    const TDruckParameter set = WithEditorValues(m_context.state.PrintParameters, *values);
+    return CalibrationCrosses(set, shift[0], shift[1], MarkCentre());
+}
+
+void TFDetail::PrintCalibrationSheet() {
+    Guarded(m_context.ports.messages, [this] {
+        const auto lines = CalibrationLines();
+        if (!lines) {
+            return;
+        }
+        PrintTarget& printer = m_context.ports.printTarget;
+        if (!printer.Setup(this)) {
+            return;
+        }
+        if (!printer.BeginDocument(QStringLiteral("Kalibrierblatt"))) {
+            m_context.ports.messages.Error(QStringLiteral("Der Drucker nimmt den Ausdruck nicht an."));
+            return;
+        }
+        // Lines are placed on the paper; the printer draws from the corner of its printable area.
+        const QPoint offset = printer.PhysicalOffset();
+        for (const PaperLine& line : *lines) {
+            printer.LineAt(OnPrintableArea(line.from, offset), OnPrintableArea(line.to, offset), kMarkColour);
+        }
+        printer.EndDocument();
+    });
+}
+
+void TFDetail::SaveCalibrationSheet() {
+    Guarded(m_context.ports.messages, [this] {
+        const auto lines = CalibrationLines();
+        if (!lines) {
+            return;
+        }
+        FileDialogRequest request;
+        request.title = QStringLiteral("Kalibrierblatt als PDF speichern");
+        request.filter = QStringLiteral("PDF-Datei|*.pdf");
+        request.defaultExtension = QStringLiteral("pdf");
+        request.startFolder = FromPath(m_context.state.DataFolder);
+        request.proposedName = QStringLiteral("Kalibrierblatt.pdf");
+        const auto chosen = m_context.ports.fileDialogs.Save(request);
+        if (!chosen) {
+            return;
+        }
+        const QByteArray pdf = CalibrationSheetPdf(*lines, QPageSize(QPageSize::A4), QStringLiteral("Kalibrierblatt"));
+        WriteFileSafely(ToPath(*chosen), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                                   static_cast<std::size_t>(pdf.size())));
     });
 }
 

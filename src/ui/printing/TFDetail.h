@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/printing/CalibrationSheet.h"
 #include "engine/printing/DruckParameter.h"
 
 #include <QMainWindow>
@@ -25,6 +26,14 @@ public:
     // The handlers of "Speichern" and "Öffnen".
     void Save();
     void Open();
+    // The handlers of "Kalibrierblatt drucken..." and "Kalibrierblatt als PDF...": a cross at every
+    // place a mark of the shown values lands, with the print window's correction.
+    void PrintCalibrationSheet();
+    void SaveCalibrationSheet();
+
+    // The print window's correction texts ("horizontal:", "vertikal:"), which the sheet applies as the
+    // real print does.
+    void SetCorrection(const QString& hori, const QString& vert);
     // Reads the set in the file into the editor and makes it the program's set, as "Öffnen" does.
     void OpenFile(const QString& path);
 
@@ -37,6 +46,8 @@ private:
     void Fill(const EditorValues& values);
     // The editor's values, or nothing after the message for the first text that is no integer.
     std::optional<EditorValues> ReadValues();
+    // The calibration sheet's lines, or nothing after the message for a value that cannot be used.
+    std::optional<std::vector<PaperLine>> CalibrationLines();
 
     AppContext& m_context;
     StringGrid* m_firstNumbers; // G1
@@ -46,7 +57,11 @@ private:
     QLineEdit* m_verti;
     QLineEdit* m_slipNoX;
     QLineEdit* m_slipNoY;
+    QLineEdit* m_scaleX;
+    QLineEdit* m_scaleY;
     QLabel* m_fileName; // LDatei
+    QString m_correctionHori;
+    QString m_correctionVert;
 };
 
 } // namespace qv

@@ -156,15 +156,6 @@ QGroupBox* RadioGroup(const QString& name, const QString& caption, const QString
     return box;
 }
 
-// A place on the paper as the printer counts: from the corner of its printable area. A set read from
-// any file may hold any value; far off the sheet is as good as anything there.
-QPoint OnPrintableArea(PaperPoint at, QPoint offset) {
-    const auto minus = [](std::int32_t a, int b) {
-        return static_cast<int>(std::clamp<long long>(static_cast<long long>(a) - b, INT32_MIN, INT32_MAX));
-    };
-    return {minus(at.x, offset.x()), minus(at.y, offset.y())};
-}
-
 QString FileNameOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -452,6 +443,10 @@ QWidget* TFDruck::CreateButtons() {
     layout->addWidget(closePicture);
     layout->addWidget(close);
 
+    for (QLineEdit* edit : {m_hori, m_vert}) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this] { emit CorrectionChanged(m_hori->text(), m_vert->text()); });
+    }
     connect(m_print, &QPushButton::clicked, this, &TFDruck::Print);
     connect(m_stop, &QPushButton::clicked, this, &TFDruck::RequestStop);
     connect(preview, &QPushButton::clicked, this, &TFDruck::ShowPreview);
@@ -707,6 +702,14 @@ void TFDruck::SavePdf() {
         WriteFileSafely(ToPath(*chosen), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
                                                    static_cast<std::size_t>(pdf.size())));
     });
+}
+
+QString TFDruck::CorrectionHori() const {
+    return m_hori->text();
+}
+
+QString TFDruck::CorrectionVert() const {
+    return m_vert->text();
 }
 
 void TFDruck::closeEvent(QCloseEvent* event) {

@@ -37,9 +37,15 @@ public:
     void ShowPreview();
     void SavePdf();
 
+    // The texts of the correction, "horizontal:" and "vertikal:".
+    QString CorrectionHori() const;
+    QString CorrectionVert() const;
+
 signals:
     // A click on one of the two notes of the correction panel: the print-parameter editor is wanted.
     void ParameterEditorRequested();
+    // The texts of "horizontal:" and "vertikal:" changed.
+    void CorrectionChanged(const QString& hori, const QString& vert);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

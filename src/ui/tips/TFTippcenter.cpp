@@ -106,20 +106,7 @@ TFTippcenter::TFTippcenter(AppContext& context)
     layout->addLayout(columns, 1);
     setCentralWidget(client);
 
-    FillHistory();
-    const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
-    for (QComboBox* list : {m_periodFrom, m_periodTo}) {
-        const QSignalBlocker quiet(list);
-        list->addItems(dates);
-        list->setEditText(QString::fromUtf8(kChooseText));
-    }
-    m_periodFrom->setCurrentIndex(dates.isEmpty() ? -1 : 0);
-    m_periodTo->setCurrentIndex(static_cast<int>(dates.size()) - 1);
-    PeriodChanged();
-
-    // The panel shows the whole history until the first run; the rankings wait for it.
-    m_periodCounts = CountPeriodNumbers(m_context.state.DrawList, m_fromPos, m_toPos);
-    ShowFrequencyBands(m_fromPos, m_toPos);
+    ReloadDrawDates();
 
     if (m_context.state.SettingsLoaded) {
         ApplyPresets(m_context.state.Settings.presets);
@@ -409,6 +396,24 @@ void TFTippcenter::FillHistory() {
 void TFTippcenter::PeriodChanged() {
     m_fromPos = FindDateEntry(ItemTexts(*m_periodFrom), m_periodFrom->currentText());
     m_toPos = FindDateEntry(ItemTexts(*m_periodTo), m_periodTo->currentText());
+}
+
+void TFTippcenter::ReloadDrawDates() {
+    FillHistory();
+    const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
+    for (QComboBox* list : {m_periodFrom, m_periodTo}) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(dates);
+        list->setEditText(QString::fromUtf8(kChooseText));
+    }
+    m_periodFrom->setCurrentIndex(dates.isEmpty() ? -1 : 0);
+    m_periodTo->setCurrentIndex(static_cast<int>(dates.size()) - 1);
+    PeriodChanged();
+
+    // The panel shows the whole history until the next run; the rankings wait for it.
+    m_periodCounts = CountPeriodNumbers(m_context.state.DrawList, m_fromPos, m_toPos);
+    ShowFrequencyBands(m_fromPos, m_toPos);
 }
 
 void TFTippcenter::AppendDrawDate(const QString& dateText) {

@@ -46,6 +46,8 @@ public:
     void ApplyPresets(const GeneratorPresets& presets);
     // A draw saved in the main window joins the period lists and becomes the end of the period.
     void AppendDrawDate(const QString& dateText);
+    // The history was replaced: its grid, the period lists and the frequency panel show it anew.
+    void ReloadDrawDates();
 
     // Game g (1 to 8).
     bool IsLocked(int game) const;

@@ -71,6 +71,67 @@ TEST(PrintParameters, ShortFilesAreRefusedLongerOnesReadTheirStart) {
     EXPECT_FALSE(ReadPrintParameterFile(dir / "missing.qvpd"));
 }
 
+// The scale correction rides behind the 4600 bytes, where readers of the plain record never look.
+TEST(PrintParameters, AScaleCorrectionFollowsTheRecordAndOldFilesReadAsUnscaled) {
+    TempDir dir;
+    const auto whole = ReadBytes(kInstalledSet);
+    const auto old = ReadPrintParameterFile(kInstalledSet);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->scaleX, 1000);
+    EXPECT_EQ(old->scaleY, 1000);
+
+    TDruckParameter scaled = *old;
+    scaled.scaleX = 990;
+    scaled.scaleY = 1012;
+    WritePrintParameterFile(dir / "scaled.qvpd", scaled);
+    const auto written = ReadBytes(dir / "scaled.qvpd");
+    ASSERT_EQ(written.size(), 4612u);
+    EXPECT_TRUE(std::equal(whole.begin(), whole.end(), written.begin())); // the record itself unchanged
+    EXPECT_EQ(std::string(written.begin() + 4600, written.begin() + 4604), "QVSK");
+    EXPECT_EQ(ReadI32LE(written, 4604), 990);
+    EXPECT_EQ(ReadI32LE(written, 4608), 1012);
+    EXPECT_EQ(ReadPrintParameterFile(dir / "scaled.qvpd"), scaled);
+    // The editor's values carry it through a save.
+    EXPECT_EQ(WithEditorValues(*old, EditorValuesOf(scaled)), scaled);
+
+    // Anything else behind the record, or scales outside 800 to 1200, reads as 1000.
+    const struct {
+        const char* name;
+        std::size_t at;
+        std::int32_t value;
+    } damaged[] = {{"other tag", 4600, 0x4B535651 + 1}, {"too small", 4604, 799}, {"too large", 4608, 1201}};
+    for (const auto& d : damaged) {
+        auto bytes = written;
+        WriteI32LE(std::span<std::uint8_t>(bytes), d.at, d.value);
+        const auto set = DecodePrintParameters(bytes);
+        ASSERT_TRUE(set) << d.name;
+        EXPECT_EQ(set->scaleX, 1000) << d.name;
+        EXPECT_EQ(set->scaleY, 1000) << d.name;
+    }
+    EXPECT_EQ(DecodePrintParameters(std::span(written).first(4611))->scaleX, 1000);
+}
+
+TEST(PrintParameters, MarksAreScaledAboutThePaperCornerThenShifted) {
+    TDruckParameter set;
+    set.scaleX = 990;
+    set.scaleY = 1010;
+    const struct {
+        PaperPoint at;
+        int hori, vert;
+        PaperPoint expected;
+    } cases[] = {
+        {{1000, 2000}, 0, 0, {990, 2020}},
+        {{1000, 2000}, 230, -15, {1220, 2005}},
+        {{150, 50}, 0, 0, {149, 51}}, // 148.5 and 50.5 round half away from zero
+        {{-150, -50}, 0, 0, {-149, -51}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceMark(set, c.at, c.hori, c.vert), c.expected) << c.at.x << "," << c.at.y;
+    }
+    set.scaleX = set.scaleY = 1000;
+    EXPECT_EQ(PlaceMark(set, {INT32_MAX, INT32_MIN}, 1, -1), (PaperPoint{INT32_MIN, INT32_MAX}));
+}
+
 EditorValues FirstFieldAt(PaperPoint first, int hori, int verti) {
     EditorValues values;
     values.firstNumbers.fill(first);

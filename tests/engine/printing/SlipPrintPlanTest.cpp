@@ -146,6 +146,18 @@ TEST(SlipPrintPlan, CorrectionShiftsEveryMarkAndNoNumberWhenNotAsked) {
                                                            {"x", {6003 + 230, -15}}}));
 }
 
+TEST(SlipPrintPlan, TheSetsScaleCorrectionAppliesBeforeTheShift) {
+    PrintJob job = Job(Rows(1));
+    job.hori = "230";
+    TDruckParameter set = Telling();
+    set.scaleX = 1010;
+    set.scaleY = 990;
+    const PrintPlan plan = PlanPrint(job, set);
+    ASSERT_EQ(plan.slips.size(), 1u);
+    EXPECT_EQ(plan.slips[0].marks[0].at, (PaperPoint{1011 + 230, 10}));  // 1001·1.01 = 1011.01; 10·0.99 = 9.9
+    EXPECT_EQ(plan.slips[0].marks[1].at, (PaperPoint{1080 + 230, 683})); // 1069·1.01 = 1079.69; 690·0.99 = 683.1
+}
+
 TEST(SlipPrintPlan, RowsWithoutDrawCountLeaveTheirFieldBlank) {
     std::vector<TipRowCells> rows = Rows(3);
     rows[1][1].clear();

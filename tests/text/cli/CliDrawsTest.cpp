@@ -42,7 +42,7 @@ TEST(CliDraws, RealHistoryImportsAndListsBackIdentically) {
     EXPECT_EQ(listed[999].left(10), QStringLiteral("12.04.2007")); // the 1,000th draw
 }
 
-TEST(CliDraws, AppendsOnlyNewerDrawsUnlessReplacing) {
+TEST(CliDraws, AddsOnlyMissingDaysUnlessReplacing) {
     QTemporaryDir home;
     const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
     const QString first = WriteFile(home, QStringLiteral("a.csv"), "Datum;Zahlen\n" + kDraw1);
@@ -56,6 +56,18 @@ TEST(CliDraws, AppendsOnlyNewerDrawsUnlessReplacing) {
     ASSERT_EQ(import(first).exitCode, 0);
     ASSERT_EQ(import(both).exitCode, 0);
     EXPECT_EQ(QFileInfo(drawFile).size(), 64);
+    // A day before the newest that the history lacks goes to its place; a known day with other numbers
+    // is named and left as it is.
+    const QString older = WriteFile(home, QStringLiteral("c.csv"),
+                                    "01.02.2004;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20\n"
+                                    "02.02.2004;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20\n");
+    const CliRun filled = import(older);
+    ASSERT_EQ(filled.exitCode, 0);
+    EXPECT_TRUE(filled.err.contains(QStringLiteral("02.02.2004 steht schon mit anderen Zahlen")))
+        << filled.err.toStdString();
+    EXPECT_EQ(QFileInfo(drawFile).size(), 96);
+    EXPECT_TRUE(Cli(home, {QStringLiteral("draws"), QStringLiteral("list"), drawFile})
+                    .out.startsWith(QStringLiteral("01.02.2004\t1\t")));
     ASSERT_EQ(import(first, {QStringLiteral("--replace")}).exitCode, 0);
     EXPECT_EQ(QFileInfo(drawFile).size(), 32);
 }

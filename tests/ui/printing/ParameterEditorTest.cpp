@@ -1,12 +1,15 @@
 #include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 
+#include "engine/printing/CalibrationSheet.h"
 #include "engine/printing/DruckParameter.h"
+#include "platform/SlipSheets.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFDetail.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -131,6 +134,93 @@ TEST_F(ParameterEditorTest, AShortFileIsRefusedAndNothingRefilled) {
               QStringList{QStringLiteral("Versuch hinter dem Dateiende zu lesen")});
     EXPECT_EQ(Grid("G1")->Cell(1, 1), QString());
     EXPECT_EQ(State().PrintParameters, before);
+}
+
+// The sheet's crosses stand where the real print puts its marks: the shown positions, scaled, shifted
+// by the print window's correction and drawn from the printer's printable corner.
+TEST_F(ParameterEditorTest, TheCalibrationSheetHasACrossAtEveryMarkPosition) {
+    OpenEditor();
+    OpenFile(m_installed);
+    const TDruckParameter installed = *ReadPrintParameterFile(m_installed);
+    EXPECT_EQ(Editor<QLineEdit>("eSkalaX")->text(), QStringLiteral("1000")); // a file without a scale
+    Editor<QLineEdit>("eSkalaX")->setText(QStringLiteral("1010"));
+    auto* print = m_app->Windows().Find(QStringLiteral("FDruck"));
+    ASSERT_NE(print, nullptr);
+    Find<QLineEdit>(print, QStringLiteral("Ehori"))->setText(QStringLiteral("-30"));
+    Find<QLineEdit>(print, QStringLiteral("Evert"))->setText(QStringLiteral("12"));
+    m_fakes.printTarget.offset = QPoint(40, 50);
+
+    Click("BKalibrierblatt");
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty()) << m_fakes.messages.boxes.value(0).text.toStdString();
+    EXPECT_EQ(m_fakes.printTarget.setups, 1);
+    ASSERT_EQ(m_fakes.printTarget.documents.size(), 1);
+    const FakePrintTarget::Document& sheet = m_fakes.printTarget.documents.first();
+    EXPECT_EQ(sheet.title, QStringLiteral("Kalibrierblatt"));
+    EXPECT_TRUE(sheet.ended);
+    ASSERT_EQ(sheet.lines.size(), 2 * kCalibrationMarks);
+    const PaperPoint middle = MarkCentre();
+    const auto crossAt = [&](int mark, PaperPoint at) {
+        // X scaled by 1.01 and rounded, Y as it stands; then the correction, then the printer's corner.
+        ASSERT_GE(at.x, 0);
+        const int x = (at.x * 1010 + 500) / 1000 - 30 - 40 + middle.x;
+        const int y = at.y + 12 - 50 + middle.y;
+        const FakePrintTarget::Line& across = sheet.lines[2 * mark];
+        const FakePrintTarget::Line& down = sheet.lines[2 * mark + 1];
+        EXPECT_EQ(across.from, QPoint(x - kCrossArm, y)) << mark;
+        EXPECT_EQ(across.to, QPoint(x + kCrossArm, y)) << mark;
+        EXPECT_EQ(down.from, QPoint(x, y - kCrossArm)) << mark;
+        EXPECT_EQ(down.to, QPoint(x, y + kCrossArm)) << mark;
+    };
+    crossAt(0, installed.Number(1, 1));
+    crossAt(4 * 70, installed.Number(5, 1));
+    crossAt(7 * 70 + 69, installed.Number(8, 70));
+    crossAt(560 + 5, installed.einsatzPos[5]);
+    crossAt(566 + 4, installed.ziehungenPos[4]);
+    crossAt(571, {installed.scheinNrX, installed.scheinNrY});
+
+    // The sheet as a PDF holds the same crosses; the program's set is left as it was.
+    const auto pdfPath = Data() / "Kalibrierblatt.pdf";
+    m_fakes.fileDialogs.SetNextChoice({FromPath(pdfPath)});
+    Click("BKalibrierPdf");
+    EXPECT_EQ(m_fakes.fileDialogs.requests.last().title, QStringLiteral("Kalibrierblatt als PDF speichern"));
+    const auto pdf = ReadFileBytes(pdfPath);
+    ASSERT_GT(pdf.size(), 100u);
+    EXPECT_EQ(std::string(pdf.begin(), pdf.begin() + 5), "%PDF-");
+    EXPECT_EQ(State().PrintParameters, installed);
+}
+
+TEST_F(ParameterEditorTest, TheScaleIsSavedWithTheSetAndBadValuesStopSheetAndSave) {
+    OpenEditor();
+    OpenFile(m_installed);
+    Editor<QLineEdit>("eSkalaY")->setText(QStringLiteral("1201"));
+    Click("BKalibrierblatt");
+    SaveAs(Data() / "Zu.qvpd");
+    const QString tooLarge = QStringLiteral("Der Maßstab 1201 liegt nicht zwischen 800 und 1200 Promille.\r\rIch "
+                                            "breche erst einmal ab.");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error), (QStringList{tooLarge, tooLarge}));
+    EXPECT_TRUE(m_fakes.printTarget.documents.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(Data() / "Zu.qvpd"));
+
+    // A correction the print could not use stops the sheet as it stops the print.
+    m_fakes.messages.boxes.clear();
+    Editor<QLineEdit>("eSkalaY")->setText(QStringLiteral("995"));
+    Find<QLineEdit>(m_app->Windows().Find(QStringLiteral("FDruck")), QStringLiteral("Ehori"))
+        ->setText(QStringLiteral("-"));
+    Click("BKalibrierblatt");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Information),
+              QStringList{QStringLiteral("Die Ausdruck-Korrektur \"-\" ist keine ganze Zahl.\r\rIch breche ab.")});
+    EXPECT_TRUE(m_fakes.printTarget.documents.isEmpty());
+
+    SaveAs(Data() / "Skaliert.qvpd");
+    EXPECT_EQ(State().PrintParameters.scaleY, 995);
+    EXPECT_EQ(ReadFileBytes(Data() / "Skaliert.qvpd").size(), 4612u);
+    // A new editor, as the next printing command brings.
+    m_main->findChild<QAction*>(QStringLiteral("BDruck"))->trigger();
+    m_editor = qobject_cast<TFDetail*>(m_app->Windows().ShowNewest(QStringLiteral("FDetail")));
+    ASSERT_NE(m_editor, nullptr);
+    OpenFile(Data() / "Skaliert.qvpd");
+    EXPECT_EQ(Editor<QLineEdit>("eSkalaX")->text(), QStringLiteral("1000"));
+    EXPECT_EQ(Editor<QLineEdit>("eSkalaY")->text(), QStringLiteral("995"));
 }
 
 } // namespace
