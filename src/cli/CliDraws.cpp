@@ -52,7 +52,6 @@ void PrintDoubled(const QString& source, const std::vector<DoubledImport>& doubl
 
 } // namespace
 
-// NOLINTNEXTLINE(readability-function-cognitive-complexity): being split with the import work under way.
 int RunDrawsImport(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("Ziehungsdatei, in die übernommen wird."),
