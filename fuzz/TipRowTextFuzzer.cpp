@@ -1,4 +1,5 @@
-// A text file of tip rows loaded into the tip-row entry window's grid: decoded, then split into rows.
+// A text file of tip rows loaded into the tip-row entry window's grid or the print window's list:
+// decoded, then split into rows.
 #include "FuzzSupport.h"
 
 #include "engine/core/TextEncoding.h"

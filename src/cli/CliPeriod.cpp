@@ -1,4 +1,5 @@
 #include "cli/CliPeriod.h"
+#include "cli/CliCommon.h"
 
 #include "engine/core/Dates.h"
 #include "engine/core/ProgramState.h"
@@ -32,6 +33,31 @@ std::optional<int> DrawPositionOf(const QString& text, const std::vector<TGewZah
         }
     }
     return std::nullopt;
+}
+
+std::optional<Period> ChosenPeriod(const QCommandLineParser& parser, const PeriodOptions& options,
+                                   const std::vector<TGewZahlen>& draws) {
+    const int drawCount = static_cast<int>(draws.size());
+    int first = 0;
+    int last = drawCount - 1;
+    for (const auto& [option, end, position] :
+         {std::tuple{&options.from, PeriodEnd::From, &first}, std::tuple{&options.to, PeriodEnd::To, &last}}) {
+        if (parser.isSet(*option)) {
+            const auto found = DrawPositionOf(parser.value(*option), draws, end);
+            if (!found) {
+                PrintErr(QStringLiteral("%1: keine Ziehung der Datei (Datum oder #0 bis #%2).")
+                             .arg(parser.value(*option))
+                             .arg(drawCount - 1));
+                return std::nullopt;
+            }
+            *position = *found;
+        }
+    }
+    const std::optional<Period> period = ResolvePeriod(first, last, drawCount);
+    if (!period) {
+        PrintErr(PeriodErrorLines());
+    }
+    return period;
 }
 
 QString PeriodErrorLines() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/core/ProgramState.h"
 #include "engine/core/Records.h"
 
 #include <QCommandLineOption>
@@ -30,6 +31,11 @@ enum class PeriodEnd { From, To };
 // day when it starts a period and the last one when it ends it. Nothing for a text that is neither, for
 // an index beyond the draws and for a day without a draw.
 std::optional<int> DrawPositionOf(const QString& text, const std::vector<TGewZahlen>& draws, PeriodEnd end);
+
+// The period that --from and --to name, the whole history for an option not given. Nothing after a
+// message on stderr: the text that names no draw, or the period error.
+std::optional<Period> ChosenPeriod(const QCommandLineParser& parser, const PeriodOptions& options,
+                                   const std::vector<TGewZahlen>& draws);
 
 // The message for a period a command cannot use, one line per line of the program's message box.
 QString PeriodErrorLines();

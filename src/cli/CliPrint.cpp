@@ -19,6 +19,79 @@ QString OneLine(QString text) {
     return text.replace(QStringLiteral("\r\r"), QStringLiteral(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
 }
 
+int Usage(const Command& command, const QString& problem) {
+    PrintErr(problem);
+    PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
+    return kUsage;
+}
+
+// The rows of a text file of tip rows, with the stake and draw-count boxes that --draws and --stake
+// choose for all of them. The exit code after a message when there are none.
+std::optional<int> ReadTextRows(const Command& command, const QString& file, const std::optional<QString>& drawCount,
+                                const std::optional<QString>& stake, PrintJob& job) {
+    const auto bytes = ReadWholeFile(ToPath(file));
+    if (!bytes) {
+        PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
+        return kRefused;
+    }
+    job.rows = ParseTipRows(DecodeTextFile(*bytes));
+    job.rowsFromText = true;
+    if (drawCount || stake) {
+        const int drawIndex = DrawCountIndexOf(drawCount.value_or(QString()).toInt());
+        const int stakeIndex = StakeIndexOf(stake.value_or(QString()).toInt());
+        if (drawIndex < 0 || stakeIndex < 0) {
+            return Usage(command, QStringLiteral("--draws ist 1, 2, 4, 7 oder 14, --stake 1, 2, 3, 4, 5 oder 10."));
+        }
+        job.textChoice = PrintJob::BoxChoice{stakeIndex, drawIndex};
+    }
+    return std::nullopt;
+}
+
+// The rows of the slip files one after another. The exit code after a message for a missing file.
+std::optional<int> ReadSlipRows(const QStringList& files, PrintJob& job) {
+    int rowsSoFar = 0;
+    for (const QString& file : files) {
+        const auto slip = ReadSlipFile(ToPath(file));
+        if (!slip) {
+            PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
+            return kRefused;
+        }
+        for (TipRowCells& row : SlipPrintRows(*slip, rowsSoFar)) {
+            job.rows.push_back(std::move(row));
+        }
+        rowsSoFar = static_cast<int>(job.rows.size());
+    }
+    return std::nullopt;
+}
+
+// The print parameters of the file; nothing after a message.
+std::optional<TDruckParameter> ReadParameters(const std::filesystem::path& file) {
+    std::optional<TDruckParameter> set;
+    try {
+        set = ReadPrintParameterFile(file);
+    } catch (const ParameterFileTooShort& error) {
+        PrintErr(QStringLiteral("%1: %2").arg(FromPath(file), QString::fromUtf8(error.what())));
+        return std::nullopt;
+    }
+    if (!set) {
+        PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(FromPath(file)));
+    }
+    return set;
+}
+
+// One line per mark: slip, text, x and y in 0.1 mm.
+void PrintMarks(const PrintPlan& plan) {
+    for (std::size_t i = 0; i < plan.slips.size(); ++i) {
+        for (const PrintMark& mark : plan.slips[i].marks) {
+            PrintOut(QStringLiteral("%1\t%2\t%3\t%4")
+                         .arg(i + 1)
+                         .arg(QString::fromStdString(mark.text))
+                         .arg(mark.at.x)
+                         .arg(mark.at.y));
+        }
+    }
+}
+
 } // namespace
 
 int RunPrint(const Command& command, const QStringList& args) {
@@ -58,16 +131,11 @@ int RunPrint(const Command& command, const QStringList& args) {
         return *stop;
     }
     const QStringList slipFiles = parser.values(slips) + parser.positionalArguments();
-    const auto usage = [&command](const QString& problem) -> int {
-        PrintErr(problem);
-        PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
-        return kUsage;
-    };
     if (!parser.isSet(pdf)) {
-        return usage(QStringLiteral("--pdf fehlt."));
+        return Usage(command, QStringLiteral("--pdf fehlt."));
     }
     if (slipFiles.isEmpty() == !parser.isSet(text)) {
-        return usage(QStringLiteral("Entweder --slips oder --text angeben."));
+        return Usage(command, QStringLiteral("Entweder --slips oder --text angeben."));
     }
 
     return Guarded([&]() -> int {
@@ -81,48 +149,18 @@ int RunPrint(const Command& command, const QStringList& args) {
         job.hori = parser.isSet(hori) ? parser.value(hori).toStdString() : settings.hori;
         job.vert = parser.isSet(vert) ? parser.value(vert).toStdString() : settings.vert;
 
-        if (parser.isSet(text)) {
-            const auto bytes = ReadWholeFile(ToPath(parser.value(text)));
-            if (!bytes) {
-                PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(parser.value(text)));
-                return kRefused;
-            }
-            job.rows = ParseTipRowText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-            job.rowsFromText = true;
-            if (parser.isSet(draws) || parser.isSet(stake)) {
-                const int drawIndex = DrawCountIndexOf(parser.value(draws).toInt());
-                const int stakeIndex = StakeIndexOf(parser.value(stake).toInt());
-                if (drawIndex < 0 || stakeIndex < 0) {
-                    return usage(QStringLiteral("--draws ist 1, 2, 4, 7 oder 14, --stake 1, 2, 3, 4, 5 oder 10."));
-                }
-                job.textChoice = PrintJob::BoxChoice{stakeIndex, drawIndex};
-            }
-        } else {
-            int rowsSoFar = 0;
-            for (const QString& file : slipFiles) {
-                const auto slip = ReadSlipFile(ToPath(file));
-                if (!slip) {
-                    PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
-                    return kRefused;
-                }
-                for (TipRowCells& row : SlipPrintRows(*slip, rowsSoFar)) {
-                    job.rows.push_back(std::move(row));
-                }
-                rowsSoFar = static_cast<int>(job.rows.size());
-            }
+        const auto optional = [&parser](const QCommandLineOption& option) {
+            return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+        };
+        const std::optional<int> refused =
+            parser.isSet(text) ? ReadTextRows(command, parser.value(text), optional(draws), optional(stake), job)
+                               : ReadSlipRows(slipFiles, job);
+        if (refused) {
+            return *refused;
         }
-
-        const std::filesystem::path paramFile =
-            parser.isSet(params) ? ToPath(parser.value(params)) : folder / "BEL.qvpd";
-        std::optional<TDruckParameter> set;
-        try {
-            set = ReadPrintParameterFile(paramFile);
-        } catch (const ParameterFileTooShort& error) {
-            PrintErr(QStringLiteral("%1: %2").arg(FromPath(paramFile), QString::fromUtf8(error.what())));
-            return kRefused;
-        }
+        const std::optional<TDruckParameter> set =
+            ReadParameters(parser.isSet(params) ? ToPath(parser.value(params)) : folder / "BEL.qvpd");
         if (!set) {
-            PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(FromPath(paramFile)));
             return kRefused;
         }
 
@@ -136,15 +174,7 @@ int RunPrint(const Command& command, const QStringList& args) {
         WriteFileSafely(ToPath(parser.value(pdf)), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                                              static_cast<std::size_t>(bytes.size())));
         if (parser.isSet(marks)) {
-            for (std::size_t i = 0; i < plan.slips.size(); ++i) {
-                for (const PrintMark& mark : plan.slips[i].marks) {
-                    PrintOut(QStringLiteral("%1\t%2\t%3\t%4")
-                                 .arg(i + 1)
-                                 .arg(QString::fromStdString(mark.text))
-                                 .arg(mark.at.x)
-                                 .arg(mark.at.y));
-                }
-            }
+            PrintMarks(plan);
         }
         return kOk;
     });

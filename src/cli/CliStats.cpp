@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPeriod.h"
 
 #include "engine/analysis/DrawStatistics.h"
 #include "engine/analysis/Significance.h"
-#include "engine/core/Dates.h"
 #include "engine/core/DrawStore.h"
 #include "engine/core/ProgramState.h"
 #include "text/Amounts.h"
@@ -11,38 +11,6 @@
 
 namespace qv::cli {
 namespace {
-
-// A period end: a date (the first draw of that day for --from, the last for --to) or "#N", the N-th
-// draw of the file counted from 1. Nothing after a message on stderr.
-std::optional<int> PositionOf(const QString& text, const std::vector<TGewZahlen>& draws, bool last, int& exit) {
-    const int count = static_cast<int>(draws.size());
-    if (text.startsWith(QLatin1Char('#'))) {
-        bool ok = false;
-        const int n = text.mid(1).toInt(&ok);
-        if (!ok || n < 1 || n > count) {
-            PrintErr(QStringLiteral("%1: die Datei hat Ziehungen #1 bis #%2.").arg(text).arg(count));
-            exit = kRefused;
-            return std::nullopt;
-        }
-        return n - 1;
-    }
-    const auto civil = ParseFixedDate(text.toStdString());
-    if (!civil || !IsValidCivilDate(*civil)) {
-        PrintErr(QStringLiteral("%1: kein Datum (TT.MM.JJJJ oder JJJJ-MM-TT) und keine Nummer #N.").arg(text));
-        exit = kUsage;
-        return std::nullopt;
-    }
-    const TDate day = ToTDate(*civil);
-    for (int i = 0; i < count; ++i) {
-        const int p = last ? count - 1 - i : i;
-        if (draws[static_cast<std::size_t>(p)].datum == day) {
-            return p;
-        }
-    }
-    PrintErr(QStringLiteral("%1: an diesem Tag gibt es keine Ziehung.").arg(text));
-    exit = kRefused;
-    return std::nullopt;
-}
 
 // The significance view of the statistics window: the σ and χ² lines, what they mean, then slot,
 // number, frequency and deviation in σ.
@@ -69,12 +37,7 @@ int RunStats(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption drawsOption(
         QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
-    const QCommandLineOption fromOption(QStringLiteral("from"),
-                                        QStringLiteral("Erste Ziehung des Zeitraums: Datum oder #N (N-te Ziehung)."),
-                                        QStringLiteral("DATE|#N"));
-    const QCommandLineOption toOption(QStringLiteral("to"),
-                                      QStringLiteral("Letzte Ziehung des Zeitraums: Datum oder #N."),
-                                      QStringLiteral("DATE|#N"));
+    const PeriodOptions period;
     const QCommandLineOption orderOption(
         QStringLiteral("order"),
         QStringLiteral("Sortierung der Plätze: 0 Nummern, 1 Häufigkeit absteigend, 2 meist ausgeblieben."),
@@ -82,9 +45,10 @@ int RunStats(const Command& command, const QStringList& args) {
     const QCommandLineOption significanceOption(
         QStringLiteral("significance"),
         QStringLiteral("Statt der Streubänder: Abweichung jeder Zahl in σ und χ²-Test auf Gleichverteilung."));
-    for (const QCommandLineOption* option : {&drawsOption, &fromOption, &toOption, &orderOption, &significanceOption}) {
-        parser.addOption(*option);
-    }
+    parser.addOption(drawsOption);
+    period.AddTo(parser);
+    parser.addOption(orderOption);
+    parser.addOption(significanceOption);
     if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
         return *end;
     }
@@ -98,26 +62,17 @@ int RunStats(const Command& command, const QStringList& args) {
     return Guarded([&]() -> int {
         ProgramState state;
         state.DrawList = LoadDraws(DrawFileOrDefault(parser.value(drawsOption)));
-        const int count = static_cast<int>(state.DrawList.size());
-        int first = 0;
-        int last = count - 1;
-        int exit = kOk;
-        for (const auto& [option, isLast, position] :
-             {std::tuple{&fromOption, false, &first}, std::tuple{&toOption, true, &last}}) {
-            if (!parser.isSet(*option)) {
-                continue;
-            }
-            const auto found = PositionOf(parser.value(*option), state.DrawList, isLast, exit);
-            if (!found) {
-                return exit;
-            }
-            *position = *found;
-        }
-        // The statistics need two draws at least.
-        if (first < 0 || first >= last) {
-            PrintErr(QString::fromUtf8(PeriodErrorText).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        const std::optional<Period> chosen = ChosenPeriod(parser, period, state.DrawList);
+        if (!chosen) {
             return kRefused;
         }
+        // The statistics need two draws at least.
+        if (chosen->extra < 1) {
+            PrintErr(PeriodErrorLines());
+            return kRefused;
+        }
+        const int first = chosen->first;
+        const int last = chosen->Last();
         const DrawStatistics stats = ComputeStatistics(state.DrawList, first, last);
         BuildPeriodSets(state, first, last - first);
         const NumberCounts absences = CountAbsences(state.PeriodSets);

@@ -27,32 +27,6 @@ std::optional<TipMethod> MethodOf(const QString& text) {
     return std::nullopt;
 }
 
-// The period --from and --to name (the whole history without them); nothing after a message.
-std::optional<Period> ChosenPeriod(const QCommandLineParser& parser, const PeriodOptions& periodOptions,
-                                   const std::vector<TGewZahlen>& draws) {
-    const int drawCount = static_cast<int>(draws.size());
-    int first = 0;
-    int last = drawCount - 1;
-    for (const auto& [option, end, position] : {std::tuple{&periodOptions.from, PeriodEnd::From, &first},
-                                                std::tuple{&periodOptions.to, PeriodEnd::To, &last}}) {
-        if (parser.isSet(*option)) {
-            const auto found = DrawPositionOf(parser.value(*option), draws, end);
-            if (!found) {
-                PrintErr(QStringLiteral("%1: keine Ziehung der Datei (Datum oder #0 bis #%2).")
-                             .arg(parser.value(*option))
-                             .arg(drawCount - 1));
-                return std::nullopt;
-            }
-            *position = *found;
-        }
-    }
-    const std::optional<Period> period = ResolvePeriod(first, last, drawCount);
-    if (!period) {
-        PrintErr(PeriodErrorLines());
-    }
-    return period;
-}
-
 // What the tip centre shows after "Tipps generieren": the bounds, the legend from left to right (lowest
 // class first), then the rows.
 void PrintTips(const std::vector<TGewZahlen>& draws, const Period& period, int type, TipMethod method, int count,

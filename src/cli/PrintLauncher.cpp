@@ -22,6 +22,7 @@ int RunPrint(const Command& command, const QStringList& args) {
         words.push_back(QFile::encodeName(word).toStdString());
     }
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) {
         argv.push_back(word.data());
     }

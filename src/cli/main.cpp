@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliCommon.h"
 
 #include <QCoreApplication>
 #if defined(QV_CLI_PRINTS)
@@ -59,5 +60,7 @@ int main(int argc, char* argv[]) {
         overview();
         return kUsage;
     }
-    return chosen->run(*chosen, words.mid(used));
+    // Every command ends here: a failure none of them reported, such as memory running out while its
+    // arguments are read, still gives a message of the program's own.
+    return Guarded([&] { return chosen->run(*chosen, words.mid(used)); });
 }

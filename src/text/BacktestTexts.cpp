@@ -30,6 +30,7 @@ QString ReturnText(double percent, const QLocale& locale) {
 
 std::vector<QStringList> BacktestRows(const BacktestResult& result, const QLocale& locale) {
     std::vector<QStringList> rows;
+    rows.reserve(result.methods.size());
     for (const MethodBacktest& method : result.methods) {
         rows.push_back({MethodText(method.method), FormatAmount(method.rows, 0, locale), EuroText(method.stake, locale),
                         EuroText(method.won, locale), EuroText(method.Balance(), locale, true),

@@ -159,6 +159,38 @@ bool SameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
+// Adds the setting line after the last setting of the section's first heading, or in a new section at
+// the end.
+void InsertSetting(Document& document, const std::string& section, const std::string& setting) {
+    std::optional<std::size_t> insertAt;
+    bool inSection = false;
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        const auto& line = document.lines[i];
+        if (!line.section.empty()) {
+            if (insertAt) {
+                break;
+            }
+            inSection = SameName(line.section, section);
+            if (inSection) {
+                insertAt = i + 1;
+            }
+        } else if (inSection && !line.key.empty()) {
+            insertAt = i + 1;
+        }
+    }
+    if (insertAt) {
+        document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(*insertAt), ParseLine(setting));
+        return;
+    }
+    if (!document.lines.empty()) {
+        document.endsWithLineEnd = true;
+        document.lines.push_back(ParseLine(""));
+    }
+    document.lines.push_back(ParseLine("[" + section + "]"));
+    document.lines.push_back(ParseLine(setting));
+    document.endsWithLineEnd = true;
+}
+
 } // namespace
 
 IniFile::IniFile(std::filesystem::path path)
@@ -243,35 +275,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
         }
         line = ParseLine(line.key + "=" + stored);
     } else {
-        // After the last setting of the section's first heading, or a new section at the end.
-        std::optional<std::size_t> insertAt;
-        bool inSection = false;
-        for (std::size_t i = 0; i < document.lines.size(); ++i) {
-            const auto& line = document.lines[i];
-            if (!line.section.empty()) {
-                if (insertAt) {
-                    break;
-                }
-                inSection = SameName(line.section, section);
-                if (inSection) {
-                    insertAt = i + 1;
-                }
-            } else if (inSection && !line.key.empty()) {
-                insertAt = i + 1;
-            }
-        }
-        if (insertAt) {
-            document.lines.insert(document.lines.begin() + static_cast<std::ptrdiff_t>(*insertAt),
-                                  ParseLine(key + "=" + stored));
-        } else {
-            if (!document.lines.empty()) {
-                document.endsWithLineEnd = true;
-                document.lines.push_back(ParseLine(""));
-            }
-            document.lines.push_back(ParseLine("[" + section + "]"));
-            document.lines.push_back(ParseLine(key + "=" + stored));
-            document.endsWithLineEnd = true;
-        }
+        InsertSetting(document, section, key + "=" + stored);
     }
     Store(std::move(document));
 }

@@ -123,6 +123,63 @@ void SyncFolder(const std::filesystem::path& folder) {
     }
 }
 
+// The status of the file that a save replaces, nothing when there is none yet. Refuses a file that
+// cannot be replaced faithfully: no regular file, read-only, or one with further hard links.
+std::optional<struct stat> ReplaceableFile(const std::filesystem::path& path, const std::filesystem::path& target) {
+    struct stat old {};
+    if (::lstat(target.c_str(), &old) != 0) {
+        if (errno != ENOENT) {
+            throw FileError::SaveFailed(path, errno);
+        }
+        return std::nullopt;
+    }
+    if (!S_ISREG(old.st_mode)) {
+        throw FileError::SaveRefused(path, "Sie ist keine gewöhnliche Datei.");
+    }
+    // The write bits count even for the administrator, whom access() would let through.
+    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+        throw FileError::SaveRefused(path, "Sie ist schreibgeschützt.");
+    }
+    if (old.st_nlink > 1) {
+        throw FileError::SaveRefused(path, "Sie hat weitere harte Verknüpfungen, die beim Ersetzen getrennt "
+                                           "würden.");
+    }
+    return old;
+}
+
+// A new temporary file beside the target, created exclusively under a fresh name (temp), never
+// through a link placed at that name. Private until its mode is set when it replaces a file.
+Descriptor CreateTemporary(const std::filesystem::path& path, const std::filesystem::path& folder,
+                           const std::string& targetName, bool replaces, std::filesystem::path& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = folder / TemporaryName(targetName);
+        const int fd = OpenRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                    replaces ? S_IRUSR | S_IWUSR : 0666);
+        if (fd >= 0) {
+            return Descriptor(fd);
+        }
+        if (errno != EEXIST) {
+            throw FileError::SaveFailed(path, errno);
+        }
+    }
+    throw FileError::SaveFailed(path, EEXIST);
+}
+
+// Gives the temporary file the owner, group and mode of the file it replaces; removes it on failure.
+void KeepOwnerAndMode(const std::filesystem::path& path, const Descriptor& file, const std::filesystem::path& temp,
+                      const struct stat& old) {
+    // Owner first: changing it clears the set-id bits that the mode then sets again.
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
+        ::unlink(temp.c_str());
+        throw FileError::SaveRefused(path, "Ihr Eigentümer und ihre Gruppe können nicht beibehalten werden.");
+    }
+    if (::fchmod(file.Get(), old.st_mode & 07777) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        throw FileError::SaveFailed(path, err);
+    }
+}
+
 } // namespace
 
 bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
@@ -198,57 +255,19 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path target = FollowLinks(path);
     const std::filesystem::path folder = target.parent_path();
-
-    struct stat old {};
-    const bool exists = ::lstat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT) {
-        throw FileError::SaveFailed(path, errno);
-    }
-    if (exists) {
-        if (!S_ISREG(old.st_mode)) {
-            throw FileError::SaveRefused(path, "Sie ist keine gewöhnliche Datei.");
-        }
-        // The write bits count even for the administrator, whom access() would let through.
-        if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
-            throw FileError::SaveRefused(path, "Sie ist schreibgeschützt.");
-        }
-        if (old.st_nlink > 1) {
-            throw FileError::SaveRefused(path, "Sie hat weitere harte Verknüpfungen, die beim Ersetzen getrennt "
-                                               "würden.");
-        }
-    }
+    const std::optional<struct stat> old = ReplaceableFile(path, target);
 
     const std::string targetName = target.filename().string();
     RemoveStaleTemporaries(folder, targetName);
 
     std::filesystem::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / TemporaryName(targetName);
-        fd = OpenRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          exists ? S_IRUSR | S_IWUSR : 0666);
-        if (fd < 0 && errno != EEXIST) {
-            throw FileError::SaveFailed(path, errno);
-        }
-    }
-    if (fd < 0) {
-        throw FileError::SaveFailed(path, EEXIST);
-    }
-    Descriptor file(fd);
+    Descriptor file = CreateTemporary(path, folder, targetName, old.has_value(), temp);
     const auto fail = [&](int err) {
         ::unlink(temp.c_str());
         return FileError::SaveFailed(path, err);
     };
-    if (exists) {
-        // Owner first: changing it clears the set-id bits that the mode then sets again.
-        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-            ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
-            ::unlink(temp.c_str());
-            throw FileError::SaveRefused(path, "Ihr Eigentümer und ihre Gruppe können nicht beibehalten werden.");
-        }
-        if (::fchmod(file.Get(), old.st_mode & 07777) != 0) {
-            throw fail(errno);
-        }
+    if (old) {
+        KeepOwnerAndMode(path, file, temp, *old);
     }
     if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
         throw fail(errno);

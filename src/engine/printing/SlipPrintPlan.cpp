@@ -26,6 +26,61 @@ std::optional<PrintJob::BoxChoice> BoxesOfRow(const TipRowCells& row) {
     return PrintJob::BoxChoice{StakeIndexOf(*stake), DrawCountIndexOf(*draws)};
 }
 
+// The correction of every mark's position, in 0.1 mm.
+struct Shift {
+    int hori = 0;
+    int vert = 0;
+};
+
+// The crosses for the numbers of the slip's rows (a row without a draw count stays empty); the refusal
+// of the first cell that holds no number of the game.
+std::optional<PrintRefusal> MarkNumbers(const PrintJob& job, const TDruckParameter& set, Shift shift,
+                                        PrintedSlip& slip) {
+    for (int row = slip.firstRow; row <= slip.lastRow; ++row) {
+        const TipRowCells& cells = job.rows[static_cast<std::size_t>(row - 1)];
+        if (cells[1].empty()) {
+            continue;
+        }
+        const int field = row - slip.firstRow + 1;
+        for (int column = kFirstNumberColumn; column < kTipRowColumns; ++column) {
+            const std::string& cell = cells[static_cast<std::size_t>(column)];
+            if (cell.empty()) {
+                continue;
+            }
+            const auto n = CellInteger(cell);
+            if (!n || *n < 1 || *n > kNumbersInGame) {
+                return PrintRefusal{PrintRefusal::Kind::BadNumber, row, cell};
+            }
+            slip.marks.push_back({"x", PlaceMark(set, set.Number(field, *n), shift.hori, shift.vert)});
+        }
+    }
+    return std::nullopt;
+}
+
+// The crosses for stake and draw count (the text file's choice, else the slip's last row) and the
+// slip number when it is printed; the refusal when the boxes are not known.
+std::optional<PrintRefusal> MarkBoxes(const PrintJob& job, const TDruckParameter& set, Shift shift, PrintedSlip& slip) {
+    std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
+    if (!boxes) {
+        boxes = BoxesOfRow(job.rows[static_cast<std::size_t>(slip.lastRow - 1)]);
+        if (!boxes) {
+            return PrintRefusal{job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice
+                                                 : PrintRefusal::Kind::NoBoxes,
+                                slip.lastRow,
+                                {}};
+        }
+    }
+    const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
+    const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
+    slip.marks.push_back({"x", PlaceMark(set, set.einsatzPos[stakeAt], shift.hori, shift.vert)});
+    slip.marks.push_back({"x", PlaceMark(set, set.ziehungenPos[drawsAt], shift.hori, shift.vert)});
+    if (job.printNumbers) {
+        slip.marks.push_back(
+            {std::to_string(slip.number), PlaceMark(set, {set.scheinNrX, set.scheinNrY}, shift.hori, shift.vert)});
+    }
+    return std::nullopt;
+}
+
 PrintPlan Refused(PrintPlan plan, PrintRefusal::Kind kind, int row = 0, std::string text = {}) {
     plan.slips.clear();
     plan.refusal = PrintRefusal{kind, row, std::move(text)};
@@ -108,40 +163,13 @@ PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set) {
         slip.number = static_cast<int>(std::clamp<long long>(++number, INT32_MIN, INT32_MAX));
         slip.firstRow = first;
         slip.lastRow = std::min(first + kFieldsPerSlip - 1, plan.end);
-        for (int row = slip.firstRow; row <= slip.lastRow; ++row) {
-            const TipRowCells& cells = job.rows[static_cast<std::size_t>(row - 1)];
-            if (cells[1].empty()) {
-                continue;
-            }
-            const int field = row - slip.firstRow + 1;
-            for (int column = kFirstNumberColumn; column < kTipRowColumns; ++column) {
-                const std::string& cell = cells[static_cast<std::size_t>(column)];
-                if (cell.empty()) {
-                    continue;
-                }
-                const auto n = CellInteger(cell);
-                if (!n || *n < 1 || *n > kNumbersInGame) {
-                    return Refused(plan, PrintRefusal::Kind::BadNumber, row, cell);
-                }
-                slip.marks.push_back({"x", PlaceMark(set, set.Number(field, *n), *hori, *vert)});
-            }
+        const Shift shift{*hori, *vert};
+        std::optional<PrintRefusal> refusal = MarkNumbers(job, set, shift, slip);
+        if (!refusal) {
+            refusal = MarkBoxes(job, set, shift, slip);
         }
-        std::optional<PrintJob::BoxChoice> boxes = job.textChoice;
-        if (!boxes) {
-            boxes = BoxesOfRow(job.rows[static_cast<std::size_t>(slip.lastRow - 1)]);
-            if (!boxes) {
-                return Refused(
-                    plan, job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice : PrintRefusal::Kind::NoBoxes,
-                    slip.lastRow);
-            }
-        }
-        const auto stakeAt = static_cast<std::size_t>(std::clamp(boxes->stakeIndex, 0, 5));
-        const auto drawsAt = static_cast<std::size_t>(std::clamp(boxes->drawCountIndex, 0, 4));
-        slip.marks.push_back({"x", PlaceMark(set, set.einsatzPos[stakeAt], *hori, *vert)});
-        slip.marks.push_back({"x", PlaceMark(set, set.ziehungenPos[drawsAt], *hori, *vert)});
-        if (job.printNumbers) {
-            slip.marks.push_back(
-                {std::to_string(slip.number), PlaceMark(set, {set.scheinNrX, set.scheinNrY}, *hori, *vert)});
+        if (refusal) {
+            return Refused(plan, refusal->kind, refusal->row, refusal->text);
         }
         plan.slips.push_back(std::move(slip));
     }

@@ -2,7 +2,7 @@
 
 #include "engine/core/Records.h"
 #include "engine/printing/DruckParameter.h"
-#include "engine/printing/TipRowText.h"
+#include "engine/tips/TipRowText.h"
 
 #include <optional>
 #include <string>

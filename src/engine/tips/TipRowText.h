@@ -9,7 +9,8 @@
 namespace qv {
 
 // A text file of tip rows, one row per line: the numbers separated by a single space, comma or
-// semicolon (or a run of tabs), as spreadsheets and other programs write them.
+// semicolon (or a run of tabs), as spreadsheets and other programs write them. The tip-row entry
+// window, the print window and the command-line tool read it the same way: ParseTipRows(DecodeTextFile).
 
 // The cells of one tip-row grid row: column 0 the row number, 1 the draw count, 2 the stake in euros,
 // 3 to 12 the numbers. All text (UTF-8).
@@ -33,7 +34,8 @@ std::vector<std::string> SplitLines(const std::string& text);
 // counts as a comma, then every semicolon does too. Each non-empty line gives one row: its items from
 // column 3 on (an empty item, between two separators in a row or after a separator at the end, is a
 // single space; a control character such as a tab ends an item; a double quote starts an item that
-// runs to the next one; items beyond column 12 are dropped). Columns 0 to 2 hold a single space.
+// runs to the next one, two quotes in a row standing for one, and what follows the closing quote is
+// the next item; items beyond column 12 are dropped). Columns 0 to 2 hold a single space.
 std::vector<TipRowCells> ParseTipRows(const std::string& text);
 
 } // namespace qv

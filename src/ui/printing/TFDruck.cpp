@@ -522,8 +522,7 @@ void TFDruck::OpenTextFile() {
             throw FileError(ToPath(*chosen), std::strerror(ENOENT));
         }
         m_textFileName->setText(FileNameOf(*chosen));
-        const std::vector<TipRowCells> rows =
-            ParseTipRowText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        const std::vector<TipRowCells> rows = ParseTipRows(DecodeTextFile(*bytes));
         m_rows->setRowCount(static_cast<int>(rows.size()) + 1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             for (int column = 0; column < kTipRowColumns; ++column) {

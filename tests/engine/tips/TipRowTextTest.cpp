@@ -71,5 +71,27 @@ TEST(TipRowText, EncodingsFollowTheByteOrderMarkOrTheBytes) {
     EXPECT_EQ(DecodeTextFile({}), "");
 }
 
+TEST(TipRowText, ABlankAnywhereMakesBlanksSeparateInEveryLine) {
+    // The second line's blank turns the first line's "1;2" into two items as well as its own.
+    const auto rows = ParseTipRows("1;2\n3 4\n");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(Numbers(rows[0]), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(Numbers(rows[1]), (std::vector<std::string>{"3", "4"}));
+}
+
+TEST(TipRowText, TextAfterAClosingQuoteIsTheNextItem) {
+    EXPECT_EQ(Numbers(ParseTipRows("\"5\"x,7")[0]), (std::vector<std::string>{"5", "x", "7"}));
+}
+
+TEST(TipRowText, BytesThatAreNotUtf8AreReadAsWindows1252) {
+    // Also behind a UTF-8 byte-order mark: the mark once let such bytes through to the print list as
+    // broken UTF-8.
+    for (const char* text : {"\xE4,7", "\xEF\xBB\xBF\xE4,7"}) {
+        const auto rows = ParseTipRows(DecodeTextFile(Bytes(text)));
+        ASSERT_EQ(rows.size(), 1u) << text;
+        EXPECT_EQ(Numbers(rows[0]), (std::vector<std::string>{"\xC3\xA4", "7"})) << text;
+    }
+}
+
 } // namespace
 } // namespace qv

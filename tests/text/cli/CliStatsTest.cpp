@@ -36,7 +36,7 @@ protected:
 
 TEST_F(CliStatsTest, PrintsWhatTheWindowShows) {
     const CliRun run =
-        Stats({QStringLiteral("--from"), QStringLiteral("#2"), QStringLiteral("--to"), QStringLiteral("03.08.2024")});
+        Stats({QStringLiteral("--from"), QStringLiteral("#1"), QStringLiteral("--to"), QStringLiteral("03.08.2024")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2 + 7 + 7 + 1 + 70);
@@ -60,14 +60,26 @@ TEST_F(CliStatsTest, OrdersByFrequencyOrAbsence) {
     EXPECT_EQ(lines[17], QStringLiteral("1\t41\t0\t3\t4")) << "never drawn: absence N, first";
 }
 
+TEST_F(CliStatsTest, CountsDrawsFromZeroAsTheOtherCommands) {
+    const CliRun run =
+        Stats({QStringLiteral("--from"), QStringLiteral("#0"), QStringLiteral("--to"), QStringLiteral("#1")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(lines[0], QStringLiteral("Der Auswertungszeitraum umfasst 2 Ausspielungen"));
+    EXPECT_EQ(lines[17], QStringLiteral("1\t1\t1\t1\t3")) << "1..20 drawn in the first of the two draws";
+}
+
 TEST_F(CliStatsTest, RefusesAPeriodOfOneDrawAndBadArguments) {
-    CliRun run = Stats({QStringLiteral("--from"), QStringLiteral("#3")});
+    CliRun run = Stats({QStringLiteral("--from"), QStringLiteral("#2")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Bitte korrigieren Sie die Angaben für den Auswertungszeitraum.")));
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(Stats({QStringLiteral("--order"), QStringLiteral("3")}).exitCode, 2);
-    EXPECT_EQ(Stats({QStringLiteral("--from"), QStringLiteral("#9")}).exitCode, 1);
-    EXPECT_EQ(Stats({QStringLiteral("--to"), QStringLiteral("gestern")}).exitCode, 2);
+    for (const QString& text : {QStringLiteral("#3"), QStringLiteral("#-1"), QStringLiteral("gestern")}) {
+        run = Stats({QStringLiteral("--to"), text});
+        EXPECT_EQ(run.exitCode, 1) << text.toStdString();
+        EXPECT_EQ(run.err.trimmed(), text + QStringLiteral(": keine Ziehung der Datei (Datum oder #0 bis #2)."));
+    }
 }
 
 TEST_F(CliStatsTest, SignificancePrintsSigmaChiSquareAndTheirMeaning) {
