@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 
 namespace qv {
 
@@ -62,7 +63,12 @@ PaperPoint MarkCentre() {
             static_cast<std::int32_t>(std::lround((metrics.ascent() + ink.center().y()) / perTenth))};
 }
 
-QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageSize& pageSize, const QString& title) {
+namespace {
+
+// A PDF of pages the size of pageSize without margins, so that the page's origin is the paper's corner
+// where the positions count from; draw paints its pages.
+QByteArray PdfOf(const QPageSize& pageSize, const QString& title,
+                 const std::function<void(QPdfWriter& writer, QPainter& painter)>& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -73,12 +79,20 @@ QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageS
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&writer);
+        draw(writer, painter);
+    }
+    return bytes;
+}
+
+} // namespace
+
+QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageSize& pageSize, const QString& title) {
+    return PdfOf(pageSize, title, [&lines](QPdfWriter& writer, QPainter& painter) {
         for (const PaperLine& line : lines) {
             DrawLineAtTenthMm(painter, writer, QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y),
                               kMarkColour);
         }
-    }
-    return bytes;
+    });
 }
 
 void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedSlip& slip) {
@@ -90,25 +104,14 @@ void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedS
 }
 
 QByteArray SlipSheetsPdf(const std::vector<PrintedSlip>& slips, const QPageSize& pageSize, const QString& title) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Quovadra"));
-        writer.setResolution(600);
-        // No margins: the page's origin is the paper's corner, where the positions count from.
-        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&writer);
+    return PdfOf(pageSize, title, [&slips](QPdfWriter& writer, QPainter& painter) {
         for (std::size_t i = 0; i < slips.size(); ++i) {
             if (i > 0) {
                 writer.newPage();
             }
             DrawSlipSheet(painter, writer, slips[i]);
         }
-    }
-    return bytes;
+    });
 }
 
 } // namespace qv

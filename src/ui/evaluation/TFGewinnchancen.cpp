@@ -7,6 +7,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/FigureTables.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QComboBox>
@@ -22,31 +23,6 @@
 
 namespace qv {
 namespace {
-
-void FillModel(QStandardItemModel& model, const QStringList& headings, const std::vector<QStringList>& rows) {
-    model.clear();
-    model.setColumnCount(static_cast<int>(headings.size()));
-    model.setHorizontalHeaderLabels(headings);
-    for (const QStringList& row : rows) {
-        QList<QStandardItem*> items;
-        for (int c = 0; c < row.size(); ++c) {
-            auto* item = new QStandardItem(row[c]);
-            item->setEditable(false);
-            item->setTextAlignment(c == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-            items << item;
-        }
-        model.appendRow(items);
-    }
-}
-
-// A grid as tall as its rows, so the window shows every figure without scrolling.
-void FitHeight(QTableView& grid) {
-    int height = grid.horizontalHeader()->sizeHint().height() + 2 * grid.frameWidth();
-    for (int r = 0; r < grid.model()->rowCount(); ++r) {
-        height += grid.rowHeight(r);
-    }
-    grid.setFixedHeight(height);
-}
 
 // A grid as wide as its columns, headings included.
 void FitWidth(QTableView& grid) {
@@ -96,7 +72,7 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     auto* allBox = new QGroupBox(QStringLiteral("Alle Keno-Typen"), this);
     allBox->setObjectName(QStringLiteral("GBAlle"));
     m_typeGrid = MakeGrid(QStringLiteral("GTypen"), QStringLiteral("Alle Keno-Typen"), m_typeModel);
-    FillModel(*m_typeModel, TypeOddsHeadings(), TypeOddsRows(AppLocale()));
+    FillFigureModel(*m_typeModel, TypeOddsHeadings(), TypeOddsRows(AppLocale()), Qt::AlignCenter);
     auto* allLayout = new QVBoxLayout(allBox);
     allLayout->addWidget(m_typeGrid);
     allLayout->addStretch(1);
@@ -133,7 +109,7 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     m_kenoType->setCurrentIndex(m_kenoType->findData(6));
     ShowKenoType(6);
     RefreshSlips();
-    FitHeight(*m_typeGrid);
+    FitHeightToRows(*m_typeGrid);
     FitWidth(*m_typeGrid);
 
     m_context.commands.InstallHelpKey(this);
@@ -168,8 +144,8 @@ void TFGewinnchancen::ShowKenoType(int kenoType) {
     }
     const QLocale locale = AppLocale();
     const KenoTypeOdds odds = OddsOf(kenoType);
-    FillModel(*m_hitModel, HitOddsHeadings(), HitOddsRows(odds, locale));
-    FitHeight(*m_hitGrid);
+    FillFigureModel(*m_hitModel, HitOddsHeadings(), HitOddsRows(odds, locale), Qt::AlignCenter);
+    FitHeightToRows(*m_hitGrid);
     m_typeSummary->setText(QStringLiteral("Chance auf irgendeinen Gewinn: %1 (%2).\nVon jedem Euro Einsatz "
                                           "fließen im Mittel %3 zurück, %4 sind verloren.")
                                .arg(ChanceText(odds.winChance, locale), PercentText(odds.winChance, locale),
@@ -184,7 +160,7 @@ void TFGewinnchancen::RefreshSlips() {
     for (std::size_t s = 0; s < slips.size(); ++s) {
         rows.push_back(SlipOddsRow(QStringLiteral("Schein %1").arg(s + 1), ExpectationOf(slips[s]), locale));
     }
-    FillModel(*m_slipModel, SlipOddsHeadings(), rows);
+    FillFigureModel(*m_slipModel, SlipOddsHeadings(), rows, Qt::AlignCenter);
     m_slipNote->setText(slips.empty()
                             ? QStringLiteral("Es ist kein Spielschein geöffnet. Öffnen Sie einen im Hauptfenster.")
                             : QStringLiteral("Die Scheine in der Reihenfolge der Reiter im Hauptfenster. Ein Monat "

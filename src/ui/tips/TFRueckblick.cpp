@@ -9,6 +9,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
+#include "ui/widgets/FigureTables.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QApplication>
@@ -30,31 +31,8 @@
 namespace qv {
 namespace {
 
-void FillModel(QStandardItemModel& model, const QStringList& headings, const std::vector<QStringList>& rows) {
-    model.clear();
-    model.setColumnCount(static_cast<int>(headings.size()));
-    model.setHorizontalHeaderLabels(headings);
-    for (const QStringList& row : rows) {
-        QList<QStandardItem*> items;
-        for (int c = 0; c < row.size(); ++c) {
-            auto* item = new QStandardItem(row[c]);
-            item->setEditable(false);
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            items << item;
-        }
-        model.appendRow(items);
-    }
-}
-
-// A grid as tall as its rows, so every figure shows without scrolling.
-void FitHeight(QTableView& grid) {
-    grid.resizeRowsToContents();
-    int height = grid.horizontalHeader()->sizeHint().height() + 2 * grid.frameWidth();
-    for (int r = 0; r < grid.model()->rowCount(); ++r) {
-        height += grid.rowHeight(r);
-    }
-    grid.setFixedHeight(height);
-}
+// The methods' names stand left of their figures.
+constexpr Qt::Alignment kMethodColumn = Qt::AlignLeft | Qt::AlignVCenter;
 
 // Before the first run each grid shows the methods with empty figures.
 std::vector<QStringList> EmptyRows(int columns) {
@@ -141,14 +119,16 @@ TFRueckblick::TFRueckblick(AppContext& context)
     auto* totalsBox = new QGroupBox(QStringLiteral("Einsatz und Gewinn je Methode"), this);
     totalsBox->setObjectName(QStringLiteral("GBBilanz"));
     m_totalsGrid = MakeGrid(QStringLiteral("GBilanz"), QStringLiteral("Einsatz und Gewinn je Methode"), m_totalsModel);
-    FillModel(*m_totalsModel, BacktestHeadings(), EmptyRows(static_cast<int>(BacktestHeadings().size())));
+    FillFigureModel(*m_totalsModel, BacktestHeadings(), EmptyRows(static_cast<int>(BacktestHeadings().size())),
+                    kMethodColumn);
     auto* totalsLayout = new QVBoxLayout(totalsBox);
     totalsLayout->addWidget(m_totalsGrid);
 
     auto* hitBox = new QGroupBox(QStringLiteral("Wie oft wie viele Treffer"), this);
     hitBox->setObjectName(QStringLiteral("GBTreffer"));
     m_hitGrid = MakeGrid(QStringLiteral("GTreffer"), QStringLiteral("Wie oft wie viele Treffer"), m_hitModel);
-    FillModel(*m_hitModel, BacktestHitHeadings(6), EmptyRows(static_cast<int>(BacktestHitHeadings(6).size())));
+    FillFigureModel(*m_hitModel, BacktestHitHeadings(6), EmptyRows(static_cast<int>(BacktestHitHeadings(6).size())),
+                    kMethodColumn);
     auto* hitLayout = new QVBoxLayout(hitBox);
     hitLayout->addWidget(m_hitGrid);
 
@@ -222,7 +202,8 @@ QTableView* TFRueckblick::MakeGrid(const QString& name, const QString& accessibl
 
 void TFRueckblick::FitGrids() {
     for (QTableView* grid : {m_totalsGrid, m_hitGrid}) {
-        FitHeight(*grid);
+        grid->resizeRowsToContents();
+        FitHeightToRows(*grid);
         // Wide enough for every column's contents and heading; the last column takes what is left.
         int width = 2 * grid->frameWidth();
         for (int c = 0; c < grid->model()->columnCount(); ++c) {
@@ -276,8 +257,9 @@ void TFRueckblick::Calculate() {
 void TFRueckblick::ShowResult(const std::vector<TGewZahlen>& draws) {
     const QLocale locale = AppLocale();
     m_scope->setText(BacktestScopeText(m_result, draws, locale));
-    FillModel(*m_totalsModel, BacktestHeadings(), BacktestRows(m_result, locale));
-    FillModel(*m_hitModel, BacktestHitHeadings(m_result.request.kenoType), BacktestHitRows(m_result, locale));
+    FillFigureModel(*m_totalsModel, BacktestHeadings(), BacktestRows(m_result, locale), kMethodColumn);
+    FillFigureModel(*m_hitModel, BacktestHitHeadings(m_result.request.kenoType), BacktestHitRows(m_result, locale),
+                    kMethodColumn);
     FitGrids();
     std::vector<BalanceChart::Series> series;
     QStringList summary;
