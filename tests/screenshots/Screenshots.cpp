@@ -143,7 +143,8 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    if (auto* numbers = qobject_cast<qv::TFGewinnzahlen*>(quovadra.Windows().Find(QStringLiteral("FGewinnzahlen")))) {
+    if (auto* numbers = qobject_cast<qv::TFGewinnzahlen*>(
+            quovadra.Windows().Create(quovadra.Context(), QStringLiteral("FGewinnzahlen")))) {
         numbers->SetHint(QStringLiteral("Gewinnzahlen gelten für 09.11.2023"));
         numbers->findChild<QPlainTextEdit*>(QStringLiteral("M1"))
             ->setPlainText(QStringLiteral("Gewinnzahlen der Ziehung:\n3 - 7 - 11 - 18 - 22 - 25 - 29 - 33 - 36 - 40\n"
@@ -155,7 +156,7 @@ int main(int argc, char* argv[]) {
 
     // The small tools.
     qv::WindowRegistry& windows = quovadra.Windows();
-    if (auto* nOverK = qobject_cast<qv::TFNueberK*>(windows.Find(QStringLiteral("FNueberK")))) {
+    if (auto* nOverK = qobject_cast<qv::TFNueberK*>(windows.Create(quovadra.Context(), QStringLiteral("FNueberK")))) {
         nOverK->findChild<QLineEdit*>(QStringLiteral("E1"))->setText(QStringLiteral("70"));
         nOverK->findChild<QLineEdit*>(QStringLiteral("E2"))->setText(QStringLiteral("20"));
         nOverK->Compute();
@@ -164,13 +165,13 @@ int main(int argc, char* argv[]) {
         nOverK->hide();
     }
     for (const char* name : {"FKal", "FQlinks"}) {
-        QWidget* window = windows.ShowWindow(QString::fromUtf8(name));
+        QWidget* window = windows.OpenOrRestore(quovadra.Context(), QString::fromUtf8(name));
         ok = window && Save(window, folder, QString::fromUtf8(name)) && ok;
         if (window) {
             window->hide();
         }
     }
-    if (auto* update = qobject_cast<qv::TFUpdate*>(windows.Find(QStringLiteral("FUpdate")))) {
+    if (auto* update = qobject_cast<qv::TFUpdate*>(windows.Create(quovadra.Context(), QStringLiteral("FUpdate")))) {
         update->show();
         ok = Save(update, folder, QStringLiteral("FUpdate")) && ok;
         // A newer version online, then its installer downloaded.
@@ -346,7 +347,8 @@ int main(int argc, char* argv[]) {
             chart->hide();
         }
     }
-    if (auto* repeaters = qobject_cast<qv::TFDetail2*>(quovadra.Windows().Find(QStringLiteral("FDetail2")))) {
+    if (auto* repeaters =
+            qobject_cast<qv::TFDetail2*>(quovadra.Windows().Create(quovadra.Context(), QStringLiteral("FDetail2")))) {
         repeaters->show();
         repeaters->Grid()->scrollToBottom();
         ok = Save(repeaters, folder, QStringLiteral("FDetail2")) && ok;
@@ -354,7 +356,8 @@ int main(int argc, char* argv[]) {
         ok = Save(repeaters, folder, QStringLiteral("FDetail2-Endzahl")) && ok;
         repeaters->hide();
     }
-    if (auto* patterns = qobject_cast<qv::TFDetail1*>(quovadra.Windows().Find(QStringLiteral("FDetail1")))) {
+    if (auto* patterns =
+            qobject_cast<qv::TFDetail1*>(quovadra.Windows().Create(quovadra.Context(), QStringLiteral("FDetail1")))) {
         patterns->show();
         patterns->Grid()->scrollToBottom();
         ok = Save(patterns, folder, QStringLiteral("FDetail1")) && ok;

@@ -64,12 +64,11 @@ protected:
         options.dataFolder = Data();
         options.installFolders = {ToPath(QStringLiteral(QV_SOURCE_DATA_DIR))};
         options.fadeMilliseconds = 1;
+        m_numbers = nullptr;
         m_app = std::make_unique<Application>(m_fakes.ports, options);
         m_app->Start();
         m_main = qobject_cast<TFAuswertung*>(m_app->MainWindow());
         ASSERT_NE(m_main, nullptr);
-        m_numbers = qobject_cast<TFGewinnzahlen*>(m_app->Windows().Find(QStringLiteral("FGewinnzahlen")));
-        ASSERT_NE(m_numbers, nullptr);
     }
 
     template <typename T = QWidget>
@@ -92,6 +91,16 @@ protected:
         }
         return count;
     }
+    // The winning-number window, made (unseen) when a test first asks for it, as the program makes it
+    // when it is first shown.
+    TFGewinnzahlen* Numbers() const {
+        if (m_numbers == nullptr) {
+            m_numbers = qobject_cast<TFGewinnzahlen*>(
+                m_app->Windows().Create(m_app->Context(), QStringLiteral("FGewinnzahlen")));
+            EXPECT_NE(m_numbers, nullptr);
+        }
+        return m_numbers;
+    }
     ProgramState& State() const { return m_app->State(); }
     QStringList Boxes(FakeMessages::Kind kind) const { return m_fakes.messages.Texts(kind); }
 
@@ -99,7 +108,7 @@ protected:
     FakePorts m_fakes;
     std::unique_ptr<Application> m_app;
     TFAuswertung* m_main = nullptr;
-    TFGewinnzahlen* m_numbers = nullptr;
+    mutable TFGewinnzahlen* m_numbers = nullptr;
 };
 
 } // namespace qv::test

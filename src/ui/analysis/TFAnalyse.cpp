@@ -483,10 +483,8 @@ void TFAnalyse::FillPeriodLists() {
     const QLocale locale = AppLocale();
     const QSignalBlocker quietFrom(m_periodFrom);
     const QSignalBlocker quietTo(m_periodTo);
-    m_periodFrom->clear();
-    m_periodTo->clear();
-    m_periodFrom->addItems(DrawDateTexts(draws, 1, locale));
-    m_periodTo->addItems(DrawDateTexts(draws, 0, locale));
+    SetDateEntries(m_periodFrom, DrawDateTexts(draws, 1, locale));
+    SetDateEntries(m_periodTo, DrawDateTexts(draws, 0, locale));
     m_periodFrom->setCurrentIndex(m_periodFrom->count() > 0 ? 0 : -1);
     m_periodTo->setCurrentIndex(m_periodTo->count() - 1);
     m_periodStart = 0;

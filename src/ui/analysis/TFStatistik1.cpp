@@ -444,8 +444,7 @@ void TFStatistik1::ReloadDrawDates() {
     const QStringList dates = DrawDateTexts(draws, unsaved, AppLocale());
     for (QComboBox* list : {m_periodFrom, m_periodTo}) {
         const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(dates);
+        SetDateEntries(list, dates);
     }
     {
         const QSignalBlocker quiet(m_periodFrom);

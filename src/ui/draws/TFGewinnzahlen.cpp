@@ -195,7 +195,7 @@ void TFGewinnzahlen::ConnectControls() {
     connect(m_transferButton, &QPushButton::clicked, this, &TFGewinnzahlen::Transfer);
     connect(m_clearButton, &QPushButton::clicked, m_text, &QPlainTextEdit::clear);
     connect(m_linksButton, &QPushButton::clicked, this,
-            [this] { m_context.windows.ShowWindow(QStringLiteral("FQlinks")); });
+            [this] { m_context.windows.OpenOrRestore(m_context, QStringLiteral("FQlinks")); });
     connect(m_helpButton, &QToolButton::clicked, this,
             [this] { m_context.ports.help.ShowTopic(HelpOf(kFormName).buttonTopic); });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -284,6 +284,15 @@ void TFGewinnzahlen::UpdateLinkPanels() {
         caption.setUnderline(valid);
         panel->setFont(caption);
     }
+}
+
+void TFGewinnzahlen::StoreSettingsUnmade(AppContext& context) {
+    Guarded(context.ports.messages, [&context] {
+        const IniFile ini(context.state.DataFolder / kSettingsFileName);
+        // Both boxes checked at the designed place.
+        constexpr WinningNumberSettings designed{true, true, 500, 200};
+        WriteWinningNumberSettings(ini, ReadWinningNumberSettings(ini).value_or(designed));
+    });
 }
 
 void TFGewinnzahlen::closeEvent(QCloseEvent* event) {

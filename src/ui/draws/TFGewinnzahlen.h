@@ -39,6 +39,10 @@ public:
     // caption for a link, light red with a plain caption without one.
     void UpdateLinkPanels();
 
+    // Writes at program end what the window would write had it been made: the stored settings, or the
+    // designed state when none are stored.
+    static void StoreSettingsUnmade(AppContext& context);
+
     // Background of a link panel without a valid link, #FF8080 (stored 8421631).
     static constexpr QRgb kNoLinkColour = 0xFFFF8080;
     // Background of a link panel with a valid link, #80FF80 (stored 8454016).

@@ -119,7 +119,8 @@ void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const
     action->setObjectName(name);
     action->setToolTip(hint);
     action->setEnabled(m_context.windows.Knows(formName));
-    connect(action, &QAction::triggered, this, [this, formName] { m_context.windows.ShowWindow(formName); });
+    connect(action, &QAction::triggered, this,
+            [this, formName] { m_context.windows.OpenOrRestore(m_context, formName); });
     m_toolBar->addAction(action);
     if (QWidget* button = m_toolBar->widgetForAction(action)) {
         button->setObjectName(name);
@@ -449,8 +450,7 @@ void TFAuswertung::FillDateLists() {
     const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
     for (QComboBox* list : {m_drawDate, m_periodFrom, m_periodTo}) {
         const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(dates);
+        SetDateEntries(list, dates);
         list->setEditText(QString::fromUtf8(kChooseText));
         list->setCurrentIndex(static_cast<int>(dates.size()) - 1);
     }
@@ -556,7 +556,7 @@ void TFAuswertung::ImportDraws() {
 
 void TFAuswertung::ShowWinningNumberWindow() {
     emit DrawDateChanged(DrawDateText());
-    m_context.windows.ShowWindow(QLatin1String(TFGewinnzahlen::kFormName));
+    m_context.windows.OpenOrRestore(m_context, QLatin1String(TFGewinnzahlen::kFormName));
 }
 
 void TFAuswertung::ShowNews() {
@@ -750,10 +750,12 @@ void TFAuswertung::SetMultiRow(bool multiRow) {
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* event) {
-    // The winning-number window stores its settings in its own close handling; the other windows are
-    // discarded without theirs.
+    // The winning-number window stores its settings in its own close handling, also when it was never
+    // made; the other windows are discarded without theirs.
     if (QWidget* numbers = m_context.windows.Find(QLatin1String(TFGewinnzahlen::kFormName))) {
         numbers->close();
+    } else {
+        TFGewinnzahlen::StoreSettingsUnmade(m_context);
     }
     Guarded(m_context.ports.messages, [this] {
         WriteMainWindowSettings(IniFile(m_context.state.DataFolder / kSettingsFileName), {pos().x(), pos().y()},

@@ -50,6 +50,8 @@ public:
     void OpenSlipInMainWindow(const QString& path);
     // The files of the open slip tabs, in tab order.
     QStringList OpenSlipPaths() const;
+    // The date of the draw chosen in the date list, empty when none is chosen.
+    QString DrawDateText() const;
 
     // The handlers of the buttons, as the user's clicks run them.
     void NewDraw();
@@ -98,7 +100,6 @@ private:
     void PeriodPositionsFromLists();
     void UpdateSlipTabState();
     void RepaintSlipGrids();
-    QString DrawDateText() const;
     TFrFrame1* SlipFrame(int tab) const;
 
     AppContext& m_context;

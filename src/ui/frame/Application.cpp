@@ -13,12 +13,24 @@
 
 #include <system_error>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace qv {
 
 namespace {
 
 constexpr int kOpaque = 255;
 const QLatin1String kMainWindow(TFAuswertung::kFormName);
+
+// Reading the history and building the windows leaves megabytes of freed memory in the heap, which the
+// C library would keep for later; the program then waits for the player with much less of it.
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 } // namespace
 
@@ -73,6 +85,7 @@ void Application::Start() {
     m_windows.CreateStartWindows(
         m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); },
         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    ReturnFreedMemory();
     m_start->SetInitialisationDone(true);
 
     if (QWidget* main = MainWindow()) {

@@ -255,11 +255,11 @@ void SharedCommands::Execute(Command command, QWidget* window) {
     case Command::Info:
     case Command::Gewinnchancen:
     case Command::Rueckblick:
-        windows.OpenOrRestore(m_context, formName);
-        break;
     case Command::NueberK:
     case Command::Update:
     case Command::Gewinnzahlen:
+        windows.OpenOrRestore(m_context, formName);
+        break;
     case Command::Gewinnauswertung:
         windows.ShowWindow(formName);
         break;

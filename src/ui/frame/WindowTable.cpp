@@ -40,6 +40,7 @@ WindowRegistry::Factory Make() {
 // The winning-number window shows the date of the main window's draw and hands its numbers to the
 // main window's board.
 void Connect(TFAuswertung& main, TFGewinnzahlen& numbers) {
+    numbers.SetHint(WinningNumbersHint(main.DrawDateText()));
     QObject::connect(&main, &TFAuswertung::DrawDateChanged, &numbers,
                      [&numbers](const QString& dateText) { numbers.SetHint(WinningNumbersHint(dateText)); });
     QObject::connect(&numbers, &TFGewinnzahlen::NumbersTransferred, &main, [&main](const std::vector<int>& clicks) {
@@ -51,10 +52,14 @@ void Connect(TFAuswertung& main, TFGewinnzahlen& numbers) {
 
 // The windows' signals, wired where the windows are made.
 
+TFAuswertung* MainWindowOf(const AppContext& context) {
+    return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
+}
+
 std::unique_ptr<QWidget> MakeRepeaterView(AppContext& context) {
     auto window = std::make_unique<TFDetail2>(context);
     QObject::connect(window.get(), &TFDetail2::PatternViewRequested, window.get(),
-                     [&context] { context.windows.ShowWindow(QStringLiteral("FDetail1")); });
+                     [&context] { context.windows.OpenOrRestore(context, QStringLiteral("FDetail1")); });
     return window;
 }
 
@@ -69,9 +74,9 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
     auto window = std::make_unique<TFStatistik1>(context);
     TFStatistik1* statistics = window.get();
     QObject::connect(statistics, &TFStatistik1::ChartRequested, statistics, [&context, statistics] {
-        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Find(QStringLiteral("FChart1")))) {
+        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Create(context, QStringLiteral("FChart1")))) {
             chart->Fill(statistics->Frequencies());
-            context.windows.ShowWindow(QStringLiteral("FChart1"));
+            context.windows.OpenOrRestore(context, QStringLiteral("FChart1"));
         }
     });
     if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)))) {
@@ -90,16 +95,20 @@ std::unique_ptr<QWidget> MakeUpdate(AppContext& context) {
     return window;
 }
 
-// The quick links colour the winning-number window's link panels; a panel without a link asks for
-// the quick-links window.
-std::unique_ptr<QWidget> MakeQuickLinks(AppContext& context) {
-    auto window = std::make_unique<TFQlinks>(context);
-    if (auto* numbers = qobject_cast<TFGewinnzahlen*>(context.windows.Find(QStringLiteral("FGewinnzahlen")))) {
-        QObject::connect(window.get(), &TFQlinks::LinksChanged, numbers, &TFGewinnzahlen::UpdateLinkPanels);
-        QObject::connect(numbers, &TFGewinnzahlen::QuickLinksRequested, window.get(), &TFQlinks::ShowModally);
-        numbers->UpdateLinkPanels();
+// The winning-number window, made when first shown, starts with the main window's draw. The quick
+// links colour its link panels; a panel without a link asks for the quick-links window.
+std::unique_ptr<QWidget> MakeWinningNumbers(AppContext& context) {
+    auto numbers = std::make_unique<TFGewinnzahlen>(context);
+    if (TFAuswertung* main = MainWindowOf(context)) {
+        Connect(*main, *numbers);
     }
-    return window;
+    if (auto* links =
+            qobject_cast<TFQlinks*>(context.windows.Create(context, QString::fromUtf8(TFQlinks::kFormName)))) {
+        QObject::connect(links, &TFQlinks::LinksChanged, numbers.get(), &TFGewinnzahlen::UpdateLinkPanels);
+        QObject::connect(numbers.get(), &TFGewinnzahlen::QuickLinksRequested, links, &TFQlinks::ShowModally);
+    }
+    numbers->UpdateLinkPanels();
+    return numbers;
 }
 
 std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
@@ -119,10 +128,6 @@ std::unique_ptr<QWidget> MakeParameterEditor(AppContext& context) {
         QObject::connect(print, &TFDruck::CorrectionChanged, editor.get(), &TFDetail::SetCorrection);
     }
     return editor;
-}
-
-TFAuswertung* MainWindowOf(const AppContext& context) {
-    return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
 }
 
 // The settings window opens slip files in the main window (its start list right away, after the main
@@ -182,28 +187,22 @@ std::unique_ptr<QWidget> MakeAnalysis(AppContext& context) {
 } // namespace
 
 void RegisterWindows(WindowRegistry& registry) {
-    // Created at start, in this order; the main window first.
+    // Created at start, in this order; the main window first. The settings window opens the start
+    // slips, the picture window makes sure the folder for pictures exists (and stays hidden), the
+    // quick-links window reads the links of the winning-number window.
     registry.AddAtStart(QLatin1String(TFAuswertung::kFormName), Make<TFAuswertung>());
     registry.AddAtStart(QStringLiteral("FOptionen"), MakeSettingsWindow);
-    registry.AddAtStart(QStringLiteral("FChart1"), Make<TFChart1>());
-    registry.AddAtStart(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
-    registry.AddAtStart(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
-    registry.AddAtStart(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate);
-    registry.AddAtStart(
-        QLatin1String(TFGewinnzahlen::kFormName), [&registry](AppContext& context) -> std::unique_ptr<QWidget> {
-            auto numbers = std::make_unique<TFGewinnzahlen>(context);
-            if (auto* main = qobject_cast<TFAuswertung*>(registry.Find(QLatin1String(TFAuswertung::kFormName)))) {
-                Connect(*main, *numbers);
-            }
-            return numbers;
-        });
-    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), MakeQuickLinks);
-    registry.AddAtStart(QStringLiteral("FDetail2"), MakeRepeaterView);
-    registry.AddAtStart(QStringLiteral("FDetail1"), MakePatternView);
-    // Stays hidden; it makes sure the folder for pictures exists.
     registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
+    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), Make<TFQlinks>());
 
     // Created on first use.
+    registry.AddOnFirstUse(QStringLiteral("FChart1"), Make<TFChart1>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate);
+    registry.AddOnFirstUse(QLatin1String(TFGewinnzahlen::kFormName), MakeWinningNumbers);
+    registry.AddOnFirstUse(QStringLiteral("FDetail2"), MakeRepeaterView);
+    registry.AddOnFirstUse(QStringLiteral("FDetail1"), MakePatternView);
     registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
     registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
     registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());

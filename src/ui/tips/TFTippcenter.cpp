@@ -403,8 +403,7 @@ void TFTippcenter::ReloadDrawDates() {
     const QStringList dates = DrawDateTexts(m_context.state.DrawList, 0, AppLocale());
     for (QComboBox* list : {m_periodFrom, m_periodTo}) {
         const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(dates);
+        SetDateEntries(list, dates);
         list->setEditText(QString::fromUtf8(kChooseText));
     }
     m_periodFrom->setCurrentIndex(dates.isEmpty() ? -1 : 0);

@@ -9,6 +9,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QStringListModel>
 
 namespace qv {
 namespace {
@@ -29,6 +30,14 @@ public:
     explicit DateTyping(QComboBox& list)
         : QObject(&list)
         , m_list(list) {
+        // Plain texts instead of the list's own items, which would cost a few hundred bytes a draw.
+        QStringList entries;
+        for (int i = 0; i < list.count(); ++i) {
+            entries << list.itemText(i);
+        }
+        const int current = list.currentIndex();
+        list.setModel(new QStringListModel(entries, &list));
+        list.setCurrentIndex(current);
         list.setEditable(true);
         list.setInsertPolicy(QComboBox::NoInsert);
 
@@ -94,6 +103,15 @@ private:
 
 void MakeDateListEditable(QComboBox* list) {
     new DateTyping(*list);
+}
+
+void SetDateEntries(QComboBox* list, const QStringList& dates) {
+    if (auto* entries = qobject_cast<QStringListModel*>(list->model())) {
+        entries->setStringList(dates);
+    } else {
+        list->clear();
+        list->addItems(dates);
+    }
 }
 
 } // namespace qv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class QComboBox;
 
 namespace qv {
@@ -14,5 +16,10 @@ namespace qv {
 // The items, their order and the current index keep their meaning for the window; the window still
 // hears every change of the text and of the index.
 void MakeDateListEditable(QComboBox* list);
+
+// Puts dates in place of the entries of list in one step, the chosen entry then being the first. A list
+// made editable above holds its entries as plain texts, which the lists of one window share: thousands
+// of draws cost little memory that way.
+void SetDateEntries(QComboBox* list, const QStringList& dates);
 
 } // namespace qv

@@ -39,8 +39,8 @@ protected:
     void StartWith(const std::vector<TGewZahlen>& draws) {
         SaveDraws(DrawFile(), draws);
         Start();
-        m_repeaters = qobject_cast<TFDetail2*>(m_app->Windows().Find(QStringLiteral("FDetail2")));
-        m_patterns = qobject_cast<TFDetail1*>(m_app->Windows().Find(QStringLiteral("FDetail1")));
+        m_repeaters = qobject_cast<TFDetail2*>(m_app->Windows().Create(m_app->Context(), QStringLiteral("FDetail2")));
+        m_patterns = qobject_cast<TFDetail1*>(m_app->Windows().Create(m_app->Context(), QStringLiteral("FDetail1")));
         ASSERT_NE(m_repeaters, nullptr);
         ASSERT_NE(m_patterns, nullptr);
     }
@@ -161,7 +161,8 @@ TEST_F(PatternViewsTest, EmptyHistoryGivesNoRowsAndTheButtonsShowTheViews) {
     EXPECT_TRUE(m_patterns->isVisible());
     QTest::mouseClick(Find<QPushButton>(m_patterns, QStringLiteral("bsSkinSpeedButton2")), Qt::LeftButton);
     EXPECT_FALSE(m_patterns->isVisible());
-    EXPECT_EQ(m_app->Windows().Find(QStringLiteral("FDetail1")), m_patterns) << "closing only hides it";
+    EXPECT_EQ(m_app->Windows().Create(m_app->Context(), QStringLiteral("FDetail1")), m_patterns)
+        << "closing only hides it";
 }
 
 TEST_F(PatternViewsTest, KeyboardLeavesTheGridsAndAScreenReaderHearsTheirHeadings) {

@@ -17,8 +17,8 @@ using Kind = FakeMessages::Kind;
 
 class WinningNumberWindowTest : public MainWindowFixture {
 protected:
-    QPlainTextEdit* Text() const { return Find<QPlainTextEdit>(m_numbers, "M1"); }
-    QString Field(int k) const { return Find<QLineEdit>(m_numbers, QStringLiteral("ez%1").arg(k))->text(); }
+    QPlainTextEdit* Text() const { return Find<QPlainTextEdit>(Numbers(), "M1"); }
+    QString Field(int k) const { return Find<QLineEdit>(Numbers(), QStringLiteral("ez%1").arg(k))->text(); }
     QStringList Fields() const {
         QStringList texts;
         for (int k = 1; k <= 20; ++k) {
@@ -27,15 +27,15 @@ protected:
         return texts;
     }
     void ClickIn(const char* name) const {
-        QTest::mouseClick(Find<QAbstractButton>(m_numbers, QString::fromUtf8(name)), Qt::LeftButton);
+        QTest::mouseClick(Find<QAbstractButton>(Numbers(), QString::fromUtf8(name)), Qt::LeftButton);
     }
 };
 
 TEST_F(WinningNumberWindowTest, PastedTextIsFilteredIntoTheTwentyFields) {
     SaveDraws(DrawFile(), MadeUpHistory(2));
     Start();
-    EXPECT_EQ(m_numbers->windowTitle(), QStringLiteral("Quovadra %1 - Gewinnzahlen").arg(ProductVersion));
-    EXPECT_EQ(Find<QPushButton>(m_numbers, "BDel")->text(), QStringLiteral("Textfeld\nlöschen"));
+    EXPECT_EQ(Numbers()->windowTitle(), QStringLiteral("Quovadra %1 - Gewinnzahlen").arg(ProductVersion));
+    EXPECT_EQ(Find<QPushButton>(Numbers(), "BDel")->text(), QStringLiteral("Textfeld\nlöschen"));
 
     // The date before the numbers lands in the first three fields.
     Text()->setPlainText(QStringLiteral("Ziehung vom 12.03.2024: 4 6 8 24 25 27 28 29 31 37 40 41 43 49 50 54 55"));
@@ -58,7 +58,7 @@ TEST_F(WinningNumberWindowTest, TransferClicksTheBoardAndNamesWhatItSkipped) {
     Start();
     Click(QStringLiteral("BNeu"));
     ClickNumber(9); // marked before: the transfer unmarks it
-    Find<QCheckBox>(m_numbers, "cbFiltern")->setChecked(false);
+    Find<QCheckBox>(Numbers(), "cbFiltern")->setChecked(false);
     Text()->setPlainText(QStringLiteral("07.08.2024 9 10 11 10"));
     ClickIn("BParsen");
     ClickIn("BOkay");
@@ -79,14 +79,14 @@ TEST_F(WinningNumberWindowTest, SettingsAreReadAtCreationAndWrittenOnClose) {
     ini.WriteBool("NeueGZ", "AutoFiltern", false);
     ini.WriteInteger("NeueGZ", "PosLeft", 321);
     Start();
-    EXPECT_FALSE(Find<QCheckBox>(m_numbers, "cbFiltern")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(m_numbers, "cbDel")->isChecked()) << "a missing key reads as no";
-    EXPECT_EQ(m_numbers->pos().x(), 321);
+    EXPECT_FALSE(Find<QCheckBox>(Numbers(), "cbFiltern")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(Numbers(), "cbDel")->isChecked()) << "a missing key reads as no";
+    EXPECT_EQ(Numbers()->pos().x(), 321);
 
-    Find<QCheckBox>(m_numbers, "cbDel")->setChecked(true);
-    m_numbers->close();
+    Find<QCheckBox>(Numbers(), "cbDel")->setChecked(true);
+    Numbers()->close();
     EXPECT_TRUE(ini.ReadBool("NeueGZ", "AutoDelete", false));
-    EXPECT_EQ(m_app->Windows().Find(QStringLiteral("FGewinnzahlen")), m_numbers) << "closing only hides it";
+    EXPECT_EQ(m_app->Windows().Find(QStringLiteral("FGewinnzahlen")), Numbers()) << "closing only hides it";
 }
 
 TEST_F(WinningNumberWindowTest, ANeverShownWindowStoresItsDesignedStateAtProgramEnd) {
@@ -102,12 +102,12 @@ TEST_F(WinningNumberWindowTest, ANeverShownWindowStoresItsDesignedStateAtProgram
 TEST_F(WinningNumberWindowTest, LinkPanelsNeedAConnection) {
     Start();
     m_fakes.internet.connected = false;
-    m_numbers->OpenLink(1);
+    Numbers()->OpenLink(1);
     EXPECT_EQ(Boxes(Kind::Information),
               QStringList{"Für den Aufruf des Links muss eine Verbindung zum Internet bestehen."});
     m_fakes.internet.connected = true;
     State().ResultLink2 = "https://example.org/ergebnisse";
-    m_numbers->OpenLink(2);
+    Numbers()->OpenLink(2);
     EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"https://example.org/ergebnisse"});
 }
 
@@ -134,8 +134,8 @@ TEST_F(WinningNumberWindowTest, TypicalDayOnRealDraws) {
     Click(QStringLiteral("BNeu"));
     EXPECT_EQ(Main<QComboBox>("Combo1")->currentText(), QStringLiteral("20.08.2015"));
     Click(QStringLiteral("BZwischenablage"));
-    EXPECT_TRUE(m_numbers->isVisible());
-    EXPECT_EQ(Find<QLabel>(m_numbers, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 20.08.2015"));
+    EXPECT_TRUE(Numbers()->isVisible());
+    EXPECT_EQ(Find<QLabel>(Numbers(), "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 20.08.2015"));
     Text()->setPlainText(
         QStringLiteral("Gewinnzahlen:\n70 3 12 17 21 25 26 29 31 34\n38 41 44 47 52 56 59 62 66 69\n"));
     ClickIn("BOkay");

@@ -265,8 +265,8 @@ TEST_F(AccessibilityTest, ControlsSayWhatTheyDo) {
         {m_main, "BEingabe", "Tippreihen auf Spielscheinen eingeben...", "Tippreihen eingeben..."},
         {m_main, "BEingabe2", "Viele Tippreihen als Liste eingeben...", "Tippreihen eingeben..."},
         {m_main, "BitBtn7", "Programm beenden", "Programm beenden"},
-        {m_numbers, "BitBtn5", "Schließen", "Fenster schließen"},
-        {m_numbers, "cbFiltern", "Nach dem Einfügen von Gewinnzahlen diese automatisch herausfiltern", ""},
+        {Numbers(), "BitBtn5", "Schließen", "Fenster schließen"},
+        {Numbers(), "cbFiltern", "Nach dem Einfügen von Gewinnzahlen diese automatisch herausfiltern", ""},
     };
     for (const auto& c : cases) {
         QWidget* control = Find(c.window, QString::fromUtf8(c.control));
@@ -310,7 +310,7 @@ TEST_F(AccessibilityTest, StartWinningNumberAndHelpWindowsAreWindows) {
     Start();
     TFHilfe help;
     help.ShowTopic(kHelpContents);
-    for (QWidget* window : {static_cast<QWidget*>(m_app->StartWindow()), static_cast<QWidget*>(m_numbers),
+    for (QWidget* window : {static_cast<QWidget*>(m_app->StartWindow()), static_cast<QWidget*>(Numbers()),
                             static_cast<QWidget*>(&help)}) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(Accessible(window)->role(), QAccessible::Window) << window->objectName().toStdString();

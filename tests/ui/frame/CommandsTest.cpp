@@ -195,10 +195,10 @@ TEST_F(CommandsTest, ShowCommandsShowWindowsOfTheStartAndPrintingMakesAParameter
         registry.AddOnFirstUse("FDruck", StandIn());
         registry.AddAnew("FDetail", StandIn());
     });
+    EXPECT_EQ(m_app->Windows().Find("FNueberK"), nullptr) << "made on first use";
+    Action("MNueberK")->trigger();
     QWidget* nOverK = m_app->Windows().Find("FNueberK");
     ASSERT_NE(nOverK, nullptr);
-    EXPECT_FALSE(nOverK->isVisible());
-    Action("MNueberK")->trigger();
     EXPECT_TRUE(nOverK->isVisible());
 
     Action("BDruck")->trigger();
@@ -219,7 +219,7 @@ TEST_F(CommandsTest, CalculatorMissingIsToldAndCloseEndsOnlyThisWindow) {
     EXPECT_EQ(m_fakes.messages.Texts(FakeMessages::Kind::Information),
               QStringList({"Es wurde kein Taschenrechner gefunden."}));
 
-    QWidget* calendar = m_app->Windows().ShowWindow("FKal");
+    QWidget* calendar = m_app->Windows().OpenOrRestore(m_app->Context(), "FKal");
     m_app->Context().commands.Run(Command::Beenden, calendar);
     EXPECT_FALSE(calendar->isVisible());
     EXPECT_TRUE(m_main->isVisible());

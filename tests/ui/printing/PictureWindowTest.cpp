@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         SaveDraws(DrawFile(), MadeUpHistory(30));
         Start();
-        m_patterns = qobject_cast<TFDetail1*>(m_app->Windows().Find(QStringLiteral("FDetail1")));
+        m_patterns = qobject_cast<TFDetail1*>(m_app->Windows().Create(m_app->Context(), QStringLiteral("FDetail1")));
         ASSERT_NE(m_patterns, nullptr);
         m_patterns->show();
     }

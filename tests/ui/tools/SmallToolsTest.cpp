@@ -19,7 +19,10 @@ using Kind = FakeMessages::Kind;
 
 class SmallToolsTest : public MainWindowFixture {
 protected:
-    QWidget* Window(const char* formName) const { return m_app->Windows().Find(QString::fromUtf8(formName)); }
+    // The window, made now (unseen) when it is not made yet.
+    QWidget* Window(const char* formName) const {
+        return m_app->Windows().Create(m_app->Context(), QString::fromUtf8(formName));
+    }
     template <typename T = QWidget>
     T* In(const char* formName, const char* name) const {
         return Find<T>(Window(formName), QString::fromUtf8(name));
@@ -37,7 +40,7 @@ protected:
         bool operator==(const PanelLook&) const = default;
     };
     PanelLook Panel(int link) const {
-        const auto* panel = Find<QLabel>(m_numbers, QStringLiteral("PLink%1").arg(link));
+        const auto* panel = Find<QLabel>(Numbers(), QStringLiteral("PLink%1").arg(link));
         return {panel->palette().color(QPalette::Window).rgba(), panel->font().bold(), panel->font().underline()};
     }
     static constexpr PanelLook kValid{0xFF80FF80, true, true};
@@ -134,7 +137,7 @@ TEST_F(SmallToolsTest, WithoutAQuickLinksFileLinkOneIsTheDefault) {
     EXPECT_FALSE(std::filesystem::exists(Data() / kQuickLinksFileName)) << "reading writes nothing";
     EXPECT_EQ(In<QPushButton>("FQlinks", "BGoogle")->text(), QStringLiteral("Google-\nSuche"));
 
-    m_numbers->OpenLink(1);
+    Numbers()->OpenLink(1);
     EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{QString::fromUtf8(TFQlinks::kDefaultLink1)});
 }
 
@@ -154,7 +157,7 @@ TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
     EXPECT_EQ(Panel(2), kInvalid);
 
     // A panel without a link brings the quick-links window, modally.
-    m_numbers->OpenLink(1);
+    Numbers()->OpenLink(1);
     EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
     EXPECT_TRUE(Window("FQlinks")->isVisible());
     EXPECT_TRUE(Window("FQlinks")->isModal());
@@ -165,7 +168,7 @@ TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
     ClickIn("FQlinks", "BitBtn3");
     EXPECT_EQ(QuickLinksFile(), "\r\nhttps://zahlen.example/keno\r\n");
     EXPECT_EQ(Panel(2), kValid);
-    m_numbers->OpenLink(2);
+    Numbers()->OpenLink(2);
     EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"https://zahlen.example/keno"});
     EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
 }
@@ -239,9 +242,9 @@ TEST_F(SmallToolsTest, WebSearchNeedsAConnectionAndSaysWhenTheBrowserFails) {
 
 TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     Start();
-    EXPECT_EQ(Window("FInfo"), nullptr);
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr);
     m_main->findChild<QAction*>(QStringLiteral("MInfo"))->trigger();
-    QWidget* info = Window("FInfo");
+    QWidget* info = m_app->Windows().Find("FInfo");
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->windowTitle(), QStringLiteral("- Programm-Info"));
     EXPECT_EQ(info->size(), QSize(TFInfo::kClientWidth, TFInfo::kClientHeight));
@@ -255,15 +258,15 @@ TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     ClickIn("FInfo", "bsSkinSpeedButton6");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(Window("FInfo"), nullptr);
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr);
     const std::vector<QWidget*> windows = m_app->Windows().Windows();
     EXPECT_EQ(std::find(windows.begin(), windows.end(), info), windows.end()) << "the list forgets it too";
 
     m_main->findChild<QAction*>(QStringLiteral("MInfo"))->trigger();
-    ASSERT_NE(Window("FInfo"), nullptr);
+    ASSERT_NE(m_app->Windows().Find("FInfo"), nullptr);
     ClickIn("FInfo", "BitBtn8");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(Window("FInfo"), nullptr);
+    EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr);
 }
 
 // Tab walks each window in the order of its layout, from the first field to the close button.
@@ -278,7 +281,7 @@ TEST_F(SmallToolsTest, TabFollowsTheLayout) {
         {"FUpdate", {"BAbfrage", "PAkt", "POnl", "BitBtn8"}},
     };
     for (const auto& w : windows) {
-        QWidget* window = m_app->Windows().ShowWindow(QString::fromUtf8(w.formName));
+        QWidget* window = m_app->Windows().OpenOrRestore(m_app->Context(), QString::fromUtf8(w.formName));
         ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << w.formName;
         In(w.formName, qPrintable(w.chain.first()))->setFocus();
         QStringList walked{QApplication::focusWidget()->objectName()};

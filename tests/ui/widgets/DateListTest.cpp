@@ -44,7 +44,7 @@ TEST_F(DateListTest, ADayWithoutADrawChoosesTheNearestDraw) {
     EXPECT_EQ(date->currentIndex(), 2);
     EXPECT_EQ(date->currentText(), QStringLiteral("05.08.2024"));
     EXPECT_TRUE(Marked(3) && Marked(22) && !Marked(2) && !Marked(23)) << "the board shows the chosen draw";
-    EXPECT_EQ(Find<QLabel>(m_numbers, "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 05.08.2024"));
+    EXPECT_EQ(Find<QLabel>(Numbers(), "LHinweis")->text(), QStringLiteral("Gewinnzahlen gelten für 05.08.2024"));
 
     // Leaving the list after typing does the same.
     QComboBox* from = List(m_main, "ComboBox1");
