@@ -125,26 +125,13 @@ TFAnalyse::TFAnalyse(AppContext& context)
 TFAnalyse::~TFAnalyse() = default;
 
 void TFAnalyse::CreateToolBar() {
-    SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    commands.AddToolButton(m_toolBar, this, Command::OnlineSpielen)->setVisible(false);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    m_toolBar = SharedCommands::AddToolBar(this);
+    m_context.commands.AddToolButtons(m_toolBar, this,
+                                      {{Command::Eingabe2, Command::Tippcenter},
+                                       {Command::Statistik},
+                                       {Command::Druck, Command::Kalender, Command::NueberK, Command::Taschenrechner,
+                                        Command::Update, Command::OnlineSpielen, Command::Optionen},
+                                       {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFAnalyse::CreateMenu() {
