@@ -253,15 +253,8 @@ QWidget* TFAnalyse::CreateSearchOptions(QWidget* parent) {
     periodLayout->setContentsMargins(6, 4, 6, 4);
     auto* from = new QLabel(QStringLiteral("von:"), period);
     auto* to = new QLabel(QStringLiteral("bis:"), period);
-    const auto dateList = [period](const QString& name) {
-        auto* list = new QComboBox(period);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("Combo1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(period, QStringLiteral("Combo1"));
+    m_periodTo = NewDateList(period, QStringLiteral("Combo2"));
     from->setBuddy(m_periodFrom);
     to->setBuddy(m_periodTo);
     m_search = new QPushButton(QStringLiteral("Suchen"), period);

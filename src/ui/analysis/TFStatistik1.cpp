@@ -140,13 +140,10 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
     period->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(period);
     const auto dateList = [period](const QString& name, const QString& caption) {
-        auto* list = new QComboBox(period);
-        list->setObjectName(name);
         // A date may be typed; a text that names no draw is refused by the evaluation.
-        MakeDateListEditable(list);
+        QComboBox* list = NewDateList(period, name);
         list->lineEdit()->setPlaceholderText(QString::fromUtf8(kChooseText));
         list->setMaxVisibleItems(16);
-        list->setMinimumContentsLength(10);
         auto* label = new QLabel(caption, period);
         label->setBuddy(list);
         // A screen reader names an editable list by its text unless told otherwise.

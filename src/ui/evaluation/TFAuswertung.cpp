@@ -201,10 +201,7 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     heading->setObjectName(QStringLiteral("LErgaenzen"));
     auto* dateLabel = new QLabel(QStringLiteral("Datum"), box);
     dateLabel->setObjectName(QStringLiteral("LDatum"));
-    m_drawDate = new QComboBox(box);
-    m_drawDate->setObjectName(QStringLiteral("Combo1"));
-    MakeDateListEditable(m_drawDate);
-    m_drawDate->setMinimumContentsLength(10);
+    m_drawDate = NewDateList(box, QStringLiteral("Combo1"));
     dateLabel->setBuddy(m_drawDate);
     m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
     m_newDraw->setObjectName(QStringLiteral("BNeu"));
@@ -331,15 +328,8 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     auto* fuer = new QLabel(QStringLiteral("für:"), box);
     m_periodToLabel = new QLabel(QStringLiteral("Datum"), box);
     m_periodToLabel->setObjectName(QStringLiteral("Label4"));
-    const auto dateList = [box](const QString& name) {
-        auto* list = new QComboBox(box);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("ComboBox1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(box, QStringLiteral("ComboBox1"));
+    m_periodTo = NewDateList(box, QStringLiteral("Combo2"));
     fuer->setBuddy(m_periodFrom);
     m_periodToLabel->setBuddy(m_periodFrom);
     m_periodToOn = new QCheckBox(QStringLiteral("bis:"), box);

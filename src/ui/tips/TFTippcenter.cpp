@@ -189,15 +189,8 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
     auto* what = new QLabel(QStringLiteral("Restanten und Favoriten"), box);
     auto* von = new QLabel(QStringLiteral("von:"), box);
     auto* bis = new QLabel(QStringLiteral("bis:"), box);
-    const auto dateList = [box](const QString& name) {
-        auto* list = new QComboBox(box);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("Combo1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(box, QStringLiteral("Combo1"));
+    m_periodTo = NewDateList(box, QStringLiteral("Combo2"));
     von->setBuddy(m_periodFrom);
     bis->setBuddy(m_periodTo);
     m_periodFrom->setAccessibleName(QStringLiteral("Restanten und Favoriten von"));

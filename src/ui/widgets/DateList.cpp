@@ -96,4 +96,12 @@ void MakeDateListEditable(QComboBox* list) {
     new DateTyping(*list);
 }
 
+QComboBox* NewDateList(QWidget* parent, const QString& name) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    MakeDateListEditable(list);
+    list->setMinimumContentsLength(10);
+    return list;
+}
+
 } // namespace qv

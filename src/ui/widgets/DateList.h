@@ -1,6 +1,8 @@
 #pragma once
 
 class QComboBox;
+class QString;
+class QWidget;
 
 namespace qv {
 
@@ -14,5 +16,8 @@ namespace qv {
 // The items, their order and the current index keep their meaning for the window; the window still
 // hears every change of the text and of the index.
 void MakeDateListEditable(QComboBox* list);
+
+// A new date list named name, made editable as above, wide enough for a date.
+QComboBox* NewDateList(QWidget* parent, const QString& name);
 
 } // namespace qv
