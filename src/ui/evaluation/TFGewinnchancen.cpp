@@ -8,7 +8,6 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/widgets/FigureTables.h"
-#include "ui/widgets/GridExport.h"
 
 #include <QComboBox>
 #include <QEvent>

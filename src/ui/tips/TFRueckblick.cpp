@@ -10,7 +10,6 @@
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
 #include "ui/widgets/FigureTables.h"
-#include "ui/widgets/GridExport.h"
 
 #include <QApplication>
 #include <QComboBox>
