@@ -8,6 +8,7 @@
 #include "engine/draws/HistoryMerge.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
+#include "text/DrawListText.h"
 
 #include <algorithm>
 #include <optional>
@@ -88,10 +89,9 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
         std::error_code ignored;
         std::filesystem::create_directories(target.parent_path(), ignored);
         SaveDraws(target, merged.draws);
-        PrintErr(QStringLiteral("%1: %2 Ziehungen übernommen, %3 Ziehungen in der Datei.")
-                     .arg(FromPath(target))
-                     .arg(merged.added)
-                     .arg(merged.draws.size()));
+        PrintErr(QStringLiteral("%1: %2 übernommen, %3 in der Datei.")
+                     .arg(FromPath(target), DrawsText(static_cast<qint64>(merged.added)),
+                          DrawsText(static_cast<qint64>(merged.draws.size()))));
         return kOk;
     });
 }

@@ -47,6 +47,10 @@ int NearestDateEntry(const QStringList& entries, const QString& text, const QLoc
     return nearest ? static_cast<int>(*nearest) : -1;
 }
 
+QString DrawsText(qint64 count) {
+    return QString::number(count) + (count == 1 ? QStringLiteral(" Ziehung") : QStringLiteral(" Ziehungen"));
+}
+
 QString WinningNumbersHint(const QString& dateText) {
     return QStringLiteral("Gewinnzahlen gelten für ") + dateText;
 }

@@ -28,6 +28,9 @@ int FindDateEntry(const QStringList& entries, const QString& text);
 // date of the locale, the entry of the nearest date (of two equally near, the earlier); -1 otherwise.
 int NearestDateEntry(const QStringList& entries, const QString& text, const QLocale& locale);
 
+// "1 Ziehung", "2 Ziehungen", "0 Ziehungen".
+QString DrawsText(qint64 count);
+
 // "Gewinnzahlen gelten für " followed by the date text of the selected draw.
 QString WinningNumbersHint(const QString& dateText);
 

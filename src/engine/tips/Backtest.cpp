@@ -33,6 +33,22 @@ long long RowsOf(const BacktestRequest& request, int drawCount) {
     return static_cast<long long>(drawCount) - request.window - request.drawsPlayed + 1;
 }
 
+using WinByHits = std::array<float, kMaxKenoType + 1>;
+
+// Plays row in each of the draws played and adds it to the method's sums and running balance.
+void PlayRow(MethodBacktest& method, const NumberSet& row, std::span<const NumberSet> played,
+             const WinByHits& winByHits, double stake) {
+    for (const NumberSet& draw : played) {
+        const int hits = HitCount(row, draw);
+        ++method.hitCounts[static_cast<std::size_t>(hits)];
+        method.won += static_cast<double>(winByHits[static_cast<std::size_t>(hits)]);
+    }
+    ++method.rows;
+    method.plays += static_cast<int>(played.size());
+    method.stake += stake;
+    method.balances.push_back(method.Balance());
+}
+
 } // namespace
 
 std::string BacktestRefusal(const BacktestRequest& request, int drawCount) {
@@ -73,7 +89,6 @@ SeededPicks MersennePicks() {
     };
 }
 
-// NOLINTNEXTLINE(readability-function-cognitive-complexity): one over the limit, to be split by its author.
 BacktestResult RunBacktest(std::span<const TGewZahlen> draws, const BacktestRequest& request, const SeededPicks& seeded,
                            const BacktestProgress& progress) {
     BacktestResult result;
@@ -91,7 +106,7 @@ BacktestResult RunBacktest(std::span<const TGewZahlen> draws, const BacktestRequ
     for (const TGewZahlen& draw : draws) {
         drawSets.push_back(draw.Numbers());
     }
-    std::array<float, kMaxKenoType + 1> winByHits{};
+    WinByHits winByHits{};
     for (int h = 0; h <= kMaxKenoType; ++h) {
         winByHits[static_cast<std::size_t>(h)] = WinFor(request.kenoType, h, request.stakeEuros);
     }
@@ -114,15 +129,10 @@ BacktestResult RunBacktest(std::span<const TGewZahlen> draws, const BacktestRequ
                 CountDraw(counts, draws[static_cast<std::size_t>(start - 1 - request.window)], -1);
             }
             const NumberSet row = SetOfRow(GenerateRow(request.kenoType, method.method, RankNumbers(counts), below));
-            for (int d = 0; d < request.drawsPlayed; ++d) {
-                const int hits = HitCount(row, drawSets[static_cast<std::size_t>(start) + static_cast<std::size_t>(d)]);
-                ++method.hitCounts[static_cast<std::size_t>(hits)];
-                method.won += static_cast<double>(winByHits[static_cast<std::size_t>(hits)]);
-            }
-            ++method.rows;
-            method.plays += request.drawsPlayed;
-            method.stake += stakePerRow;
-            method.balances.push_back(method.Balance());
+            PlayRow(method, row,
+                    std::span(drawSets).subspan(static_cast<std::size_t>(start),
+                                                static_cast<std::size_t>(request.drawsPlayed)),
+                    winByHits, stakePerRow);
 
             const int done = m * rows + method.rows;
             if (done % reportEvery == 0) {

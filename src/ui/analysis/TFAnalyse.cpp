@@ -125,26 +125,13 @@ TFAnalyse::TFAnalyse(AppContext& context)
 TFAnalyse::~TFAnalyse() = default;
 
 void TFAnalyse::CreateToolBar() {
-    SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    commands.AddToolButton(m_toolBar, this, Command::OnlineSpielen)->setVisible(false);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    m_toolBar = SharedCommands::AddToolBar(this);
+    m_context.commands.AddToolButtons(m_toolBar, this,
+                                      {{Command::Eingabe2, Command::Tippcenter},
+                                       {Command::Statistik},
+                                       {Command::Druck, Command::Kalender, Command::NueberK, Command::Taschenrechner,
+                                        Command::Update, Command::OnlineSpielen, Command::Optionen},
+                                       {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFAnalyse::CreateMenu() {
@@ -266,15 +253,8 @@ QWidget* TFAnalyse::CreateSearchOptions(QWidget* parent) {
     periodLayout->setContentsMargins(6, 4, 6, 4);
     auto* from = new QLabel(QStringLiteral("von:"), period);
     auto* to = new QLabel(QStringLiteral("bis:"), period);
-    const auto dateList = [period](const QString& name) {
-        auto* list = new QComboBox(period);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("Combo1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(period, QStringLiteral("Combo1"));
+    m_periodTo = NewDateList(period, QStringLiteral("Combo2"));
     from->setBuddy(m_periodFrom);
     to->setBuddy(m_periodTo);
     m_search = new QPushButton(QStringLiteral("Suchen"), period);

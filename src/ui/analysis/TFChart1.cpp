@@ -77,26 +77,13 @@ TFChart1::TFChart1(AppContext& context)
 }
 
 void TFChart1::CreateToolBar() {
-    SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    commands.AddToolButton(m_toolBar, this, Command::Analyse);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    commands.AddToolButton(m_toolBar, this, Command::OnlineSpielen)->setVisible(false);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    m_toolBar = SharedCommands::AddToolBar(this);
+    m_context.commands.AddToolButtons(
+        m_toolBar, this,
+        {{Command::Eingabe2, Command::Druck, Command::Tippcenter, Command::Statistik, Command::Analyse},
+         {Command::Kalender, Command::NueberK, Command::Taschenrechner, Command::Optionen, Command::Update,
+          Command::OnlineSpielen},
+         {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFChart1::CreateMenu() {

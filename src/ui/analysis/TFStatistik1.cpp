@@ -108,24 +108,12 @@ TFStatistik1::TFStatistik1(AppContext& context)
 }
 
 void TFStatistik1::CreateToolBar() {
-    SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe);
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
-    commands.AddToolButton(m_toolBar, this, Command::Analyse);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    m_toolBar = SharedCommands::AddToolBar(this);
+    m_context.commands.AddToolButtons(
+        m_toolBar, this,
+        {{Command::Eingabe, Command::Druck, Command::Tippcenter, Command::Analyse},
+         {Command::Kalender, Command::NueberK, Command::Taschenrechner, Command::Optionen, Command::Update},
+         {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFStatistik1::CreateMenu() {
@@ -152,13 +140,10 @@ QWidget* TFStatistik1::CreatePeriodGroup() {
     period->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(period);
     const auto dateList = [period](const QString& name, const QString& caption) {
-        auto* list = new QComboBox(period);
-        list->setObjectName(name);
         // A date may be typed; a text that names no draw is refused by the evaluation.
-        MakeDateListEditable(list);
+        QComboBox* list = NewDateList(period, name);
         list->lineEdit()->setPlaceholderText(QString::fromUtf8(kChooseText));
         list->setMaxVisibleItems(16);
-        list->setMinimumContentsLength(10);
         auto* label = new QLabel(caption, period);
         label->setBuddy(list);
         // A screen reader names an editable list by its text unless told otherwise.

@@ -6,6 +6,7 @@
 #include "text/AppLocale.h"
 #include "text/DataFolder.h"
 #include "text/DateText.h"
+#include "text/DrawListText.h"
 #include "ui/draws/ImportPreviewModel.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
@@ -109,7 +110,7 @@ TFImport::TFImport(AppContext& context, const QString& fileName, DrawImport pars
     m_summary->setObjectName(QStringLiteral("LZusammenfassung"));
     m_summary->setWordWrap(true);
     const std::size_t bad = m_parsed.problems.size();
-    QString summary = QStringLiteral("%1 Ziehungen verstanden").arg(m_parsed.draws.size());
+    QString summary = DrawsText(static_cast<qint64>(m_parsed.draws.size())) + QStringLiteral(" verstanden");
     if (!m_parsed.draws.empty()) {
         summary +=
             QStringLiteral(", vom %1 bis %2").arg(Day(m_parsed.draws.front().datum), Day(m_parsed.draws.back().datum));
@@ -221,9 +222,10 @@ void TFImport::ShowNotes() {
                              .arg(check.gaps.size() - near.size())
                              .arg(days));
     }
-    m_notes->insertItem(0, QStringLiteral("%1 Ziehungen kommen hinzu; danach hält die Ziehungsliste %2 Ziehungen.")
-                               .arg(result.added)
-                               .arg(result.draws.size()));
+    m_notes->insertItem(0, QStringLiteral("%1 %2 hinzu; danach hält die Ziehungsliste %3.")
+                               .arg(DrawsText(static_cast<qint64>(result.added)),
+                                    result.added == 1 ? QStringLiteral("kommt") : QStringLiteral("kommen"),
+                                    DrawsText(static_cast<qint64>(result.draws.size()))));
 }
 
 void TFImport::Import() {
@@ -240,10 +242,10 @@ void TFImport::Import() {
     ProgramState& state = m_context.state;
     const MergedHistory result = Result();
     if (Replacing() &&
-        messages.YesNo(QStringLiteral("Die Ziehungsliste mit %1 Ziehungen wird durch die %2 Ziehungen der Datei "
-                                      "ersetzt.\r\rWirklich ersetzen?")
-                           .arg(state.DrawList.size())
-                           .arg(result.draws.size())) != Messages::Answer::Yes) {
+        messages.YesNo(
+            QStringLiteral("Die Ziehungsliste mit %1 wird durch die %2 der Datei ersetzt.\r\rWirklich ersetzen?")
+                .arg(DrawsText(static_cast<qint64>(state.DrawList.size())),
+                     DrawsText(static_cast<qint64>(result.draws.size())))) != Messages::Answer::Yes) {
         return;
     }
     if (!Replacing() && result.added == 0) {
@@ -263,9 +265,9 @@ void TFImport::Import() {
     }
     state.DrawList = result.draws;
     BuildDerivedArrays(state);
-    messages.Information(QStringLiteral("%1 Ziehungen übernommen; die Ziehungsliste hält jetzt %2 Ziehungen.")
-                             .arg(result.added)
-                             .arg(result.draws.size()));
+    messages.Information(
+        QStringLiteral("%1 übernommen; die Ziehungsliste hält jetzt %2.")
+            .arg(DrawsText(static_cast<qint64>(result.added)), DrawsText(static_cast<qint64>(result.draws.size()))));
     emit Imported();
     accept();
 }

@@ -82,35 +82,24 @@ TFAuswertung::TFAuswertung(AppContext& context)
 }
 
 void TFAuswertung::CreateToolBar() {
+    m_toolBar = SharedCommands::AddToolBar(this);
     SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-
     commands.AddToolButton(m_toolBar, this, Command::Oeffnen, {}, [this] { OpenSlipFiles(); });
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe);
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
+    commands.AddToolButtons(m_toolBar, this, {{Command::Eingabe, Command::Eingabe2, Command::Tippcenter}});
     m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    commands.AddToolButton(m_toolBar, this, Command::Analyse);
+    commands.AddToolButtons(m_toolBar, this, {{Command::Statistik, Command::Analyse}});
     AddShowButton(QStringLiteral("BMuster1"), QStringLiteral("Wiederholer-Markierung"), QStringLiteral("FDetail1"),
                   QColor(0x82, 0x77, 0x17), QStringLiteral("W"));
     AddShowButton(QStringLiteral("BMuster2"), QStringLiteral("Gewinnzahlen- und Endzahlen-Muster"),
                   QStringLiteral("FDetail2"), QColor(0x9e, 0x9d, 0x24), QStringLiteral("M"));
     m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    // The main window offers neither online play nor the settings button.
-    commands.AddToolButton(m_toolBar, this, Command::OnlineSpielen)->setVisible(false);
+    commands.AddToolButtons(m_toolBar, this,
+                            {{Command::Druck, Command::Kalender, Command::NueberK, Command::Taschenrechner,
+                              Command::Update, Command::OnlineSpielen}});
+    // The main window has no settings button to show.
     commands.AddToolButton(m_toolBar, this, Command::Optionen)->setVisible(false);
     m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    commands.AddToolButtons(m_toolBar, this, {{Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const QString& formName,
@@ -213,10 +202,7 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     heading->setObjectName(QStringLiteral("LErgaenzen"));
     auto* dateLabel = new QLabel(QStringLiteral("Datum"), box);
     dateLabel->setObjectName(QStringLiteral("LDatum"));
-    m_drawDate = new QComboBox(box);
-    m_drawDate->setObjectName(QStringLiteral("Combo1"));
-    MakeDateListEditable(m_drawDate);
-    m_drawDate->setMinimumContentsLength(10);
+    m_drawDate = NewDateList(box, QStringLiteral("Combo1"));
     dateLabel->setBuddy(m_drawDate);
     m_newDraw = new QPushButton(QStringLiteral("Neue\nZahlen"), box);
     m_newDraw->setObjectName(QStringLiteral("BNeu"));
@@ -343,15 +329,8 @@ QWidget* TFAuswertung::CreatePeriodSelection() {
     auto* fuer = new QLabel(QStringLiteral("für:"), box);
     m_periodToLabel = new QLabel(QStringLiteral("Datum"), box);
     m_periodToLabel->setObjectName(QStringLiteral("Label4"));
-    const auto dateList = [box](const QString& name) {
-        auto* list = new QComboBox(box);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("ComboBox1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(box, QStringLiteral("ComboBox1"));
+    m_periodTo = NewDateList(box, QStringLiteral("Combo2"));
     fuer->setBuddy(m_periodFrom);
     m_periodToLabel->setBuddy(m_periodFrom);
     m_periodToOn = new QCheckBox(QStringLiteral("bis:"), box);

@@ -8,7 +8,6 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/widgets/FigureTables.h"
-#include "ui/widgets/GridExport.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -54,7 +53,8 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
         m_kenoType->addItem(QString::number(type), type);
     }
     typeLabel->setBuddy(m_kenoType);
-    m_hitGrid = MakeGrid(QStringLiteral("GTreffer"), QStringLiteral("Treffer und Quoten"), m_hitModel);
+    m_hitGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GTreffer"), QStringLiteral("Treffer und Quoten"),
+                              m_hitModel);
     m_typeSummary = new QLabel(typeBox);
     m_typeSummary->setObjectName(QStringLiteral("LZusammenfassung"));
     m_typeSummary->setWordWrap(true);
@@ -71,7 +71,8 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     // All types side by side.
     auto* allBox = new QGroupBox(QStringLiteral("Alle Keno-Typen"), this);
     allBox->setObjectName(QStringLiteral("GBAlle"));
-    m_typeGrid = MakeGrid(QStringLiteral("GTypen"), QStringLiteral("Alle Keno-Typen"), m_typeModel);
+    m_typeGrid =
+        NewFigureGrid(this, m_context.ports, QStringLiteral("GTypen"), QStringLiteral("Alle Keno-Typen"), m_typeModel);
     FillFigureModel(*m_typeModel, TypeOddsHeadings(), TypeOddsRows(AppLocale()), Qt::AlignCenter);
     auto* allLayout = new QVBoxLayout(allBox);
     allLayout->addWidget(m_typeGrid);
@@ -80,7 +81,8 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     // The open slips of the main window.
     auto* slipBox = new QGroupBox(QStringLiteral("Ihre geöffneten Spielscheine"), this);
     slipBox->setObjectName(QStringLiteral("GBScheine"));
-    m_slipGrid = MakeGrid(QStringLiteral("GScheine"), QStringLiteral("Geöffnete Spielscheine"), m_slipModel);
+    m_slipGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GScheine"),
+                               QStringLiteral("Geöffnete Spielscheine"), m_slipModel);
     m_slipNote = new QLabel(slipBox);
     m_slipNote->setObjectName(QStringLiteral("LMonat"));
     m_slipNote->setWordWrap(true);
@@ -114,23 +116,6 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
 
     m_context.commands.InstallHelpKey(this);
     resize(sizeHint().expandedTo(QSize(860, 640)));
-}
-
-QTableView* TFGewinnchancen::MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model) {
-    auto* grid = new QTableView(this);
-    grid->setObjectName(name);
-    grid->setAccessibleName(accessibleName);
-    model = new QStandardItemModel(grid);
-    grid->setModel(model);
-    InstallGridExport(*grid, m_context.ports, accessibleName + QStringLiteral(".csv"));
-    grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
-    return grid;
 }
 
 void TFGewinnchancen::ShowKenoType(int kenoType) {

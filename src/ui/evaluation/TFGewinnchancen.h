@@ -31,8 +31,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QTableView* MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model);
-
     AppContext& m_context;
     QComboBox* m_kenoType = nullptr;
     QTableView* m_hitGrid = nullptr;

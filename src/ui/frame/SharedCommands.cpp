@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -156,6 +157,31 @@ QAction* SharedCommands::AddToolButton(QToolBar* toolBar, QWidget* window, Comma
         button->setAccessibleName(SpokenName(command, window));
     }
     return action;
+}
+
+QToolBar* SharedCommands::AddToolBar(QMainWindow* window) {
+    QToolBar* toolBar = window->addToolBar(QStringLiteral("Werkzeuge"));
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(32, 32));
+    return toolBar;
+}
+
+void SharedCommands::AddToolButtons(QToolBar* toolBar, QWidget* window,
+                                    std::initializer_list<std::initializer_list<Command>> groups) {
+    bool first = true;
+    for (const std::initializer_list<Command>& group : groups) {
+        if (!first) {
+            toolBar->addSeparator();
+        }
+        first = false;
+        for (const Command command : group) {
+            QAction* action = AddToolButton(toolBar, window, command);
+            if (command == Command::OnlineSpielen) {
+                action->setVisible(false);
+            }
+        }
+    }
 }
 
 QAction* SharedCommands::AddMenuItem(QMenu* menu, QWidget* window, Command command, const QString& caption,

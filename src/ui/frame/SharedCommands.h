@@ -6,8 +6,10 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 class QAction;
+class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -38,6 +40,12 @@ public:
     // action (the window's own open command).
     QAction* AddToolButton(QToolBar* toolBar, QWidget* window, Command command, const QString& name = {},
                            std::function<void()> ownAction = {});
+    // The window's tool bar "Werkzeuge" ("ToolBar1"), fixed in place, with 32-pixel pictures.
+    static QToolBar* AddToolBar(QMainWindow* window);
+    // Picture buttons of the commands, a separator before each group but the first. Online play is
+    // not offered: where a window's form has its button, the button stays hidden.
+    void AddToolButtons(QToolBar* toolBar, QWidget* window,
+                        std::initializer_list<std::initializer_list<Command>> groups);
     // A menu item; caption replaces the usual one ("&Neuer Spielschein" for the slip entry).
     QAction* AddMenuItem(QMenu* menu, QWidget* window, Command command, const QString& caption = {},
                          const QString& name = {}, std::function<void()> ownAction = {});

@@ -2,7 +2,6 @@
 
 #include "engine/core/FileError.h"
 #include "engine/core/IniFile.h"
-#include "engine/core/SafeFile.h"
 #include "engine/printing/PrintSettings.h"
 #include "platform/SlipSheets.h"
 #include "text/DataFolder.h"
@@ -12,6 +11,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
+#include "ui/printing/PdfSave.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QFileInfo>
@@ -428,19 +428,10 @@ void TFDetail::SaveCalibrationSheet() {
         if (!lines) {
             return;
         }
-        FileDialogRequest request;
-        request.title = QStringLiteral("Kalibrierblatt als PDF speichern");
-        request.filter = QStringLiteral("PDF-Datei|*.pdf");
-        request.defaultExtension = QStringLiteral("pdf");
-        request.startFolder = FromPath(m_context.state.DataFolder);
-        request.proposedName = QStringLiteral("Kalibrierblatt.pdf");
-        const auto chosen = m_context.ports.fileDialogs.Save(request);
-        if (!chosen) {
-            return;
-        }
-        const QByteArray pdf = CalibrationSheetPdf(*lines, QPageSize(QPageSize::A4), QStringLiteral("Kalibrierblatt"));
-        WriteFileSafely(ToPath(*chosen), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                                                   static_cast<std::size_t>(pdf.size())));
+        SavePdfAs(m_context, QStringLiteral("Kalibrierblatt als PDF speichern"), QStringLiteral("Kalibrierblatt.pdf"),
+                  [&lines] {
+                      return CalibrationSheetPdf(*lines, QPageSize(QPageSize::A4), QStringLiteral("Kalibrierblatt"));
+                  });
     });
 }
 

@@ -15,6 +15,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
+#include "ui/printing/PdfSave.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -688,19 +689,9 @@ void TFDruck::SavePdf() {
         if (!plan) {
             return;
         }
-        FileDialogRequest request;
-        request.title = QStringLiteral("Ausdruck als PDF speichern");
-        request.filter = QStringLiteral("PDF-Datei|*.pdf");
-        request.defaultExtension = QStringLiteral("pdf");
-        request.startFolder = FromPath(m_context.state.DataFolder);
-        request.proposedName = QStringLiteral("Tippscheine.pdf");
-        const auto chosen = m_context.ports.fileDialogs.Save(request);
-        if (!chosen) {
-            return;
-        }
-        const QByteArray pdf = SlipSheetsPdf(plan->slips, QPageSize(QPageSize::A4), QString::fromUtf8(kJobName));
-        WriteFileSafely(ToPath(*chosen), std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                                                   static_cast<std::size_t>(pdf.size())));
+        SavePdfAs(m_context, QStringLiteral("Ausdruck als PDF speichern"), QStringLiteral("Tippscheine.pdf"), [&plan] {
+            return SlipSheetsPdf(plan->slips, QPageSize(QPageSize::A4), QString::fromUtf8(kJobName));
+        });
     });
 }
 

@@ -121,27 +121,15 @@ TFEingabe::TFEingabe(AppContext& context)
 TFEingabe::~TFEingabe() = default;
 
 void TFEingabe::CreateToolBar() {
+    m_toolBar = SharedCommands::AddToolBar(this);
     SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
     commands.AddToolButton(m_toolBar, this, Command::Oeffnen, {}, [this] { OpenSlipIntoEntry(); });
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    commands.AddToolButton(m_toolBar, this, Command::Tippcenter);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    commands.AddToolButton(m_toolBar, this, Command::Analyse);
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    commands.AddToolButtons(
+        m_toolBar, this,
+        {{Command::Eingabe2, Command::Tippcenter},
+         {Command::Statistik, Command::Analyse, Command::Druck},
+         {Command::Kalender, Command::NueberK, Command::Taschenrechner, Command::Update, Command::Optionen},
+         {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFEingabe::CreateMenu() {

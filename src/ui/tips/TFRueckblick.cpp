@@ -10,7 +10,6 @@
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
 #include "ui/widgets/FigureTables.h"
-#include "ui/widgets/GridExport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -118,7 +117,10 @@ TFRueckblick::TFRueckblick(AppContext& context)
 
     auto* totalsBox = new QGroupBox(QStringLiteral("Einsatz und Gewinn je Methode"), this);
     totalsBox->setObjectName(QStringLiteral("GBBilanz"));
-    m_totalsGrid = MakeGrid(QStringLiteral("GBilanz"), QStringLiteral("Einsatz und Gewinn je Methode"), m_totalsModel);
+    m_totalsGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GBilanz"),
+                                 QStringLiteral("Einsatz und Gewinn je Methode"), m_totalsModel);
+    m_totalsGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_totalsGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FillFigureModel(*m_totalsModel, BacktestHeadings(), EmptyRows(static_cast<int>(BacktestHeadings().size())),
                     kMethodColumn);
     auto* totalsLayout = new QVBoxLayout(totalsBox);
@@ -126,7 +128,10 @@ TFRueckblick::TFRueckblick(AppContext& context)
 
     auto* hitBox = new QGroupBox(QStringLiteral("Wie oft wie viele Treffer"), this);
     hitBox->setObjectName(QStringLiteral("GBTreffer"));
-    m_hitGrid = MakeGrid(QStringLiteral("GTreffer"), QStringLiteral("Wie oft wie viele Treffer"), m_hitModel);
+    m_hitGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GTreffer"),
+                              QStringLiteral("Wie oft wie viele Treffer"), m_hitModel);
+    m_hitGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_hitGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FillFigureModel(*m_hitModel, BacktestHitHeadings(6), EmptyRows(static_cast<int>(BacktestHitHeadings(6).size())),
                     kMethodColumn);
     auto* hitLayout = new QVBoxLayout(hitBox);
@@ -179,25 +184,6 @@ TFRueckblick::TFRueckblick(AppContext& context)
     FitGrids();
     m_context.commands.InstallHelpKey(this);
     resize(sizeHint().expandedTo(QSize(900, 760)));
-}
-
-QTableView* TFRueckblick::MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model) {
-    auto* grid = new QTableView(this);
-    grid->setObjectName(name);
-    grid->setAccessibleName(accessibleName);
-    model = new QStandardItemModel(grid);
-    grid->setModel(model);
-    grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    InstallGridExport(*grid, m_context.ports, accessibleName + QStringLiteral(".csv"));
-    return grid;
 }
 
 void TFRueckblick::FitGrids() {

@@ -40,7 +40,6 @@ protected:
 
 private:
     void FitGrids();
-    QTableView* MakeGrid(const QString& name, const QString& accessibleName, QStandardItemModel*& model);
     void ShowResult(const std::vector<TGewZahlen>& draws);
 
     AppContext& m_context;

@@ -117,27 +117,13 @@ TFTippcenter::TFTippcenter(AppContext& context)
 }
 
 void TFTippcenter::CreateToolBar() {
-    SharedCommands& commands = m_context.commands;
-    m_toolBar = addToolBar(QStringLiteral("Werkzeuge"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setIconSize(QSize(32, 32));
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe);
-    commands.AddToolButton(m_toolBar, this, Command::Eingabe2);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Statistik);
-    commands.AddToolButton(m_toolBar, this, Command::Analyse);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::Druck);
-    commands.AddToolButton(m_toolBar, this, Command::Kalender);
-    commands.AddToolButton(m_toolBar, this, Command::NueberK);
-    commands.AddToolButton(m_toolBar, this, Command::Taschenrechner);
-    commands.AddToolButton(m_toolBar, this, Command::Update);
-    commands.AddToolButton(m_toolBar, this, Command::OnlineSpielen)->setVisible(false);
-    commands.AddToolButton(m_toolBar, this, Command::Optionen);
-    m_toolBar->addSeparator();
-    commands.AddToolButton(m_toolBar, this, Command::HilfeBenutzen);
-    commands.AddToolButton(m_toolBar, this, Command::Beenden);
+    m_toolBar = SharedCommands::AddToolBar(this);
+    m_context.commands.AddToolButtons(m_toolBar, this,
+                                      {{Command::Eingabe, Command::Eingabe2},
+                                       {Command::Statistik, Command::Analyse},
+                                       {Command::Druck, Command::Kalender, Command::NueberK, Command::Taschenrechner,
+                                        Command::Update, Command::OnlineSpielen, Command::Optionen},
+                                       {Command::HilfeBenutzen, Command::Beenden}});
 }
 
 void TFTippcenter::CreateMenu() {
@@ -203,15 +189,8 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
     auto* what = new QLabel(QStringLiteral("Restanten und Favoriten"), box);
     auto* von = new QLabel(QStringLiteral("von:"), box);
     auto* bis = new QLabel(QStringLiteral("bis:"), box);
-    const auto dateList = [box](const QString& name) {
-        auto* list = new QComboBox(box);
-        list->setObjectName(name);
-        MakeDateListEditable(list);
-        list->setMinimumContentsLength(10);
-        return list;
-    };
-    m_periodFrom = dateList(QStringLiteral("Combo1"));
-    m_periodTo = dateList(QStringLiteral("Combo2"));
+    m_periodFrom = NewDateList(box, QStringLiteral("Combo1"));
+    m_periodTo = NewDateList(box, QStringLiteral("Combo2"));
     von->setBuddy(m_periodFrom);
     bis->setBuddy(m_periodTo);
     m_periodFrom->setAccessibleName(QStringLiteral("Restanten und Favoriten von"));

@@ -114,4 +114,12 @@ void SetDateEntries(QComboBox* list, const QStringList& dates) {
     }
 }
 
+QComboBox* NewDateList(QWidget* parent, const QString& name) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    MakeDateListEditable(list);
+    list->setMinimumContentsLength(10);
+    return list;
+}
+
 } // namespace qv

@@ -3,6 +3,8 @@
 #include <QStringList>
 
 class QComboBox;
+class QString;
+class QWidget;
 
 namespace qv {
 
@@ -21,5 +23,8 @@ void MakeDateListEditable(QComboBox* list);
 // made editable above holds its entries as plain texts, which the lists of one window share: thousands
 // of draws cost little memory that way.
 void SetDateEntries(QComboBox* list, const QStringList& dates);
+
+// A new date list named name, made editable as above, wide enough for a date.
+QComboBox* NewDateList(QWidget* parent, const QString& name);
 
 } // namespace qv

@@ -1,10 +1,30 @@
 #include "ui/widgets/FigureTables.h"
 
+#include "ui/widgets/GridExport.h"
+
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTableView>
 
 namespace qv {
+
+QTableView* NewFigureGrid(QWidget* parent, Ports& ports, const QString& name, const QString& accessibleName,
+                          QStandardItemModel*& model) {
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(name);
+    grid->setAccessibleName(accessibleName);
+    model = new QStandardItemModel(grid);
+    grid->setModel(model);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside it
+    InstallGridExport(*grid, ports, accessibleName + QStringLiteral(".csv"));
+    return grid;
+}
 
 void FillFigureModel(QStandardItemModel& model, const QStringList& headings, const std::vector<QStringList>& rows,
                      Qt::Alignment firstColumn) {

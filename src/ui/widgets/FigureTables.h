@@ -6,9 +6,19 @@
 #include <vector>
 
 class QStandardItemModel;
+class QString;
 class QTableView;
+class QWidget;
 
 namespace qv {
+
+struct Ports;
+
+// A read-only grid of figures with its own model: named, spoken as accessibleName, rows selected whole,
+// columns as wide as their contents (the last one filling the rest), Tab leaving it, and copied or saved
+// as accessibleName.csv from its context menu.
+QTableView* NewFigureGrid(QWidget* parent, Ports& ports, const QString& name, const QString& accessibleName,
+                          QStandardItemModel*& model);
 
 // Fills model with read-only rows of figures under headings: the first column aligned as firstColumn
 // says, every other column to the right.

@@ -53,8 +53,14 @@ TEST(CliDraws, AddsOnlyMissingDaysUnlessReplacing) {
                              extra);
     };
 
-    ASSERT_EQ(import(first).exitCode, 0);
-    ASSERT_EQ(import(both).exitCode, 0);
+    const CliRun one = import(first);
+    ASSERT_EQ(one.exitCode, 0);
+    EXPECT_TRUE(one.err.contains(QStringLiteral(": 1 Ziehung übernommen, 1 Ziehung in der Datei.")))
+        << one.err.toStdString();
+    const CliRun two = import(both);
+    ASSERT_EQ(two.exitCode, 0);
+    EXPECT_TRUE(two.err.contains(QStringLiteral(": 1 Ziehung übernommen, 2 Ziehungen in der Datei.")))
+        << two.err.toStdString();
     EXPECT_EQ(QFileInfo(drawFile).size(), 64);
     // A day before the newest that the history lacks goes to its place; a known day with other numbers
     // is named and left as it is.
