@@ -3,6 +3,7 @@
 
 #include "ui/tools/TFBrowser.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QWebEngineView>
 
@@ -66,6 +67,16 @@ TEST_F(BrowserWindowTest, BackAndForwardFollowTheHistory) {
     ASSERT_NE(view, nullptr) << WebViewLoadError().toStdString();
     EXPECT_EQ(view->url(), QUrl(server.Url(QStringLiteral("/KENO/Tipora.html"))));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view->page()->isLoading() && view->title() == "Spielen"; }, 20000));
+    // The browser's hidden drawing window is not among the windows a screen reader lists.
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    ASSERT_NE(application, nullptr);
+    for (int i = 0; i < application->childCount(); ++i) {
+        const QAccessibleInterface* window = application->child(i);
+        ASSERT_NE(window, nullptr);
+        EXPECT_NE(window->text(QAccessible::Name), QStringLiteral("Offscreen"));
+        EXPECT_TRUE(window->object() == nullptr || window->object()->isWidgetType())
+            << window->object()->metaObject()->className();
+    }
 
     view->setUrl(QUrl(server.Url(QStringLiteral("/zwei.html"))));
     ASSERT_TRUE(QTest::qWaitFor([&] { return Button(browser, "BBack")->isEnabled(); }, 20000));
