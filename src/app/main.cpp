@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     quovadra.Start();
     const auto open = [&quovadra](const QStringList& paths) {
         qv::OpenHandedFiles(quovadra.Context(), paths);
-        // Until "Weiter" is pressed the start window stays in front of the (still transparent) main window.
+        // Until "Weiter" is pressed the start window stays in front; the main window is not shown yet.
         if (qv::TFStart* start = quovadra.StartWindow()) {
             start->raise();
         }
@@ -43,8 +43,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &qv::SingleInstance::FilesHandedOver, &quovadra, open);
     if (selfCheck) {
         QTimer::singleShot(*options.quitAfterMilliseconds, &quovadra, [&quovadra] {
-            QWidget* main = quovadra.MainWindow();
-            QCoreApplication::exit(main && main->isVisible() ? 0 : 1);
+            // The program stands once its main window exists and the start window offers "Weiter" (the
+            // main window itself shows only after that).
+            const qv::TFStart* start = quovadra.StartWindow();
+            const bool ready = quovadra.MainWindow() != nullptr && (start == nullptr || start->InitialisationDone());
+            QCoreApplication::exit(ready ? 0 : 1);
         });
     }
     const int exitCode = application.exec();

@@ -3,6 +3,7 @@
 #include "engine/core/DrawStore.h"
 #include "engine/core/SlipFile.h"
 #include "support/FakePorts.h"
+#include "support/StartWindowSteps.h"
 #include "support/TestSlips.h"
 #include "text/DataFolder.h"
 #include "ui/draws/TFGewinnzahlen.h"
@@ -70,6 +71,9 @@ protected:
         m_main = qobject_cast<TFAuswertung*>(m_app->MainWindow());
         ASSERT_NE(m_main, nullptr);
     }
+
+    // "Weiter" in the start window: the main window shows.
+    void Continue() { ASSERT_TRUE(PressWeiter(*m_app)); }
 
     template <typename T = QWidget>
     T* Find(QWidget* window, const QString& name) const {

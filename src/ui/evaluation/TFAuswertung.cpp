@@ -413,10 +413,14 @@ void TFAuswertung::ReadStartSettings() {
 
 void TFAuswertung::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_shown) {
+    Prepare();
+}
+
+void TFAuswertung::Prepare() {
+    if (m_prepared) {
         return;
     }
-    m_shown = true;
+    m_prepared = true;
     Guarded(m_context.ports.messages, [this] {
         if (const auto position = ReadMainWindowPosition(IniFile(m_context.state.DataFolder / kSettingsFileName))) {
             move(position->left, position->top);

@@ -46,6 +46,11 @@ public:
     // transfers: marks or unmarks n, or refuses a 21st mark.
     void MarkNumber(int n);
 
+    // What the window does once before it first shows: its saved place, the date lists and the newest
+    // draw on the board. The program calls it when all windows of the start exist, so that the main
+    // window stands ready behind the start window without being shown; else the first show does it.
+    void Prepare();
+
     // Opens a slip file into a new slip tab; a missing file gives an empty tab.
     void OpenSlipInMainWindow(const QString& path);
     // The files of the open slip tabs, in tab order.
@@ -135,7 +140,7 @@ private:
     int m_toPos = -1;
     bool m_newDrawPending = false;
     bool m_drawsLoaded = false; // false when the draw file could not be read: then nothing overwrites it
-    bool m_shown = false;
+    bool m_prepared = false;
 };
 
 } // namespace qv

@@ -85,19 +85,25 @@ void Application::Start() {
     m_windows.CreateStartWindows(
         m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); },
         [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    if (auto* main = qobject_cast<TFAuswertung*>(MainWindow())) {
+        main->Prepare();
+    }
     ReturnFreedMemory();
     m_start->SetInitialisationDone(true);
-
-    if (QWidget* main = MainWindow()) {
-        main->setWindowOpacity(0.0);
-        main->show();
-        m_start->raise();
-    }
+    // The main window stays hidden until "Weiter": an unseen window would still hold its drawing
+    // buffer and caches while the player reads the start window, and a screen reader would list it
+    // and the keyboard focus could land in it.
 }
 
 void Application::Continue() {
     auto* weiter = m_start->findChild<QWidget*>(QStringLiteral("BWeiter"));
     weiter->hide();
+    if (QWidget* main = MainWindow()) {
+        // Shown transparent and painted once behind the start window, then faded in.
+        main->setWindowOpacity(0.0);
+        main->show();
+        m_start->raise();
+    }
     QCoreApplication::processEvents();
     weiter->setEnabled(false);
     m_start->AllowClosing();

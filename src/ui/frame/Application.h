@@ -34,8 +34,8 @@ public:
     Application(Ports& ports, Options options);
     ~Application() override;
 
-    // Shows the start window, fixes the folders, creates the windows of the start and shows the main
-    // window, still transparent. The event loop runs next.
+    // Shows the start window, fixes the folders and creates the windows of the start; the main window
+    // shows with "Weiter", fading in while the start window fades out. The event loop runs next.
     void Start();
 
     AppContext& Context() { return m_context; }

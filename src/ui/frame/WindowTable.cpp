@@ -259,9 +259,12 @@ void OpenHandedFiles(AppContext& context, const QStringList& paths) {
             context.ports.messages.Error(NotOpenedText(path, false));
         }
     }
-    main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
-    main->raise();
-    main->activateWindow();
+    // Before "Weiter" the main window is still hidden: the slips wait in it until it shows.
+    if (main->isVisible()) {
+        main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+        main->raise();
+        main->activateWindow();
+    }
     // The editors come after the main window, so that they stand in front of it.
     for (const QString& path : parameterFiles) {
         OpenParameterEditor(context, path);

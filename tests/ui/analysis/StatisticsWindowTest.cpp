@@ -36,6 +36,7 @@ protected:
     void StartWith(const std::vector<TGewZahlen>& draws) {
         SaveDraws(DrawFile(), draws);
         Start();
+        Continue();
         Click(QStringLiteral("BStatistik"));
         m_stats = qobject_cast<TFStatistik1*>(m_app->Windows().Find(QStringLiteral("FStatistik1")));
         ASSERT_NE(m_stats, nullptr);

@@ -495,6 +495,7 @@ TEST_F(MainWindowTest, TheMainStepsHaveKeysShownInTheFileMenu) {
     }
     EXPECT_EQ(file.last()->objectName(), QStringLiteral("MBeenden"));
 
+    Continue();
     m_main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
     QTest::keyClick(m_main, Qt::Key_N, Qt::ControlModifier);

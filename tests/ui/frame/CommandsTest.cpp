@@ -1,4 +1,5 @@
 #include "support/FakePorts.h"
+#include "support/StartWindowSteps.h"
 #include "text/DataFolder.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/Application.h"
@@ -27,6 +28,7 @@ protected:
         Application::Options options;
         options.dataFolder = ToPath(m_folder.path());
         options.installFolders = {ToPath(m_folder.path())};
+        options.fadeMilliseconds = 1;
         options.registerWindows = [more](WindowRegistry& registry) {
             RegisterWindows(registry);
             if (more) {
@@ -219,6 +221,7 @@ TEST_F(CommandsTest, CalculatorMissingIsToldAndCloseEndsOnlyThisWindow) {
     EXPECT_EQ(m_fakes.messages.Texts(FakeMessages::Kind::Information),
               QStringList({"Es wurde kein Taschenrechner gefunden."}));
 
+    ASSERT_TRUE(test::PressWeiter(*m_app));
     QWidget* calendar = m_app->Windows().OpenOrRestore(m_app->Context(), "FKal");
     m_app->Context().commands.Run(Command::Beenden, calendar);
     EXPECT_FALSE(calendar->isVisible());
@@ -234,7 +237,7 @@ TEST_F(CommandsTest, HelpKeyButtonAndMenuOpenTheWindowsTopics) {
     EXPECT_EQ(m_fakes.help.topics, QList<int>({1002}));
 
     m_fakes.help.topics.clear();
-    start->hide();
+    ASSERT_TRUE(test::PressWeiter(*m_app));
     m_main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
     QTest::keyClick(m_main, Qt::Key_F1);

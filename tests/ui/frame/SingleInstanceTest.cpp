@@ -112,6 +112,13 @@ TEST_F(HandedFilesTest, ASlipFileHandedOverOpensInTheMainWindow) {
         (QStringList{
             QStringLiteral("Die Datei\r%1\rwurde nicht gefunden.").arg(missing),
             QStringLiteral("Die Datei\r%1\rist keine Spielschein-Datei (*.kts) und wird nicht geöffnet.").arg(other)}));
+
+    // Handed over while the start window still waits for "Weiter": the slip waits in the main window,
+    // which shows with it after the fade.
+    EXPECT_FALSE(m_main->isVisible());
+    Continue();
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_EQ(slipTabs->tabText(slipTabs->count() - 1), QStringLiteral("Freitag"));
 }
 
 TEST_F(HandedFilesTest, APrintParameterFileOpensInAnEditorAndBecomesTheProgramsSet) {

@@ -88,25 +88,35 @@ TEST_F(StartupTest, CreatesTheWindowsInOrderBehindTheStartWindowAndFadesIntoTheM
     EXPECT_TRUE(weiter->isEnabled());
     EXPECT_EQ(weiter->text(), "Weiter");
 
-    // The main window runs with the event loop but cannot be seen until "Weiter".
+    // Until "Weiter" the start window is the program's only window on screen: the main window exists
+    // but is not shown, so that neither the keyboard nor a screen reader finds it.
     QWidget* main = m_app->MainWindow();
     ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->windowOpacity(), 0.0);
     QTest::qWait(100);
-    EXPECT_EQ(main->windowOpacity(), 0.0);
+    EXPECT_FALSE(main->isVisible());
+    QStringList shown;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            shown << window->windowTitle();
+        }
+    }
+    EXPECT_EQ(shown, QStringList({start->windowTitle()}));
 
     // The user cannot close the start window but by "Weiter".
     start->close();
     EXPECT_TRUE(start->isVisible());
 
+    // "Weiter" shows the main window transparent and fades it in.
     QSignalSpy faded(m_app.get(), &Application::FadeFinished);
     QTest::mouseClick(weiter, Qt::LeftButton);
     EXPECT_TRUE(weiter->isHidden());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_LT(main->windowOpacity(), 1.0);
     ASSERT_TRUE(faded.wait(3000));
     QTRY_VERIFY(m_app->StartWindow() == nullptr);
     EXPECT_EQ(main->windowOpacity(), 1.0);
     EXPECT_TRUE(main->isVisible());
+    QTRY_VERIFY(main->isActiveWindow());
 }
 
 TEST_F(StartupTest, AFailingWindowIsReportedAndTheStartGoesOn) {
