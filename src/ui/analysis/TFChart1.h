@@ -1,15 +1,14 @@
 #pragma once
 
 #include "engine/analysis/DrawStatistics.h"
+#include "ui/widgets/NumberChart.h"
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
-class QBarSet;
-class QChart;
-class QChartView;
-class QStackedBarSeries;
 class QToolBar;
 
 namespace qv {
@@ -23,29 +22,29 @@ class TFChart1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TFChart1(AppContext& context);
+    // Makes the chart inside the window; the program's own loads the chart module.
+    using ChartMaker = std::function<std::unique_ptr<NumberChart>(QWidget* parent)>;
+
+    explicit TFChart1(AppContext& context, const ChartMaker& makeChart = MakeNumberChart);
 
     // Replaces the bars by the frequencies of numbers 1 to 70 (never adds to the old ones).
     void Fill(const NumberCounts& frequencies);
 
     // The values of the bars, number n at n-1; empty before the first fill.
     const std::vector<double>& Values() const { return m_values; }
-    QChart* Chart() const { return m_chart; }
 
     static constexpr QRgb kBarColour = 0xFF75FF94;
+    static constexpr const char* kNoChartText = "Das Chart kann nicht gezeigt werden: Ein Teil der Installation fehlt.";
 
 private:
     void CreateToolBar();
     void CreateMenu();
-    void BarHovered(bool status, int index);
+    void BarHovered(int index);
 
     AppContext& m_context;
     QToolBar* m_toolBar = nullptr;
-    QChart* m_chart = nullptr;
-    QChartView* m_view = nullptr;
-    QStackedBarSeries* m_series = nullptr;
-    QBarSet* m_base = nullptr; // invisible: lifts each bar to its origin at 1
-    QBarSet* m_bars = nullptr;
+    std::unique_ptr<NumberChart> m_chart; // none when the chart module is missing
+    QWidget* m_view = nullptr;
     std::vector<double> m_values;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLegend>
@@ -56,6 +57,12 @@ protected:
     void Evaluate() const { QTest::mouseClick(Stat<QPushButton>(QStringLiteral("BSort")), Qt::LeftButton); }
     QComboBox* List(const char* name) const { return Stat<QComboBox>(QString::fromUtf8(name)); }
     TFChart1* Chart() const { return qobject_cast<TFChart1*>(m_app->Windows().Find(QStringLiteral("FChart1"))); }
+    // The chart drawn in the chart window (made by the chart module).
+    QChart* ChartOf(TFChart1* window) const {
+        auto* view = window->findChild<QChartView*>(QStringLiteral("ChartView1"));
+        EXPECT_NE(view, nullptr) << NumberChartLoadError().toStdString();
+        return view ? view->chart() : nullptr;
+    }
 
     TFStatistik1* m_stats = nullptr;
 };
@@ -197,13 +204,15 @@ TEST_F(StatisticsWindowTest, ChartShowsSeventyBarsFromTheLastCountAndRefillsWith
     ASSERT_EQ(values.size(), 70u);
     EXPECT_EQ(std::accumulate(values.begin(), values.end(), 0.0), 20000.0);
     EXPECT_EQ(values[69], 0.0) << "70 is never drawn here";
-    EXPECT_EQ(Chart()->Chart()->title(), QString());
-    EXPECT_FALSE(Chart()->Chart()->legend()->isVisible());
+    QChart* drawn = ChartOf(Chart());
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(drawn->title(), QString());
+    EXPECT_FALSE(drawn->legend()->isVisible());
 
     // The bars rise from 1: an invisible base up to 1 and the bar from there (from 1 down to 0 for 0).
     auto* series = Chart()->findChild<QStackedBarSeries*>(QStringLiteral("Series1"));
     if (series == nullptr) {
-        series = qobject_cast<QStackedBarSeries*>(Chart()->Chart()->series().value(0));
+        series = qobject_cast<QStackedBarSeries*>(drawn->series().value(0));
     }
     ASSERT_NE(series, nullptr);
     const QList<QBarSet*> sets = series->barSets();
@@ -228,6 +237,22 @@ TEST_F(StatisticsWindowTest, ChartShowsSeventyBarsFromTheLastCountAndRefillsWith
     Order(2);
     Evaluate();
     EXPECT_EQ(std::vector<double>(m_stats->Frequencies().begin(), m_stats->Frequencies().end()), values);
+}
+
+// The chart library is a module loaded with the first chart; an installation without it must not
+// take the program down.
+TEST_F(StatisticsWindowTest, WithoutTheChartModuleTheChartWindowSaysSoAndStillTakesTheFrequencies) {
+    StartWithTwoDraws();
+    TFChart1 chart(m_app->Context(), [](QWidget*) { return std::unique_ptr<NumberChart>(); });
+    auto* text = chart.findChild<QLabel*>(QStringLiteral("ChartView1"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), QStringLiteral("Das Chart kann nicht gezeigt werden: Ein Teil der Installation fehlt."));
+    NumberCounts counts{};
+    counts[4] = 3;
+    chart.Fill(counts);
+    chart.show();
+    EXPECT_EQ(chart.Values().size(), 70U);
+    EXPECT_EQ(chart.Values()[4], 3.0);
 }
 
 TEST_F(StatisticsWindowTest, ASavedDrawBecomesTheEndOfThePeriod) {
