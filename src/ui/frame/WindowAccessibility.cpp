@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -71,24 +70,32 @@ void InstallWindowAccessibility() {
 }
 
 QString SpokenCaption(const QString& caption) {
+    // A plain loop rather than a regular expression: every window names its captions while it is made,
+    // the main window behind the start window too, and the expression engine is not needed for that.
     QString text = caption;
-    text.replace(QLatin1Char('\r'), QString());
-    // Before a small letter the hyphen only split the word; before anything else it belongs to it.
-    static const QRegularExpression split(QStringLiteral("-\\n(?=\\p{Ll})"));
-    text.replace(split, QString()).replace(QStringLiteral("-\n"), QStringLiteral("-"));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    // "&&" stands for one "&"; a single "&" marks the mnemonic.
+    text.remove(QLatin1Char('\r'));
     QString spoken;
     spoken.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) {
-                spoken += QLatin1Char('&');
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('-') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n')) {
+            // Before a small letter the hyphen only split the word; before anything else it belongs to it.
+            if (i + 2 >= size || !text.at(i + 2).isLower()) {
+                spoken += c;
+            }
+            ++i;
+        } else if (c == QLatin1Char('\n')) {
+            spoken += QLatin1Char(' ');
+        } else if (c == QLatin1Char('&')) {
+            // "&&" stands for one "&"; a single "&" marks the mnemonic.
+            if (i + 1 < size && text.at(i + 1) == QLatin1Char('&')) {
+                spoken += c;
                 ++i;
             }
-            continue;
+        } else {
+            spoken += c;
         }
-        spoken += text.at(i);
     }
     return spoken;
 }

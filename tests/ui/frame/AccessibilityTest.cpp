@@ -132,6 +132,10 @@ TEST(SpokenCaptionTest, JoinsWordsSplitAtALineBreakAndKeepsRealHyphens) {
         {"Sch&ließen", "Schließen"},
         {"Zahlen && Daten", "Zahlen & Daten"},
         {"Zeile 1\r\nZeile 2", "Zeile 1 Zeile 2"},
+        {"Tipp-\r\nübersicht", "Tippübersicht"},
+        {"Ende-\n", "Ende-"},
+        {"-\n-\nx", "-x"},
+        {"&", ""},
         {"", ""},
     };
     for (const auto& c : cases) {
