@@ -91,11 +91,17 @@ QIcon TileIcon(const QColor& colour, const QString& text) {
 QPixmap StartPicture(QSize size) {
     QPixmap pixmap(size);
     QPainter painter(&pixmap);
+    PaintStartPicture(painter, size);
+    return pixmap;
+}
+
+void PaintStartPicture(QPainter& painter, QSize size) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0.0, QColor(0x0d, 0x2b, 0x5e));
     sky.setColorAt(1.0, QColor(0x1f, 0x6f, 0xb2));
-    painter.fillRect(pixmap.rect(), sky);
+    painter.fillRect(QRect(QPoint(0, 0), size), sky);
 
     // A few drawn balls of the game.
     const int numbers[] = {7, 19, 23, 42, 56, 70};
@@ -131,7 +137,7 @@ QPixmap StartPicture(QSize size) {
     painter.setFont(subtitle);
     painter.drawText(QRect(0, 100, size.width(), 30), Qt::AlignCenter,
                      QStringLiteral("Auswertung und Tipps für „20 aus 70“"));
-    return pixmap;
+    painter.restore();
 }
 
 } // namespace qv

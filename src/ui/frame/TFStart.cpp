@@ -5,7 +5,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -13,15 +13,10 @@ namespace qv {
 
 TFStart::TFStart(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
-    , m_picture(new QLabel(this))
     , m_weiter(new QPushButton(QStringLiteral("Weiter"), this)) {
     setObjectName(QStringLiteral("FStart"));
     setWindowTitle(ProductTitle());
     setFixedSize(kClientWidth, kClientHeight);
-
-    m_picture->setObjectName(QStringLiteral("Image1"));
-    m_picture->setGeometry(0, 0, kClientWidth, kClientHeight);
-    m_picture->setPixmap(StartPicture(QSize(kClientWidth, kClientHeight)));
 
     m_weiter->setObjectName(QStringLiteral("BWeiter"));
     m_weiter->setDefault(true);
@@ -44,6 +39,13 @@ void TFStart::CentreOnScreen() {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
+}
+
+// Painted each time rather than held as a pixmap: the window shows only for a few seconds, and the
+// picture would cost half a megabyte while it does.
+void TFStart::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintStartPicture(painter, size());
 }
 
 void TFStart::closeEvent(QCloseEvent* event) {

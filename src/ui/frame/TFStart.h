@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPushButton;
 
 namespace qv {
@@ -31,9 +30,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* m_picture;
     QPushButton* m_weiter;
     bool m_done = false;
     bool m_mayClose = false;
