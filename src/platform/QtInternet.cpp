@@ -1,6 +1,7 @@
 #include "platform/QtInternet.h"
 
 #include <QEventLoop>
+#include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -9,6 +10,14 @@
 namespace qv {
 
 QtInternet::QtInternet() = default;
+QtInternet::~QtInternet() = default;
+
+QNetworkAccessManager& QtInternet::Network() {
+    if (!m_network) {
+        m_network = std::make_unique<QNetworkAccessManager>();
+    }
+    return *m_network;
+}
 
 Internet::Connection QtInternet::ConnectionState() {
     if (!QNetworkInformation::instance() && !QNetworkInformation::loadDefaultBackend()) {
@@ -37,7 +46,7 @@ bool QtInternet::Answers(const QString& url, int timeoutMs) {
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(timeoutMs);
-    QNetworkReply* reply = m_network.head(request);
+    QNetworkReply* reply = Network().head(request);
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished()) {
@@ -57,7 +66,7 @@ Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink) {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kTransferTimeoutMs);
 
-    QNetworkReply* reply = m_network.get(request);
+    QNetworkReply* reply = Network().get(request);
     Result result;
     const auto readBlocks = [&] {
         char block[kBlockSize];

@@ -2,7 +2,9 @@
 
 #include "platform/Internet.h"
 
-#include <QNetworkAccessManager>
+#include <memory>
+
+class QNetworkAccessManager;
 
 namespace qv {
 
@@ -11,6 +13,7 @@ namespace qv {
 class QtInternet final : public Internet {
 public:
     QtInternet();
+    ~QtInternet() override;
 
     Connection ConnectionState() override;
     bool Answers(const QString& url, int timeoutMs) override;
@@ -20,7 +23,10 @@ public:
     static constexpr int kTransferTimeoutMs = 30000;
 
 private:
-    QNetworkAccessManager m_network;
+    QNetworkAccessManager& Network();
+
+    // Made with the first request: most sessions never go online.
+    std::unique_ptr<QNetworkAccessManager> m_network;
 };
 
 } // namespace qv
