@@ -3,6 +3,7 @@
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace qv {
@@ -95,6 +96,65 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
         }
         later -= column[b];
         set.Add(kNumbersInGame - b);
+    }
+    return set;
+}
+
+RankDecoder::RankDecoder(int k)
+    : m_k(k) {
+    CheckRunSize(k);
+}
+
+int RankDecoder::Estimate(int size, std::uint64_t later) {
+    const auto x = static_cast<double>(later);
+    double root = 0;
+    switch (size) {
+    case 1:
+        return static_cast<int>(std::min<std::uint64_t>(later, kNumbersInGame));
+    case 2:
+        root = std::sqrt(2 * x);
+        break;
+    case 3:
+        root = std::cbrt(6 * x);
+        break;
+    case 4:
+        root = std::sqrt(std::sqrt(24 * x));
+        break;
+    default:
+        root = std::pow(120 * x, 0.2);
+        break;
+    }
+    return std::clamp(static_cast<int>(root + (size - 1) / 2.0), 0, kNumbersInGame - 1);
+}
+
+NumberSet RankDecoder::At(std::uint64_t rank) {
+    const std::uint64_t total = CombinationsOf70(m_k);
+    if (rank >= total) {
+        throw std::invalid_argument("CombinationAt: no such combination");
+    }
+    // As in CombinationAt, each term is the largest b below the one before with C(b, size) <= later.
+    // The first term walks from the previous rank's (it changes seldom from one rank to the next); the
+    // others start from b = (size! later)^(1/size) + (size - 1) / 2, from C(b, size) ~ (b - (size - 1) / 2)^size
+    // / size!, and are a step or two off at most.
+    std::uint64_t later = total - 1 - rank;
+    NumberSet set;
+    int upper = kNumbersInGame;
+    for (int j = 0; j < m_k; ++j) {
+        const int size = m_k - j;
+        const std::uint64_t* column = kColumns[size].data();
+        int b = j == 0 ? m_first : std::min(Estimate(size, later), upper - 1);
+        while (column[b] > later) {
+            --b;
+        }
+        while (b + 1 < upper && column[b + 1] <= later) {
+            ++b;
+        }
+        if (j == 0) {
+            m_first = b;
+        }
+        later -= column[b];
+        set.Add(kNumbersInGame - b);
+        upper = b;
     }
     return set;
 }

@@ -7,7 +7,9 @@
 #include <functional>
 #include <limits>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -101,7 +103,7 @@ std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::ui
 }
 
 // Bit j set when c[j] is 0; above tells whether one of them is above topsMin.
-std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& above) {
+std::uint64_t ZeroMask64Sse2(const std::uint32_t* c, std::uint32_t topsMin, bool& above) {
 #if defined(__SSE2__)
     const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
@@ -133,12 +135,74 @@ std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& ab
 #endif
 }
 
+bool HasAvx2() {
+#if defined(__x86_64__)
+    return __builtin_cpu_supports("avx2") != 0;
+#else
+    return false;
+#endif
+}
+
+#if defined(__x86_64__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#endif
+// 32 counts from p on as bytes, in order, each saturated at 255.
+inline __m256i SaturatedBytes(const __m256i* p) {
+    const __m256i most = _mm256_set1_epi32(255);
+    const __m256i v0 = _mm256_min_epu32(_mm256_loadu_si256(p), most);
+    const __m256i v1 = _mm256_min_epu32(_mm256_loadu_si256(p + 1), most);
+    const __m256i v2 = _mm256_min_epu32(_mm256_loadu_si256(p + 2), most);
+    const __m256i v3 = _mm256_min_epu32(_mm256_loadu_si256(p + 3), most);
+    // Packing works within each half of a register: the bytes come out in the order of 4-byte groups
+    // 0, 4, 1, 5, ..., which the permutation puts back.
+    const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(v0, v1), _mm256_packus_epi32(v2, v3));
+    return _mm256_permutevar8x32_epi32(packed, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
+}
+
+// ZeroMask64 on the counts saturated to bytes: exact for a zero, and against a topsMin below 255.
+std::uint64_t ZeroMask64Bytes(const std::uint32_t* c, std::uint32_t topsMin, bool& above) {
+    const auto* p = reinterpret_cast<const __m256i*>(c);
+    const __m256i low = SaturatedBytes(p);
+    const __m256i high = SaturatedBytes(p + 4);
+    const __m256i zero = _mm256_setzero_si256();
+    const auto zerosLow = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, zero)));
+    const auto zerosHigh = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, zero)));
+    const __m256i top = _mm256_set1_epi8(static_cast<char>(topsMin));
+    const __m256i over = _mm256_or_si256(_mm256_subs_epu8(low, top), _mm256_subs_epu8(high, top));
+    above = _mm256_testz_si256(over, over) == 0;
+    return std::uint64_t{zerosHigh} << 32 | zerosLow;
+}
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
+
+// Bit j set when c[j] is 0; above tells whether one of them is above topsMin. bytes: the processor has
+// the instructions ZeroMask64Bytes needs.
+std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool bytes, bool& above) {
+#if defined(__x86_64__)
+    if (bytes && topsMin < 255) {
+        return ZeroMask64Bytes(c, topsMin, above);
+    }
+#else
+    (void)bytes;
+#endif
+    return ZeroMask64Sse2(c, topsMin, above);
+}
+
 } // namespace
 
 ListKeeper::ListKeeper(std::uint64_t interval, const WorkControl& control)
     : m_interval(interval)
     , m_nextReport(interval)
-    , m_control(control) {
+    , m_control(control)
+    , m_byteScan(HasAvx2()) {
     m_tops.reserve(kListCapacity);
     m_flops.reserve(kListCapacity);
 }
@@ -182,8 +246,10 @@ std::vector<ComboEntry> ListKeeper::Tops(int k) const {
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
+    // Within a count, the ranks ascend: the decoder's next rank is close to its last.
+    RankDecoder decoder(k);
     for (const std::uint64_t key : sorted) {
-        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
+        list.push_back({decoder.At(RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, 0});
     return list;
@@ -192,6 +258,8 @@ std::vector<ComboEntry> ListKeeper::Tops(int k) const {
 std::vector<ComboEntry> ListKeeper::Flops(int k) const {
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
+    // The ranks come latest first (within a count): the decoder's next rank is close to its last.
+    RankDecoder decoder(k);
     if (m_zeroRing) {
         // The latest 1000 ranks of count 0: from the zero masks, latest first, then from the ranks the
         // list held when it filled with count 0.
@@ -201,11 +269,11 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
             for (std::uint64_t bits = m.zeros; bits != 0 && list.size() < kListCapacity;) {
                 const int bit = 63 - std::countl_zero(bits);
                 bits &= ~(std::uint64_t{1} << bit);
-                list.push_back({CombinationAt(k, m.start + static_cast<std::uint32_t>(bit)), 0});
+                list.push_back({decoder.At(m.start + static_cast<std::uint32_t>(bit)), 0});
             }
         }
         for (auto r = m_zeroSeed.rbegin(); r != m_zeroSeed.rend() && list.size() < kListCapacity; ++r) {
-            list.push_back({CombinationAt(k, *r), 0});
+            list.push_back({decoder.At(*r), 0});
         }
         return list;
     }
@@ -214,7 +282,7 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
         for (std::uint32_t c = 0; c <= m_queueTop; ++c) {
             const std::vector<std::uint32_t>& ranks = m_queue[c];
             for (std::size_t i = ranks.size(); i > m_queueHead[c]; --i) {
-                list.push_back({CombinationAt(k, ranks[i - 1]), static_cast<std::int32_t>(c)});
+                list.push_back({decoder.At(ranks[i - 1]), static_cast<std::int32_t>(c)});
             }
         }
         return list;
@@ -222,7 +290,7 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
     std::vector<std::uint64_t> sorted = m_flops;
     std::sort(sorted.begin(), sorted.end());
     for (const std::uint64_t key : sorted) {
-        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
+        list.push_back({decoder.At(RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, kFreeFlopsCount});
     return list;
@@ -258,8 +326,8 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
     while (i < to) {
         const std::uint32_t n = std::min(to - i, kZeroChunk);
         bool above = false;
-        const std::uint64_t zeros =
-            n == kZeroChunk ? ZeroMask64(counts + i, topsMin, above) : ZeroMaskShort(counts + i, n, topsMin, above);
+        const std::uint64_t zeros = n == kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, above)
+                                                    : ZeroMaskShort(counts + i, n, topsMin, above);
         m_masks[written & kRingMask] = {start + i, zeros};
         written += zeros != 0 ? 1 : 0;
         if (above) [[unlikely]] {

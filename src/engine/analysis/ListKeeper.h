@@ -48,6 +48,7 @@ private:
     std::uint64_t m_interval;
     std::uint64_t m_nextReport;
     const WorkControl& m_control;
+    bool m_byteScan; // counts are looked at 32 at a time, as bytes, where the processor can
     std::vector<std::uint64_t> m_tops;
     std::vector<std::uint64_t> m_flops;
     std::uint32_t m_topsMin = 0;

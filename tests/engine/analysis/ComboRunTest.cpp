@@ -37,6 +37,35 @@ TEST(CombinationsTest, RankAndCombinationAgreeAtTheEndsAndInside) {
     }
 }
 
+// The decoder keeps its place from one rank to the next: runs up, down, across the ends and at random,
+// each rank against CombinationAt.
+TEST(CombinationsTest, RankDecoderAgreesWithCombinationAtInAnyOrder) {
+    std::mt19937_64 random(11);
+    for (int k = kMinRunSize; k <= kMaxRunSize; ++k) {
+        const std::uint64_t total = CombinationsOf70(k);
+        std::vector<std::uint64_t> ranks;
+        for (std::uint64_t r = 0; r < 300; ++r) {
+            ranks.push_back(r);
+        }
+        for (std::uint64_t r = total; r > total - 300; --r) {
+            ranks.push_back(r - 1);
+        }
+        for (std::uint64_t r = total / 2 + 500; r > total / 2 - 500; r -= 7) {
+            ranks.push_back(r);
+        }
+        ranks.push_back(0);
+        ranks.push_back(total - 1);
+        for (int i = 0; i < 500; ++i) {
+            ranks.push_back(random() % total);
+        }
+        RankDecoder decoder(k);
+        for (const std::uint64_t rank : ranks) {
+            ASSERT_EQ(decoder.At(rank), CombinationAt(k, rank)) << "k=" << k << " rank " << rank;
+        }
+        EXPECT_THROW(decoder.At(total), std::invalid_argument);
+    }
+}
+
 // Every combination counted the slow way, in lexicographic order, against the fast counts.
 TEST(CombinationsTest, CountsOfAllCombinationsMatchTestingEachOne) {
     std::mt19937 random(7);
@@ -193,6 +222,8 @@ TEST(ComboRunTest, ProgramListsMatchShiftedListsOnCountSequences) {
     Sequence lateZeros{"zeros only late", {}};
     Sequence huge{"counts above 1000000", {}};
     Sequence mixed{"random with many ties", {}};
+    // Counts above a byte while the flops take only zeros, the tops' threshold both below and above 255.
+    Sequence wide{"zeros among counts above 255", {}};
     for (std::size_t i = 0; i < length; ++i) {
         rising.counts.push_back(static_cast<std::uint32_t>(i / 3));
         falling.counts.push_back(static_cast<std::uint32_t>((length - i) / 5));
@@ -201,8 +232,10 @@ TEST(ComboRunTest, ProgramListsMatchShiftedListsOnCountSequences) {
         huge.counts.push_back(i % 7 == 0 ? 1000000 + static_cast<std::uint32_t>(random() % 3)
                                          : static_cast<std::uint32_t>(random() % 5));
         mixed.counts.push_back(static_cast<std::uint32_t>(random() % 4));
+        const std::uint32_t spread = i < 3000 ? 300 : 600;
+        wide.counts.push_back(i % 3 == 0 ? 0 : static_cast<std::uint32_t>(random() % spread));
     }
-    sequences = {rising, falling, plateaus, lateZeros, huge, mixed};
+    sequences = {rising, falling, plateaus, lateZeros, huge, mixed, wide};
     for (const Sequence& sequence : sequences) {
         for (int k : {2, 5}) {
             SCOPED_TRACE(sequence.name + ", k=" + std::to_string(k));
