@@ -5,6 +5,7 @@
 #include "engine/analysis/ListKeeper.h"
 
 #include <atomic>
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <system_error>
@@ -130,6 +131,29 @@ bool UseTwoThreads(int k, std::size_t draws, const WorkControl& control) {
     return k >= 4 && draws >= 8 && std::thread::hardware_concurrency() >= 2;
 }
 
+// Whether so many combinations can be expected never to have been drawn that the flops list will hold
+// nothing but count 0: C(70, k) (1 - p)^b of them over b draws, p = C(20, k) / C(70, k) the chance that
+// one draw holds a given combination, at least three times the 1000 it takes. For k = 4 that is up to
+// about 1080 draws, for k = 5 about 6480.
+bool ManyZerosExpected(int k, std::size_t draws) {
+    const auto all = static_cast<double>(CombinationsOf70(k));
+    const double p = static_cast<double>(CombinationsOf20(k)) / all;
+    return all * std::exp(static_cast<double>(draws) * std::log1p(-p)) >= 3.0 * kListCapacity;
+}
+
+// Counts every block and hands it to the lists; false when cancelled.
+bool CountInto(const BlockCounter& counter, ListKeeper& lists, bool twoThreads) {
+    if (twoThreads) {
+        TwoThreadRun run(counter, lists);
+        return run.Run();
+    }
+    std::vector<std::uint32_t> block(counter.MaxBlockSize());
+    return counter.Run([&block](std::uint32_t, std::uint32_t) { return block.data(); },
+                       [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
+                           return lists.Take(counts, start, size);
+                       });
+}
+
 } // namespace
 
 std::uint64_t RunProgressInterval(int k) {
@@ -139,20 +163,21 @@ std::uint64_t RunProgressInterval(int k) {
 ComboRunResult RunCombinations(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
     CheckRunSize(k);
     const BlockCounter counter(k, periodSets);
-    ListKeeper lists(RunProgressInterval(k), control);
-    bool done = false;
-    if (UseTwoThreads(k, periodSets.size(), control)) {
-        TwoThreadRun run(counter, lists);
-        done = run.Run();
-    } else {
-        std::vector<std::uint32_t> block(counter.MaxBlockSize());
-        done = counter.Run([&block](std::uint32_t, std::uint32_t) { return block.data(); },
-                           [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
-                               return lists.Take(counts, start, size);
-                           });
-    }
-    if (!done) {
+    const bool twoThreads = UseTwoThreads(k, periodSets.size(), control);
+    ListKeeper lists(RunProgressInterval(k), control, ManyZerosExpected(k, periodSets.size()));
+    if (!CountInto(counter, lists, twoThreads)) {
         return {true, {}, {}};
+    }
+    if (!lists.FlopsComplete()) {
+        // Fewer combinations were never drawn than the odds promised (draws chosen to cover them):
+        // once more with the flops list kept in full. Progress was reported to the end already.
+        WorkControl quiet = control;
+        quiet.progress = nullptr;
+        ListKeeper full(RunProgressInterval(k), quiet);
+        if (!CountInto(counter, full, twoThreads)) {
+            return {true, {}, {}};
+        }
+        return {false, full.Tops(k), full.Flops(k)};
     }
     return {false, lists.Tops(k), lists.Flops(k)};
 }

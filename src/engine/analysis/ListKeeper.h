@@ -19,7 +19,14 @@ namespace qv {
 class ListKeeper {
 public:
     // Reports progress through control every interval combinations and reads its cancel flag there.
-    ListKeeper(std::uint64_t interval, const WorkControl& control);
+    // zerosOnly: the flops list takes nothing but count 0 from the start, which gives the right list
+    // when at least 1000 counts are 0 (it skips the flops' settling, where most of the offers are);
+    // FlopsComplete tells afterwards whether they were.
+    ListKeeper(std::uint64_t interval, const WorkControl& control, bool zerosOnly = false);
+
+    // False only when the flops took nothing but count 0 from the start and fewer than 1000 counts
+    // were 0: the flops list is then not the one offering every count gives.
+    bool FlopsComplete() const;
 
     // The counts of one block, ranks start .. start+size-1; false when cancelled.
     bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size);
@@ -31,8 +38,9 @@ public:
 private:
     void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
 
-    // Offers counts[from .. to-1] to the tops list only; returns the new entry threshold.
-    std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to,
+    // Offers counts[from + j] to the tops list only, for each bit j set in above (at most 64); returns
+    // the new entry threshold.
+    std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint64_t above,
                               std::uint32_t topsMin);
     // Offers one count to the tops, else to the flops, and moves the thresholds.
     void Offer(std::uint32_t c, std::uint32_t rank, std::uint32_t& topsMin, std::uint32_t& flopsMax);
@@ -68,16 +76,19 @@ private:
     std::array<std::uint32_t, kQueueCounts> m_queueHead{};
     std::uint32_t m_queueTop = 0;
     bool m_zeroRing = false;
-    // Once the flops list is full of count 0: its ranks at that moment, then the zero masks of the chunks
-    // since, the latest 1024 of those with a zero in them (they hold at least the latest 1000 zeros).
+    // Once the flops list is full of count 0: its ranks at that moment (none when it took only count 0
+    // from the start), then the zero masks of the chunks since, the latest 1024 of those with a zero in
+    // them (they hold at least the latest 1000 zeros).
     struct ZeroMask {
         std::uint32_t start;
         std::uint64_t zeros;
     };
     static constexpr std::uint64_t kRingMask = 1023;
     std::array<std::uint32_t, kListCapacity> m_zeroSeed{};
+    std::size_t m_zeroSeedSize = 0;
     std::array<ZeroMask, kRingMask + 1> m_masks{};
     std::uint64_t m_masksWritten = 0;
+    std::uint64_t m_zerosSeen = 0; // in the masks
 };
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include "engine/analysis/ComboRun.h"
 #include "engine/analysis/BlockCounter.h"
 #include "engine/analysis/Combinations.h"
+#include "engine/analysis/ListKeeper.h"
 
 #include "support/TestHistories.h"
 
@@ -288,6 +289,48 @@ TEST(ComboRunTest, RunOfFiveGivesTheListsOfItsCountsOfferedInOrderOnOneThreadOrT
             ExpectSameLists(RunCombinations(5, history.draws, control), expected);
         }
     }
+}
+
+// Lists that take only count 0 into the flops from the start are right exactly when 1000 counts are 0,
+// and say when they are not.
+TEST(ComboRunTest, FlopsOfZerosOnlyAreCompleteFromTheThousandthZero) {
+    std::mt19937 random(31);
+    for (const std::size_t zeros : {std::size_t{999}, std::size_t{1000}, std::size_t{1700}}) {
+        SCOPED_TRACE(zeros);
+        std::vector<std::uint32_t> counts(20000);
+        for (std::uint32_t& count : counts) {
+            count = 1 + static_cast<std::uint32_t>(random() % 6);
+        }
+        for (std::size_t i = 0; i < zeros; ++i) {
+            counts[(i * 7919) % counts.size()] = 0;
+        }
+        const WorkControl none;
+        ListKeeper lists(RunProgressInterval(5), none, true);
+        ASSERT_TRUE(lists.Take(counts.data(), 0, static_cast<std::uint32_t>(counts.size())));
+        EXPECT_EQ(lists.FlopsComplete(), zeros >= 1000);
+        if (lists.FlopsComplete()) {
+            const ComboRunResult literal = KeepListsLiteral(5, counts);
+            ExpectSameLists({false, lists.Tops(5), lists.Flops(5)}, literal);
+        }
+    }
+}
+
+// Draws of all 70 numbers leave no combination undrawn, though a hundred draws of 20 would leave
+// thousands of threes: the run notices and keeps the flops in full, reporting its progress once.
+TEST(ComboRunTest, RunOverDrawsThatCoverEveryCombinationStillGivesTheLiteralLists) {
+    NumberSet all;
+    for (int n = 1; n <= 70; ++n) {
+        all.Add(n);
+    }
+    const std::vector<NumberSet> draws(100, all);
+    std::vector<std::uint64_t> fastReports;
+    std::vector<std::uint64_t> literalReports;
+    const ComboRunResult fast =
+        RunCombinations(3, draws, {[&fastReports](std::uint64_t done) { fastReports.push_back(done); }, nullptr});
+    const ComboRunResult literal = RunCombinationsLiteral(
+        3, draws, {[&literalReports](std::uint64_t done) { literalReports.push_back(done); }, nullptr});
+    ExpectSameLists(fast, literal);
+    EXPECT_EQ(fastReports, literalReports);
 }
 
 TEST(ComboRunTest, ProgressAndCancelStopAtTheSameCombinationBothWays) {
