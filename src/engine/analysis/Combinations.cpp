@@ -3,7 +3,6 @@
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 namespace qv {
@@ -35,6 +34,38 @@ constexpr std::array<std::array<std::uint64_t, kMaxN + 1>, kMaxK + 1> MakeColumn
     return table;
 }
 constexpr auto kColumns = MakeColumns();
+
+// For the sizes 2 to kMaxRunSize, a start for the largest b with C(b, size) <= later: kStarts[size][i]
+// is that b for later = i << kStartShifts[size], the shift leaving at most 1024 starts. Beyond the
+// first few values of b, C(b, size) grows by more than 1 << shift from one b to the next, so the b
+// for a later is its start or the one after.
+constexpr int kStartCount = 1024;
+constexpr std::array<int, kMaxRunSize + 1> MakeStartShifts() {
+    std::array<int, kMaxRunSize + 1> shifts{};
+    for (int size = 2; size <= kMaxRunSize; ++size) {
+        while (((kColumns[size][kMaxN] - 1) >> shifts[size]) >= kStartCount) {
+            ++shifts[size];
+        }
+    }
+    return shifts;
+}
+constexpr auto kStartShifts = MakeStartShifts();
+
+constexpr std::array<std::array<std::uint8_t, kStartCount>, kMaxRunSize + 1> MakeStarts() {
+    std::array<std::array<std::uint8_t, kStartCount>, kMaxRunSize + 1> starts{};
+    for (int size = 2; size <= kMaxRunSize; ++size) {
+        int b = 0;
+        for (int i = 0; i < kStartCount; ++i) {
+            const std::uint64_t later = std::uint64_t{static_cast<std::uint64_t>(i)} << kStartShifts[size];
+            while (b + 1 < kMaxN && kColumns[size][b + 1] <= later) {
+                ++b;
+            }
+            starts[size][i] = static_cast<std::uint8_t>(b);
+        }
+    }
+    return starts;
+}
+constexpr auto kStarts = MakeStarts();
 
 } // namespace
 
@@ -85,72 +116,25 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
     // aj = 70 - bj; take the largest possible bj at each step.
     std::uint64_t later = CombinationsOf70(k) - 1 - rank;
     NumberSet set;
-    int b = kNumbersInGame;
+    int upper = kNumbersInGame; // each b below the one before
     for (int j = 0; j < k; ++j) {
-        const std::uint64_t* column = kColumns[k - j].data();
-        // The largest b below the previous one with C(b, size) <= later (C(0, size) = 0 always is),
-        // walking down: b only falls, so the whole decoding takes at most 70 steps.
-        --b;
-        while (column[b] > later) {
-            --b;
-        }
-        later -= column[b];
-        set.Add(kNumbersInGame - b);
-    }
-    return set;
-}
-
-RankDecoder::RankDecoder(int k)
-    : m_k(k) {
-    CheckRunSize(k);
-}
-
-int RankDecoder::Estimate(int size, std::uint64_t later) {
-    const auto x = static_cast<double>(later);
-    double root = 0;
-    switch (size) {
-    case 1:
-        return static_cast<int>(std::min<std::uint64_t>(later, kNumbersInGame));
-    case 2:
-        root = std::sqrt(2 * x);
-        break;
-    case 3:
-        root = std::cbrt(6 * x);
-        break;
-    case 4:
-        root = std::sqrt(std::sqrt(24 * x));
-        break;
-    default:
-        root = std::pow(120 * x, 0.2);
-        break;
-    }
-    return std::clamp(static_cast<int>(root + (size - 1) / 2.0), 0, kNumbersInGame - 1);
-}
-
-NumberSet RankDecoder::At(std::uint64_t rank) {
-    const std::uint64_t total = CombinationsOf70(m_k);
-    if (rank >= total) {
-        throw std::invalid_argument("CombinationAt: no such combination");
-    }
-    // As in CombinationAt, each term is the largest b below the one before with C(b, size) <= later.
-    // The first term walks from the previous rank's (it changes seldom from one rank to the next); the
-    // others start from b = (size! later)^(1/size) + (size - 1) / 2, from C(b, size) ~ (b - (size - 1) / 2)^size
-    // / size!, and are a step or two off at most.
-    std::uint64_t later = total - 1 - rank;
-    NumberSet set;
-    int upper = kNumbersInGame;
-    for (int j = 0; j < m_k; ++j) {
-        const int size = m_k - j;
+        const int size = k - j;
         const std::uint64_t* column = kColumns[size].data();
-        int b = j == 0 ? m_first : std::min(Estimate(size, later), upper - 1);
-        while (column[b] > later) {
-            --b;
-        }
-        while (b + 1 < upper && column[b + 1] <= later) {
-            ++b;
-        }
-        if (j == 0) {
-            m_first = b;
+        int b = 0;
+        if (size == 1) {
+            b = static_cast<int>(later); // C(b, 1) = b, and later is below the b before
+        } else if (size <= kMaxRunSize) {
+            // From the start the table gives, a step up at most, but for the smallest values.
+            b = std::min<int>(kStarts[size][later >> kStartShifts[size]], upper - 1);
+            while (b + 1 < upper && column[b + 1] <= later) {
+                ++b;
+            }
+        } else {
+            // Walking down: b only falls, so the whole decoding takes at most 70 steps.
+            b = upper - 1;
+            while (column[b] > later) {
+                --b;
+            }
         }
         later -= column[b];
         set.Add(kNumbersInGame - b);

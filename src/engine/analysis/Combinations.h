@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/core/GameTables.h"
 #include "engine/core/NumberSet.h"
 
 #include <array>
@@ -33,21 +32,6 @@ std::uint64_t CombinationsOf20(int k);
 std::uint64_t CombinationRank(std::span<const int> numbers);
 // The combination of size k at a rank below CombinationsOf70(k), as a number set.
 NumberSet CombinationAt(int k, std::uint64_t rank);
-
-// CombinationAt for many ranks of one size (2 to 5), one after another: a few steps a number instead
-// of a walk over up to 70, fastest when the ranks come in order (ascending or descending).
-class RankDecoder {
-public:
-    explicit RankDecoder(int k);
-
-    NumberSet At(std::uint64_t rank);
-
-private:
-    static int Estimate(int size, std::uint64_t later);
-
-    int m_k;
-    int m_first = kNumbersInGame - 1; // the previous rank's first term, see CombinationAt
-};
 
 // Moves the ascending positions p1 < ... < pk, each below n, on to the next k-subset in lexicographic
 // order, like an odometer from the right; false after the last one (the positions are then unchanged).

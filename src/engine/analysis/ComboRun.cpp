@@ -18,7 +18,10 @@ namespace {
 // Blocks are counted into a ring of buffers, each by whichever thread claims it next; the calling
 // thread alone hands them to the lists, in rank order, and so alone reports progress and reads the
 // cancel flag. While its next block is not counted yet, the calling thread counts a later one itself.
-// A block b may be claimed once block b - kSlots has been handed over, which frees its buffer.
+// A block b may be claimed once block b - kSlots has been handed over, which frees its buffer. Once the
+// flops take only count 0, the thread that counted a block also marks its chunks for the lists, while
+// the counts are in its cache: the calling thread then reads the marks, not the counts, and the buffers'
+// memory stays with the thread that writes it.
 class TwoThreadRun {
 public:
     TwoThreadRun(const BlockCounter& counter, ListKeeper& lists)
@@ -29,6 +32,12 @@ public:
         for (auto& buffer : m_buffers) {
             // Left uninitialised: counting a block writes every count of it.
             buffer = std::make_unique_for_overwrite<std::uint32_t[]>(counter.MaxBlockSize());
+        }
+        if (lists.ZerosOnly()) {
+            for (auto& marks : m_marks) {
+                marks = std::make_unique_for_overwrite<ListKeeper::ChunkMarks[]>(
+                    ListKeeper::MarkSize(counter.MaxBlockSize()));
+            }
         }
         for (auto& ready : m_ready) {
             ready.store(kNone, std::memory_order_relaxed);
@@ -59,7 +68,8 @@ public:
                 }
             }
             const Block& block = m_blocks[b];
-            const bool going = m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size);
+            const bool going =
+                m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size, m_marks[b % kSlots].get());
             m_handed.store(b + 1, std::memory_order_release);
             m_handed.notify_one();
             if (!going) {
@@ -96,7 +106,11 @@ private:
             }
         } while (!m_claimed.compare_exchange_weak(b, b + 1, std::memory_order_acq_rel, std::memory_order_acquire));
         const Block& block = m_blocks[b];
-        cursor.Count(block, m_buffers[b % kSlots].get());
+        std::uint32_t* counts = m_buffers[b % kSlots].get();
+        cursor.Count(block, counts);
+        if (ListKeeper::ChunkMarks* marks = m_marks[b % kSlots].get()) {
+            m_lists.Mark(counts, block.size, marks);
+        }
         std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
         ready.store(b, std::memory_order_release);
         ready.notify_one();
@@ -115,9 +129,10 @@ private:
     ListKeeper& m_lists;
     BlockCounter::Cursor m_helperCursor; // made here, so that the helper allocates nothing
     std::array<std::unique_ptr<std::uint32_t[]>, kSlots> m_buffers;
-    std::array<std::atomic<std::uint32_t>, kSlots> m_ready{}; // the block counted into each buffer
-    std::atomic<std::uint32_t> m_claimed{0};                  // blocks claimed for counting
-    std::atomic<std::uint32_t> m_handed{0};                   // blocks handed to the lists
+    std::array<std::unique_ptr<ListKeeper::ChunkMarks[]>, kSlots> m_marks; // none unless the lists take them
+    std::array<std::atomic<std::uint32_t>, kSlots> m_ready{};              // the block counted into each buffer
+    std::atomic<std::uint32_t> m_claimed{0};                               // blocks claimed for counting
+    std::atomic<std::uint32_t> m_handed{0};                                // blocks handed to the lists
     std::atomic<bool> m_stop{false};
     std::jthread m_helper; // last: joined before the rest goes
 };

@@ -66,6 +66,11 @@ void EnterHeap(std::vector<std::uint64_t>& heap, std::uint64_t entry, Worse wors
 constexpr std::uint32_t kSkipChunk = 16;
 constexpr std::uint32_t kZeroChunk = 64;
 
+// The bits from bit n (0 to 64) up.
+std::uint64_t BitsFrom(std::uint32_t n) {
+    return n >= 64 ? 0 : ~std::uint64_t{0} << n;
+}
+
 // Bit j set when c[j] (j < n <= 64) is 0; in above, when c[j] is above topsMin.
 std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32_t topsMin, std::uint64_t& above) {
     std::uint64_t mask = 0;
@@ -207,7 +212,8 @@ ListKeeper::ListKeeper(std::uint64_t interval, const WorkControl& control, bool 
     : m_interval(interval)
     , m_nextReport(interval)
     , m_control(control)
-    , m_byteScan(HasAvx2()) {
+    , m_byteScan(HasAvx2())
+    , m_zerosOnly(zerosOnly) {
     m_tops.reserve(kListCapacity);
     m_flops.reserve(kListCapacity);
     if (zerosOnly) {
@@ -216,11 +222,15 @@ ListKeeper::ListKeeper(std::uint64_t interval, const WorkControl& control, bool 
     }
 }
 
+std::uint32_t ListKeeper::MarkSize(std::uint32_t size) {
+    return (size + kZeroChunk - 1) / kZeroChunk;
+}
+
 bool ListKeeper::FlopsComplete() const {
     return !m_zeroRing || m_zeroSeedSize + m_zerosSeen >= kListCapacity;
 }
 
-bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size) {
+bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size, const ChunkMarks* marks) {
     if (m_control.Cancelled()) {
         return false;
     }
@@ -231,7 +241,7 @@ bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uin
         const std::uint64_t reportRank = m_nextReport - 1;
         const std::uint32_t end =
             reportRank < std::uint64_t{start} + size ? static_cast<std::uint32_t>(reportRank - start) : size;
-        Scan(counts, start, i, end);
+        Scan(counts, marks, start, i, end);
         i = end;
         if (i < size) {
             if (m_control.progress) {
@@ -259,10 +269,8 @@ std::vector<ComboEntry> ListKeeper::Tops(int k) const {
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
-    // Within a count, the ranks ascend: the decoder's next rank is close to its last.
-    RankDecoder decoder(k);
     for (const std::uint64_t key : sorted) {
-        list.push_back({decoder.At(RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
+        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, 0});
     return list;
@@ -271,8 +279,6 @@ std::vector<ComboEntry> ListKeeper::Tops(int k) const {
 std::vector<ComboEntry> ListKeeper::Flops(int k) const {
     std::vector<ComboEntry> list;
     list.reserve(kListCapacity);
-    // The ranks come latest first (within a count): the decoder's next rank is close to its last.
-    RankDecoder decoder(k);
     if (m_zeroRing) {
         // The latest 1000 ranks of count 0: from the zero masks, latest first, then from the ranks the
         // list held when it filled with count 0.
@@ -282,11 +288,11 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
             for (std::uint64_t bits = m.zeros; bits != 0 && list.size() < kListCapacity;) {
                 const int bit = 63 - std::countl_zero(bits);
                 bits &= ~(std::uint64_t{1} << bit);
-                list.push_back({decoder.At(m.start + static_cast<std::uint32_t>(bit)), 0});
+                list.push_back({CombinationAt(k, m.start + static_cast<std::uint32_t>(bit)), 0});
             }
         }
         for (std::size_t i = m_zeroSeedSize; i > 0 && list.size() < kListCapacity; --i) {
-            list.push_back({decoder.At(m_zeroSeed[i - 1]), 0});
+            list.push_back({CombinationAt(k, m_zeroSeed[i - 1]), 0});
         }
         return list;
     }
@@ -295,7 +301,7 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
         for (std::uint32_t c = 0; c <= m_queueTop; ++c) {
             const std::vector<std::uint32_t>& ranks = m_queue[c];
             for (std::size_t i = ranks.size(); i > m_queueHead[c]; --i) {
-                list.push_back({decoder.At(ranks[i - 1]), static_cast<std::int32_t>(c)});
+                list.push_back({CombinationAt(k, ranks[i - 1]), static_cast<std::int32_t>(c)});
             }
         }
         return list;
@@ -303,13 +309,14 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
     std::vector<std::uint64_t> sorted = m_flops;
     std::sort(sorted.begin(), sorted.end());
     for (const std::uint64_t key : sorted) {
-        list.push_back({decoder.At(RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
+        list.push_back({CombinationAt(k, RankOf(key)), static_cast<std::int32_t>(CountOf(key))});
     }
     list.resize(kListCapacity, ComboEntry{{}, kFreeFlopsCount});
     return list;
 }
 
-void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
+void ListKeeper::Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+                      std::uint32_t to) {
     std::uint32_t topsMin = m_topsMin;
     std::uint32_t flopsMax = m_flopsMax;
     std::uint32_t i = from;
@@ -337,6 +344,23 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
     // a mask with a zero in it keeps its place (moves on).
     std::uint64_t written = m_masksWritten;
     std::uint64_t zerosSeen = m_zerosSeen;
+    // Marked chunks are the block's own, from its first count on, cut to the counts from i to to.
+    while (marks != nullptr && i < to) {
+        const std::uint32_t chunk = i / kZeroChunk * kZeroChunk;
+        const std::uint32_t end = std::min(to, chunk + kZeroChunk);
+        const std::uint64_t wanted = BitsFrom(i - chunk) & ~BitsFrom(end - chunk);
+        const ChunkMarks& mark = marks[chunk / kZeroChunk];
+        const std::uint64_t zeros = mark.zeros & wanted;
+        m_masks[written & kRingMask] = {start + chunk, zeros};
+        written += zeros != 0 ? 1 : 0;
+        if (zerosSeen < kListCapacity) [[unlikely]] {
+            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        }
+        if (const std::uint64_t above = mark.above & wanted; above != 0) [[unlikely]] {
+            topsMin = OfferToTops(counts, start, chunk, above, topsMin);
+        }
+        i = end;
+    }
     while (i < to) {
         const std::uint32_t n = std::min(to - i, kZeroChunk);
         std::uint64_t above = 0;
@@ -344,7 +368,9 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
                                                     : ZeroMaskShort(counts + i, n, topsMin, above);
         m_masks[written & kRingMask] = {start + i, zeros};
         written += zeros != 0 ? 1 : 0;
-        zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        if (zerosSeen < kListCapacity) [[unlikely]] {
+            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        }
         if (above != 0) [[unlikely]] {
             topsMin = OfferToTops(counts, start, i, above, topsMin);
         }
@@ -354,6 +380,18 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
     m_zerosSeen = zerosSeen;
     m_topsMin = topsMin;
     m_flopsMax = flopsMax;
+    m_markingTopsMin.store(topsMin, std::memory_order_relaxed);
+}
+
+void ListKeeper::Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMarks* marks) const {
+    // The threshold may have risen since: the marks then name a few counts too many, which the lists
+    // try against the threshold as it stands.
+    const std::uint32_t topsMin = m_markingTopsMin.load(std::memory_order_relaxed);
+    for (std::uint32_t i = 0; i < size; i += kZeroChunk) {
+        ChunkMarks& mark = marks[i / kZeroChunk];
+        mark.zeros = size - i >= kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, mark.above)
+                                            : ZeroMaskShort(counts + i, size - i, topsMin, mark.above);
+    }
 }
 
 std::uint32_t ListKeeper::OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from,

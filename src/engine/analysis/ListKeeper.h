@@ -3,6 +3,7 @@
 #include "engine/analysis/ComboRun.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -28,15 +29,33 @@ public:
     // were 0: the flops list is then not the one offering every count gives.
     bool FlopsComplete() const;
 
-    // The counts of one block, ranks start .. start+size-1; false when cancelled.
-    bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size);
+    // What the lists need of a chunk of 64 counts once the flops take only count 0: bit j of zeros set
+    // when count j of the chunk is 0, of above when it is above the tops' threshold (or was lately).
+    struct ChunkMarks {
+        std::uint64_t zeros;
+        std::uint64_t above;
+    };
+
+    // Whether Take can be given the chunks' marks (the flops take only count 0 from the start), and how
+    // many chunks a block of size counts has.
+    bool ZerosOnly() const { return m_zerosOnly; }
+    static std::uint32_t MarkSize(std::uint32_t size);
+
+    // The marks of a block's chunks (MarkSize(size) of them), from its first count on. Any thread may
+    // mark a block while the lists take others: the thread that counted it finds it in its cache.
+    void Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMarks* marks) const;
+
+    // The counts of one block, ranks start .. start+size-1, and their marks if ZerosOnly(); false when
+    // cancelled.
+    bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size, const ChunkMarks* marks = nullptr);
 
     // The lists as the run returns them, free entries included.
     std::vector<ComboEntry> Tops(int k) const;
     std::vector<ComboEntry> Flops(int k) const;
 
 private:
-    void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    void Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+              std::uint32_t to);
 
     // Offers counts[from + j] to the tops list only, for each bit j set in above (at most 64); returns
     // the new entry threshold.
@@ -57,6 +76,8 @@ private:
     std::uint64_t m_nextReport;
     const WorkControl& m_control;
     bool m_byteScan; // counts are looked at 32 at a time, as bytes, where the processor can
+    bool m_zerosOnly;
+    std::atomic<std::uint32_t> m_markingTopsMin{0}; // m_topsMin for Mark on other threads
     std::vector<std::uint64_t> m_tops;
     std::vector<std::uint64_t> m_flops;
     std::uint32_t m_topsMin = 0;
@@ -88,7 +109,7 @@ private:
     std::size_t m_zeroSeedSize = 0;
     std::array<ZeroMask, kRingMask + 1> m_masks{};
     std::uint64_t m_masksWritten = 0;
-    std::uint64_t m_zerosSeen = 0; // in the masks
+    std::uint64_t m_zerosSeen = 0; // in the masks, counted until there are 1000
 };
 
 } // namespace qv
