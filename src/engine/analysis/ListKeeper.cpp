@@ -317,11 +317,25 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
 
 void ListKeeper::Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
                       std::uint32_t to) {
+    std::uint32_t i = from;
+    if (!m_zeroRing) {
+        i = ScanOffering(counts, start, i, to);
+    }
+    if (marks != nullptr) {
+        ScanMarked(counts, marks, start, i, to);
+    } else {
+        ScanZeros(counts, start, i, to);
+    }
+    m_markingTopsMin.store(m_topsMin, std::memory_order_relaxed);
+}
+
+// Before the flops list is full of count 0: the counts that may enter a list are picked out of each
+// chunk at once, then tried one by one against the thresholds as they stand (which only narrow).
+std::uint32_t ListKeeper::ScanOffering(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from,
+                                       std::uint32_t to) {
     std::uint32_t topsMin = m_topsMin;
     std::uint32_t flopsMax = m_flopsMax;
     std::uint32_t i = from;
-    // Before the flops list is full of count 0: the counts that may enter a list are picked out of each
-    // chunk at once, then tried one by one against the thresholds as they stand (which only narrow).
     while (i < to && !m_zeroRing) {
         if (to - i < kSkipChunk) {
             for (; i < to && !m_zeroRing; ++i) {
@@ -340,28 +354,18 @@ void ListKeeper::Scan(const std::uint32_t* counts, const ChunkMarks* marks, std:
             }
         }
     }
-    // Only count 0 reaches the flops now: every chunk's zero mask is written to the ring, and only
-    // a mask with a zero in it keeps its place (moves on).
+    m_topsMin = topsMin;
+    m_flopsMax = flopsMax;
+    return i;
+}
+
+// Only count 0 reaches the flops: every chunk's zero mask is written to the ring, and only a mask with a
+// zero in it keeps its place (moves on). The zeros are tallied until there are enough to fill the list.
+void ListKeeper::ScanZeros(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
+    std::uint32_t topsMin = m_topsMin;
     std::uint64_t written = m_masksWritten;
     std::uint64_t zerosSeen = m_zerosSeen;
-    // Marked chunks are the block's own, from its first count on, cut to the counts from i to to.
-    while (marks != nullptr && i < to) {
-        const std::uint32_t chunk = i / kZeroChunk * kZeroChunk;
-        const std::uint32_t end = std::min(to, chunk + kZeroChunk);
-        const std::uint64_t wanted = BitsFrom(i - chunk) & ~BitsFrom(end - chunk);
-        const ChunkMarks& mark = marks[chunk / kZeroChunk];
-        const std::uint64_t zeros = mark.zeros & wanted;
-        m_masks[written & kRingMask] = {start + chunk, zeros};
-        written += zeros != 0 ? 1 : 0;
-        if (zerosSeen < kListCapacity) [[unlikely]] {
-            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
-        }
-        if (const std::uint64_t above = mark.above & wanted; above != 0) [[unlikely]] {
-            topsMin = OfferToTops(counts, start, chunk, above, topsMin);
-        }
-        i = end;
-    }
-    while (i < to) {
+    for (std::uint32_t i = from; i < to;) {
         const std::uint32_t n = std::min(to - i, kZeroChunk);
         std::uint64_t above = 0;
         const std::uint64_t zeros = n == kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, above)
@@ -379,8 +383,43 @@ void ListKeeper::Scan(const std::uint32_t* counts, const ChunkMarks* marks, std:
     m_masksWritten = written;
     m_zerosSeen = zerosSeen;
     m_topsMin = topsMin;
-    m_flopsMax = flopsMax;
-    m_markingTopsMin.store(topsMin, std::memory_order_relaxed);
+}
+
+// ScanZeros from the marks: the chunks are the block's own, from its first count on, each cut to the
+// counts from `from` to `to`.
+void ListKeeper::ScanMarked(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start,
+                            std::uint32_t from, std::uint32_t to) {
+    std::uint32_t topsMin = m_topsMin;
+    std::uint64_t written = m_masksWritten;
+    std::uint64_t zerosSeen = m_zerosSeen;
+    for (std::uint32_t i = from; i < to;) {
+        const std::uint32_t chunk = i / kZeroChunk * kZeroChunk;
+        const std::uint32_t end = std::min(to, chunk + kZeroChunk);
+        const std::uint64_t wanted = BitsFrom(i - chunk) & ~BitsFrom(end - chunk);
+        const ChunkMarks& mark = marks[chunk / kZeroChunk];
+        const std::uint64_t zeros = mark.zeros & wanted;
+        m_masks[written & kRingMask] = {start + chunk, zeros};
+        written += zeros != 0 ? 1 : 0;
+        if (zerosSeen < kListCapacity) [[unlikely]] {
+            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        }
+        if ((mark.above & wanted) != 0) [[unlikely]] {
+            // Marked against an older threshold, early in the run most counts may be: what is above
+            // the threshold now is picked out afresh.
+            std::uint64_t above = 0;
+            const std::uint32_t n = end - chunk;
+            if (n == kZeroChunk) {
+                ZeroMask64(counts + chunk, topsMin, m_byteScan, above);
+            } else {
+                ZeroMaskShort(counts + chunk, n, topsMin, above);
+            }
+            topsMin = OfferToTops(counts, start, chunk, above & wanted, topsMin);
+        }
+        i = end;
+    }
+    m_masksWritten = written;
+    m_zerosSeen = zerosSeen;
+    m_topsMin = topsMin;
 }
 
 void ListKeeper::Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMarks* marks) const {

@@ -54,8 +54,15 @@ public:
     std::vector<ComboEntry> Flops(int k) const;
 
 private:
+    // Offers the counts from `from` to `to` (block positions) to the lists; marks may be null.
     void Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
               std::uint32_t to);
+    // The three ways Scan goes: the first until the flops take only count 0 (returns where it stopped),
+    // then one of the others.
+    std::uint32_t ScanOffering(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    void ScanZeros(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    void ScanMarked(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+                    std::uint32_t to);
 
     // Offers counts[from + j] to the tops list only, for each bit j set in above (at most 64); returns
     // the new entry threshold.
