@@ -35,6 +35,38 @@ constexpr std::array<std::array<std::uint64_t, kMaxN + 1>, kMaxK + 1> MakeColumn
 }
 constexpr auto kColumns = MakeColumns();
 
+// For the sizes 2 to kMaxRunSize, a start for the largest b with C(b, size) <= later: kStarts[size][i]
+// is that b for later = i << kStartShifts[size], the shift leaving at most 1024 starts. Beyond the
+// first few values of b, C(b, size) grows by more than 1 << shift from one b to the next, so the b
+// for a later is its start or the one after.
+constexpr int kStartCount = 1024;
+constexpr std::array<int, kMaxRunSize + 1> MakeStartShifts() {
+    std::array<int, kMaxRunSize + 1> shifts{};
+    for (int size = 2; size <= kMaxRunSize; ++size) {
+        while (((kColumns[size][kMaxN] - 1) >> shifts[size]) >= kStartCount) {
+            ++shifts[size];
+        }
+    }
+    return shifts;
+}
+constexpr auto kStartShifts = MakeStartShifts();
+
+constexpr std::array<std::array<std::uint8_t, kStartCount>, kMaxRunSize + 1> MakeStarts() {
+    std::array<std::array<std::uint8_t, kStartCount>, kMaxRunSize + 1> starts{};
+    for (int size = 2; size <= kMaxRunSize; ++size) {
+        int b = 0;
+        for (int i = 0; i < kStartCount; ++i) {
+            const std::uint64_t later = std::uint64_t{static_cast<std::uint64_t>(i)} << kStartShifts[size];
+            while (b + 1 < kMaxN && kColumns[size][b + 1] <= later) {
+                ++b;
+            }
+            starts[size][i] = static_cast<std::uint8_t>(b);
+        }
+    }
+    return starts;
+}
+constexpr auto kStarts = MakeStarts();
+
 } // namespace
 
 void CheckRunSize(int k) {
@@ -84,17 +116,29 @@ NumberSet CombinationAt(int k, std::uint64_t rank) {
     // aj = 70 - bj; take the largest possible bj at each step.
     std::uint64_t later = CombinationsOf70(k) - 1 - rank;
     NumberSet set;
-    int b = kNumbersInGame;
+    int upper = kNumbersInGame; // each b below the one before
     for (int j = 0; j < k; ++j) {
-        const std::uint64_t* column = kColumns[k - j].data();
-        // The largest b below the previous one with C(b, size) <= later (C(0, size) = 0 always is),
-        // walking down: b only falls, so the whole decoding takes at most 70 steps.
-        --b;
-        while (column[b] > later) {
-            --b;
+        const int size = k - j;
+        const std::uint64_t* column = kColumns[size].data();
+        int b = 0;
+        if (size == 1) {
+            b = static_cast<int>(later); // C(b, 1) = b, and later is below the b before
+        } else if (size <= kMaxRunSize) {
+            // From the start the table gives, a step up at most, but for the smallest values.
+            b = std::min<int>(kStarts[size][later >> kStartShifts[size]], upper - 1);
+            while (b + 1 < upper && column[b + 1] <= later) {
+                ++b;
+            }
+        } else {
+            // Walking down: b only falls, so the whole decoding takes at most 70 steps.
+            b = upper - 1;
+            while (column[b] > later) {
+                --b;
+            }
         }
         later -= column[b];
         set.Add(kNumbersInGame - b);
+        upper = b;
     }
     return set;
 }

@@ -5,6 +5,7 @@
 #include "engine/analysis/ListKeeper.h"
 
 #include <atomic>
+#include <cmath>
 #include <limits>
 #include <memory>
 #include <system_error>
@@ -17,7 +18,10 @@ namespace {
 // Blocks are counted into a ring of buffers, each by whichever thread claims it next; the calling
 // thread alone hands them to the lists, in rank order, and so alone reports progress and reads the
 // cancel flag. While its next block is not counted yet, the calling thread counts a later one itself.
-// A block b may be claimed once block b - kSlots has been handed over, which frees its buffer.
+// A block b may be claimed once block b - kSlots has been handed over, which frees its buffer. Once the
+// flops take only count 0, the thread that counted a block also marks its chunks for the lists, while
+// the counts are in its cache: the calling thread then reads the marks, not the counts, and the buffers'
+// memory stays with the thread that writes it.
 class TwoThreadRun {
 public:
     TwoThreadRun(const BlockCounter& counter, ListKeeper& lists)
@@ -28,6 +32,12 @@ public:
         for (auto& buffer : m_buffers) {
             // Left uninitialised: counting a block writes every count of it.
             buffer = std::make_unique_for_overwrite<std::uint32_t[]>(counter.MaxBlockSize());
+        }
+        if (lists.ZerosOnly()) {
+            for (auto& marks : m_marks) {
+                marks = std::make_unique_for_overwrite<ListKeeper::ChunkMarks[]>(
+                    ListKeeper::MarkSize(counter.MaxBlockSize()));
+            }
         }
         for (auto& ready : m_ready) {
             ready.store(kNone, std::memory_order_relaxed);
@@ -58,7 +68,8 @@ public:
                 }
             }
             const Block& block = m_blocks[b];
-            const bool going = m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size);
+            const bool going =
+                m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size, m_marks[b % kSlots].get());
             m_handed.store(b + 1, std::memory_order_release);
             m_handed.notify_one();
             if (!going) {
@@ -95,7 +106,11 @@ private:
             }
         } while (!m_claimed.compare_exchange_weak(b, b + 1, std::memory_order_acq_rel, std::memory_order_acquire));
         const Block& block = m_blocks[b];
-        cursor.Count(block, m_buffers[b % kSlots].get());
+        std::uint32_t* counts = m_buffers[b % kSlots].get();
+        cursor.Count(block, counts);
+        if (ListKeeper::ChunkMarks* marks = m_marks[b % kSlots].get()) {
+            m_lists.Mark(counts, block.size, marks);
+        }
         std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
         ready.store(b, std::memory_order_release);
         ready.notify_one();
@@ -114,9 +129,10 @@ private:
     ListKeeper& m_lists;
     BlockCounter::Cursor m_helperCursor; // made here, so that the helper allocates nothing
     std::array<std::unique_ptr<std::uint32_t[]>, kSlots> m_buffers;
-    std::array<std::atomic<std::uint32_t>, kSlots> m_ready{}; // the block counted into each buffer
-    std::atomic<std::uint32_t> m_claimed{0};                  // blocks claimed for counting
-    std::atomic<std::uint32_t> m_handed{0};                   // blocks handed to the lists
+    std::array<std::unique_ptr<ListKeeper::ChunkMarks[]>, kSlots> m_marks; // none unless the lists take them
+    std::array<std::atomic<std::uint32_t>, kSlots> m_ready{};              // the block counted into each buffer
+    std::atomic<std::uint32_t> m_claimed{0};                               // blocks claimed for counting
+    std::atomic<std::uint32_t> m_handed{0};                                // blocks handed to the lists
     std::atomic<bool> m_stop{false};
     std::jthread m_helper; // last: joined before the rest goes
 };
@@ -130,6 +146,29 @@ bool UseTwoThreads(int k, std::size_t draws, const WorkControl& control) {
     return k >= 4 && draws >= 8 && std::thread::hardware_concurrency() >= 2;
 }
 
+// Whether so many combinations can be expected never to have been drawn that the flops list will hold
+// nothing but count 0: C(70, k) (1 - p)^b of them over b draws, p = C(20, k) / C(70, k) the chance that
+// one draw holds a given combination, at least three times the 1000 it takes. For k = 4 that is up to
+// about 1080 draws, for k = 5 about 6480.
+bool ManyZerosExpected(int k, std::size_t draws) {
+    const auto all = static_cast<double>(CombinationsOf70(k));
+    const double p = static_cast<double>(CombinationsOf20(k)) / all;
+    return all * std::exp(static_cast<double>(draws) * std::log1p(-p)) >= 3.0 * kListCapacity;
+}
+
+// Counts every block and hands it to the lists; false when cancelled.
+bool CountInto(const BlockCounter& counter, ListKeeper& lists, bool twoThreads) {
+    if (twoThreads) {
+        TwoThreadRun run(counter, lists);
+        return run.Run();
+    }
+    std::vector<std::uint32_t> block(counter.MaxBlockSize());
+    return counter.Run([&block](std::uint32_t, std::uint32_t) { return block.data(); },
+                       [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
+                           return lists.Take(counts, start, size);
+                       });
+}
+
 } // namespace
 
 std::uint64_t RunProgressInterval(int k) {
@@ -139,20 +178,21 @@ std::uint64_t RunProgressInterval(int k) {
 ComboRunResult RunCombinations(int k, std::vector<NumberSet> periodSets, const WorkControl& control) {
     CheckRunSize(k);
     const BlockCounter counter(k, periodSets);
-    ListKeeper lists(RunProgressInterval(k), control);
-    bool done = false;
-    if (UseTwoThreads(k, periodSets.size(), control)) {
-        TwoThreadRun run(counter, lists);
-        done = run.Run();
-    } else {
-        std::vector<std::uint32_t> block(counter.MaxBlockSize());
-        done = counter.Run([&block](std::uint32_t, std::uint32_t) { return block.data(); },
-                           [&lists](std::uint32_t start, const std::uint32_t* counts, std::uint32_t size) {
-                               return lists.Take(counts, start, size);
-                           });
-    }
-    if (!done) {
+    const bool twoThreads = UseTwoThreads(k, periodSets.size(), control);
+    ListKeeper lists(RunProgressInterval(k), control, ManyZerosExpected(k, periodSets.size()));
+    if (!CountInto(counter, lists, twoThreads)) {
         return {true, {}, {}};
+    }
+    if (!lists.FlopsComplete()) {
+        // Fewer combinations were never drawn than the odds promised (draws chosen to cover them):
+        // once more with the flops list kept in full. Progress was reported to the end already.
+        WorkControl quiet = control;
+        quiet.progress = nullptr;
+        ListKeeper full(RunProgressInterval(k), quiet);
+        if (!CountInto(counter, full, twoThreads)) {
+            return {true, {}, {}};
+        }
+        return {false, full.Tops(k), full.Flops(k)};
     }
     return {false, lists.Tops(k), lists.Flops(k)};
 }

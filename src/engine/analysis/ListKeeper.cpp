@@ -7,7 +7,9 @@
 #include <functional>
 #include <limits>
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -64,12 +66,18 @@ void EnterHeap(std::vector<std::uint64_t>& heap, std::uint64_t entry, Worse wors
 constexpr std::uint32_t kSkipChunk = 16;
 constexpr std::uint32_t kZeroChunk = 64;
 
-std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32_t topsMin, bool& above) {
+// The bits from bit n (0 to 64) up.
+std::uint64_t BitsFrom(std::uint32_t n) {
+    return n >= 64 ? 0 : ~std::uint64_t{0} << n;
+}
+
+// Bit j set when c[j] (j < n <= 64) is 0; in above, when c[j] is above topsMin.
+std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32_t topsMin, std::uint64_t& above) {
     std::uint64_t mask = 0;
-    above = false;
+    above = 0;
     for (std::uint32_t j = 0; j < n; ++j) {
         mask |= static_cast<std::uint64_t>(c[j] == 0 ? 1 : 0) << j;
-        above |= c[j] > topsMin;
+        above |= static_cast<std::uint64_t>(c[j] > topsMin ? 1 : 0) << j;
     }
     return mask;
 }
@@ -100,14 +108,21 @@ std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::ui
 #endif
 }
 
-// Bit j set when c[j] is 0; above tells whether one of them is above topsMin.
-std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& above) {
+// ZeroMaskShort for 64 counts.
+std::uint64_t ZeroMask64Sse2(const std::uint32_t* c, std::uint32_t topsMin, std::uint64_t& above) {
 #if defined(__SSE2__)
     const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
     const __m128i zero = _mm_setzero_si128();
-    __m128i hit = _mm_setzero_si128();
+    // Lanes that hold -1 for a yes and 0 for a no, packed to one byte per count (packing keeps them
+    // apart), as 16 bits.
+    const auto bits = [](__m128i y0, __m128i y1, __m128i y2, __m128i y3) {
+        const __m128i packed = _mm_packs_epi16(_mm_packs_epi32(y0, y1), _mm_packs_epi32(y2, y3));
+        return static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(packed)));
+    };
+    const auto over = [&](__m128i v) { return _mm_cmpgt_epi32(_mm_xor_si128(v, bias), top); };
     std::uint64_t mask = 0;
+    above = 0;
 #pragma GCC unroll 4
     for (std::uint32_t j = 0; j < kZeroChunk; j += 16) {
         const auto* p = reinterpret_cast<const __m128i*>(c + j);
@@ -115,35 +130,107 @@ std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool& ab
         const __m128i v1 = _mm_loadu_si128(p + 1);
         const __m128i v2 = _mm_loadu_si128(p + 2);
         const __m128i v3 = _mm_loadu_si128(p + 3);
-        // Zero lanes become -1; packing keeps -1 and 0 apart, one byte per count.
-        const __m128i z01 = _mm_packs_epi32(_mm_cmpeq_epi32(v0, zero), _mm_cmpeq_epi32(v1, zero));
-        const __m128i z23 = _mm_packs_epi32(_mm_cmpeq_epi32(v2, zero), _mm_cmpeq_epi32(v3, zero));
-        mask |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_packs_epi16(z01, z23))))
+        mask |= bits(_mm_cmpeq_epi32(v0, zero), _mm_cmpeq_epi32(v1, zero), _mm_cmpeq_epi32(v2, zero),
+                     _mm_cmpeq_epi32(v3, zero))
                 << j;
-        const __m128i a01 =
-            _mm_or_si128(_mm_cmpgt_epi32(_mm_xor_si128(v0, bias), top), _mm_cmpgt_epi32(_mm_xor_si128(v1, bias), top));
-        const __m128i a23 =
-            _mm_or_si128(_mm_cmpgt_epi32(_mm_xor_si128(v2, bias), top), _mm_cmpgt_epi32(_mm_xor_si128(v3, bias), top));
-        hit = _mm_or_si128(hit, _mm_or_si128(a01, a23));
+        above |= bits(over(v0), over(v1), over(v2), over(v3)) << j;
     }
-    above = _mm_movemask_epi8(hit) != 0;
     return mask;
 #else
     return ZeroMaskShort(c, kZeroChunk, topsMin, above);
 #endif
 }
 
-} // namespace
-
-ListKeeper::ListKeeper(std::uint64_t interval, const WorkControl& control)
-    : m_interval(interval)
-    , m_nextReport(interval)
-    , m_control(control) {
-    m_tops.reserve(kListCapacity);
-    m_flops.reserve(kListCapacity);
+bool HasAvx2() {
+#if defined(__x86_64__)
+    return __builtin_cpu_supports("avx2") != 0;
+#else
+    return false;
+#endif
 }
 
-bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size) {
+#if defined(__x86_64__)
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("avx2")
+#endif
+// 32 counts from p on as bytes, in order, each saturated at 255.
+inline __m256i SaturatedBytes(const __m256i* p) {
+    const __m256i most = _mm256_set1_epi32(255);
+    const __m256i v0 = _mm256_min_epu32(_mm256_loadu_si256(p), most);
+    const __m256i v1 = _mm256_min_epu32(_mm256_loadu_si256(p + 1), most);
+    const __m256i v2 = _mm256_min_epu32(_mm256_loadu_si256(p + 2), most);
+    const __m256i v3 = _mm256_min_epu32(_mm256_loadu_si256(p + 3), most);
+    // Packing works within each half of a register: the bytes come out in the order of 4-byte groups
+    // 0, 4, 1, 5, ..., which the permutation puts back.
+    const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(v0, v1), _mm256_packus_epi32(v2, v3));
+    return _mm256_permutevar8x32_epi32(packed, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
+}
+
+// ZeroMaskShort for 64 counts, on the counts saturated to bytes: exact for a zero, and against a topsMin
+// below 255.
+std::uint64_t ZeroMask64Bytes(const std::uint32_t* c, std::uint32_t topsMin, std::uint64_t& above) {
+    const auto* p = reinterpret_cast<const __m256i*>(c);
+    const __m256i low = SaturatedBytes(p);
+    const __m256i high = SaturatedBytes(p + 4);
+    const __m256i zero = _mm256_setzero_si256();
+    const auto zerosLow = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, zero)));
+    const auto zerosHigh = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, zero)));
+    // A count is above topsMin where subtracting topsMin leaves more than 0.
+    const __m256i top = _mm256_set1_epi8(static_cast<char>(topsMin));
+    const auto notLow =
+        static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_subs_epu8(low, top), zero)));
+    const auto notHigh =
+        static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_subs_epu8(high, top), zero)));
+    above = ~(std::uint64_t{notHigh} << 32 | notLow);
+    return std::uint64_t{zerosHigh} << 32 | zerosLow;
+}
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+#endif
+
+// ZeroMaskShort for 64 counts. bytes: the processor has the instructions ZeroMask64Bytes needs.
+std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool bytes, std::uint64_t& above) {
+#if defined(__x86_64__)
+    if (bytes && topsMin < 255) {
+        return ZeroMask64Bytes(c, topsMin, above);
+    }
+#else
+    (void)bytes;
+#endif
+    return ZeroMask64Sse2(c, topsMin, above);
+}
+
+} // namespace
+
+ListKeeper::ListKeeper(std::uint64_t interval, const WorkControl& control, bool zerosOnly)
+    : m_interval(interval)
+    , m_nextReport(interval)
+    , m_control(control)
+    , m_byteScan(HasAvx2())
+    , m_zerosOnly(zerosOnly) {
+    m_tops.reserve(kListCapacity);
+    m_flops.reserve(kListCapacity);
+    if (zerosOnly) {
+        m_flopsMax = 0;
+        m_zeroRing = true;
+    }
+}
+
+std::uint32_t ListKeeper::MarkSize(std::uint32_t size) {
+    return (size + kZeroChunk - 1) / kZeroChunk;
+}
+
+bool ListKeeper::FlopsComplete() const {
+    return !m_zeroRing || m_zeroSeedSize + m_zerosSeen >= kListCapacity;
+}
+
+bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size, const ChunkMarks* marks) {
     if (m_control.Cancelled()) {
         return false;
     }
@@ -154,7 +241,7 @@ bool ListKeeper::Take(const std::uint32_t* counts, std::uint32_t start, std::uin
         const std::uint64_t reportRank = m_nextReport - 1;
         const std::uint32_t end =
             reportRank < std::uint64_t{start} + size ? static_cast<std::uint32_t>(reportRank - start) : size;
-        Scan(counts, start, i, end);
+        Scan(counts, marks, start, i, end);
         i = end;
         if (i < size) {
             if (m_control.progress) {
@@ -204,8 +291,8 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
                 list.push_back({CombinationAt(k, m.start + static_cast<std::uint32_t>(bit)), 0});
             }
         }
-        for (auto r = m_zeroSeed.rbegin(); r != m_zeroSeed.rend() && list.size() < kListCapacity; ++r) {
-            list.push_back({CombinationAt(k, *r), 0});
+        for (std::size_t i = m_zeroSeedSize; i > 0 && list.size() < kListCapacity; --i) {
+            list.push_back({CombinationAt(k, m_zeroSeed[i - 1]), 0});
         }
         return list;
     }
@@ -228,12 +315,27 @@ std::vector<ComboEntry> ListKeeper::Flops(int k) const {
     return list;
 }
 
-void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
+void ListKeeper::Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+                      std::uint32_t to) {
+    std::uint32_t i = from;
+    if (!m_zeroRing) {
+        i = ScanOffering(counts, start, i, to);
+    }
+    if (marks != nullptr) {
+        ScanMarked(counts, marks, start, i, to);
+    } else {
+        ScanZeros(counts, start, i, to);
+    }
+    m_markingTopsMin.store(m_topsMin, std::memory_order_relaxed);
+}
+
+// Before the flops list is full of count 0: the counts that may enter a list are picked out of each
+// chunk at once, then tried one by one against the thresholds as they stand (which only narrow).
+std::uint32_t ListKeeper::ScanOffering(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from,
+                                       std::uint32_t to) {
     std::uint32_t topsMin = m_topsMin;
     std::uint32_t flopsMax = m_flopsMax;
     std::uint32_t i = from;
-    // Before the flops list is full of count 0: the counts that may enter a list are picked out of each
-    // chunk at once, then tried one by one against the thresholds as they stand (which only narrow).
     while (i < to && !m_zeroRing) {
         if (to - i < kSkipChunk) {
             for (; i < to && !m_zeroRing; ++i) {
@@ -252,29 +354,90 @@ void ListKeeper::Scan(const std::uint32_t* counts, std::uint32_t start, std::uin
             }
         }
     }
-    // Only count 0 reaches the flops now: every chunk's zero mask is written to the ring, and only
-    // a mask with a zero in it keeps its place (moves on).
+    m_topsMin = topsMin;
+    m_flopsMax = flopsMax;
+    return i;
+}
+
+// Only count 0 reaches the flops: every chunk's zero mask is written to the ring, and only a mask with a
+// zero in it keeps its place (moves on). The zeros are tallied until there are enough to fill the list.
+void ListKeeper::ScanZeros(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to) {
+    std::uint32_t topsMin = m_topsMin;
     std::uint64_t written = m_masksWritten;
-    while (i < to) {
+    std::uint64_t zerosSeen = m_zerosSeen;
+    for (std::uint32_t i = from; i < to;) {
         const std::uint32_t n = std::min(to - i, kZeroChunk);
-        bool above = false;
-        const std::uint64_t zeros =
-            n == kZeroChunk ? ZeroMask64(counts + i, topsMin, above) : ZeroMaskShort(counts + i, n, topsMin, above);
+        std::uint64_t above = 0;
+        const std::uint64_t zeros = n == kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, above)
+                                                    : ZeroMaskShort(counts + i, n, topsMin, above);
         m_masks[written & kRingMask] = {start + i, zeros};
         written += zeros != 0 ? 1 : 0;
-        if (above) [[unlikely]] {
-            topsMin = OfferToTops(counts, start, i, i + n, topsMin);
+        if (zerosSeen < kListCapacity) [[unlikely]] {
+            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        }
+        if (above != 0) [[unlikely]] {
+            topsMin = OfferToTops(counts, start, i, above, topsMin);
         }
         i += n;
     }
     m_masksWritten = written;
+    m_zerosSeen = zerosSeen;
     m_topsMin = topsMin;
-    m_flopsMax = flopsMax;
+}
+
+// ScanZeros from the marks: the chunks are the block's own, from its first count on, each cut to the
+// counts from `from` to `to`.
+void ListKeeper::ScanMarked(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start,
+                            std::uint32_t from, std::uint32_t to) {
+    std::uint32_t topsMin = m_topsMin;
+    std::uint64_t written = m_masksWritten;
+    std::uint64_t zerosSeen = m_zerosSeen;
+    for (std::uint32_t i = from; i < to;) {
+        const std::uint32_t chunk = i / kZeroChunk * kZeroChunk;
+        const std::uint32_t end = std::min(to, chunk + kZeroChunk);
+        const std::uint64_t wanted = BitsFrom(i - chunk) & ~BitsFrom(end - chunk);
+        const ChunkMarks& mark = marks[chunk / kZeroChunk];
+        const std::uint64_t zeros = mark.zeros & wanted;
+        m_masks[written & kRingMask] = {start + chunk, zeros};
+        written += zeros != 0 ? 1 : 0;
+        if (zerosSeen < kListCapacity) [[unlikely]] {
+            zerosSeen += static_cast<std::uint64_t>(std::popcount(zeros));
+        }
+        if ((mark.above & wanted) != 0) [[unlikely]] {
+            // Marked against an older threshold, early in the run most counts may be: what is above
+            // the threshold now is picked out afresh.
+            std::uint64_t above = 0;
+            const std::uint32_t n = end - chunk;
+            if (n == kZeroChunk) {
+                ZeroMask64(counts + chunk, topsMin, m_byteScan, above);
+            } else {
+                ZeroMaskShort(counts + chunk, n, topsMin, above);
+            }
+            topsMin = OfferToTops(counts, start, chunk, above & wanted, topsMin);
+        }
+        i = end;
+    }
+    m_masksWritten = written;
+    m_zerosSeen = zerosSeen;
+    m_topsMin = topsMin;
+}
+
+void ListKeeper::Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMarks* marks) const {
+    // The threshold may have risen since: the marks then name a few counts too many, which the lists
+    // try against the threshold as it stands.
+    const std::uint32_t topsMin = m_markingTopsMin.load(std::memory_order_relaxed);
+    for (std::uint32_t i = 0; i < size; i += kZeroChunk) {
+        ChunkMarks& mark = marks[i / kZeroChunk];
+        mark.zeros = size - i >= kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, mark.above)
+                                            : ZeroMaskShort(counts + i, size - i, topsMin, mark.above);
+    }
 }
 
 std::uint32_t ListKeeper::OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from,
-                                      std::uint32_t to, std::uint32_t topsMin) {
-    for (std::uint32_t j = from; j < to; ++j) {
+                                      std::uint64_t above, std::uint32_t topsMin) {
+    for (; above != 0; above &= above - 1) {
+        // The threshold rises with every entry: a count above the old one may no longer be above it.
+        const std::uint32_t j = from + static_cast<std::uint32_t>(std::countr_zero(above));
         if (counts[j] > topsMin) {
             topsMin = EnterTops(counts[j], start + j);
         }
@@ -400,7 +563,9 @@ std::uint32_t ListKeeper::EnterFlopsQueue(std::uint32_t c, std::uint32_t rank) {
 void ListKeeper::StartZeroRing() {
     const std::vector<std::uint32_t>& zeros = m_queue[0];
     std::copy(zeros.begin() + m_queueHead[0], zeros.end(), m_zeroSeed.begin());
+    m_zeroSeedSize = kListCapacity;
     m_masksWritten = 0;
+    m_zerosSeen = 0;
     m_zeroRing = true;
 }
 

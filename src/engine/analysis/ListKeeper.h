@@ -3,6 +3,7 @@
 #include "engine/analysis/ComboRun.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -19,20 +20,53 @@ namespace qv {
 class ListKeeper {
 public:
     // Reports progress through control every interval combinations and reads its cancel flag there.
-    ListKeeper(std::uint64_t interval, const WorkControl& control);
+    // zerosOnly: the flops list takes nothing but count 0 from the start, which gives the right list
+    // when at least 1000 counts are 0 (it skips the flops' settling, where most of the offers are);
+    // FlopsComplete tells afterwards whether they were.
+    ListKeeper(std::uint64_t interval, const WorkControl& control, bool zerosOnly = false);
 
-    // The counts of one block, ranks start .. start+size-1; false when cancelled.
-    bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size);
+    // False only when the flops took nothing but count 0 from the start and fewer than 1000 counts
+    // were 0: the flops list is then not the one offering every count gives.
+    bool FlopsComplete() const;
+
+    // What the lists need of a chunk of 64 counts once the flops take only count 0: bit j of zeros set
+    // when count j of the chunk is 0, of above when it is above the tops' threshold (or was lately).
+    struct ChunkMarks {
+        std::uint64_t zeros;
+        std::uint64_t above;
+    };
+
+    // Whether Take can be given the chunks' marks (the flops take only count 0 from the start), and how
+    // many chunks a block of size counts has.
+    bool ZerosOnly() const { return m_zerosOnly; }
+    static std::uint32_t MarkSize(std::uint32_t size);
+
+    // The marks of a block's chunks (MarkSize(size) of them), from its first count on. Any thread may
+    // mark a block while the lists take others: the thread that counted it finds it in its cache.
+    void Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMarks* marks) const;
+
+    // The counts of one block, ranks start .. start+size-1, and their marks if ZerosOnly(); false when
+    // cancelled.
+    bool Take(const std::uint32_t* counts, std::uint32_t start, std::uint32_t size, const ChunkMarks* marks = nullptr);
 
     // The lists as the run returns them, free entries included.
     std::vector<ComboEntry> Tops(int k) const;
     std::vector<ComboEntry> Flops(int k) const;
 
 private:
-    void Scan(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    // Offers the counts from `from` to `to` (block positions) to the lists; marks may be null.
+    void Scan(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+              std::uint32_t to);
+    // The three ways Scan goes: the first until the flops take only count 0 (returns where it stopped),
+    // then one of the others.
+    std::uint32_t ScanOffering(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    void ScanZeros(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to);
+    void ScanMarked(const std::uint32_t* counts, const ChunkMarks* marks, std::uint32_t start, std::uint32_t from,
+                    std::uint32_t to);
 
-    // Offers counts[from .. to-1] to the tops list only; returns the new entry threshold.
-    std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint32_t to,
+    // Offers counts[from + j] to the tops list only, for each bit j set in above (at most 64); returns
+    // the new entry threshold.
+    std::uint32_t OfferToTops(const std::uint32_t* counts, std::uint32_t start, std::uint32_t from, std::uint64_t above,
                               std::uint32_t topsMin);
     // Offers one count to the tops, else to the flops, and moves the thresholds.
     void Offer(std::uint32_t c, std::uint32_t rank, std::uint32_t& topsMin, std::uint32_t& flopsMax);
@@ -48,6 +82,9 @@ private:
     std::uint64_t m_interval;
     std::uint64_t m_nextReport;
     const WorkControl& m_control;
+    bool m_byteScan; // counts are looked at 32 at a time, as bytes, where the processor can
+    bool m_zerosOnly;
+    std::atomic<std::uint32_t> m_markingTopsMin{0}; // m_topsMin for Mark on other threads
     std::vector<std::uint64_t> m_tops;
     std::vector<std::uint64_t> m_flops;
     std::uint32_t m_topsMin = 0;
@@ -67,16 +104,19 @@ private:
     std::array<std::uint32_t, kQueueCounts> m_queueHead{};
     std::uint32_t m_queueTop = 0;
     bool m_zeroRing = false;
-    // Once the flops list is full of count 0: its ranks at that moment, then the zero masks of the chunks
-    // since, the latest 1024 of those with a zero in them (they hold at least the latest 1000 zeros).
+    // Once the flops list is full of count 0: its ranks at that moment (none when it took only count 0
+    // from the start), then the zero masks of the chunks since, the latest 1024 of those with a zero in
+    // them (they hold at least the latest 1000 zeros).
     struct ZeroMask {
         std::uint32_t start;
         std::uint64_t zeros;
     };
     static constexpr std::uint64_t kRingMask = 1023;
     std::array<std::uint32_t, kListCapacity> m_zeroSeed{};
+    std::size_t m_zeroSeedSize = 0;
     std::array<ZeroMask, kRingMask + 1> m_masks{};
     std::uint64_t m_masksWritten = 0;
+    std::uint64_t m_zerosSeen = 0; // in the masks, counted until there are 1000
 };
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #include "engine/analysis/ComboRun.h"
 #include "engine/analysis/BlockCounter.h"
 #include "engine/analysis/Combinations.h"
+#include "engine/analysis/ListKeeper.h"
 
 #include "support/TestHistories.h"
 
@@ -34,6 +35,29 @@ TEST(CombinationsTest, RankAndCombinationAgreeAtTheEndsAndInside) {
             ASSERT_EQ(static_cast<int>(numbers.size()), k);
             EXPECT_EQ(CombinationRank(numbers), rank) << "k=" << k;
         }
+    }
+}
+
+// Decoding from the table of starts, near its smallest values and across the whole range; sizes
+// above 5 walk instead.
+TEST(CombinationsTest, CombinationAtAndRankRoundTripOverTheRange) {
+    const auto roundTrip = [](int k, std::uint64_t rank) {
+        std::vector<int> numbers;
+        CombinationAt(k, rank).ForEach([&numbers](int n) { numbers.push_back(n); });
+        return numbers.size() == static_cast<std::size_t>(k) && CombinationRank(numbers) == rank;
+    };
+    for (const auto& [k, step] :
+         {std::pair{2, 1ull}, std::pair{3, 1ull}, std::pair{4, 97ull}, std::pair{5, 9973ull}, std::pair{7, 99991ull}}) {
+        const std::uint64_t total = CombinationsOf70(k);
+        std::uint64_t checked = 0;
+        for (std::uint64_t rank = 0; rank < total; rank += step * (1 + checked / 20000)) {
+            ASSERT_TRUE(roundTrip(k, rank)) << "k=" << k << " rank " << rank;
+            ++checked;
+        }
+        for (std::uint64_t back = 1; back <= 3000 && back <= total; ++back) {
+            ASSERT_TRUE(roundTrip(k, total - back)) << "k=" << k << " rank " << total - back;
+        }
+        EXPECT_THROW(CombinationAt(k, total), std::invalid_argument);
     }
 }
 
@@ -193,6 +217,8 @@ TEST(ComboRunTest, ProgramListsMatchShiftedListsOnCountSequences) {
     Sequence lateZeros{"zeros only late", {}};
     Sequence huge{"counts above 1000000", {}};
     Sequence mixed{"random with many ties", {}};
+    // Counts above a byte while the flops take only zeros, the tops' threshold both below and above 255.
+    Sequence wide{"zeros among counts above 255", {}};
     for (std::size_t i = 0; i < length; ++i) {
         rising.counts.push_back(static_cast<std::uint32_t>(i / 3));
         falling.counts.push_back(static_cast<std::uint32_t>((length - i) / 5));
@@ -201,8 +227,10 @@ TEST(ComboRunTest, ProgramListsMatchShiftedListsOnCountSequences) {
         huge.counts.push_back(i % 7 == 0 ? 1000000 + static_cast<std::uint32_t>(random() % 3)
                                          : static_cast<std::uint32_t>(random() % 5));
         mixed.counts.push_back(static_cast<std::uint32_t>(random() % 4));
+        const std::uint32_t spread = i < 3000 ? 300 : 600;
+        wide.counts.push_back(i % 3 == 0 ? 0 : static_cast<std::uint32_t>(random() % spread));
     }
-    sequences = {rising, falling, plateaus, lateZeros, huge, mixed};
+    sequences = {rising, falling, plateaus, lateZeros, huge, mixed, wide};
     for (const Sequence& sequence : sequences) {
         for (int k : {2, 5}) {
             SCOPED_TRACE(sequence.name + ", k=" + std::to_string(k));
@@ -255,6 +283,48 @@ TEST(ComboRunTest, RunOfFiveGivesTheListsOfItsCountsOfferedInOrderOnOneThreadOrT
             ExpectSameLists(RunCombinations(5, history.draws, control), expected);
         }
     }
+}
+
+// Lists that take only count 0 into the flops from the start are right exactly when 1000 counts are 0,
+// and say when they are not.
+TEST(ComboRunTest, FlopsOfZerosOnlyAreCompleteFromTheThousandthZero) {
+    std::mt19937 random(31);
+    for (const std::size_t zeros : {std::size_t{999}, std::size_t{1000}, std::size_t{1700}}) {
+        SCOPED_TRACE(zeros);
+        std::vector<std::uint32_t> counts(20000);
+        for (std::uint32_t& count : counts) {
+            count = 1 + static_cast<std::uint32_t>(random() % 6);
+        }
+        for (std::size_t i = 0; i < zeros; ++i) {
+            counts[(i * 7919) % counts.size()] = 0;
+        }
+        const WorkControl none;
+        ListKeeper lists(RunProgressInterval(5), none, true);
+        ASSERT_TRUE(lists.Take(counts.data(), 0, static_cast<std::uint32_t>(counts.size())));
+        EXPECT_EQ(lists.FlopsComplete(), zeros >= 1000);
+        if (lists.FlopsComplete()) {
+            const ComboRunResult literal = KeepListsLiteral(5, counts);
+            ExpectSameLists({false, lists.Tops(5), lists.Flops(5)}, literal);
+        }
+    }
+}
+
+// Draws of all 70 numbers leave no combination undrawn, though a hundred draws of 20 would leave
+// thousands of threes: the run notices and keeps the flops in full, reporting its progress once.
+TEST(ComboRunTest, RunOverDrawsThatCoverEveryCombinationStillGivesTheLiteralLists) {
+    NumberSet all;
+    for (int n = 1; n <= 70; ++n) {
+        all.Add(n);
+    }
+    const std::vector<NumberSet> draws(100, all);
+    std::vector<std::uint64_t> fastReports;
+    std::vector<std::uint64_t> literalReports;
+    const ComboRunResult fast =
+        RunCombinations(3, draws, {[&fastReports](std::uint64_t done) { fastReports.push_back(done); }, nullptr});
+    const ComboRunResult literal = RunCombinationsLiteral(
+        3, draws, {[&literalReports](std::uint64_t done) { literalReports.push_back(done); }, nullptr});
+    ExpectSameLists(fast, literal);
+    EXPECT_EQ(fastReports, literalReports);
 }
 
 TEST(ComboRunTest, ProgressAndCancelStopAtTheSameCombinationBothWays) {
