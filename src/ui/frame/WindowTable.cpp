@@ -166,6 +166,7 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
                 return;
             }
             std::vector<std::vector<int>> numbers;
+            numbers.reserve(rows.size());
             for (const TipRow& row : rows) {
                 numbers.push_back(row.numbers);
             }
