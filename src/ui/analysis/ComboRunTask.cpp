@@ -62,6 +62,11 @@ void ComboRunTask::WorkerEnded() {
         m_result = ComboRunResult{true, {}, {}};
         m_error = QString::fromLocal8Bit(error.what());
     }
+    if (m_cancel && !m_result.cancelled) {
+        // "Abbruch" was pressed after the run's last look at the flag: the player asked for no lists,
+        // and the window said so already.
+        m_result = ComboRunResult{true, {}, {}};
+    }
     m_running = false;
     emit Finished();
 }

@@ -14,7 +14,8 @@ namespace qv {
 
 // The combination run on a worker thread over its own copy of the period's draws, so the window stays
 // usable and nothing else can change what the run counts. Progress reaches the window by queued
-// signals; cancelling sets an atomic flag that the run reads at its next progress report.
+// signals; cancelling sets an atomic flag that the run reads at its next progress report. A run
+// cancelled after its last report ends cancelled all the same.
 class ComboRunTask : public QObject {
     Q_OBJECT
 
