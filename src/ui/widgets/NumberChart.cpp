@@ -3,26 +3,13 @@
 #include "ui/widgets/Module.h"
 
 namespace qv {
-namespace {
-
-QString& LoadError() {
-    static QString error;
-    return error;
-}
-
-} // namespace
 
 std::unique_ptr<NumberChart> MakeNumberChart(QWidget* parent) {
-    static const auto make = reinterpret_cast<QvMakeNumberChartFunction>(
-        LoadModuleFunction(QStringLiteral("qv_chart"), "QvMakeNumberChart", LoadError()));
-    if (make == nullptr) {
-        return nullptr;
-    }
-    return std::unique_ptr<NumberChart>(make(parent));
+    return MakeFromModule<NumberChart>(QStringLiteral("qv_chart"), "QvMakeNumberChart", parent);
 }
 
 QString NumberChartLoadError() {
-    return LoadError();
+    return ModuleLoadError<NumberChart>();
 }
 
 } // namespace qv
