@@ -627,6 +627,9 @@ void TFAnalyse::StartOrCancelRun() {
 }
 
 void TFAnalyse::ShowRunProgress(quint64 done) {
+    if (!m_runTask->Running()) {
+        return; // a report queued before the run ended: the bar shows the end already
+    }
     m_runProgress->setValue(static_cast<int>(std::min<quint64>(done, static_cast<quint64>(m_runProgress->maximum()))));
 }
 
