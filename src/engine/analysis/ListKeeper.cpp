@@ -194,8 +194,13 @@ std::uint64_t ZeroMask64Bytes(const std::uint32_t* c, std::uint32_t topsMin, std
 #endif
 #endif
 
-// ZeroMaskShort for 64 counts. bytes: the processor has the instructions ZeroMask64Bytes needs.
-std::uint64_t ZeroMask64(const std::uint32_t* c, std::uint32_t topsMin, bool bytes, std::uint64_t& above) {
+// ZeroMaskShort, 64 counts at once where the chunk is whole. bytes: the processor has the instructions
+// ZeroMask64Bytes needs.
+std::uint64_t ChunkMask(const std::uint32_t* c, std::uint32_t n, std::uint32_t topsMin, bool bytes,
+                        std::uint64_t& above) {
+    if (n < kZeroChunk) {
+        return ZeroMaskShort(c, n, topsMin, above);
+    }
 #if defined(__x86_64__)
     if (bytes && topsMin < 255) {
         return ZeroMask64Bytes(c, topsMin, above);
@@ -368,8 +373,7 @@ void ListKeeper::ScanZeros(const std::uint32_t* counts, std::uint32_t start, std
     for (std::uint32_t i = from; i < to;) {
         const std::uint32_t n = std::min(to - i, kZeroChunk);
         std::uint64_t above = 0;
-        const std::uint64_t zeros = n == kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, above)
-                                                    : ZeroMaskShort(counts + i, n, topsMin, above);
+        const std::uint64_t zeros = ChunkMask(counts + i, n, topsMin, m_byteScan, above);
         m_masks[written & kRingMask] = {start + i, zeros};
         written += zeros != 0 ? 1 : 0;
         if (zerosSeen < kListCapacity) [[unlikely]] {
@@ -407,12 +411,7 @@ void ListKeeper::ScanMarked(const std::uint32_t* counts, const ChunkMarks* marks
             // Marked against an older threshold, early in the run most counts may be: what is above
             // the threshold now is picked out afresh.
             std::uint64_t above = 0;
-            const std::uint32_t n = end - chunk;
-            if (n == kZeroChunk) {
-                ZeroMask64(counts + chunk, topsMin, m_byteScan, above);
-            } else {
-                ZeroMaskShort(counts + chunk, n, topsMin, above);
-            }
+            ChunkMask(counts + chunk, end - chunk, topsMin, m_byteScan, above);
             topsMin = OfferToTops(counts, start, chunk, above & wanted, topsMin);
         }
         i = end;
@@ -428,8 +427,7 @@ void ListKeeper::Mark(const std::uint32_t* counts, std::uint32_t size, ChunkMark
     const std::uint32_t topsMin = m_markingTopsMin.load(std::memory_order_relaxed);
     for (std::uint32_t i = 0; i < size; i += kZeroChunk) {
         ChunkMarks& mark = marks[i / kZeroChunk];
-        mark.zeros = size - i >= kZeroChunk ? ZeroMask64(counts + i, topsMin, m_byteScan, mark.above)
-                                            : ZeroMaskShort(counts + i, size - i, topsMin, mark.above);
+        mark.zeros = ChunkMask(counts + i, std::min(size - i, kZeroChunk), topsMin, m_byteScan, mark.above);
     }
 }
 

@@ -11,8 +11,8 @@ namespace qv {
 struct StartOptions {
     QStringList files;
     // --quit-after MS: end MS milliseconds after the start, with exit code 0 when the main window
-    // stands (made, "Weiter" offered) and 1 when it does not. Such a run neither hands over to nor waits for another
-    // start.
+    // stands (made, "Weiter" offered) and 1 when it does not. Such a run neither hands over to nor
+    // waits for another start.
     std::optional<int> quitAfterMilliseconds;
 };
 

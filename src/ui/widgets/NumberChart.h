@@ -37,6 +37,5 @@ QString NumberChartLoadError();
 
 } // namespace qv
 
-// The chart module exports one function, extern "C" and named QvMakeNumberChart, of this type: it makes
-// a chart as a child of parent; the caller owns what it returns.
-using QvMakeNumberChartFunction = qv::NumberChart* (*)(QWidget* parent);
+// The chart module exports one function, extern "C" qv::NumberChart* QvMakeNumberChart(QWidget* parent):
+// it makes a chart as a child of parent; the caller owns what it returns.

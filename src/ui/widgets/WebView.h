@@ -35,6 +35,5 @@ QString WebViewLoadError();
 
 } // namespace qv
 
-// The browser module exports one function, extern "C" and named QvMakeWebView, of this type: it makes a
-// browser as a child of parent; the caller owns what it returns.
-using QvMakeWebViewFunction = qv::WebView* (*)(QWidget* parent);
+// The browser module exports one function, extern "C" qv::WebView* QvMakeWebView(QWidget* parent): it
+// makes a browser as a child of parent; the caller owns what it returns.
