@@ -1,11 +1,11 @@
 #include "text/DataFolder.h"
+#include "ui/app/Application.h"
+#include "ui/app/WindowTable.h"
 #include "ui/frame/AppSetup.h"
-#include "ui/frame/Application.h"
 #include "ui/frame/DesktopPorts.h"
 #include "ui/frame/GuardedApplication.h"
 #include "ui/frame/SingleInstance.h"
 #include "ui/frame/StartOptions.h"
-#include "ui/frame/WindowTable.h"
 
 #include <QTimer>
 

@@ -6,10 +6,10 @@
 #include "support/StartWindowSteps.h"
 #include "support/TestSlips.h"
 #include "text/DataFolder.h"
+#include "ui/app/Application.h"
+#include "ui/app/WindowTable.h"
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/evaluation/TFAuswertung.h"
-#include "ui/frame/Application.h"
-#include "ui/frame/WindowTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

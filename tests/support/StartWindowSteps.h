@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/frame/Application.h"
+#include "ui/app/Application.h"
 #include "ui/frame/TFStart.h"
 
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #include "support/FakePorts.h"
 #include "support/StartWindowSteps.h"
 #include "text/DataFolder.h"
+#include "ui/app/Application.h"
+#include "ui/app/WindowTable.h"
 #include "ui/evaluation/TFAuswertung.h"
-#include "ui/frame/Application.h"
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/TFHilfe.h"
-#include "ui/frame/WindowTable.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,10 +1,10 @@
 #include "support/MainWindowFixture.h"
 
 #include "engine/printing/DruckParameter.h"
+#include "ui/app/WindowTable.h"
 #include "ui/frame/SingleInstance.h"
 #include "ui/frame/StartOptions.h"
 #include "ui/frame/WindowRegistry.h"
-#include "ui/frame/WindowTable.h"
 #include "ui/printing/TFDetail.h"
 
 #include <QLineEdit>

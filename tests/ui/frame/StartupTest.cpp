@@ -1,11 +1,11 @@
 #include "engine/core/FileError.h"
 #include "support/FakePorts.h"
 #include "text/DataFolder.h"
-#include "ui/frame/Application.h"
+#include "ui/app/Application.h"
+#include "ui/app/WindowTable.h"
 #include "ui/frame/InstallationFiles.h"
 #include "ui/frame/TFStart.h"
 #include "ui/frame/Titles.h"
-#include "ui/frame/WindowTable.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "ui/frame/WindowTable.h"
+#include "ui/app/WindowTable.h"
 
 #include "text/DrawListText.h"
 #include "ui/analysis/TFAnalyse.h"

@@ -1,11 +1,11 @@
-#include "ui/frame/Application.h"
+#include "ui/app/Application.h"
 
 #include "text/DataFolder.h"
+#include "ui/app/WindowTable.h"
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/InstallationFiles.h"
 #include "ui/frame/TFStart.h"
-#include "ui/frame/WindowTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
