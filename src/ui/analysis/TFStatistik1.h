@@ -29,8 +29,6 @@ struct AppContext;
 inline constexpr const char* kBandsNoteText =
     "Die Streubänder zeigen nur grob, wie weit jede Zahl vom Mittel abweicht (mit einer etwas breiteren Streuung "
     "gerechnet); den genauen Test zeigt der Reiter \"Signifikanz\".";
-ob eine Abweichung wirklich auffällig ist, sagt der genaue Test auf dem "
-                                                                        "Reiter \"Signifikanz\".";
 
 // The draw statistics: how often each number 1 to 70 was drawn in a period and how long it has been
 // missing, in a grid of 7 x 10 slots that can be ordered by number, by frequency or by absence. The
