@@ -41,8 +41,22 @@ public:
         chart->addAxis(m_y, Qt::AlignLeft);
         m_series->attachAxis(m_x);
         m_series->attachAxis(m_y);
+        // The bars stand on categories, which label every number; a value axis beside them shows
+        // 1 to n with a tick at each number and a label at every tenth, each tick under its bar's middle.
         m_x->setVisible(false);
-        m_y->setVisible(false);
+        m_numbers = new QValueAxis;
+        m_numbers->setObjectName(QStringLiteral("AchseZahlen"));
+        m_numbers->setTickType(QValueAxis::TicksDynamic);
+        m_numbers->setTickAnchor(10);
+        m_numbers->setTickInterval(10);
+        m_numbers->setMinorTickCount(9);
+        m_numbers->setLabelFormat(QStringLiteral("%d"));
+        m_numbers->setGridLineVisible(false);
+        m_numbers->setMinorGridLineVisible(false);
+        m_numbers->setRange(0.5, 70.5);
+        chart->addAxis(m_numbers, Qt::AlignBottom);
+        m_y->setObjectName(QStringLiteral("AchseWerte"));
+        m_y->setLabelFormat(QStringLiteral("%d"));
         m_y->setRange(0, 1);
 
         m_view = new QChartView(chart, parent);
@@ -58,10 +72,18 @@ public:
         }
     }
 
+    void SetAxisTitles(const QString& numbers, const QString& values) override {
+        if (m_view) {
+            m_numbers->setTitleText(numbers);
+            m_y->setTitleText(values);
+        }
+    }
+
     void SetValues(const std::vector<double>& values) override {
         if (!m_view) {
             return;
         }
+        m_numbers->setRange(0.5, static_cast<double>(values.size()) + 0.5);
         if (m_x->count() != static_cast<int>(values.size())) {
             QStringList numbers;
             for (std::size_t n = 1; n <= values.size(); ++n) {
@@ -78,6 +100,7 @@ public:
             highest = std::max(highest, value);
         }
         m_y->setRange(0, highest * 1.05);
+        m_y->applyNiceNumbers(); // whole steps on the value axis
     }
 
     void OnBarHovered(std::function<void(int index)> hovered) override {
@@ -93,6 +116,7 @@ private:
     QBarSet* m_base = nullptr; // invisible: lifts each bar to its origin at 1
     QBarSet* m_bars = nullptr;
     QBarCategoryAxis* m_x = nullptr;
+    QValueAxis* m_numbers = nullptr; // the number axis the player reads
     QValueAxis* m_y = nullptr;
 };
 

@@ -169,6 +169,11 @@ int RunPrint(const Command& command, const QStringList& args) {
             PrintErr(OneLine(PrintRefusalText(*plan.refusal)));
             return kRefused;
         }
+        // The sheets are DIN A4 pages without margins: a mark beyond their edge would be lost.
+        if (const auto outside = MarkOutside(plan.slips, kA4Sheet, MarkSize)) {
+            PrintErr(OneLine(PrintRefusalText(*outside)));
+            return kRefused;
+        }
         const QByteArray bytes =
             SlipSheetsPdf(plan.slips, QPageSize(QPageSize::A4), QStringLiteral("Tippschein-Druck"));
         WriteFileSafely(ToPath(parser.value(pdf)), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),

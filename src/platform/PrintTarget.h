@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -26,6 +27,8 @@ public:
     virtual void EndDocument() = 0;
     // Distance of the printable area from the paper's corner, in 0.1 mm.
     virtual QPoint PhysicalOffset() const = 0;
+    // The part of the chosen paper the printer can mark, in 0.1 mm from the paper's corner.
+    virtual QRect PrintableArea() const = 0;
 };
 
 } // namespace qv

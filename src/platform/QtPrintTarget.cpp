@@ -68,4 +68,13 @@ QPoint QtPrintTarget::PhysicalOffset() const {
                   static_cast<int>(std::lround((page.top() - paper.top()) * 10.0)));
 }
 
+QRect QtPrintTarget::PrintableArea() const {
+    auto& printer = const_cast<QtPrintTarget*>(this)->Printer();
+    const QRectF paper = printer.paperRect(QPrinter::Millimeter);
+    const QRectF page = printer.pageRect(QPrinter::Millimeter);
+    const auto tenths = [](double millimetres) { return static_cast<int>(std::lround(millimetres * 10.0)); };
+    return QRect(QPoint(tenths(page.left() - paper.left()), tenths(page.top() - paper.top())),
+                 QSize(tenths(page.width()), tenths(page.height())));
+}
+
 } // namespace qv

@@ -21,6 +21,7 @@ public:
     void LineAt(QPoint from, QPoint to, const QColor& colour) override;
     void EndDocument() override;
     QPoint PhysicalOffset() const override;
+    QRect PrintableArea() const override;
 
 private:
     // The printer is set up on first use: asking the print system costs time at start.

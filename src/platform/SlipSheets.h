@@ -7,8 +7,10 @@
 #include <QFont>
 #include <QPageSize>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -37,6 +39,16 @@ PaperPoint MarkCentre();
 
 // The calibration sheet's crosses as a one-page PDF document, the origin at the paper's corner.
 QByteArray CalibrationSheetPdf(const std::vector<PaperLine>& lines, const QPageSize& pageSize, const QString& title);
+
+// How far a mark's text reaches from its top left corner in 0.1 mm (width, height), in the marking font.
+PaperPoint MarkSize(const std::string& text);
+
+// The printable area a print target reports, as a rectangle on the paper.
+PaperRect ToPaperRect(const QRect& area);
+
+// The preview's guides: the sheet's edge as a thin grey line and the slip's outline dashed, both in
+// paper coordinates (the painter's origin at the paper's corner).
+void DrawSheetGuides(QPainter& painter, const QPaintDevice& device, PaperRect sheet, PaperRect slip);
 
 // Draws one slip's marks in paper coordinates: the painter's origin must be the paper's corner.
 void DrawSlipSheet(QPainter& painter, const QPaintDevice& device, const PrintedSlip& slip);

@@ -1,6 +1,16 @@
 #include "text/PrintTexts.h"
 
 namespace qv {
+namespace {
+
+// A length of 0.1 mm units in millimetres with a decimal comma: 2080 → "208,0".
+QString Millimetres(std::int32_t tenths) {
+    const std::int64_t value = tenths;
+    const std::int64_t whole = (value < 0 ? -value : value);
+    return QStringLiteral("%1%2,%3").arg(value < 0 ? QStringLiteral("-") : QString()).arg(whole / 10).arg(whole % 10);
+}
+
+} // namespace
 
 QString PrintRefusalText(const PrintRefusal& refusal) {
     const QString text = QString::fromStdString(refusal.text);
@@ -28,6 +38,14 @@ QString PrintRefusalText(const PrintRefusal& refusal) {
                               "Anzahl der Ziehungen. Bitte wählen Sie beides unter \"Angaben für "
                               "Textdatei-Druck\".\r\rIch breche ab.")
             .arg(refusal.row);
+    case PrintRefusal::Kind::MarkOffSheet:
+        return QStringLiteral("Die Markierung \"%1\" auf Schein %2 läge %3 mm rechts und %4 mm unter der linken "
+                              "oberen Ecke des Papiers, außerhalb des Bereichs, den der Drucker bedrucken kann. "
+                              "Bitte prüfen Sie die Ausdruck-Korrektur und die Druck-Parameter.\r\rIch breche ab, "
+                              "es wird nichts gedruckt.")
+            .arg(text)
+            .arg(refusal.row)
+            .arg(Millimetres(refusal.at.x), Millimetres(refusal.at.y));
     }
     return {};
 }

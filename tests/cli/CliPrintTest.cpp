@@ -91,4 +91,30 @@ TEST(CliPrint, TextRowsNeedTheirBoxesAndBadJobsWriteNothing) {
     EXPECT_TRUE(ReadFile(pdf).startsWith("%PDF"));
 }
 
+// The installed set with the default correction fits the A4 sheets; a correction that pushes a mark off
+// them is refused before the PDF is written.
+TEST(CliPrint, AMarkOffTheSheetIsRefused) {
+    QTemporaryDir home;
+    const QString pdf = home.filePath(QStringLiteral("x.pdf"));
+    const QStringList base = {QStringLiteral("print"),
+                              QStringLiteral("--slips"),
+                              SlipFile(home, QStringLiteral("a.kts"), 8, 5, 4),
+                              QStringLiteral("--vert"),
+                              QStringLiteral("0"),
+                              QStringLiteral("--params"),
+                              kParams,
+                              QStringLiteral("--pdf"),
+                              pdf,
+                              QStringLiteral("--hori")};
+    const CliRun fits = Cli(home, base + QStringList{QStringLiteral("230")});
+    ASSERT_EQ(fits.exitCode, 0) << fits.err.toStdString();
+    QFile::remove(pdf);
+
+    const CliRun off = Cli(home, base + QStringList{QStringLiteral("700")});
+    EXPECT_EQ(off.exitCode, 1);
+    EXPECT_TRUE(off.err.contains(QStringLiteral("Die Markierung \"x\" auf Schein 1 läge 215,0 mm rechts")))
+        << off.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 } // namespace

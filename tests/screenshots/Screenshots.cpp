@@ -67,6 +67,19 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
     return true;
 }
 
+// The window as it stands this moment: the layout brought up to date, but nothing else of what waits
+// in the event queue (a worker's reports among it) handled first.
+bool SaveNow(QWidget* window, const QDir& folder, const QString& name) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QString file = folder.filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -231,10 +244,8 @@ int main(int argc, char* argv[]) {
             }
             print->hide();
         }
+        // The editor shows the set the print window loaded.
         if (auto* editor = qobject_cast<qv::TFDetail*>(quovadra.Windows().ShowNewest(QStringLiteral("FDetail")))) {
-            ok = Save(editor, folder, QStringLiteral("FDetail-leer")) && ok;
-            fakes.fileDialogs.SetNextChoice({data.filePath(QStringLiteral("BEL.qvpd"))});
-            editor->Open();
             ok = Save(editor, folder, QStringLiteral("FDetail")) && ok;
             editor->hide();
         }
@@ -314,7 +325,8 @@ int main(int argc, char* argv[]) {
         auto* size = analysis->findChild<QComboBox*>(QStringLiteral("ComboKombi"));
         size->setCurrentIndex(3);
         analysis->StartOrCancelRun();
-        ok = Save(analysis, folder, QStringLiteral("FAnalyse-Lauf")) && ok;
+        // Taken before the run's reports are handled, so it shows the run going whatever the machine's speed.
+        ok = SaveNow(analysis, folder, QStringLiteral("FAnalyse-Lauf")) && ok;
         analysis->StartOrCancelRun(); // cancels
         ok = QTest::qWaitFor([analysis] { return !analysis->RunInProgress(); }, 60000) && ok;
         size->setCurrentIndex(1);

@@ -51,12 +51,14 @@ public:
         }
     }
     QPoint PhysicalOffset() const override { return offset; }
+    QRect PrintableArea() const override { return printable; }
 
     QList<Document> documents;
     int setups = 0;
     bool setupAccepted = true;
     bool beginAccepted = true; // false: the printer refuses every document
     QPoint offset;
+    QRect printable{0, 0, 2100, 2970}; // a DIN A4 sheet, all of it printable
 };
 
 } // namespace qv

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <iterator>
 #include <map>
 
@@ -86,6 +87,12 @@ std::vector<HistoryGap> GapsAround(std::span<const HistoryGap> gaps, TDate first
     std::copy_if(gaps.begin(), gaps.end(), std::back_inserter(near),
                  [first, last](const HistoryGap& gap) { return gap.before >= first && gap.after <= last; });
     return near;
+}
+
+bool IsLoneSunday(const HistoryGap& gap) {
+    // Day 0 of the date count, 30 December 1899, was a Saturday: day 1 and every seventh after it a Sunday.
+    const auto day = static_cast<long long>(std::floor(gap.after)) + 1;
+    return gap.missingDays == 1 && ((day % 7) + 7) % 7 == 1;
 }
 
 } // namespace qv

@@ -49,4 +49,8 @@ HistoryCheck CheckDailyHistory(std::span<const TGewZahlen> draws);
 // days (a game without Sunday draws in its early years), which are not the import's news.
 std::vector<HistoryGap> GapsAround(std::span<const HistoryGap> gaps, TDate first, TDate last);
 
+// Whether the gap is one Sunday alone: in years when the game drew on six days a week every Sunday is
+// such a gap, which says nothing about draws missing from the history.
+bool IsLoneSunday(const HistoryGap& gap);
+
 } // namespace qv

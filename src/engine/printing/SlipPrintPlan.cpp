@@ -49,7 +49,7 @@ std::optional<PrintRefusal> MarkNumbers(const PrintJob& job, const TDruckParamet
             }
             const auto n = CellInteger(cell);
             if (!n || *n < 1 || *n > kNumbersInGame) {
-                return PrintRefusal{PrintRefusal::Kind::BadNumber, row, cell};
+                return PrintRefusal{PrintRefusal::Kind::BadNumber, row, cell, {}};
             }
             slip.marks.push_back({"x", PlaceMark(set, set.Number(field, *n), shift.hori, shift.vert)});
         }
@@ -67,6 +67,7 @@ std::optional<PrintRefusal> MarkBoxes(const PrintJob& job, const TDruckParameter
             return PrintRefusal{job.rowsFromText ? PrintRefusal::Kind::TextRowsWithoutChoice
                                                  : PrintRefusal::Kind::NoBoxes,
                                 slip.lastRow,
+                                {},
                                 {}};
         }
     }
@@ -83,11 +84,60 @@ std::optional<PrintRefusal> MarkBoxes(const PrintJob& job, const TDruckParameter
 
 PrintPlan Refused(PrintPlan plan, PrintRefusal::Kind kind, int row = 0, std::string text = {}) {
     plan.slips.clear();
-    plan.refusal = PrintRefusal{kind, row, std::move(text)};
+    plan.refusal = PrintRefusal{kind, row, std::move(text), {}};
     return plan;
 }
 
+// The far edge of a mark's text, without overflow for any place a set may hold.
+std::int64_t FarEdge(std::int32_t at, std::int32_t extent) {
+    return static_cast<std::int64_t>(at) + std::max(extent, 0);
+}
+
 } // namespace
+
+std::optional<PrintRefusal> MarkOutside(const std::vector<PrintedSlip>& slips, PaperRect printable,
+                                        const MarkExtent& extent) {
+    for (std::size_t sheet = 0; sheet < slips.size(); ++sheet) {
+        for (const PrintMark& mark : slips[sheet].marks) {
+            const PaperPoint size = extent(mark.text);
+            const bool inside = mark.at.x >= printable.left && mark.at.y >= printable.top &&
+                                FarEdge(mark.at.x, size.x) <= printable.right &&
+                                FarEdge(mark.at.y, size.y) <= printable.bottom;
+            if (!inside) {
+                return PrintRefusal{PrintRefusal::Kind::MarkOffSheet, static_cast<int>(sheet) + 1, mark.text, mark.at};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+PaperRect SlipOutline(const TDruckParameter& set, int hori, int vert, PaperPoint markSize) {
+    constexpr std::int32_t kMargin = 50;
+    std::vector<PaperPoint> places;
+    for (int field = 1; field <= TDruckParameter::kFields; ++field) {
+        for (int n = 1; n <= TDruckParameter::kNumbers; ++n) {
+            places.push_back(set.Number(field, n));
+        }
+    }
+    places.insert(places.end(), set.einsatzPos.begin(), set.einsatzPos.end());
+    places.insert(places.end(), set.ziehungenPos.begin(), set.ziehungenPos.end());
+    places.push_back({set.scheinNrX, set.scheinNrY});
+    std::int64_t left = INT64_MAX;
+    std::int64_t top = INT64_MAX;
+    std::int64_t right = INT64_MIN;
+    std::int64_t bottom = INT64_MIN;
+    for (const PaperPoint& place : places) {
+        const PaperPoint at = PlaceMark(set, place, hori, vert);
+        left = std::min<std::int64_t>(left, at.x);
+        top = std::min<std::int64_t>(top, at.y);
+        right = std::max(right, FarEdge(at.x, markSize.x));
+        bottom = std::max(bottom, FarEdge(at.y, markSize.y));
+    }
+    const auto clamped = [](std::int64_t value) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return {clamped(left - kMargin), clamped(top - kMargin), clamped(right + kMargin), clamped(bottom + kMargin)};
+}
 
 std::vector<TipRowCells> SlipPrintRows(const TSchein& slip, int rowsSoFar) {
     std::vector<TipRowCells> rows;

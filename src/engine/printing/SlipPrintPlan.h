@@ -4,6 +4,7 @@
 #include "engine/printing/DruckParameter.h"
 #include "engine/tips/TipRowText.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,12 +55,30 @@ struct PrintRefusal {
         BadNumber,             // row, text = the cell that is no number from 1 to 70
         NoBoxes,               // row: the slip's last row holds no allowed stake or draw count
         TextRowsWithoutChoice, // row: as NoBoxes, for rows of a text file without the text-file choice
+        MarkOffSheet,          // row = the sheet (1 for the job's first), text = the mark, at = its place
     };
     Kind kind;
     int row = 0;
     std::string text;
+    PaperPoint at{};
     bool operator==(const PrintRefusal&) const = default;
 };
+
+// A rectangle on the paper in 0.1 mm from its top left corner; right and bottom are its far edges.
+struct PaperRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    bool operator==(const PaperRect&) const = default;
+};
+
+// The sheet of paper of a DIN A4 page, whole.
+inline constexpr PaperRect kA4Sheet{0, 0, 2100, 2970};
+
+// How far a mark's text reaches from its top left corner (width, height) in 0.1 mm, as the marking
+// font draws it.
+using MarkExtent = std::function<PaperPoint(const std::string& text)>;
 
 struct PrintPlan {
     int start = 0; // the range as printed, after empty texts were replaced
@@ -95,6 +114,18 @@ std::optional<int> SlipsNeeded(const std::string& start, const std::string& end)
 // the paper's top left corner at 1000 per mille. Anything the set holds no position for refuses the
 // whole job.
 PrintPlan PlanPrint(const PrintJob& job, const TDruckParameter& set);
+
+// The first mark of the plan that does not lie wholly inside the printable area of the paper: a printer
+// would drop it or cut it off, and the slip would come out wrong. MarkOffSheet names the sheet, the
+// mark and its place; nothing when every mark fits.
+std::optional<PrintRefusal> MarkOutside(const std::vector<PrintedSlip>& slips, PaperRect printable,
+                                        const MarkExtent& extent);
+
+// The part of the paper the slip's boxes take up with the correction: the smallest rectangle around
+// every place of the set (all numbers of the eight fields, the stake and draw-count boxes and the slip
+// number) with a mark of markSize on it, widened by a margin of 5 mm. The preview draws it as the
+// slip's outline.
+PaperRect SlipOutline(const TDruckParameter& set, int hori, int vert, PaperPoint markSize);
 
 // The integer of a list or field text: leading blanks ignored, 0 when it is no number.
 int LeadingInteger(const std::string& text);

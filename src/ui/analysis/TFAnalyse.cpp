@@ -42,6 +42,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace qv {
 namespace {
@@ -345,12 +346,18 @@ QTableView* TFAnalyse::CreateListGrid(QWidget* parent, const QString& name, cons
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
-    // The widths the lists have always had, wider where the font needs it for a heading.
-    const QFontMetrics metrics(grid->horizontalHeader()->font());
+    // The widths the lists have always had, wider where the font needs it for a heading or for the widest
+    // entry: five numbers of two digits, a count of six digits.
+    const QFontMetrics headingMetrics(grid->horizontalHeader()->font());
+    const QFontMetrics cellMetrics(grid->font());
+    const std::array<QString, kListColumns> widest = {QStringLiteral("00000"), QStringLiteral("00-00-00-00-00"),
+                                                      QStringLiteral("000.000")};
     for (int c = 0; c < kListColumns; ++c) {
+        const auto at = static_cast<std::size_t>(c);
         const int columnWidth =
-            std::max(kListColumnWidths[static_cast<std::size_t>(c)],
-                     metrics.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 12);
+            std::max({kListColumnWidths[at],
+                      headingMetrics.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 12,
+                      cellMetrics.horizontalAdvance(widest[at]) + 12});
         grid->setColumnWidth(c, columnWidth);
         width += columnWidth;
     }
@@ -365,7 +372,13 @@ QWidget* TFAnalyse::CreateRunGroup(QWidget* parent) {
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(6);
+    layout->addWidget(CreateRunControls(group));
+    CreateRunLists(group, layout);
+    group->setMinimumHeight(300);
+    return group;
+}
 
+QWidget* TFAnalyse::CreateRunControls(QWidget* group) {
     auto* controls = new QVBoxLayout;
     controls->setSpacing(4);
     auto* sizeLabel = new QLabel(QStringLiteral("Kombination aus"), group);
@@ -419,8 +432,10 @@ QWidget* TFAnalyse::CreateRunGroup(QWidget* parent) {
     controls->setContentsMargins(0, 0, 0, 0);
     controlColumn->setFixedWidth(
         m_checks->fontMetrics().horizontalAdvance(QStringLiteral("Prüfroutinen: 1.210.301.400.000")) + 16);
-    layout->addWidget(controlColumn);
+    return controlColumn;
+}
 
+void TFAnalyse::CreateRunLists(QWidget* group, QHBoxLayout* layout) {
     // Each list under its heading, the progress bar between them; created in reading order.
     const auto listWithHeader = [this, group](const QString& headerName, const QString& caption,
                                               const QString& gridName, QStandardItemModel*& model) {
@@ -454,8 +469,6 @@ QWidget* TFAnalyse::CreateRunGroup(QWidget* parent) {
     layout->addLayout(topsColumn);
     layout->addWidget(m_runProgress);
     layout->addLayout(flopsColumn);
-    group->setMinimumHeight(300);
-    return group;
 }
 
 void TFAnalyse::FillPeriodLists() {

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -62,6 +63,10 @@ private:
     QWidget* CreateSearchOptions(QWidget* parent);
     QWidget* CreateResultPanel(QWidget* parent);
     QWidget* CreateRunGroup(QWidget* parent);
+    // The run's choices, its start button and its status panels, in one column of fixed width.
+    QWidget* CreateRunControls(QWidget* group);
+    // The two lists with the progress bar between them.
+    void CreateRunLists(QWidget* group, QHBoxLayout* layout);
     QTableView* CreateListGrid(QWidget* parent, const QString& name, const QString& accessibleName,
                                QStandardItemModel*& model);
     void PeriodFromLists();

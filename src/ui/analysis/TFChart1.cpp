@@ -22,6 +22,7 @@ TFChart1::TFChart1(AppContext& context, const ChartMaker& makeChart)
     if (m_chart) {
         m_view = m_chart->Widget();
         m_chart->SetBarColour(QColor::fromRgb(kBarColour));
+        m_chart->SetAxisTitles(QStringLiteral("Zahl"), QStringLiteral("Häufigkeit"));
         m_chart->OnBarHovered([this](int index) { BarHovered(index); });
         m_view->setAccessibleName(QStringLiteral("Häufigkeit der Zahlen 1 bis 70"));
     } else {

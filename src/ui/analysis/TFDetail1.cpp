@@ -18,7 +18,8 @@ namespace qv {
 
 TFDetail1::TFDetail1(AppContext& context)
     : m_model(new PatternModel(context.state, this))
-    , m_grid(new PatternGrid(m_model, 18, 16, this)) {
+    // Cells of 16 pixels: the date, 70 numbers and the repeat count fit a screen 1280 pixels wide.
+    , m_grid(new PatternGrid(m_model, 16, 16, this)) {
     setObjectName(QStringLiteral("FDetail1"));
     setWindowFlag(Qt::Window);
     setWindowTitle(ProductTitle());

@@ -215,6 +215,11 @@ QWidget* TFStatistik1::CreateViews() {
     auto* bandsLayout = new QVBoxLayout(bands);
     bandsLayout->addWidget(CreateGrid(), 0, Qt::AlignLeft);
     bandsLayout->addWidget(CreateLegend());
+    // The bands use a wider σ than the exact test; the player should know which to trust for what.
+    auto* bandsNote = new QLabel(QString::fromUtf8(kBandsNoteText), bands);
+    bandsNote->setObjectName(QStringLiteral("LStreubaender"));
+    bandsNote->setWordWrap(true);
+    bandsLayout->addWidget(bandsNote);
     bandsLayout->addStretch(1);
     m_views->addTab(bands, QStringLiteral("S&treubänder"));
     m_views->addTab(CreateSignificancePage(), QStringLiteral("Si&gnifikanz"));

@@ -25,6 +25,11 @@ namespace qv {
 
 struct AppContext;
 
+// The note under the bands: what they show, and where the exact test is.
+inline constexpr const char* kBandsNoteText =
+    "Die Streubänder zeigen nur grob, wie weit jede Zahl vom Mittel abweicht (mit einer etwas breiteren Streuung "
+    "gerechnet); den genauen Test zeigt der Reiter \"Signifikanz\".";
+
 // The draw statistics: how often each number 1 to 70 was drawn in a period and how long it has been
 // missing, in a grid of 7 x 10 slots that can be ordered by number, by frequency or by absence. The
 // value boxes carry the colours of the deviation classes explained by the legend below the grid. A

@@ -1,5 +1,7 @@
 #include "ui/app/WindowTable.h"
 
+#include "engine/core/SlipFile.h"
+#include "text/DataFolder.h"
 #include "text/DrawListText.h"
 #include "ui/analysis/TFAnalyse.h"
 #include "ui/analysis/TFChart1.h"
@@ -67,6 +69,21 @@ std::unique_ptr<QWidget> MakePatternView(AppContext& context) {
     auto window = std::make_unique<TFDetail1>(context);
     QObject::connect(window.get(), &TFDetail1::PictureRequested, window.get(),
                      [&context](QWidget* grid) { SnapshotGrid(context, grid, QString(), 0); });
+    return window;
+}
+
+// The odds window names the open slips as the main window's tabs do.
+std::unique_ptr<QWidget> MakeOddsWindow(AppContext& context) {
+    auto window = std::make_unique<TFGewinnchancen>(context);
+    window->SetSlipNames([&context] {
+        QStringList names;
+        if (TFAuswertung* main = MainWindowOf(context)) {
+            for (const QString& path : main->OpenSlipPaths()) {
+                names << QString::fromStdString(SlipDisplayName(ToPath(path)));
+            }
+        }
+        return names;
+    });
     return window;
 }
 
@@ -212,7 +229,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
     registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
-    registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
+    registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), MakeOddsWindow);
     registry.AddOnFirstUse(QString::fromUtf8(TFRueckblick::kFormName), Make<TFRueckblick>());
 
     // Created anew with every printing command.

@@ -148,9 +148,13 @@ TFImport::TFImport(AppContext& context, const QString& fileName, DrawImport pars
 
     auto* import = new QPushButton(QStringLiteral("&Importieren"), this);
     import->setObjectName(QStringLiteral("BImportieren"));
-    import->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     cancel->setObjectName(QStringLiteral("BAbbrechen"));
+    // A file with a bad line, or without a draw, brings nothing: only "Abbrechen" is offered then.
+    const bool importable = bad == 0 && !m_parsed.draws.empty();
+    import->setEnabled(importable);
+    import->setDefault(importable);
+    cancel->setDefault(!importable);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(import);
@@ -207,8 +211,22 @@ void TFImport::ShowNotes() {
     if (!m_parsed.draws.empty()) {
         near = GapsAround(check.gaps, m_parsed.draws.front().datum, m_parsed.draws.back().datum);
     }
+    // Days missing from the history first; the lone Sundays of the years with six draws a week as one line.
+    std::vector<HistoryGap> sundays;
     for (const HistoryGap& gap : near) {
-        m_notes->addItem(GapText(gap));
+        if (IsLoneSunday(gap)) {
+            sundays.push_back(gap);
+        } else {
+            m_notes->addItem(GapText(gap));
+        }
+    }
+    if (sundays.size() == 1) {
+        m_notes->addItem(GapText(sundays.front()));
+    } else if (!sundays.empty()) {
+        m_notes->addItem(QStringLiteral("Dazu %1 einzelne Sonntage ohne Ziehung zwischen %2 und %3 (Jahre, in denen "
+                                        "an sechs Tagen der Woche gezogen wurde).")
+                             .arg(sundays.size())
+                             .arg(Day(sundays.front().after + 1), Day(sundays.back().after + 1)));
     }
     if (check.gaps.size() > near.size()) {
         long long days = 0;
@@ -221,6 +239,9 @@ void TFImport::ShowNotes() {
         m_notes->addItem(QStringLiteral("Weitere Lücken in der übrigen Ziehungsliste: %1, zusammen %2 Tage.")
                              .arg(check.gaps.size() - near.size())
                              .arg(days));
+    }
+    if (!m_parsed.problems.empty()) {
+        return; // nothing comes of this file: no count of draws that would come
     }
     m_notes->insertItem(0, QStringLiteral("%1 %2 hinzu; danach hält die Ziehungsliste %3.")
                                .arg(DrawsText(static_cast<qint64>(result.added)),

@@ -25,8 +25,7 @@ namespace {
 
 // A grid as wide as its columns, headings included.
 void FitWidth(QTableView& grid) {
-    grid.resizeColumnsToContents();
-    grid.setMinimumWidth(grid.horizontalHeader()->length() + 2 * grid.frameWidth());
+    grid.setMinimumWidth(FitColumnsToText(grid));
 }
 
 } // namespace
@@ -131,6 +130,7 @@ void TFGewinnchancen::ShowKenoType(int kenoType) {
     const KenoTypeOdds odds = OddsOf(kenoType);
     FillFigureModel(*m_hitModel, HitOddsHeadings(), HitOddsRows(odds, locale), Qt::AlignCenter);
     FitHeightToRows(*m_hitGrid);
+    FitWidth(*m_hitGrid);
     m_typeSummary->setText(QStringLiteral("Chance auf irgendeinen Gewinn: %1 (%2).\nVon jedem Euro Einsatz "
                                           "fließen im Mittel %3 zurück, %4 sind verloren.")
                                .arg(ChanceText(odds.winChance, locale), PercentText(odds.winChance, locale),
@@ -142,15 +142,25 @@ void TFGewinnchancen::RefreshSlips() {
     const QLocale locale = AppLocale();
     std::vector<QStringList> rows;
     const auto& slips = m_context.state.SlipList;
+    // Each slip by the name of its tab in the main window.
+    const QStringList names = m_slipNames ? m_slipNames() : QStringList();
     for (std::size_t s = 0; s < slips.size(); ++s) {
-        rows.push_back(SlipOddsRow(QStringLiteral("Schein %1").arg(s + 1), ExpectationOf(slips[s]), locale));
+        const int index = static_cast<int>(s);
+        const QString name = index < names.size() ? names.at(index) : QStringLiteral("Schein %1").arg(s + 1);
+        rows.push_back(SlipOddsRow(name, ExpectationOf(slips[s]), locale));
     }
     FillFigureModel(*m_slipModel, SlipOddsHeadings(), rows, Qt::AlignCenter);
+    FitColumnsToText(*m_slipGrid);
     m_slipNote->setText(slips.empty()
                             ? QStringLiteral("Es ist kein Spielschein geöffnet. Öffnen Sie einen im Hauptfenster.")
                             : QStringLiteral("Die Scheine in der Reihenfolge der Reiter im Hauptfenster. Ein Monat "
                                              "sind %1 Ziehungen, an jedem Tag eine gespielt.")
                                   .arg(kDrawsPerMonth));
+}
+
+void TFGewinnchancen::SetSlipNames(std::function<QStringList()> names) {
+    m_slipNames = std::move(names);
+    RefreshSlips();
 }
 
 void TFGewinnchancen::showEvent(QShowEvent* event) {

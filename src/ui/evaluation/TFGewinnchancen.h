@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -25,6 +28,8 @@ public:
     void ShowKenoType(int kenoType);
     // Reads the open slips again (the main window may have opened or closed some).
     void RefreshSlips();
+    // Where the names of the open slips come from: the main window's tab names, in tab order.
+    void SetSlipNames(std::function<QStringList()> names);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +46,7 @@ private:
     QTableView* m_slipGrid = nullptr;
     QStandardItemModel* m_slipModel = nullptr;
     QLabel* m_slipNote = nullptr;
+    std::function<QStringList()> m_slipNames;
 };
 
 } // namespace qv

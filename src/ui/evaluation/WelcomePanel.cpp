@@ -1,13 +1,41 @@
 #include "ui/evaluation/WelcomePanel.h"
 
-#include "ui/frame/CommandIcons.h"
 #include "ui/frame/WindowAccessibility.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace qv {
+namespace {
+
+// The game's name on a green tile, the tile wide enough for the whole text.
+QPixmap GameTile(const QFont& base, qreal devicePixelRatio) {
+    const QString text = QStringLiteral("20/70");
+    QFont font = base;
+    font.setBold(true);
+    font.setPixelSize(20);
+    const int side = std::max(64, QFontMetrics(font).horizontalAdvance(text) + 16);
+    QPixmap pixmap(QSize(side, 64) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x2e, 0x7d, 0x32));
+    painter.drawRoundedRect(QRectF(1, 1, side - 2, 62), 10, 10);
+    painter.setPen(Qt::white);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, side, 64), Qt::AlignCenter, text);
+    return pixmap;
+}
+
+} // namespace
 
 WelcomePanel::WelcomePanel(bool ownRowsAvailable, QWidget* parent)
     : QFrame(parent) {
@@ -20,7 +48,8 @@ WelcomePanel::WelcomePanel(bool ownRowsAvailable, QWidget* parent)
     auto* info = new QGridLayout(this);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("ImageInfo"));
-    picture->setPixmap(TileIcon(QColor(0x2e, 0x7d, 0x32), QStringLiteral("20/70")).pixmap(64, 64));
+    picture->setPixmap(GameTile(font(), devicePixelRatioF()));
+    picture->setAccessibleName(QStringLiteral("20 aus 70"));
     auto* hallo = new QLabel(QStringLiteral("Hallo!"), this);
     QFont big = hallo->font();
     big.setBold(true);

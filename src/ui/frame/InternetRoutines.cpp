@@ -86,9 +86,16 @@ bool IsValidUrl(const QString& text) {
     if (!url.isValid() || url.scheme().size() < 2) {
         return false;
     }
+    // Names reserved for examples and tests never lead to a real page.
+    const QString host = url.host().toLower();
+    for (const char* reserved : {".example", ".invalid", ".test"}) {
+        if (host.endsWith(QLatin1String(reserved)) || host == QLatin1String(reserved + 1)) {
+            return false;
+        }
+    }
     if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https") ||
         url.scheme() == QLatin1String("ftp")) {
-        return !url.host().isEmpty();
+        return !host.isEmpty();
     }
     return !url.path().isEmpty() || !url.host().isEmpty();
 }

@@ -1,5 +1,7 @@
 #include "ui/frame/WindowRegistry.h"
 
+#include "ui/widgets/ScreenFit.h"
+
 #include <algorithm>
 
 namespace qv {
@@ -90,6 +92,7 @@ QWidget* WindowRegistry::Create(AppContext& context, const QString& formName) {
     if (!entry->window) {
         std::unique_ptr<QWidget> window = entry->create(context);
         window->setObjectName(formName);
+        window->resize(OpeningSize(*window, window->size()));
         m_creationOrder.push_back(window.get());
         // A window that deletes itself when closed (the about window) is created anew next time.
         if (window->testAttribute(Qt::WA_DeleteOnClose)) {
@@ -129,6 +132,7 @@ QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName
     }
     std::unique_ptr<QWidget> window = entry->create(context);
     window->setObjectName(formName);
+    window->resize(OpeningSize(*window, window->size()));
     m_anew.push_back(std::move(window));
     return m_anew.back().get();
 }

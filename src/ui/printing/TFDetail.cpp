@@ -12,6 +12,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/printing/PdfSave.h"
+#include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QFileInfo>
@@ -23,6 +24,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -66,49 +68,84 @@ TFDetail::TFDetail(AppContext& context)
     , m_fileName(new QLabel(this)) {
     setObjectName(QStringLiteral("FDetail"));
     setWindowFlag(Qt::Window);
+    SetGridHeadings();
 
-    // The boxes' names for a screen reader: the headings stay empty on screen, the labels say it.
-    const QStringList stakes = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("10")};
-    const QStringList draws = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("7"),
-                               QStringLiteral("14")};
-    // The hidden headers carry them too, as a screen reader reads a table's headers.
-    const auto nameColumns = [](StringGrid* grid, const QString& pattern, const QStringList& values) {
+    // A main window without bars, so that a screen reader announces it as a window of its own.
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(CreateGridSection());
+    layout->addLayout(CreateEditSection());
+    layout->addLayout(CreateFileSection());
+    layout->addStretch(1);
+    layout->addLayout(CreateBottomBar());
+    m_context.commands.InstallHelpKey(this);
+    SetTabOrder();
+    Restore();
+    resize(sizeHint().expandedTo(QSize(560, 520)));
+}
+
+void TFDetail::SetGridHeadings() {
+    // Each grid shows what its columns and rows hold; a screen reader hears the longer names.
+    const auto headColumns = [](StringGrid* grid, const QStringList& shown, const QString& spoken) {
         QStringList names{QString()};
         for (int column = 1; column < grid->columnCount(); ++column) {
-            names << pattern.arg(values.at(column - 1));
+            grid->SetCell(column, 0, shown.at(column - 1));
+            grid->item(0, column)->setTextAlignment(Qt::AlignCenter);
+            names << spoken.arg(shown.at(column - 1));
             grid->item(0, column)->setData(Qt::AccessibleTextRole, names.last());
         }
+        grid->SetCell(0, 1, QStringLiteral("X"));
+        grid->SetCell(0, 2, QStringLiteral("Y"));
         grid->setHorizontalHeaderLabels(names);
         grid->setVerticalHeaderLabels({QString(), QStringLiteral("X"), QStringLiteral("Y")});
+        FitGrid(grid);
     };
-    QStringList fields;
-    for (int f = 1; f <= 8; ++f) {
-        fields << QString::number(f);
+    headColumns(m_firstNumbers,
+                {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                 QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")},
+                QStringLiteral("Tippfeld %1"));
+    headColumns(m_stakes,
+                {QStringLiteral("1 €"), QStringLiteral("2 €"), QStringLiteral("3 €"), QStringLiteral("4 €"),
+                 QStringLiteral("5 €"), QStringLiteral("10 €")},
+                QStringLiteral("Einsatz %1"));
+    headColumns(
+        m_draws,
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("7"), QStringLiteral("14")},
+        QStringLiteral("%1 Ziehungen"));
+}
+
+QLabel* TFDetail::BuddyFor(const QString& name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+QLayout* TFDetail::CreateGridSection() {
+    auto* grids = new QVBoxLayout;
+    const std::pair<QLabel*, StringGrid*> sections[] = {
+        {BuddyFor(QStringLiteral("Label1"), QStringLiteral("X-Y-Werte für \"1\" der Tippfelder"), m_firstNumbers),
+         m_firstNumbers},
+        {BuddyFor(QStringLiteral("Label2"), QStringLiteral("X-Y-Werte für Einsatz pro Tipp"), m_stakes), m_stakes},
+        {BuddyFor(QStringLiteral("Label3"), QStringLiteral("X-Y-Werte für Anzahl Ziehungen"), m_draws), m_draws},
+    };
+    for (auto [label, grid] : sections) {
+        grids->addWidget(label);
+        grids->addWidget(grid, 0, Qt::AlignLeft);
     }
-    nameColumns(m_firstNumbers, QStringLiteral("Tippfeld %1"), fields);
-    nameColumns(m_stakes, QStringLiteral("Einsatz %1 €"), stakes);
-    nameColumns(m_draws, QStringLiteral("%1 Ziehungen"), draws);
+    return grids;
+}
 
-    const auto gridLabel = [this](const QString& name, const QString& text, QWidget* buddy) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(name);
-        label->setBuddy(buddy);
-        buddy->setAccessibleName(text);
-        return label;
-    };
-    auto* g1Label =
-        gridLabel(QStringLiteral("Label1"), QStringLiteral("X-Y-Werte für \"1\" der Tippfelder"), m_firstNumbers);
-    auto* g2Label = gridLabel(QStringLiteral("Label2"), QStringLiteral("X-Y-Werte für Einsatz pro Tipp"), m_stakes);
-    auto* g3Label = gridLabel(QStringLiteral("Label3"), QStringLiteral("X-Y-Werte für Anzahl Ziehungen"), m_draws);
-
-    auto* horiLabel = gridLabel(QStringLiteral("Label4"), QStringLiteral("Abstand von 1 - 61 (horizontal)"), m_hori);
-    auto* vertiLabel = gridLabel(QStringLiteral("Label5"), QStringLiteral("Abstand von 1 - 10 (vertikal)"), m_verti);
-    auto* slipNoLabel = gridLabel(QStringLiteral("Label6"), QStringLiteral("Schein-Nr. X und Y"), m_slipNoX);
+QLayout* TFDetail::CreateEditSection() {
+    auto* horiLabel = BuddyFor(QStringLiteral("Label4"), QStringLiteral("Abstand von 1 - 61 (horizontal)"), m_hori);
+    auto* vertiLabel = BuddyFor(QStringLiteral("Label5"), QStringLiteral("Abstand von 1 - 10 (vertikal)"), m_verti);
+    auto* slipNoLabel = BuddyFor(QStringLiteral("Label6"), QStringLiteral("Schein-Nr. X und Y"), m_slipNoX);
     m_slipNoX->setAccessibleName(QStringLiteral("Schein-Nr. X"));
     m_slipNoY->setAccessibleName(QStringLiteral("Schein-Nr. Y"));
-    auto* scaleLabel = gridLabel(QStringLiteral("Label8"),
-                                 QStringLiteral("Maßstab X und Y in Promille (1000 = unverändert)"), m_scaleX);
+    auto* scaleLabel = BuddyFor(QStringLiteral("Label8"),
+                                QStringLiteral("Maßstab X und Y in Promille (1000 = unverändert)"), m_scaleX);
     m_scaleX->setAccessibleName(QStringLiteral("Maßstab X in Promille"));
     m_scaleY->setAccessibleName(QStringLiteral("Maßstab Y in Promille"));
     m_scaleX->setToolTip(QStringLiteral("Liegen die Kreuze am Rand des Scheins weiter auseinander als die Kästchen, "
@@ -121,31 +158,6 @@ TFDetail::TFDetail(AppContext& context)
     printSheet->setObjectName(QStringLiteral("BKalibrierblatt"));
     auto* saveSheet = new QPushButton(QStringLiteral("Kalibrierblatt als &PDF..."), this);
     saveSheet->setObjectName(QStringLiteral("BKalibrierPdf"));
-
-    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
-    save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    auto* open = new QPushButton(QStringLiteral("Öffnen"), this);
-    open->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
-    auto* fileCaption = new QLabel(QStringLiteral("Datei"), this);
-    fileCaption->setObjectName(QStringLiteral("Label7"));
-    m_fileName->setObjectName(QStringLiteral("LDatei"));
-    m_fileName->setMinimumWidth(120);
-    m_fileName->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    m_fileName->setAccessibleName(QStringLiteral("Datei"));
-
-    auto* closePicture =
-        PictureButton(QStringLiteral("BClose"), CommandIcon(Command::Beenden), QStringLiteral("Schließen"), this);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-    close->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
-    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
-                               QStringLiteral("Hilfe"), this);
-
-    auto* grids = new QVBoxLayout;
-    for (auto [label, grid] :
-         {std::pair<QLabel*, StringGrid*>{g1Label, m_firstNumbers}, {g2Label, m_stakes}, {g3Label, m_draws}}) {
-        grids->addWidget(label);
-        grids->addWidget(grid, 0, Qt::AlignLeft);
-    }
 
     auto* edits = new QGridLayout;
     edits->addWidget(horiLabel, 0, 0);
@@ -163,6 +175,23 @@ TFDetail::TFDetail(AppContext& context)
     edits->addWidget(saveSheet, 1, 4);
     edits->setColumnStretch(3, 1);
 
+    connect(printSheet, &QPushButton::clicked, this, &TFDetail::PrintCalibrationSheet);
+    connect(saveSheet, &QPushButton::clicked, this, &TFDetail::SaveCalibrationSheet);
+    return edits;
+}
+
+QLayout* TFDetail::CreateFileSection() {
+    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
+    save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
+    auto* open = new QPushButton(QStringLiteral("Öffnen"), this);
+    open->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    auto* fileCaption = new QLabel(QStringLiteral("Datei"), this);
+    fileCaption->setObjectName(QStringLiteral("Label7"));
+    m_fileName->setObjectName(QStringLiteral("LDatei"));
+    m_fileName->setMinimumWidth(120);
+    m_fileName->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_fileName->setAccessibleName(QStringLiteral("Datei"));
+
     auto* file = new QHBoxLayout;
     file->addWidget(save);
     file->addWidget(open);
@@ -170,45 +199,56 @@ TFDetail::TFDetail(AppContext& context)
     file->addWidget(fileCaption);
     file->addWidget(m_fileName, 1);
 
+    connect(save, &QPushButton::clicked, this, &TFDetail::Save);
+    connect(open, &QPushButton::clicked, this, &TFDetail::Open);
+    return file;
+}
+
+QLayout* TFDetail::CreateBottomBar() {
+    auto* closePicture =
+        PictureButton(QStringLiteral("BClose"), CommandIcon(Command::Beenden), QStringLiteral("Schließen"), this);
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
+                               QStringLiteral("Hilfe"), this);
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(help);
     bottom->addStretch(1);
     bottom->addWidget(closePicture);
     bottom->addWidget(close);
 
-    // A main window without bars, so that a screen reader announces it as a window of its own.
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
-    auto* layout = new QVBoxLayout(central);
-    layout->addLayout(grids);
-    layout->addLayout(edits);
-    layout->addLayout(file);
-    layout->addStretch(1);
-    layout->addLayout(bottom);
-
-    connect(save, &QPushButton::clicked, this, &TFDetail::Save);
-    connect(open, &QPushButton::clicked, this, &TFDetail::Open);
-    connect(printSheet, &QPushButton::clicked, this, &TFDetail::PrintCalibrationSheet);
-    connect(saveSheet, &QPushButton::clicked, this, &TFDetail::SaveCalibrationSheet);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
     connect(help, &QToolButton::clicked, this,
             [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FDetail"))); });
-    m_context.commands.InstallHelpKey(this);
+    return bottom;
+}
 
+void TFDetail::SetTabOrder() {
     QWidget* previous = m_firstNumbers;
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY, m_scaleX, m_scaleY,
-                                         printSheet, saveSheet, save, open, help, closePicture, close}) {
+    const auto child = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY, m_scaleX, m_scaleY, child("BKalibrierblatt"),
+             child("BKalibrierPdf"), child("bsSkinSpeedButton1"), child("bsSkinSpeedButton2"),
+             child("bsSkinSpeedButton6"), child("BClose"), child("bsSkinSpeedButton5")}) {
         setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+void TFDetail::Restore() {
     // Until the print window tells its correction, the one it starts with.
     Guarded(m_context.ports.messages, [this] {
         const PrintSettings settings = ReadPrintSettings(IniFile(m_context.state.DataFolder / kSettingsFileName));
         SetCorrection(QString::fromStdString(settings.hori), QString::fromStdString(settings.vert));
     });
-    resize(560, 520);
+    // The set in memory (the installed one, or the one last opened or saved) is what the player corrects:
+    // showing it keeps a save from the editor from writing empty fields over it. Without one it starts
+    // empty.
+    if (m_context.state.PrintParameters != TDruckParameter{}) {
+        Fill(EditorValuesOf(m_context.state.PrintParameters));
+    }
 }
 
 StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
@@ -216,10 +256,6 @@ StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
     grid->setObjectName(name);
     grid->setColumnCount(columns);
     grid->setRowCount(3);
-    grid->setColumnWidth(0, 24);
-    for (int column = 1; column < columns; ++column) {
-        grid->setColumnWidth(column, 52);
-    }
     for (int column = 0; column < columns; ++column) {
         for (int row = 0; row < 3; ++row) {
             grid->SetCell(column, row, QString());
@@ -243,8 +279,26 @@ StringGrid* TFDetail::CreateGrid(const QString& name, int columns) {
     grid->setTabKeyNavigation(false); // Tab leaves the grid, the arrows move inside
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setFixedSize(24 + 52 * (columns - 1) + 2 * grid->frameWidth(), 3 * 20 + 2 * grid->frameWidth());
     return grid;
+}
+
+void TFDetail::FitGrid(StringGrid* grid) {
+    // Every column as wide as its widest text, values of five digits and a sign included.
+    const int valueWidth = TextWidthIn(grid->font(), QStringLiteral("-00000")) + 12;
+    int width = 2 * grid->frameWidth();
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        int needed = column == 0 ? 0 : valueWidth;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            needed = std::max(needed, TextWidthIn(grid->font(), grid->Cell(column, row)) + 12);
+        }
+        grid->setColumnWidth(column, needed);
+        width += needed;
+    }
+    int height = 2 * grid->frameWidth();
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        height += grid->rowHeight(row);
+    }
+    grid->setFixedSize(width, height);
 }
 
 void TFDetail::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 namespace qv {
@@ -16,7 +17,8 @@ class StringGrid;
 // The print-parameter editor: the position of number 1 of each tip field, the two distances from
 // which the other 69 positions follow, the stake and draw-count boxes and the place of the slip
 // number. Saving or opening a set replaces the program's set at once, so the next print uses it.
-// A new editor comes with every printing command; it starts empty and closing it only hides it.
+// A new editor comes with every printing command; it shows the set in memory (empty while there is
+// none) and closing it only hides it.
 class TFDetail : public QMainWindow {
     Q_OBJECT
 
@@ -43,6 +45,17 @@ protected:
 
 private:
     StringGrid* CreateGrid(const QString& name, int columns);
+    void SetGridHeadings();
+    // Each column as wide as its widest text; the grid as large as its cells.
+    static void FitGrid(StringGrid* grid);
+    QLabel* BuddyFor(const QString& name, const QString& text, QWidget* buddy);
+    QLayout* CreateGridSection();
+    QLayout* CreateEditSection();
+    QLayout* CreateFileSection();
+    QLayout* CreateBottomBar();
+    void SetTabOrder();
+    // The print window's correction and the set in memory.
+    void Restore();
     void Fill(const EditorValues& values);
     // The editor's values, or nothing after the message for the first text that is no integer.
     std::optional<EditorValues> ReadValues();

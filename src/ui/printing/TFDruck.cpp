@@ -32,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -43,6 +44,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -502,6 +504,7 @@ void TFDruck::OpenSlipFiles() {
         m_end->setText(QString::number(rows));
         UpdateSlipsNeeded();
         m_slipFileName->setText(FileNameOf(chosen.first()));
+        m_textFileName->clear();
         m_textChoice->setChecked(false);
         MarkRowsLoaded(false);
     });
@@ -523,6 +526,7 @@ void TFDruck::OpenTextFile() {
             throw FileError(ToPath(*chosen), std::strerror(ENOENT));
         }
         m_textFileName->setText(FileNameOf(*chosen));
+        m_slipFileName->clear(); // the list no longer holds the slip files' rows
         const std::vector<TipRowCells> rows = ParseTipRows(DecodeTextFile(*bytes));
         m_rows->setRowCount(static_cast<int>(rows.size()) + 1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -530,6 +534,8 @@ void TFDruck::OpenTextFile() {
                 m_rows->SetCell(column, static_cast<int>(r) + 1,
                                 QString::fromStdString(rows[r][static_cast<std::size_t>(column)]));
             }
+            // A text row carries no field number; it fills the field of its place, as slip rows do.
+            m_rows->SetCell(0, static_cast<int>(r) + 1, QString::number(r + 1));
         }
         m_textChoice->setChecked(true);
         m_end->setText(QString::number(rows.size()));
@@ -582,6 +588,14 @@ std::optional<PrintPlan> TFDruck::PlanOrRefuse() {
     return plan;
 }
 
+bool TFDruck::FitsOnPaper(const PrintPlan& plan, PaperRect printable) {
+    if (const auto refusal = MarkOutside(plan.slips, printable, MarkSize)) {
+        m_context.ports.messages.Error(PrintRefusalText(*refusal));
+        return false;
+    }
+    return true;
+}
+
 void TFDruck::Print() {
     if (m_printing) {
         return; // a click while the job hands control out starts no second job inside it
@@ -595,7 +609,7 @@ void TFDruck::Print() {
         return;
     }
     const std::optional<PrintPlan> plan = PlanOrRefuse();
-    if (!plan) {
+    if (!plan || !FitsOnPaper(*plan, ToPaperRect(printer.PrintableArea()))) {
         return;
     }
     m_stopRequested = false;
@@ -653,12 +667,16 @@ void TFDruck::RequestStop() {
     }
 }
 
-void TFDruck::RenderPreview(QPrinter* printer, const std::vector<PrintedSlip>& slips) {
+void TFDruck::RenderPreview(QPrinter* printer, const std::vector<PrintedSlip>& slips, PaperRect outline) {
     QPainter painter(printer);
+    const QSizeF paper = printer->pageLayout().fullRect(QPageLayout::Millimeter).size();
+    const PaperRect sheet{0, 0, static_cast<std::int32_t>(std::lround(paper.width() * 10.0)),
+                          static_cast<std::int32_t>(std::lround(paper.height() * 10.0))};
     for (std::size_t i = 0; i < slips.size(); ++i) {
         if (i > 0) {
             printer->newPage();
         }
+        DrawSheetGuides(painter, *printer, sheet, outline);
         DrawSlipSheet(painter, *printer, slips[i]);
     }
 }
@@ -677,8 +695,11 @@ void TFDruck::ShowPreview() {
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QObject::destroyed, this, [printer] { delete printer; });
     const std::vector<PrintedSlip> slips = plan->slips;
+    // The job was planned, so both corrections are numbers.
+    const PaperRect outline = SlipOutline(m_context.state.PrintParameters, LeadingInteger(m_hori->text().toStdString()),
+                                          LeadingInteger(m_vert->text().toStdString()), MarkSize("x"));
     connect(preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, slips](QPrinter* target) { RenderPreview(target, slips); });
+            [this, slips, outline](QPrinter* target) { RenderPreview(target, slips, outline); });
     preview->resize(900, 700);
     preview->open();
 }
@@ -686,7 +707,7 @@ void TFDruck::ShowPreview() {
 void TFDruck::SavePdf() {
     Guarded(m_context.ports.messages, [this] {
         const std::optional<PrintPlan> plan = PlanOrRefuse();
-        if (!plan) {
+        if (!plan || !FitsOnPaper(*plan, kA4Sheet)) {
             return;
         }
         SavePdfAs(m_context, QStringLiteral("Ausdruck als PDF speichern"), QStringLiteral("Tippscheine.pdf"), [&plan] {

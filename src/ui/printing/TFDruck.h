@@ -67,7 +67,9 @@ private:
     std::optional<PrintPlan> PlanOrRefuse();
     // Prints the slips one document each, asking after each when asked to.
     void RunJob(const PrintPlan& plan);
-    void RenderPreview(QPrinter* printer, const std::vector<PrintedSlip>& slips);
+    // The error for the first mark outside the printable area; false then, and nothing is printed.
+    bool FitsOnPaper(const PrintPlan& plan, PaperRect printable);
+    void RenderPreview(QPrinter* printer, const std::vector<PrintedSlip>& slips, PaperRect outline);
 
     AppContext& m_context;
     StringGrid* m_rows = nullptr;          // GReihen

@@ -7,6 +7,7 @@
 #include "text/DataFolder.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
+#include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/GridRoutines.h"
@@ -119,6 +120,7 @@ TFEingabe2::TFEingabe2(AppContext& context)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_grid, 0);
     layout->addWidget(CreateSidePanel(), 1);
+    m_context.commands.InstallHelpKey(this);
     resize(gridWidth + 330, kRowsAtStart * kRowHeight + 60);
 }
 
@@ -126,13 +128,44 @@ QWidget* TFEingabe2::CreateSidePanel() {
     auto* panel = new QWidget(this);
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(6, 0, 0, 0);
+    int row = AddFileRows(panel, layout, 0);
+    layout->setRowMinimumHeight(row++, 8);
+    row = AddSlipValueRows(panel, layout, row);
+    layout->setRowMinimumHeight(row++, 8);
+    row = AddEntryRows(panel, layout, row);
+    layout->setRowMinimumHeight(row++, 8);
+    row = AddSaveRows(panel, layout, row);
+    layout->setRowStretch(row++, 1);
+    auto* close = Button(QStringLiteral("BClose"), QStringLiteral("Schließen"), panel);
+    layout->addWidget(close, row++, 1);
+    layout->setColumnStretch(1, 1);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
 
+    QWidget* previous = m_grid;
+    for (const char* name : {"bsSkinSpeedButton1", "ComboZiehungen", "bsSkinSpeedButton3", "ComboEinsatz",
+                             "bsSkinSpeedButton2", "BManu", "BFertig", "bsSkinSpeedButton4", "BClose"}) {
+        QWidget* next = panel->findChild<QWidget*>(QString::fromLatin1(name));
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    return panel;
+}
+
+int TFEingabe2::AddFileRows(QWidget* panel, QGridLayout* layout, int row) {
     auto* open = Button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Textdatei ö&ffnen..."), panel);
     auto* datei = Label(QStringLiteral("LDateiTitel"), QStringLiteral("Datei"), panel);
     m_fileName = Label(QStringLiteral("LDatei1"), QString(), panel);
     m_fileName->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     datei->setBuddy(m_fileName);
+    layout->addWidget(open, row++, 0, 1, 2);
+    layout->addWidget(datei, row++, 0, 1, 2);
+    layout->addWidget(m_fileName, row++, 0, 1, 2);
+    connect(open, &QPushButton::clicked, this,
+            [this] { Guarded(m_context.ports.messages, [this] { LoadTextFile(); }); });
+    return row;
+}
 
+int TFEingabe2::AddSlipValueRows(QWidget* panel, QGridLayout* layout, int row) {
     auto* label1 = Label(QStringLiteral("Label1"), QStringLiteral("Ergänzende Angaben:"), panel, true);
     auto* drawsLabel = Label(QStringLiteral("LZiehungen"), QStringLiteral("Anzahl der Ziehungen:"), panel);
     m_drawCounts = new QComboBox(panel);
@@ -159,29 +192,6 @@ QWidget* TFEingabe2::CreateSidePanel() {
         Button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Für alle Scheine eintragen"), panel);
     fillStakes->setAccessibleName(QStringLiteral("Einsatz für alle Scheine eintragen"));
 
-    auto* label5 = Label(
-        QStringLiteral("Label5"),
-        QStringLiteral("Bei manueller Eingabe bitte Angaben bei jeweils erstem Feld je Schein eintragen (1,9,17...)"),
-        panel, true);
-    label5->setWordWrap(true);
-    QPalette green = label5->palette();
-    green.setColor(QPalette::WindowText, QColor::fromRgb(kHintGreen));
-    label5->setPalette(green);
-    m_manual = Button(QStringLiteral("BManu"), QStringLiteral("Manuell eintragen"), panel);
-    m_done = Button(QStringLiteral("BFertig"), QStringLiteral("Ich bin fertig"), panel);
-    m_done->hide();
-    auto* save =
-        Button(QStringLiteral("bsSkinSpeedButton4"), QStringLiteral("Als Spielschei-\nne speichern..."), panel);
-    save->setMinimumHeight(40);
-    m_savedName = Label(QStringLiteral("LDatei"), QString(), panel);
-    m_savedCount = Label(QStringLiteral("Label6"), QString(), panel);
-    auto* close = Button(QStringLiteral("BClose"), QStringLiteral("Schließen"), panel);
-
-    int row = 0;
-    layout->addWidget(open, row++, 0, 1, 2);
-    layout->addWidget(datei, row++, 0, 1, 2);
-    layout->addWidget(m_fileName, row++, 0, 1, 2);
-    layout->setRowMinimumHeight(row++, 8);
     layout->addWidget(label1, row++, 0, 1, 2);
     layout->addWidget(drawsLabel, row++, 0, 1, 2);
     layout->addWidget(m_drawCounts, row, 0);
@@ -189,30 +199,7 @@ QWidget* TFEingabe2::CreateSidePanel() {
     layout->addWidget(stakesLabel, row++, 0, 1, 2);
     layout->addWidget(m_stakes, row, 0);
     layout->addWidget(fillStakes, row++, 1);
-    layout->setRowMinimumHeight(row++, 8);
-    layout->addWidget(label5, row++, 0, 1, 2);
-    layout->addWidget(m_manual, row, 0, 1, 2);
-    layout->addWidget(m_done, row++, 0, 1, 2);
-    layout->setRowMinimumHeight(row++, 8);
-    layout->addWidget(save, row++, 0, 1, 2);
-    layout->addWidget(m_savedName, row++, 0, 1, 2);
-    layout->addWidget(m_savedCount, row++, 0, 1, 2);
-    layout->setRowStretch(row++, 1);
-    layout->addWidget(close, row++, 1);
-    layout->setColumnStretch(1, 1);
 
-    setTabOrder(m_grid, open);
-    setTabOrder(open, m_drawCounts);
-    setTabOrder(m_drawCounts, fillDraws);
-    setTabOrder(fillDraws, m_stakes);
-    setTabOrder(m_stakes, fillStakes);
-    setTabOrder(fillStakes, m_manual);
-    setTabOrder(m_manual, m_done);
-    setTabOrder(m_done, save);
-    setTabOrder(save, close);
-
-    Messages& messages = m_context.ports.messages;
-    connect(open, &QPushButton::clicked, this, [this, &messages] { Guarded(messages, [this] { LoadTextFile(); }); });
     // Nothing chosen in a list: the button leaves the grid alone.
     connect(fillDraws, &QPushButton::clicked, this, [this] {
         if (const auto at = DrawCountAt(m_drawCounts->currentIndex())) {
@@ -224,12 +211,40 @@ QWidget* TFEingabe2::CreateSidePanel() {
             FillForAllSlips(*at, 2);
         }
     });
+    return row;
+}
+
+int TFEingabe2::AddEntryRows(QWidget* panel, QGridLayout* layout, int row) {
+    auto* label5 = Label(
+        QStringLiteral("Label5"),
+        QStringLiteral("Bei manueller Eingabe bitte Angaben bei jeweils erstem Feld je Schein eintragen (1,9,17...)"),
+        panel, true);
+    label5->setWordWrap(true);
+    QPalette green = label5->palette();
+    green.setColor(QPalette::WindowText, QColor::fromRgb(kHintGreen));
+    label5->setPalette(green);
+    m_manual = Button(QStringLiteral("BManu"), QStringLiteral("Manuell eintragen"), panel);
+    m_done = Button(QStringLiteral("BFertig"), QStringLiteral("Ich bin fertig"), panel);
+    m_done->hide();
+    layout->addWidget(label5, row++, 0, 1, 2);
+    layout->addWidget(m_manual, row, 0, 1, 2);
+    layout->addWidget(m_done, row++, 0, 1, 2);
     connect(m_manual, &QPushButton::clicked, this, &TFEingabe2::StartManualEntry);
     connect(m_done, &QPushButton::clicked, this, &TFEingabe2::FinishManualEntry);
+    return row;
+}
+
+int TFEingabe2::AddSaveRows(QWidget* panel, QGridLayout* layout, int row) {
+    // One line: the panel is wide enough for the whole caption.
+    auto* save = Button(QStringLiteral("bsSkinSpeedButton4"), QStringLiteral("Als Spielscheine speichern..."), panel);
+    m_savedName = Label(QStringLiteral("LDatei"), QString(), panel);
+    m_savedCount = Label(QStringLiteral("Label6"), QString(), panel);
+    layout->addWidget(save, row++, 0, 1, 2);
+    layout->addWidget(m_savedName, row++, 0, 1, 2);
+    layout->addWidget(m_savedCount, row++, 0, 1, 2);
     connect(save, &QPushButton::clicked, this,
-            [this, &messages] { Guarded(messages, [this] { SaveRowsAsSlipFiles(); }); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    return panel;
+            [this] { Guarded(m_context.ports.messages, [this] { SaveRowsAsSlipFiles(); }); });
+    return row;
 }
 
 void TFEingabe2::NumberRows() {

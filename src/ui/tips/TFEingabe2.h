@@ -7,6 +7,7 @@
 #include <vector>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -44,6 +45,11 @@ public:
 
 private:
     QWidget* CreateSidePanel();
+    // The parts of the side panel from the grid row given on; each returns the next free row.
+    int AddFileRows(QWidget* panel, QGridLayout* layout, int row);
+    int AddSlipValueRows(QWidget* panel, QGridLayout* layout, int row);
+    int AddEntryRows(QWidget* panel, QGridLayout* layout, int row);
+    int AddSaveRows(QWidget* panel, QGridLayout* layout, int row);
     // The rows up to the last one that holds anything in columns 1 to 12 (at least none).
     std::vector<TipRowCells> UsedRows() const;
     void WriteBackFirstRowValues(const std::vector<TipRowCells>& rows);

@@ -59,7 +59,52 @@ TFRueckblick::TFRueckblick(AppContext& context)
                              this);
     intro->setObjectName(QStringLiteral("LEinleitung"));
     intro->setWordWrap(true);
+    m_scope = new QLabel(QStringLiteral("Noch nicht berechnet."), this);
+    m_scope->setObjectName(QStringLiteral("LUmfang"));
+    m_scope->setWordWrap(true);
+    m_expectation = new QLabel(ExpectedReturnText(6, AppLocale()), this);
+    m_expectation->setObjectName(QStringLiteral("LErwartung"));
+    m_expectation->setWordWrap(true);
+    auto* chance = new QLabel(ChanceNoteText(), this);
+    chance->setObjectName(QStringLiteral("LZufall"));
+    chance->setWordWrap(true);
+    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
+    close->setObjectName(QStringLiteral("BSchliessen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(CreateSettings());
+    layout->addWidget(m_scope);
+    layout->addWidget(CreateTotalsBox());
+    layout->addWidget(CreateHitBox());
+    layout->addWidget(CreateChartBox(), 1);
+    layout->addWidget(m_expectation);
+    layout->addWidget(chance);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_kenoType, m_window);
+    setTabOrder(m_window, m_drawsPlayed);
+    setTabOrder(m_drawsPlayed, m_stake);
+    setTabOrder(m_stake, m_seed);
+    setTabOrder(m_seed, m_calculate);
+    setTabOrder(m_calculate, m_totalsGrid);
+    setTabOrder(m_totalsGrid, m_hitGrid);
+    setTabOrder(m_hitGrid, close);
+
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_calculate, &QPushButton::clicked, this, &TFRueckblick::Calculate);
+    connect(m_kenoType, &QComboBox::currentIndexChanged, this,
+            [this] { m_expectation->setText(ExpectedReturnText(m_kenoType->currentData().toInt(), AppLocale())); });
+
+    FitGrids();
+    m_context.commands.InstallHelpKey(this);
+    resize(sizeHint().expandedTo(QSize(900, 700)));
+}
+
+QWidget* TFRueckblick::CreateSettings() {
     auto* settings = new QGroupBox(QStringLiteral("Einstellungen"), this);
     settings->setObjectName(QStringLiteral("GBEinstellungen"));
     const auto label = [settings](const QString& text, const QString& name, QWidget* buddy) {
@@ -110,11 +155,10 @@ TFRueckblick::TFRueckblick(AppContext& context)
     grid->addWidget(m_seed, 1, 3);
     grid->addWidget(m_calculate, 1, 5);
     grid->setColumnStretch(6, 1);
+    return settings;
+}
 
-    m_scope = new QLabel(QStringLiteral("Noch nicht berechnet."), this);
-    m_scope->setObjectName(QStringLiteral("LUmfang"));
-    m_scope->setWordWrap(true);
-
+QWidget* TFRueckblick::CreateTotalsBox() {
     auto* totalsBox = new QGroupBox(QStringLiteral("Einsatz und Gewinn je Methode"), this);
     totalsBox->setObjectName(QStringLiteral("GBBilanz"));
     m_totalsGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GBilanz"),
@@ -125,7 +169,10 @@ TFRueckblick::TFRueckblick(AppContext& context)
                     kMethodColumn);
     auto* totalsLayout = new QVBoxLayout(totalsBox);
     totalsLayout->addWidget(m_totalsGrid);
+    return totalsBox;
+}
 
+QWidget* TFRueckblick::CreateHitBox() {
     auto* hitBox = new QGroupBox(QStringLiteral("Wie oft wie viele Treffer"), this);
     hitBox->setObjectName(QStringLiteral("GBTreffer"));
     m_hitGrid = NewFigureGrid(this, m_context.ports, QStringLiteral("GTreffer"),
@@ -136,71 +183,25 @@ TFRueckblick::TFRueckblick(AppContext& context)
                     kMethodColumn);
     auto* hitLayout = new QVBoxLayout(hitBox);
     hitLayout->addWidget(m_hitGrid);
+    return hitBox;
+}
 
+QWidget* TFRueckblick::CreateChartBox() {
     auto* chartBox = new QGroupBox(QStringLiteral("Verlauf der Bilanz"), this);
     chartBox->setObjectName(QStringLiteral("GBVerlauf"));
     m_chart = new BalanceChart(chartBox);
     auto* chartLayout = new QVBoxLayout(chartBox);
     chartLayout->addWidget(m_chart);
-
-    m_expectation = new QLabel(ExpectedReturnText(6, AppLocale()), this);
-    m_expectation->setObjectName(QStringLiteral("LErwartung"));
-    m_expectation->setWordWrap(true);
-    auto* chance = new QLabel(ChanceNoteText(), this);
-    chance->setObjectName(QStringLiteral("LZufall"));
-    chance->setWordWrap(true);
-
-    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(settings);
-    layout->addWidget(m_scope);
-    layout->addWidget(totalsBox);
-    layout->addWidget(hitBox);
-    layout->addWidget(chartBox, 1);
-    layout->addWidget(m_expectation);
-    layout->addWidget(chance);
-    layout->addLayout(buttons);
-
-    setTabOrder(m_kenoType, m_window);
-    setTabOrder(m_window, m_drawsPlayed);
-    setTabOrder(m_drawsPlayed, m_stake);
-    setTabOrder(m_stake, m_seed);
-    setTabOrder(m_seed, m_calculate);
-    setTabOrder(m_calculate, m_totalsGrid);
-    setTabOrder(m_totalsGrid, m_hitGrid);
-    setTabOrder(m_hitGrid, close);
-
-    connect(m_calculate, &QPushButton::clicked, this, &TFRueckblick::Calculate);
-    connect(m_kenoType, &QComboBox::currentIndexChanged, this,
-            [this] { m_expectation->setText(ExpectedReturnText(m_kenoType->currentData().toInt(), AppLocale())); });
-
-    FitGrids();
-    m_context.commands.InstallHelpKey(this);
-    resize(sizeHint().expandedTo(QSize(900, 760)));
+    return chartBox;
 }
 
 void TFRueckblick::FitGrids() {
     for (QTableView* grid : {m_totalsGrid, m_hitGrid}) {
-        grid->resizeRowsToContents();
         FitHeightToRows(*grid);
-        // Wide enough for every column's contents and heading; the last column takes what is left.
-        int width = 2 * grid->frameWidth();
-        for (int c = 0; c < grid->model()->columnCount(); ++c) {
-            int column = grid->horizontalHeader()->sectionSizeHint(c);
-            for (int r = 0; r < grid->model()->rowCount(); ++r) {
-                const QString text = grid->model()->index(r, c).data().toString();
-                column = std::max(column, grid->fontMetrics().horizontalAdvance(text) + 12);
-            }
-            width += column;
-        }
+        // Every column as wide as its figures and heading; the grid no wider than its columns.
+        const int width = FitColumnsToText(*grid);
         grid->setMinimumWidth(width);
+        grid->setMaximumWidth(width);
     }
 }
 

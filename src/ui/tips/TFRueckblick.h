@@ -39,6 +39,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* CreateSettings();
+    QWidget* CreateTotalsBox();
+    QWidget* CreateHitBox();
+    QWidget* CreateChartBox();
     void FitGrids();
     void ShowResult(const std::vector<TGewZahlen>& draws);
 

@@ -12,6 +12,7 @@
 #include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/GridRoutines.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolBar>
@@ -105,7 +107,8 @@ TFTippcenter::TFTippcenter(AppContext& context)
     auto* layout = new QVBoxLayout(client);
     layout->addWidget(label1);
     layout->addLayout(columns, 1);
-    setCentralWidget(client);
+    // Taller than a laptop screen: the contents scroll there, the window's bottom stays in reach.
+    setCentralWidget(InScrollArea(client, this));
 
     ReloadDrawDates();
 
@@ -113,7 +116,8 @@ TFTippcenter::TFTippcenter(AppContext& context)
         ApplyPresets(m_context.state.Settings.presets);
     }
     m_context.commands.InstallHelpKey(this);
-    resize(sizeHint().expandedTo(QSize(1000, 860)));
+    const int bars = menuBar()->sizeHint().height() + m_toolBar->sizeHint().height();
+    resize(client->sizeHint().expandedTo(QSize(1000, 860 - bars)) + QSize(0, bars));
 }
 
 void TFTippcenter::CreateToolBar() {

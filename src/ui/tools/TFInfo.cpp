@@ -19,10 +19,10 @@ namespace qv {
 
 namespace {
 
-// The mail address: acts like a link, by mouse and by keyboard.
-class MailLabel : public ClickableLabel {
+// The web site: acts like a link, by mouse and by keyboard.
+class LinkLabel : public ClickableLabel {
 public:
-    MailLabel(const QString& caption, std::function<void()> onClick, QWidget* parent)
+    LinkLabel(const QString& caption, std::function<void()> onClick, QWidget* parent)
         : ClickableLabel(caption, std::move(onClick), parent) {
         QFont underlined = font();
         underlined.setUnderline(true);
@@ -60,22 +60,25 @@ TFInfo::TFInfo(AppContext& context)
     bold.setBold(true);
     version->setFont(bold);
 
-    auto* contact = new QFrame(this);
-    contact->setObjectName(QStringLiteral("PKontakt"));
-    contact->setFrameShape(QFrame::StyledPanel);
-    auto* mail = new MailLabel(
-        QStringLiteral("E-Mail: ") + QString::fromUtf8(kServiceMail), [this] { WriteMail(); }, contact);
-    mail->setObjectName(QStringLiteral("LMail"));
-    mail->setAccessibleName(QStringLiteral("E-Mail an ") + QString::fromUtf8(kServiceMail) +
-                            QStringLiteral(" schreiben"));
-    auto* lines = new QVBoxLayout(contact);
-    lines->setSpacing(2);
-    lines->addWidget(Line("LName", QStringLiteral("Quovadra Software"), contact));
-    lines->addWidget(Line("LStrasse", QStringLiteral("Lindenallee 17"), contact));
-    lines->addWidget(Line("LPLZOrt", QStringLiteral("50667 Köln"), contact));
-    lines->addWidget(Line("LTelefon", QStringLiteral("Telefon: 0221 / 123 45 60"), contact));
-    lines->addWidget(Line("LFax", QStringLiteral("Fax: 0221 / 123 45 61"), contact));
-    lines->addWidget(mail);
+    auto* about = new QFrame(this);
+    about->setObjectName(QStringLiteral("PKontakt"));
+    about->setFrameShape(QFrame::StyledPanel);
+    auto* web = new LinkLabel(
+        QStringLiteral("Web-Seite: ") + m_context.webSite, [this] { OpenWebSite(); }, about);
+    web->setObjectName(QStringLiteral("LWeb"));
+    web->setAccessibleName(QStringLiteral("Web-Seite ") + m_context.webSite + QStringLiteral(" öffnen"));
+    const QString licence = QStringLiteral(QV_LICENSE);
+    auto* purpose = Line("LZweck", QStringLiteral("Für Spieler des täglichen Keno \"20 aus 70\""), about);
+    purpose->setWordWrap(true);
+    auto* lines = new QVBoxLayout(about);
+    lines->setSpacing(4);
+    lines->addWidget(Line("LName", QString::fromUtf8(ProductName), about));
+    lines->addWidget(purpose);
+    lines->addWidget(Line("LLizenz",
+                          QStringLiteral("Lizenz: ") +
+                              (licence.isEmpty() ? QStringLiteral("in diesem Build nicht angegeben") : licence),
+                          about));
+    lines->addWidget(web);
     lines->addStretch(1);
 
     auto* closeToo =
@@ -91,20 +94,19 @@ TFInfo::TFInfo(AppContext& context)
     bottom->addWidget(close);
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
-    top->addWidget(contact, 1);
+    top->addWidget(about, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
     m_context.commands.InstallHelpKey(this);
-    setTabOrder(mail, closeToo);
+    setTabOrder(web, closeToo);
     setTabOrder(closeToo, close);
     setFixedSize(kClientWidth, kClientHeight);
 }
 
-void TFInfo::WriteMail() {
-    m_context.ports.shell.OpenUrl(QStringLiteral("mailto:") + QString::fromUtf8(kServiceMail) +
-                                  QStringLiteral("?subject=") + QString::fromUtf8(ProductName));
+void TFInfo::OpenWebSite() {
+    m_context.ports.shell.OpenUrl(m_context.webSite);
 }
 
 } // namespace qv

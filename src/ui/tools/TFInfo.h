@@ -6,19 +6,18 @@ namespace qv {
 
 struct AppContext;
 
-// The about window: the program's version and how to reach its maker. Created on each use and
-// destroyed when closed.
+// The about window: the program, its version, its licence and the web site the build names. It shows
+// nothing the build does not know. Created on each use and destroyed when closed.
 class TFInfo : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr const char* kFormName = "FInfo";
-    static constexpr const char* kServiceMail = "service@quovadra.de";
 
     explicit TFInfo(AppContext& context);
 
-    // The handler of the mail address: a new mail to the service with the program's name as subject.
-    void WriteMail();
+    // The handler of the web-site line: the site in the browser.
+    void OpenWebSite();
 
     static constexpr int kClientWidth = 400;
     static constexpr int kClientHeight = 300;

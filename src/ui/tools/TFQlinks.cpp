@@ -39,7 +39,7 @@ std::string ValidOrEmpty(const QString& text) {
 
 TFQlinks::TFQlinks(AppContext& context)
     : m_context(context)
-    , m_link1(new QLineEdit(QString::fromUtf8(kLotteryResultsPage), this))
+    , m_link1(new QLineEdit(this))
     , m_link2(new QLineEdit(this)) {
     setObjectName(QString::fromUtf8(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::GewinnzahlenFavoriten));
@@ -53,6 +53,9 @@ TFQlinks::TFQlinks(AppContext& context)
     m_link1->setObjectName(QStringLiteral("Edit1"));
     m_link2->setObjectName(QStringLiteral("Edit2"));
     m_link1->setMinimumWidth(420);
+    for (QLineEdit* link : {m_link1, m_link2}) {
+        link->setPlaceholderText(QStringLiteral("Adresse einer Seite mit den Gewinnzahlen, z. B. https://…"));
+    }
     auto* label1 = BuddyLabel(QStringLiteral("Label11"), QStringLiteral("Link &1"), m_link1, this);
     auto* label2 = BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Link &2"), m_link2, this);
     const QIcon clearIcon = TileIcon(QColor(0xc6, 0x28, 0x28), QStringLiteral("×"));
@@ -108,7 +111,7 @@ TFQlinks::TFQlinks(AppContext& context)
 
 void TFQlinks::Load() {
     const std::optional<QuickLinkLines> file = ReadQuickLinks(m_context.state.DataFolder / kQuickLinksFileName);
-    const QuickLinkLines lines = file ? *file : QuickLinkLines{kDefaultLink1, {}};
+    const QuickLinkLines lines = file ? *file : QuickLinkLines{};
     const QString line1 = FromFile(lines.link1);
     const QString line2 = FromFile(lines.link2);
     m_context.state.ResultLink1 = ValidOrEmpty(line1);

@@ -9,7 +9,8 @@ namespace qv {
 struct AppContext;
 
 // The quick links ("Gewinnzahlen-Favoriten"): the two results pages the winning-number window opens.
-// Created at start; it reads the quick-links file then and writes it when the user saves.
+// Created at start; it reads the quick-links file then and writes it when the user saves. Without a
+// file there is no link: the player enters the pages he trusts.
 class TFQlinks : public QWidget {
     Q_OBJECT
 
@@ -17,11 +18,6 @@ public:
     static constexpr const char* kFormName = "FQlinks";
 
     explicit TFQlinks(AppContext& context);
-
-    // The results page offered when the program has no quick-links file yet.
-    static constexpr const char* kDefaultLink1 = "https://www.keno-zahlenarchiv.example/20-aus-70/gewinnzahlen";
-    // The results page of the lottery itself, shown in the first field until a valid link replaces it.
-    static constexpr const char* kLotteryResultsPage = "https://www.lotterie-keno.example/keno/ergebnisse";
 
     // The handlers of the save and search buttons.
     void Save();

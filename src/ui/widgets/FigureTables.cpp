@@ -2,9 +2,12 @@
 
 #include "ui/widgets/GridExport.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace qv {
 
@@ -16,8 +19,13 @@ QTableView* NewFigureGrid(QWidget* parent, Ports& ports, const QString& name, co
     model = new QStandardItemModel(grid);
     grid->setModel(model);
     grid->verticalHeader()->hide();
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setStretchLastSection(true);
+    // Rows as high as in the program's other grids: the text and a little air.
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(std::max(18, grid->fontMetrics().height() + 4));
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Every column as wide as its widest text with some room, and the player may widen it.
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setStretchLastSection(false);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,6 +49,23 @@ void FillFigureModel(QStandardItemModel& model, const QStringList& headings, con
         }
         model.appendRow(items);
     }
+}
+
+int FitColumnsToText(QTableView& grid) {
+    const QAbstractItemModel* model = grid.model();
+    const QFontMetrics headingMetrics(grid.horizontalHeader()->font());
+    int width = 2 * grid.frameWidth();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        int column = headingMetrics.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + 20;
+        for (int r = 0; r < model->rowCount(); ++r) {
+            column = std::max(column, grid.fontMetrics().horizontalAdvance(model->index(r, c).data().toString()) + 16);
+        }
+        // A width the player chose stays when the figures change.
+        column = std::max(column, grid.columnWidth(c));
+        grid.setColumnWidth(c, column);
+        width += column;
+    }
+    return width;
 }
 
 void FitHeightToRows(QTableView& grid) {

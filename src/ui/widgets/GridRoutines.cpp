@@ -55,6 +55,7 @@ void SetTipRowHeadings(StringGrid& grid) {
     grid.SetCell(2, 0, QStringLiteral("  €"));
     for (int column = 3; column < kTipRowColumns; ++column) {
         grid.SetCell(column, 0, QString::number(column - 2));
+        grid.item(0, column)->setTextAlignment(Qt::AlignCenter); // over the numbers, which stand centred
     }
     grid.SetColumnWidth(0, 34);
     grid.SetColumnWidth(1, 34);

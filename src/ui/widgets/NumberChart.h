@@ -22,6 +22,8 @@ public:
     // The chart's widget, owned by the parent it was made for.
     virtual QWidget* Widget() = 0;
     virtual void SetBarColour(const QColor& colour) = 0;
+    // The captions of the number axis (below, 1 to n with every tenth labelled) and the value axis.
+    virtual void SetAxisTitles(const QString& numbers, const QString& values) = 0;
     // Replaces the bars: values[i] is the bar of number i+1.
     virtual void SetValues(const std::vector<double>& values) = 0;
     // hovered hears the index of the bar the mouse enters, and -1 when it leaves a bar.

@@ -1,5 +1,7 @@
 #include "engine/draws/HistoryMerge.h"
 
+#include "engine/core/Dates.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -72,6 +74,14 @@ TEST(HistoryMerge, GapsAndDoubledDatesOfADailyHistory) {
         EXPECT_EQ(check.gaps, c.gaps) << c.name;
         EXPECT_EQ(check.doubledDates, c.doubled) << c.name;
     }
+}
+
+TEST(HistoryMerge, ALoneMissingSundayIsToldApart) {
+    const TDate saturday = ToTDate({2010, 1, 2});
+    EXPECT_TRUE(IsLoneSunday({saturday, saturday + 2, 1}));
+    EXPECT_FALSE(IsLoneSunday({saturday - 1, saturday + 1, 1})); // a Saturday missing
+    EXPECT_FALSE(IsLoneSunday({saturday, saturday + 3, 2}));     // Sunday and Monday
+    EXPECT_TRUE(IsLoneSunday({ToTDate({2024, 8, 3}), ToTDate({2024, 8, 5}), 1}));
 }
 
 TEST(HistoryMerge, TheGapsAroundAnImportAreThoseThatTouchItsDays) {

@@ -50,7 +50,7 @@ TEST(PrintParameters, InstalledSetReadsAndWritesBackByteForByte) {
     TempDir dir;
     const auto set = ReadPrintParameterFile(kInstalledSet);
     ASSERT_TRUE(set);
-    EXPECT_EQ(set->Number(5, 1), (PaperPoint{200, 670}));
+    EXPECT_EQ(set->Number(5, 1), (PaperPoint{100, 670}));
     WritePrintParameterFile(dir / "copy.qvpd", *set);
     EXPECT_EQ(ReadBytes(dir / "copy.qvpd"), ReadBytes(kInstalledSet));
     // Its positions follow the derivation, so a save from the editor changes nothing either.

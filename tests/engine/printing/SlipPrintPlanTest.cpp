@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <filesystem>
 #include <functional>
 
 namespace qv {
@@ -225,6 +227,51 @@ TEST(SlipPrintPlan, PositionsNearTheLimitsWrapInsteadOfOverflowing) {
     const PrintPlan plan = PlanPrint(job, set);
     ASSERT_EQ(plan.slips.size(), 1u);
     EXPECT_EQ(plan.slips[0].marks[0].at, (PaperPoint{INT32_MIN, INT32_MAX}));
+}
+
+// Every mark must lie wholly on the printable area; the first one that does not is named with its sheet.
+TEST(SlipPrintPlan, MarksOffThePrintableAreaAreFound) {
+    const auto size = [](const std::string& text) { return PaperPoint{25 * static_cast<int>(text.size()), 40}; };
+    const PaperRect area{50, 50, 2050, 2920};
+    struct Case {
+        PaperPoint at;
+        std::string text;
+        bool inside;
+    };
+    const Case cases[] = {
+        {{50, 50}, "x", true},     {{2025, 2880}, "x", true},  {{49, 500}, "x", false},
+        {{500, 49}, "x", false},   {{2026, 500}, "x", false},  {{500, 2881}, "x", false},
+        {{2000, 500}, "12", true}, {{2001, 500}, "12", false}, {{INT32_MAX, 500}, "x", false},
+    };
+    for (const Case& c : cases) {
+        std::vector<PrintedSlip> slips(2);
+        slips[0].marks = {{"x", {100, 100}}};
+        slips[1].marks = {{"x", {200, 200}}, {c.text, c.at}};
+        const auto refusal = MarkOutside(slips, area, size);
+        if (c.inside) {
+            EXPECT_FALSE(refusal) << c.at.x << "," << c.at.y;
+        } else {
+            EXPECT_EQ(refusal, (PrintRefusal{PrintRefusal::Kind::MarkOffSheet, 2, c.text, c.at}))
+                << c.at.x << "," << c.at.y;
+        }
+    }
+}
+
+// The set the installation brings, with the print window's default correction, lands on a DIN A4 sheet
+// with room for a printer's margins; its outline is the part the boxes cover, 5 mm around.
+TEST(SlipPrintPlan, TheInstalledSetWithTheDefaultCorrectionFitsTheSheet) {
+    const auto set = ReadPrintParameterFile(std::filesystem::path(QV_SOURCE_DATA_DIR) / "BEL.qvpd");
+    ASSERT_TRUE(set);
+    PrintJob job = Job(Rows(8));
+    job.hori = "230";
+    job.vert = "0";
+    const PrintPlan plan = PlanPrint(job, *set);
+    ASSERT_FALSE(plan.refusal);
+    const auto size = [](const std::string& text) { return PaperPoint{30 * static_cast<int>(text.size()), 40}; };
+    EXPECT_FALSE(MarkOutside(plan.slips, {60, 60, 2040, 2910}, size));
+    const PaperRect outline = SlipOutline(*set, 230, 0, {30, 40});
+    EXPECT_EQ(outline, (PaperRect{100 + 230 - 50, 250 - 50, 1450 + 230 + 30 + 50, 1230 + 40 + 50}));
+    EXPECT_LE(outline.right, kA4Sheet.right);
 }
 
 } // namespace

@@ -112,6 +112,8 @@ TEST_F(PatternViewsTest, ATwelveDrawRunAndTheRepeatColumnDoNotChangeWithScrollin
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Datum"));
     EXPECT_GE(m_patterns->Grid()->columnWidth(71), 30);
     EXPECT_GE(m_patterns->Grid()->columnWidth(0), 64);
+    // The whole grid, its last column included, fits a screen 1280 pixels wide with the window's margins.
+    EXPECT_LE(GridWidth(*m_patterns->Grid()) + 2 * 12, 1280);
 
     const std::vector<QColor> expected = {
         QColor(0xF0, 0xF0, 0x00), QColor(0xAA, 0xFF, 0xAA), QColor(0x00, 0xE6, 0x00), QColor(0x00, 0x53, 0x00),

@@ -3,6 +3,7 @@
 #include "ui/draws/TFImport.h"
 
 #include <QAction>
+#include <QDate>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -76,16 +77,42 @@ TEST_F(DrawImportWindowTest, ABadLineIsListedAndNothingIsWritten) {
               QStringLiteral("3 Ziehungen verstanden, vom 05.08.2024 bis 09.08.2024; eine fehlerhafte Zeile: so wird "
                              "nichts übernommen."));
 
-    QTest::mouseClick(Find<QPushButton>(preview, QStringLiteral("BImportieren")), Qt::LeftButton);
-    EXPECT_EQ(Boxes(Kind::Error), QStringList{QStringLiteral(
-                                      "Die Datei hat eine fehlerhafte Zeile; es wird nichts übernommen.\r\rIch breche "
-                                      "erst einmal ab.")});
+    // Nothing would come of it: "Importieren" is off, "Abbrechen" the default, and no count of new draws.
+    auto* import = Find<QPushButton>(preview, QStringLiteral("BImportieren"));
+    EXPECT_FALSE(import->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(preview, QStringLiteral("BAbbrechen"))->isDefault());
+    for (const QString& note : Items(Find<QListWidget>(preview, QStringLiteral("LBHinweise")))) {
+        EXPECT_FALSE(note.contains(QStringLiteral("hinzu"))) << note.toStdString();
+    }
+    QTest::mouseClick(import, Qt::LeftButton);
+    EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
     EXPECT_EQ(ReadFileBytes(DrawFile()), before);
     EXPECT_EQ(State().DrawList.size(), 5u);
     EXPECT_EQ(DateList(m_main, QStringLiteral("Combo2")).size(), 5);
 
     QTest::mouseClick(Find<QPushButton>(preview, QStringLiteral("BAbbrechen")), Qt::LeftButton);
     EXPECT_TRUE(Boxes(Kind::Information).isEmpty());
+}
+
+// A history from years with six draws a week: the day really missing comes first, the Sundays follow as
+// one line.
+TEST_F(DrawImportWindowTest, RealGapsComeBeforeTheLoneSundays) {
+    QByteArray text;
+    const QDate first(2023, 1, 2); // a Monday
+    for (int day = 0; day < 27; ++day) {
+        const QDate date = first.addDays(day);
+        if (date.dayOfWeek() != Qt::Sunday && date != QDate(2023, 1, 18)) {
+            text += date.toString(QStringLiteral("dd.MM.yyyy")).toLatin1() + NumbersOf(day) + "\n";
+        }
+    }
+    TFImport* preview = OpenPreview(WriteText(QStringLiteral("sechs.csv"), text));
+    ASSERT_NE(preview, nullptr);
+    const QStringList notes = Items(Find<QListWidget>(preview, QStringLiteral("LBHinweise")));
+    ASSERT_GE(notes.size(), 3);
+    EXPECT_EQ(notes.at(1), QStringLiteral("Lücke: der 18.01.2023 fehlt."));
+    EXPECT_EQ(notes.last(), QStringLiteral("Dazu 3 einzelne Sonntage ohne Ziehung zwischen 08.01.2023 und 22.01.2023 "
+                                           "(Jahre, in denen an sechs Tagen der Woche gezogen wurde)."));
+    EXPECT_TRUE(Find<QPushButton>(preview, QStringLiteral("BImportieren"))->isEnabled());
 }
 
 TEST_F(DrawImportWindowTest, GapsAndADoubledDateAreReportedAndEveryDateListFollows) {

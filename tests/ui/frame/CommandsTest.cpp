@@ -247,6 +247,28 @@ TEST_F(CommandsTest, HelpKeyButtonAndMenuOpenTheWindowsTopics) {
     EXPECT_EQ(m_fakes.help.topics, QList<int>({1010, 1002, 1002, 1001}));
 }
 
+// F1 in every window of the program opens that window's own page.
+TEST_F(CommandsTest, TheHelpKeyWorksInEveryWindow) {
+    Start();
+    ASSERT_TRUE(test::PressWeiter(*m_app));
+    WindowRegistry& windows = m_app->Windows();
+    for (const QString& formName : windows.FormNames()) {
+        QWidget* window = formName == QLatin1String("FDetail") ? windows.CreateAnew(m_app->Context(), formName)
+                                                               : windows.Create(m_app->Context(), formName);
+        ASSERT_NE(window, nullptr) << formName.toStdString();
+        const int topic = HelpOf(formName.toStdString()).keyTopic;
+        EXPECT_NE(topic, 0) << formName.toStdString() << " has no help topic";
+        EXPECT_TRUE(TFHilfe::HasTopic(topic)) << formName.toStdString();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << formName.toStdString();
+        m_fakes.help.topics.clear();
+        QTest::keyClick(window, Qt::Key_F1);
+        EXPECT_EQ(m_fakes.help.topics, QList<int>{topic}) << formName.toStdString();
+        window->hide();
+    }
+}
+
 TEST(HelpPages, MenuItemAndButtonOpenTheirOwnTopics) {
     EXPECT_EQ(ButtonHelpTopic(HelpOf("FTippcenter")), 1009);
     EXPECT_EQ(MenuHelpTopic(HelpOf("FTippcenter")), 1010);

@@ -159,6 +159,9 @@ TEST(InternetRoutines, IsValidUrlAcceptsCompleteAddressesOnly) {
         {"mailto:info@example.de", true},
         {"file:///home/spieler/Demo.kts", true},
         {"www.example.de", false},
+        {"https://www.keno-zahlen.example/gewinnzahlen", false}, // reserved names lead nowhere
+        {"https://Seite.TEST/", false},
+        {"http://ergebnisse.invalid", false},
         {"https://", false},
         {"http://ex ample.de/", false},
         {"C:\\Keno\\Demo.kts", false},

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -47,27 +48,65 @@ protected:
     std::filesystem::path m_installed;
 };
 
-TEST_F(ParameterEditorTest, StartsEmptyAndShowsItsSizeInTheTitle) {
+// The editor shows the set in memory, under headings that say what each column holds; without a set it
+// starts empty.
+TEST_F(ParameterEditorTest, ShowsTheSetInMemoryAndItsSizeInTheTitle) {
     OpenEditor();
     EXPECT_TRUE(m_editor->isVisible());
     EXPECT_EQ(Grid("G1")->columnCount(), 9);
     EXPECT_EQ(Grid("G2")->columnCount(), 7);
     EXPECT_EQ(Grid("G3")->columnCount(), 6);
     EXPECT_EQ(Grid("G1")->rowCount(), 3);
-    EXPECT_EQ(Grid("G1")->Cell(1, 1), QString());
-    EXPECT_EQ(Editor<QLineEdit>("eHori")->text(), QString());
+    EXPECT_EQ(Grid("G1")->Cell(1, 1), QStringLiteral("100"));
+    EXPECT_EQ(Grid("G3")->Cell(5, 2), QStringLiteral("540"));
+    EXPECT_EQ(Editor<QLineEdit>("eHori")->text(), QStringLiteral("240"));
+    EXPECT_EQ(Editor<QLineEdit>("eSNrX")->text(), QStringLiteral("1300"));
+    struct Heading {
+        const char* grid;
+        int column;
+        int row;
+        QString text;
+    };
+    for (const Heading& h : {Heading{"G1", 8, 0, QStringLiteral("8")}, Heading{"G2", 6, 0, QStringLiteral("10 €")},
+                             Heading{"G3", 5, 0, QStringLiteral("14")}, Heading{"G2", 0, 1, QStringLiteral("X")},
+                             Heading{"G3", 0, 2, QStringLiteral("Y")}}) {
+        StringGrid* grid = Grid(h.grid);
+        EXPECT_EQ(grid->Cell(h.column, h.row), h.text) << h.grid;
+        // Every column shows its widest text whole.
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                EXPECT_GT(grid->columnWidth(column),
+                          QFontMetrics(grid->font()).horizontalAdvance(grid->Cell(column, row)))
+                    << h.grid << " " << column << " " << row;
+            }
+        }
+    }
     m_editor->resize(700, 480);
     EXPECT_EQ(m_editor->windowTitle(), QStringLiteral("%1-%2").arg(m_editor->width()).arg(m_editor->height()));
     EXPECT_EQ(m_editor->windowTitle(), QStringLiteral("700-480"));
 }
 
+TEST_F(ParameterEditorTest, WithoutASetInMemoryItStartsEmpty) {
+    Start();
+    std::filesystem::remove(Data() / "BEL.qvpd");
+    m_main->findChild<QAction*>(QStringLiteral("BDruck"))->trigger();
+    m_editor = qobject_cast<TFDetail*>(m_app->Windows().ShowNewest(QStringLiteral("FDetail")));
+    ASSERT_NE(m_editor, nullptr);
+    EXPECT_EQ(Grid("G1")->Cell(1, 1), QString());
+    EXPECT_EQ(Editor<QLineEdit>("eHori")->text(), QString());
+    EXPECT_EQ(Grid("G1")->Cell(1, 0), QStringLiteral("1"));
+    SaveAs(Data() / "Leer.qvpd");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error), QStringList{QStringLiteral("'' ist kein gültiger Integerwert")});
+    EXPECT_FALSE(std::filesystem::exists(Data() / "Leer.qvpd"));
+}
+
 TEST_F(ParameterEditorTest, OpeningAndSavingAnUnchangedSetWritesTheSameBytes) {
     OpenEditor();
     OpenFile(m_installed);
-    EXPECT_EQ(Grid("G1")->Cell(5, 1), QStringLiteral("200"));
+    EXPECT_EQ(Grid("G1")->Cell(5, 1), QStringLiteral("100"));
     EXPECT_EQ(Grid("G1")->Cell(5, 2), QStringLiteral("670"));
     EXPECT_EQ(Grid("G2")->Cell(6, 2), QStringLiteral("600"));
-    EXPECT_EQ(Grid("G3")->Cell(5, 1), QStringLiteral("1850"));
+    EXPECT_EQ(Grid("G3")->Cell(5, 1), QStringLiteral("1450"));
     EXPECT_EQ(Editor<QLineEdit>("eHori")->text(), QStringLiteral("240"));
     EXPECT_EQ(Editor<QLineEdit>("eSNrY")->text(), QStringLiteral("1230"));
     EXPECT_EQ(Editor<QLabel>("LDatei")->text(), QString()); // names only a saved file
@@ -100,11 +139,15 @@ TEST_F(ParameterEditorTest, SavingDerivesThePositionsAndReplacesTheProgramsSet) 
     EXPECT_EQ(ReadPrintParameterFile(Data() / "Neu.qvpd"), set);
 }
 
+// An emptied field never reaches the loaded set or a file: the save stops at it and both stay whole.
 TEST_F(ParameterEditorTest, AValueThatIsNoIntegerStopsTheSaveBeforeAnythingChanges) {
     OpenEditor();
-    SaveAs(Data() / "Leer.qvpd");
+    const TDruckParameter loaded = State().PrintParameters;
+    Grid("G1")->SetCell(3, 1, QString());
+    SaveAs(m_installed);
     EXPECT_EQ(m_fakes.messages.Texts(Kind::Error), QStringList{QStringLiteral("'' ist kein gültiger Integerwert")});
-    EXPECT_FALSE(std::filesystem::exists(Data() / "Leer.qvpd"));
+    EXPECT_EQ(ReadPrintParameterFile(m_installed), loaded);
+    EXPECT_EQ(State().PrintParameters, loaded);
 
     OpenFile(m_installed);
     const TDruckParameter before = State().PrintParameters;
@@ -132,7 +175,7 @@ TEST_F(ParameterEditorTest, AShortFileIsRefusedAndNothingRefilled) {
     OpenFile(shortFile);
     EXPECT_EQ(m_fakes.messages.Texts(Kind::Error),
               QStringList{QStringLiteral("Versuch hinter dem Dateiende zu lesen")});
-    EXPECT_EQ(Grid("G1")->Cell(1, 1), QString());
+    EXPECT_EQ(Grid("G1")->Cell(1, 1), QStringLiteral("100")); // still the set in memory
     EXPECT_EQ(State().PrintParameters, before);
 }
 

@@ -268,7 +268,8 @@ TEST_F(PrintWindowTest, TextRowsNeedTheTextFileChoice) {
     EXPECT_EQ(Print<QLabel>("LDatei1")->text(), QStringLiteral("rows.txt"));
     EXPECT_TRUE(Print<QGroupBox>("GRText")->isChecked());
     EXPECT_EQ(Print<StringGrid>("GReihen")->rowCount(), 3);
-    EXPECT_EQ(Cell(0, 1), QStringLiteral(" "));
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("1")); // the field each row fills
+    EXPECT_EQ(Cell(0, 2), QStringLiteral("2"));
     EXPECT_EQ(Cell(5, 1), QStringLiteral("33"));
     EXPECT_EQ(Cell(4, 2), QStringLiteral("8"));
     EXPECT_EQ(Print<QLineEdit>("EEnde")->text(), QStringLiteral("2"));
@@ -290,11 +291,47 @@ TEST_F(PrintWindowTest, TextRowsNeedTheTextFileChoice) {
                   "Tippreihe 2 stammt aus einer Textdatei und hat keinen Einsatz pro Tipp und keine Anzahl der "
                   "Ziehungen. Bitte wählen Sie beides unter \"Angaben für Textdatei-Druck\".\r\rIch breche ab.")});
 
+    // The captions name only the file the list holds now.
+    LoadSlips({SlipOf(1, 0, 0)});
+    EXPECT_EQ(Print<QLabel>("LDatei2")->text(), QStringLiteral("slip1.kts"));
+    EXPECT_EQ(Print<QLabel>("LDatei1")->text(), QString());
     LoadText("5, 12\n");
+    EXPECT_EQ(Print<QLabel>("LDatei2")->text(), QString());
+    EXPECT_EQ(Print<QLabel>("LDatei1")->text(), QStringLiteral("rows.txt"));
     ClickPrint("BAusdruck");
     EXPECT_EQ(m_fakes.messages.Texts(Kind::Information).last(),
               QStringLiteral("Tippreihe 1 enthält \" \", das ist keine Zahl von 1 bis 70.\r\rIch breche ab."));
     EXPECT_EQ(Documents().size(), 1);
+}
+
+// The installed set with the default correction fits a DIN A4 sheet; a mark beyond the printable area
+// of the chosen paper is told before the printer gets a single document, and the PDF is not written.
+TEST_F(PrintWindowTest, AMarkOffThePrintableAreaIsRefusedBeforeAnythingPrints) {
+    OpenPrintWindow();
+    Print<QCheckBox>("cbFragen")->setChecked(false);
+    LoadSlips({SlipOf(8, 5, 4)}); // 10 € and 14 draws: the boxes furthest right and down
+    m_fakes.printTarget.offset = QPoint(50, 50);
+    m_fakes.printTarget.printable = QRect(50, 50, 2000, 2870); // 5 mm margins all round
+    ClickPrint("BAusdruck");
+    ASSERT_EQ(Documents().size(), 1);
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
+
+    m_fakes.printTarget.documents.clear();
+    SetText("Ehori", QStringLiteral("800")); // the 10 € box at 210 mm
+    ClickPrint("BAusdruck");
+    EXPECT_TRUE(Documents().isEmpty());
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error),
+              QStringList{QStringLiteral(
+                  "Die Markierung \"x\" auf Schein 1 läge 210,0 mm rechts und 60,0 mm unter der linken oberen Ecke "
+                  "des Papiers, außerhalb des Bereichs, den der Drucker bedrucken kann. Bitte prüfen Sie die "
+                  "Ausdruck-Korrektur und die Druck-Parameter.\r\rIch breche ab, es wird nichts gedruckt.")});
+    EXPECT_FALSE(Print<QPushButton>("BStop")->isEnabled());
+
+    m_fakes.messages.boxes.clear();
+    m_fakes.fileDialogs.SetNextChoice({FromPath(Data() / "bogen.pdf")});
+    ClickPrint("BPdf");
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error).size(), 1);
+    EXPECT_FALSE(std::filesystem::exists(Data() / "bogen.pdf"));
 }
 
 TEST_F(PrintWindowTest, StopEndsTheJobAfterTheNextMark) {

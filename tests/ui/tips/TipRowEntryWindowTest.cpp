@@ -76,7 +76,7 @@ TEST_F(TipRowEntryWindowTest, TheGridAndItsControls) {
     EXPECT_EQ(Window<QComboBox>(QStringLiteral("ComboEinsatz"))->count(), 6);
     EXPECT_FALSE(Window<QPushButton>(QStringLiteral("BFertig"))->isVisible());
     EXPECT_EQ(Window<QPushButton>(QStringLiteral("bsSkinSpeedButton4"))->text(),
-              QStringLiteral("Als Spielschei-\nne speichern..."));
+              QStringLiteral("Als Spielscheine speichern..."));
     // Nothing chosen: the buttons leave the grid alone.
     ClickButton("bsSkinSpeedButton3");
     ClickButton("bsSkinSpeedButton2");

@@ -126,27 +126,30 @@ TEST_F(SmallToolsTest, TheToolsOpenFromTheSharedCommandsAndCloseByHiding) {
     EXPECT_EQ(Window("FUpdate")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Updates"));
 }
 
-TEST_F(SmallToolsTest, WithoutAQuickLinksFileLinkOneIsTheDefault) {
+// A fresh program offers no link: both panels are red and ask for one, none opens an invented page.
+TEST_F(SmallToolsTest, WithoutAQuickLinksFileThereIsNoLink) {
     Start();
     EXPECT_EQ(Window("FQlinks")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Gewinnzahlen-Favoriten"));
-    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1);
+    EXPECT_EQ(State().ResultLink1, "");
     EXPECT_EQ(State().ResultLink2, "");
-    EXPECT_EQ(Text("FQlinks", "Edit1"), QString::fromUtf8(TFQlinks::kDefaultLink1));
-    EXPECT_EQ(Panel(1), kValid);
+    EXPECT_EQ(Text("FQlinks", "Edit1"), QString());
+    EXPECT_EQ(Panel(1), kInvalid);
     EXPECT_EQ(Panel(2), kInvalid);
     EXPECT_FALSE(std::filesystem::exists(Data() / kQuickLinksFileName)) << "reading writes nothing";
     EXPECT_EQ(In<QPushButton>("FQlinks", "BGoogle")->text(), QStringLiteral("Google-\nSuche"));
 
     Numbers()->OpenLink(1);
-    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{QString::fromUtf8(TFQlinks::kDefaultLink1)});
+    EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
+    EXPECT_TRUE(Window("FQlinks")->isVisible()) << "a panel without a link asks for one";
 }
 
 TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
+    WriteQuickLinksFile("https://zahlen.de/keno1\r\n\r\n");
     Start();
     In<QLineEdit>("FQlinks", "Edit2")->setText(QStringLiteral("keine Adresse"));
     ClickIn("FQlinks", "BDel");
     EXPECT_EQ(Text("FQlinks", "Edit1"), QString());
-    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1) << "emptying changes nothing before the save";
+    EXPECT_EQ(State().ResultLink1, "https://zahlen.de/keno1") << "emptying changes nothing before the save";
     EXPECT_EQ(Panel(1), kValid);
 
     ClickIn("FQlinks", "BitBtn3");
@@ -164,12 +167,12 @@ TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
     ClickIn("FQlinks", "BitBtn8");
     EXPECT_FALSE(Window("FQlinks")->isModal()) << "opened from \"Links bearbeiten\" it is modeless";
 
-    In<QLineEdit>("FQlinks", "Edit2")->setText(QStringLiteral("https://zahlen.example/keno"));
+    In<QLineEdit>("FQlinks", "Edit2")->setText(QStringLiteral("https://zahlen.de/keno"));
     ClickIn("FQlinks", "BitBtn3");
-    EXPECT_EQ(QuickLinksFile(), "\r\nhttps://zahlen.example/keno\r\n");
+    EXPECT_EQ(QuickLinksFile(), "\r\nhttps://zahlen.de/keno\r\n");
     EXPECT_EQ(Panel(2), kValid);
     Numbers()->OpenLink(2);
-    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"https://zahlen.example/keno"});
+    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"https://zahlen.de/keno"});
     EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
 }
 
@@ -180,13 +183,13 @@ TEST_F(SmallToolsTest, TheFileIsReadAtStartWhateverItHolds) {
         std::string link2;
         QString edit1;
     } cases[] = {
-        {"https://a.example/1\r\nhttps://b.example/2\r\n", "https://a.example/1", "https://b.example/2",
-         "https://a.example/1"},
-        // An invalid first line leaves the lottery's page in the field, and no link.
-        {"kein Link\r\nhttps://b.example/2\r\n", "", "https://b.example/2",
-         QString::fromUtf8(TFQlinks::kLotteryResultsPage)},
-        {"https://a.example/1", "https://a.example/1", "", "https://a.example/1"}, // one line, no ending
-        {"", "", "", QString::fromUtf8(TFQlinks::kLotteryResultsPage)},
+        {"https://a.de/1\r\nhttps://b.de/2\r\n", "https://a.de/1", "https://b.de/2", "https://a.de/1"},
+        // An invalid first line leaves the field empty, and no link.
+        {"kein Link\r\nhttps://b.de/2\r\n", "", "https://b.de/2", QString()},
+        {"https://a.de/1", "https://a.de/1", "", "https://a.de/1"}, // one line, no ending
+        {"", "", "", QString()},
+        // A placeholder address is no link either.
+        {"https://www.keno-zahlenarchiv.example/20-aus-70\r\n", "", "", QString()},
     };
     for (const auto& c : cases) {
         WriteQuickLinksFile(c.file);
@@ -214,12 +217,13 @@ TEST_F(SmallToolsTest, AnUnreadableFileIsReportedAndTheProgramStartsWithoutLinks
 }
 
 TEST_F(SmallToolsTest, AFailedSaveChangesNoLink) {
+    WriteQuickLinksFile("https://zahlen.de/keno1\r\n\r\n");
     Start();
     std::filesystem::create_directory(Data() / kQuickLinksFileName); // the file cannot be replaced
     In<QLineEdit>("FQlinks", "Edit1")->clear();
     ClickIn("FQlinks", "BitBtn3");
     EXPECT_EQ(Boxes(Kind::Error).size(), 1);
-    EXPECT_EQ(State().ResultLink1, TFQlinks::kDefaultLink1);
+    EXPECT_EQ(State().ResultLink1, "https://zahlen.de/keno1");
     EXPECT_EQ(Panel(1), kValid);
 }
 
@@ -249,10 +253,17 @@ TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     EXPECT_EQ(info->windowTitle(), QStringLiteral("- Programm-Info"));
     EXPECT_EQ(info->size(), QSize(TFInfo::kClientWidth, TFInfo::kClientHeight));
     EXPECT_EQ(In<QLabel>("FInfo", "LVersion")->text(), QStringLiteral("Version 1.4.3.0"));
-    auto* mail = In<QLabel>("FInfo", "LMail");
-    EXPECT_EQ(mail->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(mail, Qt::LeftButton);
-    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"mailto:service@quovadra.de?subject=Quovadra"});
+    // Only what the build knows: no invented address, telephone number or person.
+    EXPECT_EQ(In<QLabel>("FInfo", "LName")->text(), QStringLiteral("Quovadra"));
+    EXPECT_TRUE(In<QLabel>("FInfo", "LLizenz")->text().startsWith(QStringLiteral("Lizenz: ")));
+    for (const char* gone : {"LStrasse", "LPLZOrt", "LTelefon", "LFax", "LMail"}) {
+        EXPECT_EQ(info->findChild<QWidget*>(QString::fromLatin1(gone)), nullptr) << gone;
+    }
+    auto* web = In<QLabel>("FInfo", "LWeb");
+    EXPECT_EQ(web->text(), QStringLiteral("Web-Seite: ") + m_app->Context().webSite);
+    EXPECT_EQ(web->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(web, Qt::LeftButton);
+    EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{m_app->Context().webSite});
 
     QPointer<QWidget> first = info;
     ClickIn("FInfo", "bsSkinSpeedButton6");
