@@ -4,7 +4,7 @@ namespace qv::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {QStringLiteral("draws import"), QStringLiteral("FILE [--into DRAWFILE] [--replace]"),
+        {QStringLiteral("draws import"), QStringLiteral("FILE [--into DRAWFILE] [--replace [--force]]"),
          QStringLiteral("Übernimmt Ziehungen aus einer Textdatei (Datum und 20 Zahlen je Zeile)."), &RunDrawsImport},
         {QStringLiteral("draws list"), QStringLiteral("[DRAWFILE]"),
          QStringLiteral("Listet die Ziehungen: Datum und die 20 Zahlen, durch Tabulatoren getrennt."), &RunDrawsList},

@@ -10,6 +10,8 @@
 #include "text/DateText.h"
 #include "text/DrawListText.h"
 
+#include <QDate>
+
 #include <algorithm>
 #include <optional>
 
@@ -58,9 +60,15 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
     const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("Ziehungsdatei, in die übernommen wird."),
                                   QStringLiteral("DRAWFILE"));
     const QCommandLineOption replace(
-        QStringLiteral("replace"), QStringLiteral("Schreibt die Ziehungsdatei neu, statt fehlende Tage zu ergänzen."));
+        QStringLiteral("replace"),
+        QStringLiteral("Schreibt die Ziehungsdatei neu, statt fehlende Tage zu ergänzen; die bisherige bleibt als "
+                       "Sicherung daneben (NAME-JJJJ-MM-TT.tpp)."));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        QStringLiteral("Ersetzt mit --replace auch durch weniger Ziehungen, als die Ziehungsdatei hält."));
     parser.addOption(into);
     parser.addOption(replace);
+    parser.addOption(force);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Textdatei mit einer Ziehung je Zeile."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {
         return *end;
@@ -80,6 +88,21 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
         }
         MergedHistory merged;
         if (parser.isSet(replace)) {
+            CheckDrawCountForSave(target, parsed->draws.size());
+            const std::size_t held = DrawCountOfFile(target);
+            if (parsed->draws.size() < held && !parser.isSet(force)) {
+                PrintErr(QStringLiteral("%1 hält %2, %3 nur %4; durch weniger Ziehungen wird sie nur mit --force "
+                                        "ersetzt. Die Ziehungsdatei bleibt unverändert.")
+                             .arg(FromPath(target), DrawsText(static_cast<qint64>(held)), source,
+                                  DrawsText(static_cast<qint64>(parsed->draws.size()))));
+                return kRefused;
+            }
+            if (held > 0) {
+                const QDate today = QDate::currentDate();
+                const std::filesystem::path backup =
+                    KeepDrawFileBackup(target, today.year(), today.month(), today.day());
+                PrintErr(QStringLiteral("Die bisherige Ziehungsdatei bleibt als %1 erhalten.").arg(FromPath(backup)));
+            }
             merged.draws = parsed->draws;
             merged.added = merged.draws.size();
         } else {

@@ -6,9 +6,7 @@
 #include "text/DataFolder.h"
 #include "text/WinningNumberText.h"
 
-#include <QFile>
-
-#include <cstdio>
+#include <unistd.h>
 
 namespace qv::cli {
 
@@ -24,19 +22,14 @@ int RunFilter(const Command& command, const QStringList& args) {
         const QStringList positional = parser.positionalArguments();
         std::vector<std::uint8_t> bytes;
         if (positional.isEmpty()) {
-            QFile in;
-            if (!in.open(stdin, QIODevice::ReadOnly)) {
-                PrintErr(QStringLiteral("Die Standardeingabe kann nicht gelesen werden. (Systemmeldung: %1)")
-                             .arg(in.errorString()));
-                return kRefused;
-            }
-            const QByteArray read = in.read(static_cast<qint64>(kMaxTextFileBytes) + 1);
-            if (static_cast<std::uint64_t>(read.size()) > kMaxTextFileBytes) {
+            // To its end: a pipe may deliver the text in parts, some of them late.
+            auto read = ReadStreamToEnd(STDIN_FILENO, kMaxTextFileBytes, "Standardeingabe");
+            if (!read) {
                 PrintErr(QStringLiteral("Die Standardeingabe ist länger als %1 Bytes; es wurde nichts gefiltert.")
                              .arg(kMaxTextFileBytes));
                 return kRefused;
             }
-            bytes.assign(read.begin(), read.end());
+            bytes = std::move(*read);
         } else {
             const auto file = ReadWholeFile(ToPath(positional.first()), kMaxTextFileBytes);
             if (!file) {

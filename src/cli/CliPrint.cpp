@@ -29,12 +29,12 @@ int Usage(const Command& command, const QString& problem) {
 // choose for all of them. The exit code after a message when there are none.
 std::optional<int> ReadTextRows(const Command& command, const QString& file, const std::optional<QString>& drawCount,
                                 const std::optional<QString>& stake, PrintJob& job) {
-    const auto bytes = ReadWholeFile(ToPath(file));
-    if (!bytes) {
+    std::optional<std::vector<TipRowCells>> rows = ReadTipRowFile(ToPath(file));
+    if (!rows) {
         PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
         return kRefused;
     }
-    job.rows = ParseTipRows(DecodeTextFile(*bytes));
+    job.rows = std::move(*rows);
     job.rowsFromText = true;
     if (drawCount || stake) {
         const int drawIndex = DrawCountIndexOf(drawCount.value_or(QString()).toInt());

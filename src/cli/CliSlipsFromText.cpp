@@ -1,7 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
 
-#include "engine/core/SafeFile.h"
 #include "engine/tips/TipRowSlips.h"
 #include "engine/tips/TipRowText.h"
 #include "text/DataFolder.h"
@@ -43,12 +42,12 @@ int RunSlipsFromText(const Command& command, const QStringList& args) {
     }
     return Guarded([&] {
         const QString pathText = parser.positionalArguments().at(0);
-        const auto bytes = ReadWholeFile(ToPath(pathText));
-        if (!bytes) {
+        std::optional<std::vector<TipRowCells>> read = ReadTipRowFile(ToPath(pathText));
+        if (!read) {
             PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(pathText));
             return kRefused;
         }
-        std::vector<TipRowCells> rows = ParseTipRows(DecodeTextFile(*bytes));
+        std::vector<TipRowCells>& rows = *read;
         // As "Für alle Scheine eintragen" does: the values go into every slip's first row.
         for (std::size_t first = 0; first < rows.size(); first += 8) {
             if (parser.isSet(drawsOption)) {

@@ -74,8 +74,68 @@ TEST(CliDraws, AddsOnlyMissingDaysUnlessReplacing) {
     EXPECT_EQ(QFileInfo(drawFile).size(), 96);
     EXPECT_TRUE(Cli(home, {QStringLiteral("draws"), QStringLiteral("list"), drawFile})
                     .out.startsWith(QStringLiteral("01.02.2004\t1\t")));
-    ASSERT_EQ(import(first, {QStringLiteral("--replace")}).exitCode, 0);
+    ASSERT_EQ(import(both, {QStringLiteral("--replace"), QStringLiteral("--force")}).exitCode, 0);
+    EXPECT_EQ(QFileInfo(drawFile).size(), 64);
+}
+
+// Replacing the history by a shorter one needs --force; every replaced history stays beside it as a
+// backup named after the day.
+TEST(CliDraws, ReplacingKeepsABackupAndTakesAShorterHistoryOnlyWithForce) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    const QString one = WriteFile(home, QStringLiteral("a.csv"), kDraw1);
+    const QString both = WriteFile(home, QStringLiteral("b.csv"), kDraw1 + kDraw2);
+    const auto replace = [&](const QString& source, QStringList extra = {}) {
+        return Cli(home, QStringList{QStringLiteral("draws"), QStringLiteral("import"), source,
+                                     QStringLiteral("--into"), drawFile, QStringLiteral("--replace")} +
+                             extra);
+    };
+    ASSERT_EQ(replace(both).exitCode, 0); // nothing to keep yet
+    const QByteArray two = ReadFile(drawFile);
+    ASSERT_EQ(two.size(), 64);
+
+    const CliRun shorter = replace(one);
+    EXPECT_EQ(shorter.exitCode, 1);
+    EXPECT_EQ(shorter.err, QStringLiteral("%1 hält 2 Ziehungen, %2 nur 1 Ziehung; durch weniger Ziehungen wird sie nur "
+                                          "mit --force ersetzt. Die Ziehungsdatei bleibt unverändert.\n")
+                               .arg(drawFile, one));
+    EXPECT_EQ(ReadFile(drawFile), two);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 3) << "a backup made for nothing";
+
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    const QString backup = home.filePath(QStringLiteral("x-%1.tpp").arg(day));
+    const CliRun forced = replace(one, {QStringLiteral("--force")});
+    ASSERT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(
+        forced.err.startsWith(QStringLiteral("Die bisherige Ziehungsdatei bleibt als %1 erhalten.\n").arg(backup)))
+        << forced.err.toStdString();
+    EXPECT_EQ(ReadFile(backup), two);
     EXPECT_EQ(QFileInfo(drawFile).size(), 32);
+
+    // A second replacement the same day keeps the first backup and makes one more.
+    ASSERT_EQ(replace(both).exitCode, 0);
+    EXPECT_EQ(ReadFile(backup), two);
+    EXPECT_EQ(QFileInfo(home.filePath(QStringLiteral("x-%1-2.tpp").arg(day))).size(), 32);
+}
+
+// An import that would pass the limit a draw file may hold is refused: nothing written, no backup.
+TEST(CliDraws, AnImportBeyondTheDrawLimitIsRefused) {
+    QTemporaryDir home;
+    const QString drawFile = home.filePath(QStringLiteral("x.tpp"));
+    QFile full(drawFile);
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(full.resize(100000LL * 32)); // 100,000 draws of day 0 (30.12.1899)
+    full.close();
+    const QString next = WriteFile(home, QStringLiteral("a.csv"), kDraw1);
+    const CliRun run =
+        Cli(home, {QStringLiteral("draws"), QStringLiteral("import"), next, QStringLiteral("--into"), drawFile});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Die Ziehungsdatei „%1“ würde mit 100001 Ziehungen mehr als 100000 halten und "
+                                      "könnte nicht mehr gelesen werden; sie wird nicht gespeichert und bleibt "
+                                      "unverändert.\n")
+                           .arg(drawFile));
+    EXPECT_EQ(QFileInfo(drawFile).size(), 100000LL * 32);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2) << "temporary file or backup left";
 }
 
 TEST(CliDraws, BadLinesAreReportedAndNothingIsWritten) {

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,26 @@ TEST(CliFilter, Utf16TextIsDecodedByItsByteOrderMark) {
         EXPECT_EQ(RunFilter({}, input, &exitCode), QStringLiteral("12\n34\n56\n70\n"));
         EXPECT_EQ(exitCode, 0);
     }
+}
+
+// A pipe may deliver its text in parts: the line that comes half a second later is filtered too, and
+// standard input has the same limit as a file.
+TEST(CliFilter, StandardInputIsReadToItsEndWithinTheFileLimit) {
+    QProcess process;
+    process.start(QStringLiteral(QV_CLI_PATH), {QStringLiteral("filter")});
+    ASSERT_TRUE(process.waitForStarted());
+    process.write("Zahlen: 3 7 12\n");
+    process.waitForBytesWritten();
+    QThread::msleep(500);
+    process.write("19 21\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("3\n7\n12\n19\n21\n"));
+
+    int exitCode = -1;
+    EXPECT_EQ(RunFilter({}, QByteArray(16 * 1024 * 1024 + 1, ' '), &exitCode), QString());
+    EXPECT_EQ(exitCode, 1);
 }
 
 TEST(CliFilter, ADeviceOrFolderGivenAsTheFileIsRefused) {

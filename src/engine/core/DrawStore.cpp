@@ -3,6 +3,7 @@
 #include "engine/core/FileError.h"
 #include "engine/core/SafeFile.h"
 
+#include <cerrno>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -39,8 +40,41 @@ std::vector<TGewZahlen> LoadDraws(const std::filesystem::path& path) {
     return bytes ? DrawsFromBytes(*bytes) : std::vector<TGewZahlen>{};
 }
 
+void CheckDrawCountForSave(const std::filesystem::path& path, std::size_t count) {
+    if (count > kMaxDraws) {
+        throw FileError(path, "Die Ziehungsdatei " + Quoted(path) + " würde mit " + std::to_string(count) +
+                                  " Ziehungen mehr als " + std::to_string(kMaxDraws) +
+                                  " halten und könnte nicht mehr gelesen werden; sie wird nicht gespeichert und "
+                                  "bleibt unverändert.");
+    }
+}
+
 void SaveDraws(const std::filesystem::path& path, std::span<const TGewZahlen> draws) {
+    CheckDrawCountForSave(path, draws.size());
     WriteFileSafely(path, DrawsToBytes(draws));
+}
+
+std::size_t DrawCountOfFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::size_t>(size / TGewZahlen::kSize);
+}
+
+std::filesystem::path KeepDrawFileBackup(const std::filesystem::path& path, int year, int month, int day) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        throw FileError::ReadFailed(path, ENOENT);
+    }
+    const auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+    const std::string stem =
+        path.stem().string() + "-" + std::to_string(year) + "-" + twoDigits(month) + "-" + twoDigits(day);
+    for (int n = 1;; ++n) {
+        std::filesystem::path backup = path;
+        backup.replace_filename(stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + path.extension().string());
+        if (WriteNewFileSafely(backup, *bytes)) {
+            return backup;
+        }
+    }
 }
 
 void SaveDraws(const std::filesystem::path& path, std::vector<TGewZahlen>& draws, std::span<const TDate> dates) {

@@ -15,7 +15,12 @@ std::string Compose(const std::string& message, const std::string& systemText) {
 FileError::FileError(const std::filesystem::path& path, const std::string& message, const std::string& systemText)
     : std::runtime_error(Compose(message, systemText))
     , m_path(path)
+    , m_message(message)
     , m_systemText(systemText) {}
+
+FileError FileError::WithSentence(const std::string& sentence) const {
+    return FileError(m_path, m_message + " " + sentence, m_systemText);
+}
 
 FileError FileError::ReadFailed(const std::filesystem::path& path, int err) {
     return FileError(path, "Die Datei " + Quoted(path) + " kann nicht gelesen werden; sie bleibt unverändert.",

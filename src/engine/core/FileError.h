@@ -17,6 +17,9 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     const std::string& SystemText() const { return m_systemText; }
+    // The same error with one more sentence of the program's own after the message (before the
+    // system's detail).
+    FileError WithSentence(const std::string& sentence) const;
 
     // Reading path failed with the system error err (an errno value).
     static FileError ReadFailed(const std::filesystem::path& path, int err);
@@ -27,6 +30,7 @@ public:
 
 private:
     std::filesystem::path m_path;
+    std::string m_message;
     std::string m_systemText;
 };
 

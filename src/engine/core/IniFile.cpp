@@ -258,7 +258,7 @@ void IniFile::WriteBool(const std::string& section, const std::string& key, bool
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
+void IniFile::CheckSetting(const std::string& section, const std::string& key, const std::string& value) const {
     CheckName(m_path, section, "Der Abschnittsname „" + section + "“");
     CheckName(m_path, key, "Der Schlüssel „" + key + "“");
     CheckName(m_path, value, "Der Wert für „" + key + "“");
@@ -266,6 +266,10 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
         key.empty() || section.empty()) {
         throw FileError::SaveRefused(m_path, "„" + section + "“/„" + key + "“ ist kein gültiger Name.");
     }
+}
+
+void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
+    CheckSetting(section, key, value);
     const std::string stored(Trim(value));
     Document document = Current();
     if (const auto found = FindKey(document, section, key)) {
@@ -280,8 +284,10 @@ void IniFile::WriteString(const std::string& section, const std::string& key, co
     Store(std::move(document));
 }
 
-void IniFile::EraseSection(const std::string& section) const {
-    Document document = Current();
+namespace {
+
+// Drops every heading of the section and the lines under it; false when there was none.
+bool Erase(Document& document, const std::string& section) {
     bool inSection = false;
     bool erased = false;
     std::vector<Document::Line> kept;
@@ -296,8 +302,31 @@ void IniFile::EraseSection(const std::string& section) const {
             kept.push_back(std::move(line));
         }
     }
-    if (erased) {
-        document.lines = std::move(kept);
+    document.lines = std::move(kept);
+    return erased;
+}
+
+} // namespace
+
+void IniFile::EraseSection(const std::string& section) const {
+    Document document = Current();
+    if (Erase(document, section)) {
+        Store(std::move(document));
+    }
+}
+
+void IniFile::ReplaceSection(const std::string& section,
+                             const std::vector<std::pair<std::string, std::string>>& settings) const {
+    for (const auto& [key, value] : settings) {
+        CheckSetting(section, key, value);
+    }
+    const Document& current = Current();
+    Document document = current;
+    Erase(document, section);
+    for (const auto& [key, value] : settings) {
+        InsertSetting(document, section, key + "=" + std::string(Trim(value)));
+    }
+    if (Serialize(document) != Serialize(current)) {
         Store(std::move(document));
     }
 }

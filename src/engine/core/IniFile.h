@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -38,11 +39,16 @@ public:
     void WriteBool(const std::string& section, const std::string& key, bool value) const;
     void WriteString(const std::string& section, const std::string& key, const std::string& value) const;
     void EraseSection(const std::string& section) const;
+    // Replaces the whole section by these settings (key, value) in one save: a failure leaves the old
+    // section whole. An empty list erases it.
+    void ReplaceSection(const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& settings) const;
 
     struct Document;
 
 private:
     const Document& Current() const;
+    void CheckSetting(const std::string& section, const std::string& key, const std::string& value) const;
     void Store(Document document) const;
 
     std::filesystem::path m_path;

@@ -2,9 +2,12 @@
 
 #include "engine/core/FileError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 
 #include <fcntl.h>
@@ -93,14 +96,17 @@ std::string TemporaryName(const std::string& target) {
     return name;
 }
 
-// Removes temporary files of ours for target that a killed save left behind in folder.
-void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::string& target) {
+// Removes temporary files of ours for any of targets (file names) that killed saves left behind in
+// folder: one pass over the folder, however many files a batch writes into it.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::set<std::string>& targets) {
     std::error_code ec;
     std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
     const auto now = std::filesystem::file_time_type::clock::now();
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (!IsTemporaryNameOf(name, target)) {
+        const std::size_t tmp = name.rfind(".tmp");
+        if (tmp == std::string::npos || !targets.contains(name.substr(0, tmp)) ||
+            !IsTemporaryNameOf(name, name.substr(0, tmp))) {
             continue;
         }
         struct stat st {};
@@ -252,33 +258,153 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
     return bytes;
 }
 
+std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t maxBytes,
+                                                         const std::filesystem::path& name) {
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t block[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError::ReadFailed(name, errno);
+        }
+        if (n == 0) {
+            return bytes;
+        }
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) {
+            return std::nullopt;
+        }
+        bytes.insert(bytes.end(), block, block + n);
+    }
+}
+
+PreparedFiles::PreparedFiles(std::span<const FileContents> files) {
+    m_entries.reserve(files.size());
+    try {
+        std::vector<std::optional<struct stat>> olds;
+        std::map<std::filesystem::path, std::set<std::string>> targetsByFolder;
+        for (const FileContents& file : files) {
+            const std::filesystem::path target = FollowLinks(file.path);
+            olds.push_back(ReplaceableFile(file.path, target));
+            targetsByFolder[target.parent_path()].insert(target.filename().string());
+            m_entries.push_back(Entry{file.path, target, {}});
+        }
+        for (const auto& [folder, targets] : targetsByFolder) {
+            RemoveStaleTemporaries(folder, targets);
+        }
+        for (std::size_t k = 0; k < files.size(); ++k) {
+            Entry& entry = m_entries[k];
+            const std::filesystem::path folder = entry.target.parent_path();
+            Descriptor file =
+                CreateTemporary(entry.path, folder, entry.target.filename().string(), olds[k].has_value(), entry.temp);
+            if (olds[k]) {
+                KeepOwnerAndMode(entry.path, file, entry.temp, *olds[k]);
+            }
+            if (!WriteAll(file.Get(), files[k].bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
+                throw FileError::SaveFailed(entry.path, errno);
+            }
+        }
+    } catch (const FileError& e) {
+        RemoveTemporaries();
+        if (files.size() < 2) {
+            throw;
+        }
+        throw e.WithSentence("Keine der " + std::to_string(files.size()) + " Dateien wurde verändert.");
+    } catch (...) {
+        RemoveTemporaries();
+        throw;
+    }
+}
+
+void PreparedFiles::RemoveTemporaries() {
+    for (const Entry& entry : m_entries) {
+        if (!entry.temp.empty()) {
+            ::unlink(entry.temp.c_str());
+        }
+    }
+    m_entries.clear();
+}
+
+PreparedFiles::~PreparedFiles() {
+    for (std::size_t k = m_committed; k < m_entries.size(); ++k) {
+        ::unlink(m_entries[k].temp.c_str());
+    }
+}
+
+void PreparedFiles::Commit() {
+    std::set<std::filesystem::path> folders;
+    for (; m_committed < m_entries.size(); ++m_committed) {
+        const Entry& entry = m_entries[m_committed];
+        if (::rename(entry.temp.c_str(), entry.target.c_str()) != 0) {
+            const int err = errno;
+            for (const auto& folder : folders) {
+                SyncFolder(folder);
+            }
+            FileError error = FileError::SaveFailed(entry.path, err);
+            if (m_entries.size() < 2) {
+                throw error;
+            }
+            const std::size_t after = m_entries.size() - m_committed - 1;
+            std::string sentence;
+            if (after > 0) {
+                sentence = after == 1
+                               ? "Die Datei danach bleibt ebenfalls unverändert"
+                               : "Die " + std::to_string(after) + " Dateien danach bleiben ebenfalls unverändert";
+                sentence += m_committed == 0 ? "." : "; ";
+            }
+            if (m_committed > 0) {
+                std::string names;
+                for (std::size_t k = 0; k < m_committed; ++k) {
+                    names += (k == 0 ? "" : ", ") + Quoted(m_entries[k].path);
+                }
+                const std::string start =
+                    m_committed == 1 ? "schon neu geschrieben ist " : "schon neu geschrieben sind ";
+                sentence += (after > 0 ? start : "S" + start.substr(1)) + names + ".";
+            }
+            if (!sentence.empty()) {
+                error = error.WithSentence(sentence);
+            }
+            throw error;
+        }
+        folders.insert(entry.target.parent_path());
+    }
+    for (const auto& folder : folders) {
+        SyncFolder(folder);
+    }
+}
+
+void WriteFilesSafely(std::span<const FileContents> files) {
+    PreparedFiles prepared(files);
+    prepared.Commit();
+}
+
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path target = FollowLinks(path);
-    const std::filesystem::path folder = target.parent_path();
-    const std::optional<struct stat> old = ReplaceableFile(path, target);
+    const FileContents file{path, bytes};
+    WriteFilesSafely(std::span(&file, 1));
+}
 
-    const std::string targetName = target.filename().string();
-    RemoveStaleTemporaries(folder, targetName);
-
+bool WriteNewFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    const std::filesystem::path folder = path.parent_path();
     std::filesystem::path temp;
-    Descriptor file = CreateTemporary(path, folder, targetName, old.has_value(), temp);
-    const auto fail = [&](int err) {
+    Descriptor file = CreateTemporary(path, folder, path.filename().string(), false, temp);
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
+        const int err = errno;
         ::unlink(temp.c_str());
-        return FileError::SaveFailed(path, err);
-    };
-    if (old) {
-        KeepOwnerAndMode(path, file, temp, *old);
+        throw FileError::SaveFailed(path, err);
     }
-    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
-        throw fail(errno);
+    // A hard link never replaces an existing file, not even one that appeared a moment ago.
+    const bool made = ::link(temp.c_str(), path.c_str()) == 0;
+    const int err = errno;
+    ::unlink(temp.c_str());
+    if (!made && err != EEXIST) {
+        throw FileError::SaveFailed(path, err);
     }
-    if (!file.Close()) {
-        throw fail(errno);
+    if (made) {
+        SyncFolder(folder);
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        throw fail(errno);
-    }
-    SyncFolder(folder);
+    return made;
 }
 
 void CopyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace qv {
@@ -31,6 +32,53 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 // - Temporary files of an earlier save that was killed are removed.
 // On any failure the temporary file is removed, the old file stays whole and FileError is thrown.
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// Reads a stream (a pipe, a terminal, a file) to its end. Nothing when it holds more than maxBytes
+// bytes; what was read is then dropped. Throws FileError about name when reading fails.
+std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t maxBytes,
+                                                         const std::filesystem::path& name);
+
+// Saves a batch of files so that it lands whole or not at all: every new file is first written and
+// synced under a temporary name beside its target (as the single save does: links followed, mode and
+// owner kept, the same refusals), and only then are the temporary files renamed over their targets.
+// Temporary files of earlier killed saves are looked for once per folder and batch.
+struct FileContents {
+    std::filesystem::path path;
+    std::span<const std::uint8_t> bytes;
+};
+
+class PreparedFiles {
+public:
+    // Writes every temporary file. On any failure all of them are removed, nothing else has changed
+    // and FileError names the file that failed (and says that none of the batch was changed).
+    explicit PreparedFiles(std::span<const FileContents> files);
+    // Removes the temporary files that were not renamed.
+    ~PreparedFiles();
+    PreparedFiles(const PreparedFiles&) = delete;
+    PreparedFiles& operator=(const PreparedFiles&) = delete;
+
+    // Renames the temporary files over their targets, in order, then syncs the folders. When a rename
+    // fails, the files after it stay unchanged and FileError names the files that are already new.
+    void Commit();
+
+private:
+    void RemoveTemporaries();
+
+    struct Entry {
+        std::filesystem::path path;   // as the caller named it, for messages
+        std::filesystem::path target; // the file a link at path points to
+        std::filesystem::path temp;
+    };
+    std::vector<Entry> m_entries;
+    std::size_t m_committed = 0;
+};
+
+// PreparedFiles(files).Commit().
+void WriteFilesSafely(std::span<const FileContents> files);
+
+// Writes a new file at path (not followed if it is a link) the same safe way, but never replaces
+// anything: false, nothing changed, when a file (or link) of that name exists already.
+bool WriteNewFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Copies the file source to target through the safe save (a short copy never replaces target).
 void CopyFileSafely(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -56,6 +56,12 @@ NewDrawOutcome AddNextDraw(ProgramState& state, std::optional<TDate> firstDate) 
         outcome.refusal = kCompletePreviousText;
         return outcome;
     }
+    // A draw file with one more could not be read again.
+    static_assert(kMaxDraws == 100000, "kHistoryFullText names the limit");
+    if (state.DrawList.size() >= kMaxDraws) {
+        outcome.refusal = kHistoryFullText;
+        return outcome;
+    }
     // After a newest draw whose date is no calendar day the player names the date, as for the first draw.
     const auto next = NextDrawDate(state) ? NextDrawDate(state) : firstDate;
     if (!next) {

@@ -22,6 +22,10 @@ inline constexpr const char* kCompleteDrawText =
     "Bitte komplettieren Sie zunächst Ihre Angaben. Sie müssen 20 Gewinnzahlen wählen und die fünfstellige "
     "Zahl für Plus 5 eingeben.\r\rIch breche erst einmal ab.";
 
+inline constexpr const char* kHistoryFullText =
+    "Die Ziehungsdatei hält schon 100000 Ziehungen, mehr kann das Programm nicht lesen. Es wird keine neue "
+    "Ziehung angelegt.\r\rIch breche erst einmal ab.";
+
 enum class ClickOutcome {
     Marked,
     Unmarked,
@@ -42,7 +46,8 @@ bool ShowDrawOnBoard(ProgramState& state, int drawIndex);
 // "Neue Zahlen". With an empty history the caller asks for the date of the first draw and passes it as
 // firstDate; otherwise the new draw is dated one day after the newest.
 struct NewDrawOutcome {
-    const char* refusal = nullptr; // kCompletePreviousText: the newest draw is incomplete, nothing changed
+    const char* refusal = nullptr; // kCompletePreviousText: the newest draw is incomplete, nothing changed;
+                                   // kHistoryFullText: the history holds kMaxDraws draws already
     bool needsFirstDate = false;   // no next date known (empty history, or the newest draw's date is no
                                    // calendar day) and no firstDate given: ask, then call again
     TDate date = 0;                // the new draw's date, for the draw list's new entry

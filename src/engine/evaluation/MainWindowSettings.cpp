@@ -33,11 +33,12 @@ std::optional<WindowPosition> ReadMainWindowPosition(const IniFile& ini) {
 }
 
 void RecordChosenSlipFiles(const IniFile& ini, const std::vector<std::string>& paths) {
-    ini.EraseSection(kSlips);
-    ini.WriteInteger(kSlips, "Anzahl", static_cast<int>(paths.size()));
+    // One save for the whole list: a failure never leaves a count without its entries.
+    std::vector<std::pair<std::string, std::string>> settings{{"Anzahl", std::to_string(paths.size())}};
     for (std::size_t k = 0; k < paths.size(); ++k) {
-        ini.WriteString(kSlips, "Datei" + std::to_string(k + 1), paths[k]);
+        settings.emplace_back("Datei" + std::to_string(k + 1), paths[k]);
     }
+    ini.ReplaceSection(kSlips, settings);
 }
 
 void WriteMainWindowSettings(const IniFile& ini, WindowPosition position, bool multiRow) {

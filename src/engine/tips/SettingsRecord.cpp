@@ -63,8 +63,9 @@ std::optional<SettingsRecord> LoadSettingsRecord(const std::filesystem::path& pa
         return std::nullopt;
     }
     if (bytes->size() != SettingsRecord::kSize) {
-        throw FileError(path, "Die Datei ist keine Datei der Programmeinstellungen (" + std::to_string(bytes->size()) +
-                                  " statt " + std::to_string(SettingsRecord::kSize) + " Bytes).");
+        throw FileError(path, "Die Datei " + Quoted(path) + " ist keine Datei der Programmeinstellungen (" +
+                                  std::to_string(bytes->size()) + " statt " + std::to_string(SettingsRecord::kSize) +
+                                  " Bytes); sie wird nicht gelesen.");
     }
     return SettingsRecord::FromBytes(
         std::span<const std::uint8_t, SettingsRecord::kSize>(bytes->data(), bytes->size()));

@@ -1,6 +1,7 @@
 #include "engine/tips/TipRowSlips.h"
 
 #include "engine/core/GameTables.h"
+#include "engine/core/SafeFile.h"
 #include "engine/core/SlipFile.h"
 
 #include <algorithm>
@@ -75,16 +76,6 @@ int CellNumber(const std::string& cell) {
 }
 
 } // namespace
-
-void DropTrailingEmptyRows(std::vector<TipRowCells>& rows) {
-    const auto noNumbers = [](const TipRowCells& cells) {
-        return std::all_of(cells.begin() + kFirstNumberColumn, cells.end(),
-                           [](const std::string& cell) { return Trimmed(cell).empty(); });
-    };
-    while (rows.size() > 1 && noNumbers(rows.back())) {
-        rows.pop_back();
-    }
-}
 
 std::optional<std::string> ValidateRowGroups(std::vector<TipRowCells>& rows) {
     if (rows.empty()) {
@@ -167,10 +158,17 @@ RowsSaved SaveRowsAsSlips(std::vector<TipRowCells>& rows, const std::filesystem:
         return saved;
     }
     const std::vector<TSchein> slips = SlipsFromRows(rows);
+    std::vector<std::array<std::uint8_t, TSchein::kSize>> bytes(slips.size());
+    std::vector<FileContents> files;
+    files.reserve(slips.size());
     for (std::size_t k = 0; k < slips.size(); ++k) {
-        const std::filesystem::path file = NumberedSlipPath(chosen, static_cast<int>(k) + 1);
-        WriteSlipFile(file, slips[k]);
-        saved.files.push_back(file);
+        slips[k].ToBytes(bytes[k]);
+        files.push_back(FileContents{NumberedSlipPath(chosen, static_cast<int>(k) + 1), bytes[k]});
+    }
+    // All of them or none: a failure part-way must not leave old and new slips mixed.
+    WriteFilesSafely(files);
+    for (const FileContents& file : files) {
+        saved.files.push_back(file.path);
     }
     return saved;
 }

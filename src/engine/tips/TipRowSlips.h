@@ -14,10 +14,6 @@ namespace qv {
 // (r - 1) div 8 + 1, and the first row of each slip (1, 9, 17, ...) carries its draw count (column 1)
 // and stake in euros (column 2). rows[0] is row 1. Refusals are the program's German messages (UTF-8).
 
-// Drops the rows at the end whose number cells (columns 3 to 12) are all empty or blank: they belong
-// to no slip. Row 1 is kept.
-void DropTrailingEmptyRows(std::vector<TipRowCells>& rows);
-
 // Checks the draw count and stake of every slip's first row (row 1 even when there is none), column 1
 // before column 2; each checked cell is trimmed in place. Nothing when all pass, else the message.
 std::optional<std::string> ValidateRowGroups(std::vector<TipRowCells>& rows);
@@ -42,7 +38,8 @@ struct RowsSaved {
 };
 // Checks all rows, then writes one slip file per group of eight rows next to the chosen name (the
 // chosen name itself is not written; existing files are replaced). Nothing is written when a check
-// fails. Throws FileError when a file cannot be written.
+// fails. The files are saved as one batch: throws FileError when they cannot be written, which then
+// says which of them, if any, are new already.
 RowsSaved SaveRowsAsSlips(std::vector<TipRowCells>& rows, const std::filesystem::path& chosen);
 
 } // namespace qv

@@ -1,5 +1,7 @@
 #include "engine/tips/TipRowText.h"
 
+#include "engine/core/FileError.h"
+#include "engine/core/SafeFile.h"
 #include "engine/core/TextEncoding.h"
 
 #include <algorithm>
@@ -70,6 +72,12 @@ std::vector<std::string> SplitItems(const std::string& text) {
     return items;
 }
 
+FileError TooLargeForTipRows(const std::filesystem::path& path, std::uint64_t size) {
+    return FileError(path, "Die Datei " + Quoted(path) + " ist mit " + std::to_string(size) +
+                               " Bytes zu groß für eine Liste von Tippreihen (höchstens " +
+                               std::to_string(kMaxTipRowFileBytes) + " Bytes); es wurde nichts gelesen.");
+}
+
 } // namespace
 
 std::string DecodeTextFile(std::span<const std::uint8_t> bytes) {
@@ -129,6 +137,54 @@ std::vector<TipRowCells> ParseTipRows(const std::string& text) {
         rows.push_back(std::move(cells));
     }
     return rows;
+}
+
+void DropTrailingEmptyRows(std::vector<TipRowCells>& rows) {
+    const auto noNumbers = [](const TipRowCells& cells) {
+        return std::all_of(cells.begin() + kFirstNumberColumn, cells.end(),
+                           [](const std::string& cell) { return Trimmed(cell).empty(); });
+    };
+    while (rows.size() > 1 && noNumbers(rows.back())) {
+        rows.pop_back();
+    }
+}
+
+std::vector<TipRowCells> TipRowsFromBytes(std::span<const std::uint8_t> bytes, const std::filesystem::path& path) {
+    if (bytes.size() > kMaxTipRowFileBytes) {
+        throw TooLargeForTipRows(path, bytes.size());
+    }
+    const std::string text = DecodeTextFile(bytes);
+    // Counted before any row is made: the rows take far more memory than the text.
+    std::size_t rows = 0;
+    bool blankSoFar = true;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            blankSoFar = true;
+        } else if (blankSoFar && !IsControlOrBlank(c)) {
+            blankSoFar = false;
+            ++rows;
+        }
+    }
+    if (rows > kMaxTipRows) {
+        throw FileError(path, "Die Datei " + Quoted(path) + " hält mehr als " + std::to_string(kMaxTipRows) +
+                                  " Tippreihen, zu viele für eine Liste von Tippreihen; es wurde nichts gelesen.");
+    }
+    std::vector<TipRowCells> parsed = ParseTipRows(text);
+    DropTrailingEmptyRows(parsed);
+    return parsed;
+}
+
+std::optional<std::vector<TipRowCells>> ReadTipRowFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxTipRowFileBytes) {
+        throw TooLargeForTipRows(path, size);
+    }
+    const auto bytes = ReadWholeFile(path, kMaxTipRowFileBytes);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return TipRowsFromBytes(*bytes, path);
 }
 
 } // namespace qv

@@ -262,6 +262,15 @@ void TFImport::Import() {
     }
     ProgramState& state = m_context.state;
     const MergedHistory result = Result();
+    bool fits = false;
+    Guarded(messages, [&] {
+        // Refused before the question: a history the program could not read again is never written.
+        CheckDrawCountForSave(state.DataFolder / kDrawFileName, result.draws.size());
+        fits = true;
+    });
+    if (!fits) {
+        return;
+    }
     if (Replacing() &&
         messages.YesNo(
             QStringLiteral("Die Ziehungsliste mit %1 wird durch die %2 der Datei ersetzt.\r\rWirklich ersetzen?")

@@ -399,11 +399,13 @@ void TFAuswertung::LoadDrawHistory() {
 
 void TFAuswertung::ReadStartSettings() {
     const IniFile ini(m_context.state.DataFolder / kSettingsFileName);
+    // One read for the start: a settings file that cannot be read is reported once.
     Guarded(m_context.ports.messages, [&] {
         const auto settings = ReadMainWindowStartSettings(ini);
         if (!settings) {
             return;
         }
+        m_startPosition = ReadMainWindowPosition(ini);
         m_multiRow->setChecked(settings->multiRow);
         for (const std::string& path : settings->slipFiles) {
             OpenSlipInMainWindow(QString::fromStdString(path));
@@ -421,11 +423,9 @@ void TFAuswertung::Prepare() {
         return;
     }
     m_prepared = true;
-    Guarded(m_context.ports.messages, [this] {
-        if (const auto position = ReadMainWindowPosition(IniFile(m_context.state.DataFolder / kSettingsFileName))) {
-            move(position->left, position->top);
-        }
-    });
+    if (m_startPosition) {
+        move(m_startPosition->left, m_startPosition->top);
+    }
     FillDateLists();
 }
 
@@ -733,17 +733,30 @@ void TFAuswertung::SetMultiRow(bool multiRow) {
 }
 
 void TFAuswertung::closeEvent(QCloseEvent* event) {
+    // A settings file that cannot be read is reported once here, not again by every write below.
+    const IniFile ini(m_context.state.DataFolder / kSettingsFileName);
+    bool readable = false;
+    Guarded(m_context.ports.messages, [&] {
+        static_cast<void>(ReadMainWindowPosition(ini)); // reads the file, throws when it cannot
+        readable = true;
+    });
     // The winning-number window stores its settings in its own close handling, also when it was never
     // made; the other windows are discarded without theirs.
-    if (QWidget* numbers = m_context.windows.Find(QLatin1String(TFGewinnzahlen::kFormName))) {
-        numbers->close();
+    QWidget* numbers = m_context.windows.Find(QLatin1String(TFGewinnzahlen::kFormName));
+    if (!readable) {
+        if (numbers != nullptr) {
+            numbers->hide();
+        }
     } else {
-        TFGewinnzahlen::StoreSettingsUnmade(m_context);
+        if (numbers != nullptr) {
+            numbers->close();
+        } else {
+            TFGewinnzahlen::StoreSettingsUnmade(m_context);
+        }
+        Guarded(m_context.ports.messages, [&] {
+            WriteMainWindowSettings(ini, {pos().x(), pos().y()}, m_multiRow->isChecked());
+        });
     }
-    Guarded(m_context.ports.messages, [this] {
-        WriteMainWindowSettings(IniFile(m_context.state.DataFolder / kSettingsFileName), {pos().x(), pos().y()},
-                                m_multiRow->isChecked());
-    });
     event->accept();
     QCoreApplication::exit(0);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/evaluation/MainWindowSettings.h"
 #include "ui/widgets/WebView.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -108,6 +110,7 @@ private:
     TFrFrame1* SlipFrame(int tab) const;
 
     AppContext& m_context;
+    std::optional<WindowPosition> m_startPosition; // read with the start settings, applied by Prepare
     QToolBar* m_toolBar = nullptr;
     QMenu* m_fileMenu = nullptr;      // "&Datei"
     QGroupBox* m_drawGroup = nullptr; // "Gewinnreihen"

@@ -521,13 +521,13 @@ void TFDruck::OpenTextFile() {
         if (!chosen) {
             return;
         }
-        const auto bytes = ReadWholeFile(ToPath(*chosen));
-        if (!bytes) {
+        const std::optional<std::vector<TipRowCells>> read = ReadTipRowFile(ToPath(*chosen));
+        if (!read) {
             throw FileError(ToPath(*chosen), std::strerror(ENOENT));
         }
         m_textFileName->setText(FileNameOf(*chosen));
         m_slipFileName->clear(); // the list no longer holds the slip files' rows
-        const std::vector<TipRowCells> rows = ParseTipRows(DecodeTextFile(*bytes));
+        const std::vector<TipRowCells>& rows = *read;
         m_rows->setRowCount(static_cast<int>(rows.size()) + 1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             for (int column = 0; column < kTipRowColumns; ++column) {

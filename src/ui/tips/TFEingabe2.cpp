@@ -292,25 +292,18 @@ void TFEingabe2::LoadTextFile() {
         return;
     }
     const std::filesystem::path file = ToPath(*path);
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(file);
-    if (!bytes) {
+    const std::optional<std::vector<TipRowCells>> rows = ReadTipRowFile(file);
+    if (!rows) {
         m_context.ports.messages.Error(
             QStringLiteral("Die Datei %1 wurde nicht gefunden.\r\rIch breche erst einmal ab.")
                 .arg(FromPath(file.filename())));
         return;
     }
-    if (bytes->size() > kMaxTipRowFileBytes) {
-        m_context.ports.messages.Error(
-            QStringLiteral("Die Datei %1 ist zu groß für eine Liste von Tippreihen.\r\rIch breche erst einmal ab.")
-                .arg(FromPath(file.filename())));
-        return;
-    }
     m_fileName->setText(FromPath(file.filename()));
-    LoadText(DecodeTextFile(*bytes));
+    LoadRows(*rows);
 }
 
-void TFEingabe2::LoadText(const std::string& utf8Text) {
-    const std::vector<TipRowCells> rows = ParseTipRows(utf8Text);
+void TFEingabe2::LoadRows(const std::vector<TipRowCells>& rows) {
     m_grid->setRowCount(static_cast<int>(rows.size()) + 1);
     for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
         const TipRowCells& cells = rows[static_cast<std::size_t>(row - 1)];

@@ -32,7 +32,7 @@ public:
 
     // The handlers, as the user's clicks run them.
     void LoadTextFile();
-    void LoadText(const std::string& utf8Text);
+    void LoadRows(const std::vector<TipRowCells>& rows);
     // Writes value into column 1 (draw count) or 2 (stake) of every slip's first row.
     void FillForAllSlips(int value, int column);
     void StartManualEntry();

@@ -123,5 +123,46 @@ TEST(DrawStore, SaveIntoAMissingFolderThrowsNamingTheFile) {
     }
 }
 
+// What the program writes it must be able to read again: no save passes the reading limit.
+TEST(DrawStore, NoSaveWritesMoreDrawsThanAReadTakes) {
+    TempDir dir;
+    const auto path = dir / kDrawFileName;
+    const auto old = Concat({Record(45000, 1), Record(45001, 2)});
+    WriteBytes(path, old);
+
+    std::vector<TGewZahlen> draws(kMaxDraws + 1);
+    try {
+        SaveDraws(path, draws);
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Die Ziehungsdatei " + Quoted(path) +
+                                             " würde mit 100001 Ziehungen mehr als 100000 halten und könnte nicht "
+                                             "mehr gelesen werden; sie wird nicht gespeichert und bleibt unverändert.");
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+
+    draws.pop_back();
+    SaveDraws(path, draws);
+    EXPECT_EQ(LoadDraws(path).size(), kMaxDraws);
+}
+
+TEST(DrawStore, ABackupIsANewFileNamedAfterTheDayAndNeverReplacesOne) {
+    TempDir dir;
+    const auto path = dir / kDrawFileName;
+    const auto old = Concat({Record(45000, 1), Record(45001, 2)});
+    WriteBytes(path, old);
+
+    const auto first = KeepDrawFileBackup(path, 2026, 12, 11);
+    EXPECT_EQ(first, dir / "BelgienKenoZahlen-2026-12-11.tpp");
+    EXPECT_EQ(ReadBytes(first), old);
+
+    WriteBytes(path, Record(45002, 3));
+    const auto second = KeepDrawFileBackup(path, 2026, 12, 11);
+    EXPECT_EQ(second, dir / "BelgienKenoZahlen-2026-12-11-2.tpp");
+    EXPECT_EQ(ReadBytes(second), Record(45002, 3));
+    EXPECT_EQ(ReadBytes(first), old) << "the earlier backup was replaced";
+    EXPECT_EQ(KeepDrawFileBackup(path, 2027, 1, 2), dir / "BelgienKenoZahlen-2027-01-02.tpp");
+}
+
 } // namespace
 } // namespace qv

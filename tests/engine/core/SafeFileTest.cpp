@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
+#include <thread>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -180,6 +183,137 @@ TEST(SafeFile, AnUnreadableFileIsAnErrorNotAMissingFile) {
     ASSERT_EQ(::chmod(path.c_str(), 0), 0);
     const std::string message = MessageOf([&] { ReadWholeFile(path); });
     EXPECT_NE(message.find("kann nicht gelesen werden"), std::string::npos) << message;
+}
+
+const std::string kNeu = "neu";
+
+// Four slip files of a batch: Woche-1.kts to Woche-4.kts, each holding "alt" before.
+struct Batch {
+    explicit Batch(const TempDir& dir) {
+        for (int k = 1; k <= 4; ++k) {
+            paths.push_back(dir / ("Woche-" + std::to_string(k) + ".kts"));
+            WriteText(paths.back(), "alt");
+        }
+    }
+    // The bytes point into text, which must outlive them.
+    std::vector<FileContents> Contents(const std::string& text) const {
+        std::vector<FileContents> files;
+        for (const auto& path : paths) {
+            files.push_back({path, Bytes(text)});
+        }
+        return files;
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& path : paths) {
+            texts.push_back(ReadText(path));
+        }
+        return texts;
+    }
+    std::vector<std::filesystem::path> paths;
+};
+
+TEST(SafeFileBatch, LandsWholeAndLooksForStaleTemporariesOfEveryFile) {
+    TempDir dir;
+    const Batch batch(dir);
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"Woche-1.kts.tmp123456", "Woche-4.kts.tmpAbCdEf", "Woche-9.kts.tmp123456"}) {
+        WriteText(dir / name, "x");
+        std::filesystem::last_write_time(dir / name, old);
+    }
+    WriteFilesSafely(batch.Contents(kNeu));
+    EXPECT_EQ(batch.Texts(), std::vector<std::string>(4, "neu"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 5u) << "a stale temporary file of the batch was left, or a foreign one taken";
+    EXPECT_TRUE(std::filesystem::exists(dir / "Woche-9.kts.tmp123456"));
+}
+
+// A file of the batch that cannot be written (read-only, or beyond the file size limit as on a full
+// disk) leaves every file of the batch as it was.
+TEST(SafeFileBatch, AFailureBeforeTheRenamesChangesNoFile) {
+    TempDir dir;
+    const Batch batch(dir);
+    ASSERT_EQ(::chmod(batch.paths[3].c_str(), 0444), 0);
+    const std::string message = MessageOf([&] { WriteFilesSafely(batch.Contents(kNeu)); });
+    EXPECT_EQ(message, "Die Datei " + Quoted(batch.paths[3]) +
+                           " wird nicht gespeichert: Sie ist schreibgeschützt. Die alte Datei bleibt unverändert. "
+                           "Keine der 4 Dateien wurde verändert.");
+    EXPECT_EQ(batch.Texts(), std::vector<std::string>(4, "alt"));
+    ASSERT_EQ(::chmod(batch.paths[3].c_str(), 0644), 0);
+
+    std::vector<FileContents> files = batch.Contents(kNeu);
+    const std::string big(200, 'x');
+    files[2].bytes = Bytes(big);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string full = MessageOf([&] { WriteFilesSafely(files); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_NE(full.find(Quoted(batch.paths[2]) + " kann nicht gespeichert werden"), std::string::npos) << full;
+    EXPECT_NE(full.find("Keine der 4 Dateien wurde verändert. (Systemmeldung: "), std::string::npos) << full;
+    EXPECT_EQ(batch.Texts(), std::vector<std::string>(4, "alt"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 4u) << "temporary file left";
+}
+
+TEST(SafeFileBatch, ARenameThatFailsIsReportedWithTheFilesAlreadyNew) {
+    TempDir dir;
+    const Batch batch(dir);
+    {
+        PreparedFiles prepared(batch.Contents(kNeu));
+        EXPECT_EQ(batch.Texts(), std::vector<std::string>(4, "alt")) << "replaced before the commit";
+        // Something takes the third file's place between the two steps: a folder cannot be replaced.
+        std::filesystem::remove(batch.paths[2]);
+        std::filesystem::create_directory(batch.paths[2]);
+        WriteText(batch.paths[2] / "inhalt", "x");
+        const std::string message = MessageOf([&] { prepared.Commit(); });
+        EXPECT_TRUE(message.starts_with("Die Datei " + Quoted(batch.paths[2]) +
+                                        " kann nicht gespeichert werden; die alte Datei bleibt unverändert. Die Datei "
+                                        "danach bleibt ebenfalls unverändert; schon neu geschrieben sind " +
+                                        Quoted(batch.paths[0]) + ", " + Quoted(batch.paths[1]) + ". (Systemmeldung: "))
+            << message;
+    }
+    EXPECT_EQ(ReadText(batch.paths[0]), "neu");
+    EXPECT_EQ(ReadText(batch.paths[1]), "neu");
+    EXPECT_EQ(ReadText(batch.paths[3]), "alt");
+    EXPECT_EQ(EntriesIn(dir.Path()), 4u) << "temporary file left";
+}
+
+TEST(SafeFile, ANewFileNeverReplacesOne) {
+    TempDir dir;
+    const auto path = dir / "Sicherung.tpp";
+    EXPECT_TRUE(WriteNewFileSafely(path, Bytes("erste")));
+    EXPECT_FALSE(WriteNewFileSafely(path, Bytes("zweite")));
+    EXPECT_EQ(ReadText(path), "erste");
+    std::filesystem::create_symlink(dir / "anderswo.tpp", dir / "Verweis.tpp");
+    EXPECT_FALSE(WriteNewFileSafely(dir / "Verweis.tpp", Bytes("x")));
+    EXPECT_FALSE(std::filesystem::exists(dir / "anderswo.tpp"));
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u) << "temporary file left";
+}
+
+// A pipe delivers its text in parts: all of them are read, up to the limit.
+TEST(SafeFile, AStreamIsReadToItsEndWithinTheLimit) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::thread writer([in = ends[1]] {
+        EXPECT_EQ(::write(in, "1 2\n", 4), 4);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(::write(in, "3\n", 2), 2);
+        ::close(in);
+    });
+    const auto read = ReadStreamToEnd(ends[0], 10, "Standardeingabe");
+    writer.join();
+    ::close(ends[0]);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::string(read->begin(), read->end()), "1 2\n3\n");
+
+    ASSERT_EQ(::pipe(ends), 0);
+    EXPECT_EQ(::write(ends[1], "12345678901", 11), 11);
+    ::close(ends[1]);
+    EXPECT_FALSE(ReadStreamToEnd(ends[0], 10, "Standardeingabe"));
+    ::close(ends[0]);
 }
 
 } // namespace

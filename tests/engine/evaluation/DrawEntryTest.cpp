@@ -112,6 +112,17 @@ TEST(NewDraw, FollowsTheNewestAndRefusesWhileItIsIncomplete) {
     EXPECT_EQ(state.MarkedCount, 1);
 }
 
+TEST(NewDraw, AHistoryAtTheLimitTakesNoFurtherDraw) {
+    ProgramState state;
+    state.DrawList.assign(kMaxDraws - 1, MakeDraw(45000, Range(1, 20)));
+    ASSERT_EQ(AddNextDraw(state).refusal, nullptr); // draw 100,000 may still be added
+    state.DrawList.back() = MakeDraw(45001, Range(1, 20));
+
+    const NewDrawOutcome refused = AddNextDraw(state);
+    EXPECT_STREQ(refused.refusal, kHistoryFullText);
+    EXPECT_EQ(state.DrawList.size(), kMaxDraws);
+}
+
 TEST(NewDraw, EmptyHistoryAsksForTheFirstDate) {
     ProgramState state;
     const NewDrawOutcome ask = AddNextDraw(state);

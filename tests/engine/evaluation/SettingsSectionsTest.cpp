@@ -6,8 +6,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/core/FileError.h"
+
+#include <csignal>
 #include <fstream>
 #include <sstream>
+
+#include <sys/resource.h>
 
 namespace qv {
 namespace {
@@ -70,6 +75,31 @@ TEST(MainWindowSettings, AChoiceReplacesTheRecordedListAndClosingWritesHaupt) {
     EXPECT_THAT(start->slipFiles, ElementsAre("/x/neu1.kts", "/x/neu2.kts"));
     EXPECT_TRUE(start->multiRow);
     EXPECT_EQ(ReadMainWindowPosition(ini), (WindowPosition{120, -4}));
+}
+
+// On a full disk (here: the file size limit) the list of slips to reopen is written whole or not at
+// all; never a count without its entries.
+TEST(MainWindowSettings, TheListOfSlipsIsWrittenInOneSave) {
+    test::TempDir folder;
+    const IniFile ini(folder / kSettingsFileName);
+    const std::string before = "[Spielscheine]\nAnzahl=2\nDatei1=/x/a.kts\nDatei2=/x/b.kts\n";
+    WriteText(ini.Path(), before);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = before.size() + 20;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    EXPECT_THROW(RecordChosenSlipFiles(ini, {"/ein/langer/pfad/1.kts", "/ein/langer/pfad/2.kts",
+                                             "/ein/langer/pfad/3.kts", "/ein/langer/pfad/4.kts"}),
+                 FileError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(ReadText(ini.Path()), before);
+    RecordChosenSlipFiles(ini, {});
+    EXPECT_EQ(ReadText(ini.Path()), "[Spielscheine]\nAnzahl=0\n");
 }
 
 TEST(WinningNumberSettings, MissingKeysGiveNoAndTheDefaultPlace) {

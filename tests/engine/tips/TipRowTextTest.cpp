@@ -1,5 +1,8 @@
 #include "engine/tips/TipRowText.h"
 
+#include "engine/core/FileError.h"
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -91,6 +94,56 @@ TEST(TipRowText, BytesThatAreNotUtf8AreReadAsWindows1252) {
         ASSERT_EQ(rows.size(), 1u) << text;
         EXPECT_EQ(Numbers(rows[0]), (std::vector<std::string>{"\xC3\xA4", "7"})) << text;
     }
+}
+
+// Every reader of a tip-row file takes it alike: the same caps, and rows at the end without numbers
+// (a trailing ";" line) dropped.
+TEST(TipRowText, EveryReaderTakesAFileWithTheSameCapsAndDropsTrailingEmptyRows) {
+    test::TempDir dir;
+    const auto rows = dir / "tipps.txt";
+    test::WriteText(rows, "3;15\n7;8\n;\n");
+    const auto read = ReadTipRowFile(rows);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->size(), 2u);
+    EXPECT_EQ(Numbers((*read)[1]), (std::vector<std::string>{"7", "8"}));
+    EXPECT_FALSE(ReadTipRowFile(dir / "fehlt.txt"));
+
+    const struct {
+        const char* name;
+        std::string text;
+        std::string message;
+    } refused[] = {
+        // A megabyte and one byte of a valid list.
+        {"gross.txt", std::string(kMaxTipRowFileBytes + 1, '7'),
+         " ist mit 1048577 Bytes zu groß für eine Liste von Tippreihen (höchstens 1048576 Bytes); es wurde nichts "
+         "gelesen."},
+        // Half a megabyte of one-number lines: over 260,000 rows of some 400 bytes each in memory.
+        {"zeilen.txt",
+         [] {
+             std::string text;
+             for (int k = 0; k < 260000; ++k) {
+                 text += "7\n";
+             }
+             return text;
+         }(),
+         " hält mehr als 50000 Tippreihen, zu viele für eine Liste von Tippreihen; es wurde nichts gelesen."},
+    };
+    for (const auto& c : refused) {
+        test::WriteText(dir / c.name, c.text);
+        try {
+            ReadTipRowFile(dir / c.name);
+            ADD_FAILURE() << c.name;
+        } catch (const FileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Die Datei " + Quoted(dir / c.name) + c.message);
+        }
+    }
+    // The row cap counts rows, not lines: blank lines between them take no memory.
+    std::string spaced;
+    for (std::size_t k = 0; k < kMaxTipRows; ++k) {
+        spaced += "7\n \n";
+    }
+    test::WriteText(dir / "luftig.txt", spaced);
+    EXPECT_EQ(ReadTipRowFile(dir / "luftig.txt")->size(), kMaxTipRows);
 }
 
 } // namespace

@@ -287,6 +287,19 @@ TEST_F(MainWindowTest, RecordedSlipFilesAndMultiRowAreRestoredAtStart) {
     EXPECT_EQ(ini.ReadInteger("NeueGZ", "AutoFiltern", -1), 0);
 }
 
+// A settings file that cannot be read is reported once at start and once at close.
+TEST_F(MainWindowTest, AnUnreadableSettingsFileIsReportedOnceAtStartAndOnceAtClose) {
+    std::filesystem::create_directory(Data() / kSettingsFileName);
+    const QString message = QStringLiteral("„%1“ ist ein Ordner, keine Datei; es wurde nichts gelesen.")
+                                .arg(FromPath(Data() / kSettingsFileName));
+    StartWithDraws(3);
+    Continue();
+    EXPECT_EQ(Boxes(Kind::Error), QStringList{message});
+    m_main->close();
+    EXPECT_EQ(Boxes(Kind::Error), (QStringList{message, message}));
+    EXPECT_TRUE(std::filesystem::is_directory(Data() / kSettingsFileName));
+}
+
 TEST_F(MainWindowTest, EvaluationFillsOneResultTabPerSlipInBlocksPerDraw) {
     StartWithDraws(5);
     WriteSlip("a.kts", Slip({{1, {1, 2}}, {3, {21, 22, 23, 70}}}, 1));

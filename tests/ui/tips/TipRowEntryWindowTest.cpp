@@ -145,14 +145,41 @@ TEST_F(TipRowEntryWindowTest, UnusableFilesAreReportedAndTheGridKept) {
     EXPECT_EQ(m_grid->rowCount(), 25);
     WriteText("Gross.txt", QByteArray(1024 * 1024 + 1, '7'));
     Load("Gross.txt");
-    EXPECT_EQ(
-        Boxes(Kind::Error).last(),
-        QStringLiteral("Die Datei Gross.txt ist zu groß für eine Liste von Tippreihen.\r\rIch breche erst einmal ab."));
+    EXPECT_EQ(Boxes(Kind::Error).last(),
+              QStringLiteral("Die Datei „%1“ ist mit 1048577 Bytes zu groß für eine Liste von Tippreihen (höchstens "
+                             "1048576 Bytes); es wurde nichts gelesen.")
+                  .arg(Path("Gross.txt")));
     EXPECT_EQ(m_grid->rowCount(), 25);
     // A draw count that is no number ends the check with the conversion message.
     m_grid->SetCell(1, 1, QStringLiteral("7x"));
     SaveAs("Weg.kts");
     EXPECT_EQ(Boxes(Kind::Error).last(), QStringLiteral("'7x' ist kein gültiger Integerwert"));
+}
+
+// The slip files of a save land together or not at all, and the box says so.
+TEST_F(TipRowEntryWindowTest, AFileThatCannotBeWrittenLeavesTheWholeBatchUnchanged) {
+    QByteArray text;
+    for (int r = 1; r <= 9; ++r) {
+        text += QByteArray::number(r) + " " + QByteArray::number(r + 20) + "\n";
+    }
+    WriteText("Reihen.txt", text);
+    Load("Reihen.txt");
+    Choose("ComboZiehungen", "1");
+    ClickButton("bsSkinSpeedButton3");
+    Choose("ComboEinsatz", "1");
+    ClickButton("bsSkinSpeedButton2");
+    WriteText("Woche-1.kts", "alt");
+    WriteText("Woche-2.kts", "alt");
+    ASSERT_TRUE(QFile::setPermissions(Path("Woche-2.kts"), QFile::ReadOwner));
+    SaveAs("Woche.kts");
+    EXPECT_EQ(Boxes(Kind::Error),
+              QStringList{QStringLiteral("Die Datei „%1“ wird nicht gespeichert: Sie ist schreibgeschützt. Die alte "
+                                         "Datei bleibt unverändert. Keine der 2 Dateien wurde verändert.")
+                              .arg(Path("Woche-2.kts"))});
+    QFile first(Path("Woche-1.kts"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), "alt");
+    EXPECT_NE(Window<QLabel>(QStringLiteral("Label6"))->text(), QStringLiteral("2 Dateien gespeichert"));
 }
 
 TEST_F(TipRowEntryWindowTest, ALatinOneFileIsRead) {
