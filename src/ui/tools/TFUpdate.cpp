@@ -55,6 +55,7 @@ QLabel* ValuePanel(const QString& name, QWidget* parent) {
     panel->setFrameShadow(QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setMinimumSize(110, 26);
+    panel->setTextFormat(Qt::PlainText); // the online version comes from the server
     panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     panel->setFocusPolicy(Qt::StrongFocus);
     return panel;

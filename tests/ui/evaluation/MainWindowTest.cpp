@@ -472,6 +472,42 @@ TEST_F(MainWindowTest, RefusalsChangeNothing) {
     EXPECT_EQ(Boxes(Kind::Error).last(), nothing);
 }
 
+// A slip tab shows an old 96-byte slip in the current layout, and says so when a file holds no slip.
+TEST_F(MainWindowTest, SlipTabsConvertOldSlipsAndNameFilesThatHoldNoSlip) {
+    StartWithDraws(2);
+    QByteArray old(96, '\0');
+    old[0] = 7;
+    old[1] = 9;
+    old[80] = 2;
+    old[88] = 5; // 10 euros
+    const QString oldPath = FromPath(Data() / "alt.kts");
+    QFile oldFile(oldPath);
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
+    oldFile.close();
+    m_main->OpenSlipInMainWindow(oldPath);
+    StringGrid* grid = SlipTabs()->currentWidget()->findChild<TFrFrame1*>()->Grid();
+    ASSERT_GE(grid->rowCount(), 2);
+    EXPECT_TRUE(grid->Cell(0, 1).contains(QStringLiteral("10"))) << grid->Cell(0, 1).toStdString();
+    EXPECT_EQ(grid->Cell(1, 1).trimmed(), QStringLiteral("2"));
+    EXPECT_EQ(grid->Cell(2, 1), QStringLiteral("7"));
+    EXPECT_EQ(grid->Cell(3, 1), QStringLiteral("9"));
+
+    TSchein bad = Slip({{2, {4, 5}}});
+    bad.kenotyp[1] = 255;
+    const QString badPath = WriteSlip("kaputt.kts", bad);
+    m_main->OpenSlipInMainWindow(badPath);
+    ASSERT_EQ(SlipTabs()->count(), 2);
+    QWidget* page = SlipTabs()->currentWidget();
+    EXPECT_EQ(page->findChild<TFrFrame1*>(), nullptr);
+    auto* note = page->findChild<QLabel*>(QStringLiteral("LKeinSchein2"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), QStringLiteral("Die Datei „%1“ ist kein gültiger Spielschein (Feld 2: Keno-Typ 255 gibt es "
+                                           "nicht (höchstens 10 Zahlen)); sie wird nicht verwendet.")
+                                .arg(badPath));
+    EXPECT_EQ(State().SlipList.back(), TSchein{});
+    EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
+}
+
 // The day's main steps by keyboard alone: each has a key, shown beside its item in the file menu.
 TEST_F(MainWindowTest, TheMainStepsHaveKeysShownInTheFileMenu) {
     StartWithDraws(3);
