@@ -140,6 +140,48 @@ TEST_F(CliEvaluate, SlipFilesThatAreMissingOrNoSlipAreRefused) {
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("bogen.pdf"))));
 }
 
+// A record that holds no draw of the game is left out by every command that counts draws, and said so.
+TEST_F(CliEvaluate, EveryReaderOfTheHistoryLeavesOutAnInvalidRecordAndSaysSo) {
+    std::vector<TGewZahlen> draws = LoadDraws(ToPath(DrawFile()));
+    TGewZahlen fives;
+    fives.datum = draws.back().datum + 1;
+    std::fill_n(fives.GZ.begin(), 20, 5);
+    draws.insert(draws.begin() + 1, fives);
+    const QString file = Path(QStringLiteral("ungueltig.tpp"));
+    SaveDraws(ToPath(file), draws);
+    const QString note =
+        QStringLiteral("1 ungültige Ziehung (nicht 20 verschiedene Zahlen von 1 bis 70) wurde ausgelassen.\n");
+    const QStringList draw{QStringLiteral("--draws"), file};
+    const QStringList everything{QStringLiteral("--from"), QStringLiteral("#0"), QStringLiteral("--to"),
+                                 QStringLiteral("#3")};
+
+    const CliRun evaluate = RunCli(QStringList{QStringLiteral("evaluate")} + draw + everything +
+                                   QStringList{Path(QStringLiteral("b.kts"))});
+    EXPECT_EQ(evaluate.exitCode, 0) << evaluate.err.toStdString();
+    EXPECT_EQ(evaluate.err, note);
+    EXPECT_FALSE(evaluate.out.contains(QStringLiteral("03.08.2024"))) << evaluate.out.toStdString();
+
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("stats")} + draw + everything,
+          QStringList{QStringLiteral("tips"), QStringLiteral("--type"), QStringLiteral("5"), QStringLiteral("--method"),
+                      QStringLiteral("favoriten"), QStringLiteral("--seed"), QStringLiteral("1")} +
+              draw + everything,
+          QStringList{QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2")} + draw + everything}) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_EQ(run.err, note) << args.join(' ').toStdString();
+    }
+    const CliRun stats = RunCli(QStringList{QStringLiteral("stats")} + draw + everything);
+    EXPECT_TRUE(stats.out.startsWith(QStringLiteral("Der Auswertungszeitraum umfasst 3 Ausspielungen")))
+        << stats.out.toStdString();
+
+    const CliRun list = RunCli({QStringLiteral("draws"), QStringLiteral("list"), file});
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("\t5\tungültige Ziehung"))) << lines[1].toStdString();
+    EXPECT_FALSE(lines[0].contains(QStringLiteral("ungültig")));
+}
+
 TEST_F(CliEvaluate, RefusesABadPeriodAndWrongUsage) {
     const QString periodError = QStringLiteral(
         "Bitte korrigieren Sie die Angaben für den Auswertungszeitraum.\n\nIch breche erst einmal ab.\n");

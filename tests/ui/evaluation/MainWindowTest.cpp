@@ -83,12 +83,27 @@ TEST_F(MainWindowTest, TheBoardRefusesATwentyFirstMark) {
     EXPECT_EQ(MarkedCount(), 0);
 }
 
-TEST_F(MainWindowTest, ADrawWithADoubledNumberShowsOneNumberFewer) {
-    auto draws = MadeUpHistory(2);
-    draws[1].GZ[19] = draws[1].GZ[0];
+// A record with a number twice holds no draw of the game: it is named so and left out of evaluations.
+TEST_F(MainWindowTest, ADrawWithADoubledNumberIsMarkedInvalidAndLeftOut) {
+    auto draws = MadeUpHistory(3);
+    draws[2].GZ[19] = draws[2].GZ[0];
     SaveDraws(DrawFile(), draws);
     Start();
     EXPECT_EQ(MarkedCount(), 18); // the second click on the doubled number unmarked it again
+    auto* invalid = Main<QLabel>(QStringLiteral("LUngueltig"));
+    EXPECT_FALSE(invalid->isHidden());
+    EXPECT_EQ(invalid->text(), QStringLiteral("ungültige Ziehung"));
+    List("Combo1")->setCurrentIndex(1);
+    EXPECT_TRUE(invalid->isHidden());
+
+    m_main->OpenSlipInMainWindow(WriteSlip("s.kts", Slip({{1, {1, 2}}})));
+    Main<QCheckBox>("CBbis")->setChecked(true);
+    List("ComboBox1")->setCurrentIndex(0);
+    List("Combo2")->setCurrentIndex(2);
+    Click(QStringLiteral("BAuswerten"));
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"1 ungültige Ziehung (nicht 20 verschiedene Zahlen von 1 bis 70) wurde ausgelassen."});
+    EXPECT_EQ(ResultRows(), 2) << "one row for each of the two valid draws";
 }
 
 TEST_F(MainWindowTest, WithOneDrawSelectingItMarksNothing) {
