@@ -1,3 +1,4 @@
+#include "platform/LocalSockets.h"
 #include "text/DataFolder.h"
 #include "ui/app/Application.h"
 #include "ui/app/WindowTable.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
 
     const qv::StartOptions options = qv::ParseStartOptions(application.arguments());
     qv::SingleInstance instance(qv::SingleInstance::ServerNameFor(qv::FromPath(qv::DefaultDataFolder())));
+    // SIGTERM ends the event loop rather than the process, so the socket file goes with the program.
+    const qv::TerminationSignal termination;
+    QObject::connect(&termination, &qv::TerminationSignal::Terminated, &application, &QCoreApplication::quit);
     const bool selfCheck = options.quitAfterMilliseconds.has_value();
     if (!selfCheck) {
         // A program already running over this data folder opens the files itself.

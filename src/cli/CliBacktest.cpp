@@ -2,6 +2,7 @@
 #include "cli/CliCommon.h"
 
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/tips/Backtest.h"
 #include "text/BacktestTexts.h"
 
@@ -92,7 +93,11 @@ int RunBacktest(const Command& command, const QStringList& args) {
     }
 
     return Guarded([&]() -> int {
-        const std::vector<TGewZahlen> draws = CompleteDraws(LoadDraws(DrawFileOrDefault(parser.value(drawsOption))));
+        const std::vector<TGewZahlen> stored = LoadDraws(DrawFileOrDefault(parser.value(drawsOption)));
+        const std::vector<TGewZahlen> draws = CompleteDraws(stored);
+        if (draws.size() < stored.size()) {
+            PrintErr(QString::fromStdString(InvalidDrawsNote(static_cast<int>(stored.size() - draws.size()))));
+        }
         const std::string tooShort = BacktestRefusal(request, static_cast<int>(draws.size()));
         if (!tooShort.empty()) {
             PrintErr(QString::fromStdString(tooShort));

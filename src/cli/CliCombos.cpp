@@ -7,6 +7,7 @@
 #include "engine/analysis/ComboSearch.h"
 #include "engine/core/Dates.h"
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/ProgramState.h"
 #include "text/ComboTexts.h"
@@ -72,12 +73,10 @@ std::variant<LoadedPeriod, int> LoadPeriod(const QCommandLineParser& parser, con
 }
 
 std::vector<NumberSet> PeriodSetsOf(const LoadedPeriod& loaded) {
-    std::vector<NumberSet> sets;
-    sets.reserve(static_cast<std::size_t>(loaded.period.extra) + 1);
-    for (int i = loaded.period.first; i <= loaded.period.Last(); ++i) {
-        sets.push_back(loaded.draws[static_cast<std::size_t>(i)].Numbers());
+    if (const int invalid = CountInvalidDraws(loaded.draws, loaded.period.first, loaded.period.Last())) {
+        PrintErr(QString::fromStdString(InvalidDrawsNote(invalid)));
     }
-    return sets;
+    return CountableDrawSets(loaded.draws, loaded.period.first, loaded.period.Last());
 }
 
 std::optional<int> ParseInt(const QString& text) {

@@ -2,6 +2,7 @@
 #include "cli/CliCommon.h"
 
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/SafeFile.h"
 #include "engine/core/TextEncoding.h"
 #include "engine/draws/DrawImport.h"
@@ -134,6 +135,9 @@ int RunDrawsList(const Command& command, const QStringList& args) {
             QStringList cells{FormatDate(draw.datum, locale)};
             for (int p = 0; p < 20; ++p) {
                 cells << QString::number(draw.GZ[p]);
+            }
+            if (!IsValidDraw(draw)) {
+                cells << QString::fromUtf8(kInvalidDrawText);
             }
             PrintOut(cells.join(QLatin1Char('\t')));
         }

@@ -3,6 +3,7 @@
 #include "cli/CliPeriod.h"
 
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/SlipFile.h"
 #include "engine/evaluation/Evaluation.h"
 #include "text/DataFolder.h"
@@ -52,20 +53,25 @@ int RunEvaluate(const Command& command, const QStringList& args) {
         if (parser.isSet(period.to)) {
             request.toPos = DrawPositionOf(parser.value(period.to), state.DrawList, PeriodEnd::To).value_or(-1);
         }
-        // Like the slip tabs: a missing file gives an empty slip, whose result shows headings only.
+        // Every slip is read before anything is evaluated: a missing file or one that holds no slip
+        // stops the command, as a result table without it would pass for the whole answer.
         for (const QString& name : parser.positionalArguments()) {
-            const auto slip = ReadSlipFile(ToPath(name));
+            const auto slip = LoadSlip(ToPath(name));
             if (!slip) {
-                PrintErr(QStringLiteral("%1: Die Datei gibt es nicht; der Schein bleibt leer.").arg(name));
+                PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(name));
+                return kRefused;
             }
             request.slipIndices.push_back(static_cast<int>(state.SlipList.size()));
-            state.SlipList.push_back(slip.value_or(TSchein{}));
+            state.SlipList.push_back(*slip);
         }
 
         const EvaluationRun run = Evaluate(state, request);
         if (run.refusal != nullptr) {
             PrintErr(ForTerminal(run.refusal));
             return kRefused;
+        }
+        if (run.invalidDraws > 0) {
+            PrintErr(QString::fromStdString(InvalidDrawsNote(run.invalidDraws)));
         }
         const QString title =
             EvaluationTitle(run.singleDraw, dateTexts.value(run.period.first), dateTexts.value(run.period.Last()));

@@ -51,7 +51,7 @@ std::optional<int> ReadTextRows(const Command& command, const QString& file, con
 std::optional<int> ReadSlipRows(const QStringList& files, PrintJob& job) {
     int rowsSoFar = 0;
     for (const QString& file : files) {
-        const auto slip = ReadSlipFile(ToPath(file));
+        const auto slip = LoadSlip(ToPath(file));
         if (!slip) {
             PrintErr(QStringLiteral("%1: Die Datei gibt es nicht.").arg(file));
             return kRefused;

@@ -17,7 +17,7 @@ int RunSlipShow(const Command& command, const QStringList& args) {
     return Guarded([&] {
         const QString pathText = parser.positionalArguments().at(0);
         const std::filesystem::path path = ToPath(pathText);
-        const auto slip = ReadSlipFile(path);
+        const auto slip = LoadSlip(path);
         if (!slip) {
             PrintErr(QStringLiteral("Die Datei „%1“ gibt es nicht.").arg(pathText));
             return kRefused;

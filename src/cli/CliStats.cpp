@@ -5,6 +5,7 @@
 #include "engine/analysis/DrawStatistics.h"
 #include "engine/analysis/Significance.h"
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/ProgramState.h"
 #include "text/Amounts.h"
 #include "text/SignificanceText.h"
@@ -74,6 +75,9 @@ int RunStats(const Command& command, const QStringList& args) {
         const int first = chosen->first;
         const int last = chosen->Last();
         const DrawStatistics stats = ComputeStatistics(state.DrawList, first, last);
+        if (stats.invalidDraws > 0) {
+            PrintErr(QString::fromStdString(InvalidDrawsNote(stats.invalidDraws)));
+        }
         BuildPeriodSets(state, first, last - first);
         const NumberCounts absences = CountAbsences(state.PeriodSets);
         const QLocale german(QLocale::German, QLocale::Germany);

@@ -4,6 +4,7 @@
 
 #include "engine/core/Dates.h"
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/ProgramState.h"
 #include "engine/tips/FrequencyBands.h"
@@ -32,7 +33,12 @@ std::optional<TipMethod> MethodOf(const QString& text) {
 void PrintTips(const std::vector<TGewZahlen>& draws, const Period& period, int type, TipMethod method, int count,
                std::mt19937_64& generator) {
     const QLocale german(QLocale::German, QLocale::Germany);
-    const int length = period.Last() - period.first + 1;
+    // The bands follow the draws that count; a record that holds no draw is left out and said so.
+    const int invalid = CountInvalidDraws(draws, period.first, period.Last());
+    if (invalid > 0) {
+        PrintErr(QString::fromStdString(InvalidDrawsNote(invalid)));
+    }
+    const int length = period.Last() - period.first + 1 - invalid;
     PrintOut(QStringLiteral("Zeitraum\t%1\t%2\t%3")
                  .arg(FormatDate(draws[static_cast<std::size_t>(period.first)].datum, german),
                       FormatDate(draws[static_cast<std::size_t>(period.Last())].datum, german))

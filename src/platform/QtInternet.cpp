@@ -5,6 +5,7 @@
 #include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace qv {
@@ -58,48 +59,81 @@ bool QtInternet::Answers(const QString& url, int timeoutMs) {
     return answered;
 }
 
-Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink) {
+Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink, const FetchOptions& options) {
     QNetworkRequest request{QUrl(url)};
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Quovadra"));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setRawHeader("Cache-Control", "no-cache");
+    // The body as it is: nothing to unpack, so nothing can unpack to a thousand times its size.
+    request.setRawHeader("Accept-Encoding", "identity");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(kTransferTimeoutMs);
 
     QNetworkReply* reply = Network().get(request);
     Result result;
+    bool stopped = false;
+    const auto stop = [&] {
+        stopped = true;
+        reply->abort();
+    };
     const auto readBlocks = [&] {
         char block[kBlockSize];
-        for (;;) {
+        while (!stopped) {
             const qint64 count = reply->read(block, kBlockSize);
             if (count <= 0) {
                 break;
             }
             result.opened = true;
-            sink(QByteArrayView(block, count));
+            if (!sink(QByteArrayView(block, count))) {
+                stop();
+            }
         }
     };
     const auto blocks = QObject::connect(reply, &QNetworkReply::readyRead, reply, readBlocks);
 
-    // The caller waits for the transfer; user input stays queued meanwhile, so no second action can
-    // start in the middle of this one.
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, [&] {
+        result.timedOut = true;
+        stop();
+    });
+    QTimer cancelCheck;
+    QObject::connect(&cancelCheck, &QTimer::timeout, &loop, [&] {
+        if (!stopped && options.cancelled && options.cancelled()) {
+            result.cancelled = true;
+            stop();
+        }
+    });
     if (!reply->isFinished()) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        if (options.timeLimitMs > 0) {
+            limit.start(options.timeLimitMs);
+        }
+        if (options.cancelled) {
+            cancelCheck.start(50);
+        }
+        // Without userInput, input stays queued, so no second action can start in the middle of this one.
+        loop.exec(options.userInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
+    limit.stop();
+    cancelCheck.stop();
     readBlocks();
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.status = status.isValid() ? status.toInt() : 0;
     result.opened = result.opened || status.isValid();
-    // An HTTP error status still delivers its page; only a broken transfer makes it incomplete.
+    // An error status still delivers its page; any other error (a broken or undecodable transfer
+    // included, whatever the status said before) makes the answer incomplete. A body sent encoded
+    // although none was asked for is not the file either.
     const int error = reply->error();
-    const bool httpError =
-        status.isValid() &&
+    const bool statusError =
+        result.status >= 400 &&
         ((error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
          (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError));
-    result.complete = result.opened && (error == QNetworkReply::NoError || httpError);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    const bool encoded = !encoding.isEmpty() && encoding != "identity";
+    result.complete = result.opened && !stopped && !encoded && (error == QNetworkReply::NoError || statusError);
     QObject::disconnect(blocks);
     reply->deleteLater();
     return result;

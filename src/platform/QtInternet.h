@@ -17,7 +17,7 @@ public:
 
     Connection ConnectionState() override;
     bool Answers(const QString& url, int timeoutMs) override;
-    Result Fetch(const QString& url, const BlockSink& sink) override;
+    Result Fetch(const QString& url, const BlockSink& sink, const FetchOptions& options) override;
 
     // A transfer that stalls this long is given up.
     static constexpr int kTransferTimeoutMs = 30000;

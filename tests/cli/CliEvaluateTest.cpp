@@ -76,14 +76,110 @@ TEST_F(CliEvaluate, PrintsTitleHeadingsAndRowsPerSlip) {
     EXPECT_EQ(run.out.toStdString(), expected.toStdString());
 }
 
-TEST_F(CliEvaluate, SingleDrawAndMissingSlip) {
+TEST_F(CliEvaluate, SingleDrawAndAnOldSlipInTheCurrentLayout) {
+    // The older 96-byte layout: numbers of field 1 at 0, counts of fields 1 to 5 at 80, stake index at 88.
+    QByteArray old(96, '\0');
+    old[0] = 11;
+    old[1] = 12;
+    old[80] = 2;
+    old[88] = 1; // 2 euros
+    QFile file(Path(QStringLiteral("alt.kts")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+
     const CliRun run = RunCli({QStringLiteral("evaluate"), QStringLiteral("--draws"), DrawFile(),
-                               QStringLiteral("--from"), QStringLiteral("#1"), QStringLiteral("--to"),
-                               QStringLiteral("01.08.2024"), Path(QStringLiteral("fehlt.kts"))});
-    EXPECT_EQ(run.exitCode, 0);
+                               QStringLiteral("--from"), QStringLiteral("#1"), Path(QStringLiteral("alt.kts"))});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("Auswertung für den 01.08.2024\nDatum\tFeld\tKeno-Typ\tTreffer\tGewinn\t"
-                                      "Gesamtgewinn\n"));
-    EXPECT_TRUE(run.err.contains(QStringLiteral("fehlt.kts")));
+                                      "Gesamtgewinn\n01.08.2024\t1\t2\t2\t13,00\t13,00\n"));
+}
+
+// Every command that reads slips refuses a missing file and one that holds no slip, naming the file,
+// and prints no result.
+TEST_F(CliEvaluate, SlipFilesThatAreMissingOrNoSlipAreRefused) {
+    const auto write = [this](const QString& name, const TSchein& slip) {
+        WriteSlipFile(ToPath(Path(name)), slip);
+        return Path(name);
+    };
+    TSchein type255 = test::Slip({{1, {1, 2}}});
+    type255.kenotyp[0] = 255;
+    QByteArray noise(90, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>(i * 37 + 11);
+    }
+    QFile noiseFile(Path(QStringLiteral("rauschen.kts")));
+    ASSERT_TRUE(noiseFile.open(QIODevice::WriteOnly) && noiseFile.write(noise) == noise.size());
+    noiseFile.close();
+    struct Case {
+        QString file;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Path(QStringLiteral("fehlt.kts")), "fehlt.kts: Die Datei gibt es nicht."},
+        {Path(QStringLiteral("rauschen.kts")), "rauschen.kts“ ist kein gültiger Spielschein (Feld 1: Keno-Typ 229"},
+        {write(QStringLiteral("typ.kts"), type255), "typ.kts“ ist kein gültiger Spielschein (Feld 1: Keno-Typ 255"},
+        {write(QStringLiteral("zahl.kts"), test::Slip({{2, {5, 71}}})), "(Feld 2: die Zahl 71 liegt nicht"},
+        {write(QStringLiteral("einsatz.kts"), test::Slip({{1, {5, 7}}}, 9)), "(Einsatz: der Wert 9 steht für"},
+    };
+    for (const Case& c : cases) {
+        const QStringList commands[] = {
+            {QStringLiteral("evaluate"), QStringLiteral("--draws"), DrawFile(), QStringLiteral("--from"),
+             QStringLiteral("#1"), Path(QStringLiteral("a.kts")), c.file},
+            {QStringLiteral("slip"), QStringLiteral("show"), c.file},
+            {QStringLiteral("print"), QStringLiteral("--slips"), c.file, QStringLiteral("--pdf"),
+             Path(QStringLiteral("bogen.pdf"))},
+        };
+        for (const QStringList& args : commands) {
+            SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+            const CliRun run = RunCli(args);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+            EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("bogen.pdf"))));
+}
+
+// A record that holds no draw of the game is left out by every command that counts draws, and said so.
+TEST_F(CliEvaluate, EveryReaderOfTheHistoryLeavesOutAnInvalidRecordAndSaysSo) {
+    std::vector<TGewZahlen> draws = LoadDraws(ToPath(DrawFile()));
+    TGewZahlen fives;
+    fives.datum = draws.back().datum + 1;
+    std::fill_n(fives.GZ.begin(), 20, 5);
+    draws.insert(draws.begin() + 1, fives);
+    const QString file = Path(QStringLiteral("ungueltig.tpp"));
+    SaveDraws(ToPath(file), draws);
+    const QString note =
+        QStringLiteral("1 ungültige Ziehung (nicht 20 verschiedene Zahlen von 1 bis 70) wurde ausgelassen.\n");
+    const QStringList draw{QStringLiteral("--draws"), file};
+    const QStringList everything{QStringLiteral("--from"), QStringLiteral("#0"), QStringLiteral("--to"),
+                                 QStringLiteral("#3")};
+
+    const CliRun evaluate = RunCli(QStringList{QStringLiteral("evaluate")} + draw + everything +
+                                   QStringList{Path(QStringLiteral("b.kts"))});
+    EXPECT_EQ(evaluate.exitCode, 0) << evaluate.err.toStdString();
+    EXPECT_EQ(evaluate.err, note);
+    EXPECT_FALSE(evaluate.out.contains(QStringLiteral("03.08.2024"))) << evaluate.out.toStdString();
+
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("stats")} + draw + everything,
+          QStringList{QStringLiteral("tips"), QStringLiteral("--type"), QStringLiteral("5"), QStringLiteral("--method"),
+                      QStringLiteral("favoriten"), QStringLiteral("--seed"), QStringLiteral("1")} +
+              draw + everything,
+          QStringList{QStringLiteral("combos"), QStringLiteral("-k"), QStringLiteral("2")} + draw + everything}) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString() << run.err.toStdString();
+        EXPECT_EQ(run.err, note) << args.join(' ').toStdString();
+    }
+    const CliRun stats = RunCli(QStringList{QStringLiteral("stats")} + draw + everything);
+    EXPECT_TRUE(stats.out.startsWith(QStringLiteral("Der Auswertungszeitraum umfasst 3 Ausspielungen")))
+        << stats.out.toStdString();
+
+    const CliRun list = RunCli({QStringLiteral("draws"), QStringLiteral("list"), file});
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("\t5\tungültige Ziehung"))) << lines[1].toStdString();
+    EXPECT_FALSE(lines[0].contains(QStringLiteral("ungültig")));
 }
 
 TEST_F(CliEvaluate, RefusesABadPeriodAndWrongUsage) {

@@ -4,14 +4,17 @@
 
 namespace qv {
 
-Internet::Result FakeInternet::Fetch(const QString& url, const BlockSink& sink) {
+Internet::Result FakeInternet::Fetch(const QString& url, const BlockSink& sink, const FetchOptions& /*options*/) {
     fetched << url;
     const auto page = pages.constFind(url);
     if (!connected || page == pages.constEnd()) {
         return {};
     }
     for (qsizetype at = 0; at < page->body.size(); at += kBlockSize) {
-        sink(QByteArrayView(page->body.constData() + at, std::min<qsizetype>(kBlockSize, page->body.size() - at)));
+        if (!sink(
+                QByteArrayView(page->body.constData() + at, std::min<qsizetype>(kBlockSize, page->body.size() - at)))) {
+            return {true, false, page->status};
+        }
     }
     return {true, true, page->status};
 }

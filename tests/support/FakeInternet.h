@@ -27,7 +27,7 @@ public:
         probed << url;
         return pages.contains(url);
     }
-    Result Fetch(const QString& url, const BlockSink& sink) override;
+    Result Fetch(const QString& url, const BlockSink& sink, const FetchOptions& options) override;
 
     bool connected = true;
     bool known = true;

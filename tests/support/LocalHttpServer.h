@@ -5,6 +5,9 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <memory>
 
 // A small HTTP server on 127.0.0.1 for tests: answers GET requests from a table of paths, in the
 // test's own thread (the client's waiting loop lets it run).
@@ -34,7 +37,13 @@ public:
              const QByteArray& contentType = "application/octet-stream") {
         m_answers[path] = {status, body, contentType};
     }
+    // Answers path with these bytes as they stand (status line, headers, body) and hangs up.
+    void SetRaw(const QByteArray& path, const QByteArray& response) { m_raw[path] = response; }
+    // Answers path with a 200 and body, the body one byte every intervalMs.
+    void SetDrip(const QByteArray& path, const QByteArray& body, int intervalMs) { m_drips[path] = {body, intervalMs}; }
     int Requests() const { return m_requests; }
+    // The last request as it came, headers included.
+    QByteArray LastRequest() const { return m_lastRequest; }
 
 private:
     void Serve(QTcpSocket* socket) {
@@ -44,8 +53,18 @@ private:
             return;
         }
         ++m_requests;
+        m_lastRequest = request;
         const QByteArray path = request.split(' ').value(1);
         m_pending.remove(socket);
+        if (m_raw.contains(path)) {
+            socket->write(m_raw.value(path));
+            socket->disconnectFromHost();
+            return;
+        }
+        if (m_drips.contains(path)) {
+            StartDrip(socket, m_drips.value(path));
+            return;
+        }
         const Answer answer = m_answers.value(path, Answer{404, "<html><body>Nicht gefunden</body></html>"});
         QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\n";
         response += "Content-Type: " + answer.contentType + "\r\n";
@@ -56,7 +75,30 @@ private:
         socket->disconnectFromHost();
     }
 
+    struct DripAnswer {
+        QByteArray body;
+        int intervalMs = 0;
+    };
+    static void StartDrip(QTcpSocket* socket, const DripAnswer& drip) {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                      QByteArray::number(drip.body.size()) + "\r\nConnection: close\r\n\r\n");
+        auto* timer = new QTimer(socket);
+        auto sent = std::make_shared<qsizetype>(0);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, body = drip.body] {
+            if (*sent >= body.size()) {
+                timer->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(body.mid((*sent)++, 1));
+        });
+        timer->start(drip.intervalMs);
+    }
+
     QTcpServer m_server;
+    QHash<QByteArray, QByteArray> m_raw;
+    QHash<QByteArray, DripAnswer> m_drips;
+    QByteArray m_lastRequest;
     QHash<QByteArray, Answer> m_answers;
     QHash<QTcpSocket*, QByteArray> m_pending;
     int m_requests = 0;

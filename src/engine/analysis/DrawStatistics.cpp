@@ -1,6 +1,7 @@
 #include "engine/analysis/DrawStatistics.h"
 
 #include "engine/core/BandLabels.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
@@ -12,11 +13,12 @@ namespace qv {
 NumberCounts CountFrequencies(std::span<const TGewZahlen> draws, int first, int last) {
     NumberCounts counts{};
     for (int i = std::max(first, 0); i <= last && i < static_cast<int>(draws.size()); ++i) {
+        const TGewZahlen& draw = draws[static_cast<std::size_t>(i)];
+        if (!IsValidDraw(draw)) {
+            continue;
+        }
         for (int p = 0; p < kNumbersPerDraw; ++p) {
-            const int n = draws[static_cast<std::size_t>(i)].GZ[static_cast<std::size_t>(p)];
-            if (n >= 1 && n <= kNumbersInGame) {
-                ++counts[static_cast<std::size_t>(n - 1)];
-            }
+            ++counts[static_cast<std::size_t>(draw.GZ[static_cast<std::size_t>(p)] - 1)];
         }
     }
     return counts;
@@ -24,10 +26,11 @@ NumberCounts CountFrequencies(std::span<const TGewZahlen> draws, int first, int 
 
 NumberCounts CountAbsences(std::span<const NumberSet> periodSets) {
     NumberCounts absences{};
-    const int count = static_cast<int>(periodSets.size());
+    const std::vector<NumberSet> valid = ValidDrawSets(periodSets);
+    const int count = static_cast<int>(valid.size());
     for (int n = 1; n <= kNumbersInGame; ++n) {
         int passed = 0;
-        while (passed < count && !periodSets[static_cast<std::size_t>(count - 1 - passed)].Contains(n)) {
+        while (passed < count && !valid[static_cast<std::size_t>(count - 1 - passed)].Contains(n)) {
             ++passed;
         }
         absences[static_cast<std::size_t>(n - 1)] = passed;
@@ -88,7 +91,8 @@ std::array<int, 70> SlotsByDescendingValue(const NumberCounts& values) {
 
 DrawStatistics ComputeStatistics(std::span<const TGewZahlen> draws, int first, int last) {
     DrawStatistics stats;
-    stats.drawCount = last - first + 1;
+    stats.invalidDraws = CountInvalidDraws(draws, first, last);
+    stats.drawCount = last - first + 1 - stats.invalidDraws;
     stats.frequencies = CountFrequencies(draws, first, last);
     stats.expected = ExpectedFrequency(stats.drawCount);
     stats.thresholds = DeviationThresholds(stats.drawCount);

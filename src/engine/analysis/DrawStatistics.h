@@ -16,8 +16,8 @@ namespace qv {
 // Entry n-1 belongs to number n.
 using NumberCounts = std::array<int, 70>;
 
-// How often each number stands among positions 1 to 20 of the draws first..last of draws. A byte of 0
-// or above 70 (a draw not yet saved, a damaged record) counts for no number.
+// How often each number stands among positions 1 to 20 of the valid draws (IsValidDraw) first..last of
+// draws. A draw not yet saved or a damaged record counts for no number.
 NumberCounts CountFrequencies(std::span<const TGewZahlen> draws, int first, int last);
 
 // For each number, the count of period draws after the newest one that holds it; the period's length
@@ -69,7 +69,8 @@ enum class StatisticsOrder { Numbers = 0, Frequency = 1, Absence = 2 };
 
 // Everything the statistics window shows for one period.
 struct DrawStatistics {
-    int drawCount = 0;
+    int drawCount = 0;    // the valid draws counted
+    int invalidDraws = 0; // the draws of the period left out (IsValidDraw)
     NumberCounts frequencies{};
     double expected = 0;
     ClassThresholds thresholds{};
@@ -77,7 +78,7 @@ struct DrawStatistics {
     NumberCounts classes{}; // deviation class of number n at n-1
 };
 
-// Frequencies, thresholds, classes and legends of the draws first..last (at least two draws).
+// Frequencies, thresholds, classes and legends of the valid draws among first..last (at least two draws).
 DrawStatistics ComputeStatistics(std::span<const TGewZahlen> draws, int first, int last);
 
 } // namespace qv

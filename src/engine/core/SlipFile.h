@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/core/FileError.h"
 #include "engine/core/Records.h"
 
 #include <filesystem>
@@ -16,6 +17,23 @@ inline constexpr const char* kSlipFileFilter = "KENO-Schein-Datei|*.kts";
 
 // The slip of the file, or nothing when no file exists at path. Throws FileError when unreadable.
 std::optional<TSchein> ReadSlipFile(const std::filesystem::path& path);
+
+// A slip file whose contents no slip of the game can have: a field of more than ten numbers, a number
+// outside 1 to 70 or twice in one field, a stake or draw-count index outside its table. The message
+// names the file and the first such field.
+class SlipContentError : public FileError {
+public:
+    using FileError::FileError;
+};
+
+// The first impossible content of slip as "Feld 3: …", or nothing. A field of one number is no tip of
+// the game but a slip the tip-row entry window writes; it is shown and wins nothing.
+std::optional<std::string> SlipContentProblem(const TSchein& slip);
+
+// The slip of the file as every reader uses it: an old 96-byte slip taken in the current layout (the
+// file itself stays as it is), the contents checked. Nothing when no file exists at path. Throws
+// FileError when it cannot be read and SlipContentError when its contents are impossible.
+std::optional<TSchein> LoadSlip(const std::filesystem::path& path);
 
 // Replaces the file with the one record of slip (safely: the old file stays whole on failure).
 void WriteSlipFile(const std::filesystem::path& path, const TSchein& slip);

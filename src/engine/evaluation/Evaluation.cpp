@@ -1,5 +1,6 @@
 #include "engine/evaluation/Evaluation.h"
 
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/evaluation/Payout.h"
 
@@ -33,6 +34,9 @@ std::vector<ResultRow> EvaluateSlip(const TSchein& slip, std::span<const NumberS
     float total = 0;
     for (std::size_t k = 0; k < periodSets.size(); ++k) {
         const NumberSet& draw = periodSets[k];
+        if (!IsValidDraw(draw)) {
+            continue; // a record that holds no draw of the game wins nothing and costs nothing
+        }
         bool first = true;
         for (const Field& field : fields) {
             const int hits = HitCount(field.set, draw);
@@ -59,6 +63,7 @@ EvaluationRun Evaluate(ProgramState& state, const EvaluationRequest& request) {
     BuildPeriodSets(state, period->first, period->extra);
     run.period = *period;
     run.singleDraw = state.PeriodSets.size() == 1;
+    run.invalidDraws = CountInvalidDraws(state.PeriodSets);
     run.hitMarks = !request.toPos.has_value();
     run.results.reserve(request.slipIndices.size());
     for (int index : request.slipIndices) {
@@ -103,7 +108,7 @@ std::vector<int> SlipsToEvaluate(int openTabs, int activeTab, bool all) {
 }
 
 bool IsHitMarked(bool hitMarks, std::span<const NumberSet> periodSets, int n) {
-    return hitMarks && !periodSets.empty() && periodSets.front().Contains(n);
+    return hitMarks && !periodSets.empty() && IsValidDraw(periodSets.front()) && periodSets.front().Contains(n);
 }
 
 } // namespace qv

@@ -59,6 +59,7 @@ struct EvaluationRun {
     Period period;
     bool singleDraw = false; // title "Auswertung für den ..." rather than "... vom ... bis ..."
     bool hitMarks = false;   // new value of the slip grids' hit flag: true when "bis:" was not checked
+    int invalidDraws = 0;    // draws of the period left out as invalid (InvalidDrawsNote)
     std::vector<SlipResult> results;
 };
 

@@ -1,5 +1,7 @@
 #include "engine/tips/Backtest.h"
 
+#include "engine/core/DrawValidity.h"
+
 #include "engine/evaluation/Payout.h"
 
 #include <algorithm>
@@ -75,11 +77,7 @@ std::string BacktestRefusal(const BacktestRequest& request, int drawCount) {
 }
 
 std::vector<TGewZahlen> CompleteDraws(std::span<const TGewZahlen> draws) {
-    std::vector<TGewZahlen> complete;
-    complete.reserve(draws.size());
-    std::copy_if(draws.begin(), draws.end(), std::back_inserter(complete),
-                 [](const TGewZahlen& draw) { return draw.IsComplete(); });
-    return complete;
+    return ValidDraws(draws);
 }
 
 SeededPicks MersennePicks() {

@@ -71,8 +71,8 @@ struct BacktestProgress {
     const std::atomic<bool>* cancel = nullptr;
 };
 
-// The draws a look back plays against: those whose 20 numbers all lie within 1 to 70. A draw added
-// but not yet saved has no numbers, and a row played against it would "win" the 0-hit prize.
+// The draws a look back plays against: the valid ones (IsValidDraw). A draw added but not yet saved has
+// no numbers, and a row played against it would "win" the 0-hit prize; twenty 5s would count 5 twenty times.
 std::vector<TGewZahlen> CompleteDraws(std::span<const TGewZahlen> draws);
 
 // Runs every method over the whole history: rows built from draws p - window to p - 1 for each start p

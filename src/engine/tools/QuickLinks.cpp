@@ -28,7 +28,23 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b);
+           });
+}
+
 } // namespace
+
+bool IsWebLink(std::string_view link) {
+    for (const std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
+        if (StartsWithNoCase(link, scheme)) {
+            const std::string_view rest = link.substr(scheme.size());
+            return !rest.empty() && rest.front() != '/' && rest.front() != '?' && rest.front() != '#';
+        }
+    }
+    return false;
+}
 
 QuickLinkLines ParseQuickLinks(std::string_view text) {
     QuickLinkLines lines;

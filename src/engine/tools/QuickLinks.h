@@ -18,6 +18,10 @@ struct QuickLinkLines {
     bool operator==(const QuickLinkLines&) const = default;
 };
 
+// Whether a link leads to a web page: it starts with "http://" or "https://" (in any case) and names a
+// host. The links are handed to the desktop's opener, which would as readily run a file or a share.
+bool IsWebLink(std::string_view link);
+
 // The first two lines of text; a missing line is empty, later lines are ignored.
 QuickLinkLines ParseQuickLinks(std::string_view text);
 

@@ -11,7 +11,8 @@ namespace qv {
 
 // The version-info file on the maker's web site: a sequence of 24-byte records.
 //
-//   offset 0, 8 bytes   not read
+//   offset 0, 8 bytes   the size of the installer in bytes, unsigned little-endian; 0 = not announced
+//                       (older files hold zeros here)
 //   offset 8, 16 bytes  the version as a short string: one length byte, then up to 15 single-byte
 //                       characters
 //
@@ -26,7 +27,13 @@ inline constexpr const char* kInstallerFileName = "Update.exe";
 // the bytes hold no complete record. A length byte above 15 reads the 15 characters there are.
 std::optional<std::string> LastVersionRecord(std::span<const std::uint8_t> bytes);
 
-// The bytes of one record holding version (at most 15 characters are kept), the first eight zero.
-std::array<std::uint8_t, kVerInfoRecordSize> VersionRecord(const std::string& version);
+// The installer size the last complete record announces; nothing when it announces none or the bytes
+// hold no complete record. An installer of another size is not offered.
+std::optional<std::uint64_t> AnnouncedInstallerSize(std::span<const std::uint8_t> bytes);
+
+// The bytes of one record holding version (at most 15 characters are kept) and the installer size
+// (0: none announced).
+std::array<std::uint8_t, kVerInfoRecordSize> VersionRecord(const std::string& version,
+                                                           std::uint64_t installerBytes = 0);
 
 } // namespace qv

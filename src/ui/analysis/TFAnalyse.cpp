@@ -2,6 +2,7 @@
 
 #include "engine/analysis/Combinations.h"
 #include "engine/analysis/ComboRun.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/ProgramState.h"
 #include "text/AppLocale.h"
@@ -533,12 +534,7 @@ void TFAnalyse::ClearPool() {
 
 std::vector<NumberSet> TFAnalyse::PeriodSetsOf(const Period& period) const {
     // The window's own copy: the period sets of the program belong to the window that evaluates.
-    std::vector<NumberSet> sets;
-    sets.reserve(static_cast<std::size_t>(period.extra) + 1);
-    for (int i = period.first; i <= period.Last(); ++i) {
-        sets.push_back(m_context.state.DrawList.at(static_cast<std::size_t>(i)).Numbers());
-    }
-    return sets;
+    return CountableDrawSets(m_context.state.DrawList, period.first, period.Last());
 }
 
 void TFAnalyse::Search() {
@@ -574,7 +570,13 @@ void TFAnalyse::Search() {
     ShowSearchResult(result, *period);
     m_hitCount->setText(QString::fromStdString(HitCountText(mode, result.rows.size())));
     m_searchInfo->setText(SearchInfoText(mode, true, m_poolCount, k, locale));
-    m_resultTitle->setText(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(draws))));
+    // Records that hold no draw of the game are searched as empty draws: never found, and said so.
+    const int invalid = CountInvalidDraws(m_context.state.DrawList, period->first, period->Last());
+    QString title = QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(draws - invalid)));
+    if (invalid > 0) {
+        title += QLatin1Char(' ') + QString::fromStdString(InvalidDrawsNote(invalid));
+    }
+    m_resultTitle->setText(title);
     m_gridMode = mode;
 }
 
@@ -622,7 +624,9 @@ void TFAnalyse::StartOrCancelRun() {
         m_context.ports.messages.Error(FromUtf8(PeriodErrorText));
         return;
     }
-    const std::uint64_t b = static_cast<std::uint64_t>(period->extra) + 1;
+    // Records that hold no draw of the game count nothing (CountableDrawSets) and are said so.
+    const int invalid = CountInvalidDraws(drawList, period->first, period->Last());
+    const std::uint64_t b = static_cast<std::uint64_t>(period->extra) + 1 - static_cast<std::uint64_t>(invalid);
     if (!m_topsModel->index(0, 1).data().toString().isEmpty()) {
         ResetListGrids();
     }
@@ -633,6 +637,10 @@ void TFAnalyse::StartOrCancelRun() {
     const int k = m_runSize->currentIndex() + 2;
     const QLocale locale = AppLocale();
     m_expectation->setText(ExpectationText(k, b, locale));
+    if (invalid > 0) {
+        m_expectation->setText(m_expectation->text() + QLatin1Char(' ') +
+                               QString::fromStdString(InvalidDrawsNote(invalid)));
+    }
     m_checks->setText(CheckCountText(k, b, locale));
     m_runProgress->setRange(0, static_cast<int>(CombinationsOf70(k)));
     m_runProgress->setValue(0);

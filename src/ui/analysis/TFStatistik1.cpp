@@ -1,5 +1,6 @@
 #include "ui/analysis/TFStatistik1.h"
 
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/ProgramState.h"
 #include "text/Amounts.h"
@@ -278,7 +279,8 @@ QWidget* TFStatistik1::CreateSignificancePage() {
 
 void TFStatistik1::ShowSignificance(int first, int last, StatisticsOrder order) {
     const NumberCounts frequencies = CountFrequencies(m_context.state.DrawList, first, last);
-    const Significance significance = ComputeSignificance(frequencies, last - first + 1);
+    const Significance significance =
+        ComputeSignificance(frequencies, last - first + 1 - CountInvalidDraws(m_context.state.DrawList, first, last));
     const QLocale locale = AppLocale();
     m_sigmaLine->setText(SigmaLine(significance, locale));
     m_sigmaMeaning->setText(SigmaMeaning(significance));
@@ -505,7 +507,14 @@ void TFStatistik1::Evaluate() {
     m_expected->setVisible(counted);
     Arrange(order, m_start, m_end);
     ShowSignificance(m_start, m_end, order);
-    m_periodSize->setText(QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(m_end - m_start + 1));
+    // Records that hold no draw of the game are left out and said so.
+    const int invalid = CountInvalidDraws(m_context.state.DrawList, m_start, m_end);
+    QString size =
+        QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(m_end - m_start + 1 - invalid);
+    if (invalid > 0) {
+        size += QStringLiteral(" – ") + QString::fromStdString(InvalidDrawsNote(invalid));
+    }
+    m_periodSize->setText(size);
 }
 
 void TFStatistik1::Arrange(StatisticsOrder order, int first, int last) {

@@ -1,6 +1,7 @@
 #include "ui/evaluation/TFAuswertung.h"
 
 #include "engine/core/DrawStore.h"
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/IniFile.h"
 #include "engine/core/SlipFile.h"
@@ -213,6 +214,10 @@ QWidget* TFAuswertung::CreateDrawEntry() {
     grid->addWidget(dateLabel, 1, 0);
     grid->addWidget(m_drawDate, 2, 0);
     grid->addWidget(m_newDraw, 1, 1, 2, 1);
+    m_invalidDraw = new QLabel(QString::fromUtf8(kInvalidDrawText), box);
+    m_invalidDraw->setObjectName(QStringLiteral("LUngueltig"));
+    m_invalidDraw->hide();
+    grid->addWidget(m_invalidDraw, 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
 
     connect(m_drawDate, &QComboBox::currentIndexChanged, this, &TFAuswertung::DrawSelected);
@@ -442,9 +447,14 @@ void TFAuswertung::FillDateLists() {
 }
 
 void TFAuswertung::DrawSelected(int index) {
+    const ProgramState& state = m_context.state;
     if (index >= 0 && ShowDrawOnBoard(m_context.state, index)) {
         RestyleBoard();
     }
+    // A stored record that holds no draw of the game is named so; a draw added and not yet saved is
+    // simply still empty.
+    const bool stored = index >= 0 && index < static_cast<int>(state.DrawSets.size());
+    m_invalidDraw->setVisible(stored && !IsValidDraw(state.DrawList[static_cast<std::size_t>(index)]));
     emit DrawDateChanged(DrawDateText());
 }
 
@@ -505,6 +515,7 @@ void TFAuswertung::SaveDraw() {
         m_context.ports.messages.Error(QString::fromUtf8(outcome.refusal));
         return;
     }
+    m_invalidDraw->hide(); // the chosen draw now holds the 20 numbers saved
     if (outcome.addToPeriodLists) {
         const QString date = FormatDate(*outcome.addToPeriodLists, AppLocale());
         for (QComboBox* list : {m_periodFrom, m_periodTo}) {
@@ -604,22 +615,40 @@ void TFAuswertung::OpenSlipInMainWindow(const QString& path) {
     const int n = ++state.SlipTabCount;
     const std::filesystem::path file = ToPath(path);
 
+    // A missing file gives an empty tab; an unreadable one is reported and gives one too. A file that
+    // holds no slip gives a tab that says so in place of the grid; its slip stays empty.
+    TSchein slip;
+    QString refusal;
+    Guarded(m_context.ports.messages, [&] {
+        try {
+            slip = LoadSlip(file).value_or(TSchein{});
+        } catch (const SlipContentError& error) {
+            refusal = QString::fromStdString(error.what());
+        }
+    });
+    state.SlipList.push_back(slip);
+
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabG%1").arg(n));
     page->setProperty("tag", n);
     page->setProperty("path", path);
-    auto* frame = new TFrFrame1(state, page);
-    frame->setObjectName(QStringLiteral("frG%1").arg(n));
-    InstallGridExport(*frame->Grid(), m_context.ports, QStringLiteral("Spielschein.csv"));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(frame);
-
-    // A missing file gives an empty tab; an unreadable one is reported and gives one too.
-    TSchein slip;
-    Guarded(m_context.ports.messages, [&] { slip = ReadSlipFile(file).value_or(TSchein{}); });
-    state.SlipList.push_back(slip);
-    frame->FillSlipGrid(slip);
+    if (refusal.isEmpty()) {
+        auto* frame = new TFrFrame1(state, page);
+        frame->setObjectName(QStringLiteral("frG%1").arg(n));
+        InstallGridExport(*frame->Grid(), m_context.ports, QStringLiteral("Spielschein.csv"));
+        layout->addWidget(frame);
+        frame->FillSlipGrid(slip);
+    } else {
+        auto* note = new QLabel(refusal, page);
+        note->setObjectName(QStringLiteral("LKeinSchein%1").arg(n));
+        note->setTextFormat(Qt::PlainText);
+        note->setWordWrap(true);
+        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        note->setMargin(8);
+        layout->addWidget(note);
+    }
 
     m_slipTabs->addTab(page, QString::fromStdString(SlipDisplayName(file)));
     m_slipTabs->setCurrentWidget(page);
@@ -688,6 +717,9 @@ void TFAuswertung::EvaluateSlips() {
         return;
     }
     state.SlipGridHitMarks = run.hitMarks;
+    if (run.invalidDraws > 0) {
+        m_context.ports.messages.Information(QString::fromStdString(InvalidDrawsNote(run.invalidDraws)));
+    }
     const QString title = EvaluationTitle(run.singleDraw, m_periodFrom->itemText(run.period.first),
                                           m_periodTo->itemText(run.period.Last()));
     const QLocale locale = AppLocale();

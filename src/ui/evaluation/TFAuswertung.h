@@ -118,6 +118,7 @@ private:
 
     QComboBox* m_drawDate = nullptr;
     QPushButton* m_newDraw = nullptr;
+    QLabel* m_invalidDraw = nullptr; // "ungültige Ziehung" under the date of a record that holds no draw
     NumberBoard* m_board = nullptr;
     QPushButton* m_saveDraw = nullptr;
     QPushButton* m_fromClipboard = nullptr;

@@ -24,7 +24,7 @@ constexpr qsizetype kMinimumAnswerBytes = 4;
 // exclusively (never through a link or over a file that is there already) and removed again by the
 // caller's QTemporaryFile. The result of the fetch; received hears the count of bytes so far.
 Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporaryFile& probe,
-                              const std::function<void(qint64)>& received) {
+                              const DownloadLimits& limits, const std::function<void(qint64)>& received) {
     if (!probe.open()) {
         throw FileError(ToPath(probe.fileTemplate()),
                         "Die Hilfsdatei für den Download kann nicht angelegt werden; die Zieldatei bleibt unverändert.",
@@ -32,13 +32,20 @@ Internet::Result FetchToProbe(Internet& internet, const QString& url, QTemporary
     }
     bool written = true;
     qint64 total = 0;
-    const Internet::Result result = internet.Fetch(url, [&](QByteArrayView block) {
-        written = written && probe.write(block.data(), block.size()) == block.size();
-        total += block.size();
-        if (received) {
-            received(total);
-        }
-    });
+    const Internet::Result result = internet.Fetch(
+        url,
+        [&](QByteArrayView block) {
+            total += block.size();
+            if (total > limits.maxBytes) {
+                return false; // stopped here: more than any file of ours, never written to the end
+            }
+            written = written && probe.write(block.data(), block.size()) == block.size();
+            if (received) {
+                received(total);
+            }
+            return true;
+        },
+        limits.fetch);
     if (!written || !probe.flush()) {
         throw FileError(ToPath(probe.fileName()),
                         "Die Hilfsdatei für den Download kann nicht geschrieben werden; die Zieldatei bleibt "
@@ -64,20 +71,35 @@ bool IsConnected(Internet& internet, const QString& url) {
 
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received) {
+    return DownloadWithLimits(internet, url, target, probeFile, DownloadLimits{}, received) == DownloadOutcome::Done;
+}
+
+DownloadOutcome DownloadWithLimits(Internet& internet, const QString& url, const std::filesystem::path& target,
+                                   const std::filesystem::path& probeFile, const DownloadLimits& limits,
+                                   const std::function<void(qint64 received)>& received) {
     QTemporaryFile probe(FromPath(probeFile) + QStringLiteral(".XXXXXX"));
-    const Internet::Result result = FetchToProbe(internet, url, probe, received);
+    const Internet::Result result = FetchToProbe(internet, url, probe, limits, received);
+    if (result.cancelled) {
+        return DownloadOutcome::Cancelled;
+    }
+    if (result.timedOut) {
+        return DownloadOutcome::TimedOut;
+    }
     const bool good = result.opened && result.complete && result.status >= 200 && result.status < 300;
     std::optional<std::vector<std::uint8_t>> bytes;
     if (good) {
-        bytes = ReadWholeFile(ToPath(probe.fileName()));
+        bytes = ReadWholeFile(ToPath(probe.fileName()), static_cast<std::uint64_t>(limits.maxBytes));
     }
     probe.remove();
     if (!bytes || static_cast<qsizetype>(bytes->size()) < kMinimumAnswerBytes) {
-        return false;
+        return DownloadOutcome::Failed;
+    }
+    if (limits.expectedBytes && static_cast<qint64>(bytes->size()) != *limits.expectedBytes) {
+        return DownloadOutcome::WrongSize;
     }
     // The target gets exactly the answer that was checked, never a second, possibly different one.
     WriteFileSafely(target, *bytes);
-    return true;
+    return DownloadOutcome::Done;
 }
 
 bool IsValidUrl(const QString& text) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "engine/core/SafeFile.h"
+#include "platform/Internet.h"
+
 #include <QString>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 namespace qv {
 
@@ -24,6 +28,19 @@ bool IsConnected(Internet& internet, const QString& url);
 // received, when given, hears the count of bytes received so far after every block.
 bool Download(Internet& internet, const QString& url, const std::filesystem::path& target,
               const std::filesystem::path& probeFile, const std::function<void(qint64 received)>& received = {});
+
+// What a download may take and what it must be.
+struct DownloadLimits {
+    qint64 maxBytes = static_cast<qint64>(kMaxFileBytes); // a longer answer is stopped while it arrives
+    std::optional<qint64> expectedBytes;                  // the size announced for the file, if any
+    Internet::FetchOptions fetch;                         // time limit, cancel check, user input
+};
+enum class DownloadOutcome { Done, Failed, Cancelled, TimedOut, WrongSize };
+
+// Download with limits: the target is replaced only on Done; every other outcome leaves it as it was.
+DownloadOutcome DownloadWithLimits(Internet& internet, const QString& url, const std::filesystem::path& target,
+                                   const std::filesystem::path& probeFile, const DownloadLimits& limits,
+                                   const std::function<void(qint64 received)>& received = {});
 
 // Whether text is a complete address with a scheme ("https://host/page", "mailto:name@host").
 bool IsValidUrl(const QString& text);

@@ -1,5 +1,7 @@
 #include "ui/frame/SingleInstance.h"
 
+#include "platform/LocalSockets.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -33,15 +35,28 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::ServerNameFor(const QString& dataFolder) {
+    const std::optional<QString> folder = PrivateSocketFolder();
+    return folder ? ServerNameFor(dataFolder, *folder) : QString();
+}
+
+QString SingleInstance::ServerNameFor(const QString& dataFolder, const QString& socketFolder) {
     const QByteArray key = QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
-    return QStringLiteral("quovadra-") + QString::fromLatin1(hash);
+    const QString name = QStringLiteral("quovadra-") + QString::fromLatin1(hash);
+    return socketFolder.isEmpty() ? name : QDir(socketFolder).filePath(name);
 }
 
 bool SingleInstance::HandOver(const QStringList& paths, int timeoutMilliseconds) const {
+    if (m_serverName.isEmpty()) {
+        return false;
+    }
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMilliseconds)) {
+        return false;
+    }
+    if (!PeerIsThisUser(socket.socketDescriptor())) {
+        socket.abort(); // the paths go to no one but the user's own program
         return false;
     }
     QByteArray message;
@@ -64,19 +79,28 @@ bool SingleInstance::Listen() {
     if (m_server) {
         return m_server->isListening();
     }
+    if (m_serverName.isEmpty()) {
+        return false;
+    }
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Accept);
     if (m_server->listen(m_serverName)) {
         return true;
     }
-    // Nobody answered HandOver, so a socket file of that name is a leftover.
-    QLocalServer::removeServer(m_serverName);
-    return m_server->listen(m_serverName);
+    // Nobody answered HandOver, so a socket of ours at that place is a leftover; anything else stays.
+    const QString path =
+        QDir::isAbsolutePath(m_serverName) ? m_serverName : QDir(QDir::tempPath()).filePath(m_serverName);
+    return RemoveStaleSocket(path) && m_server->listen(m_serverName);
 }
 
 void SingleInstance::Accept() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (!PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         struct Pending {
             QByteArray bytes;
             bool dropped = false;

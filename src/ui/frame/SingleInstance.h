@@ -19,16 +19,21 @@ public:
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The socket name of the program for a data folder: the same for every start of one user over
-    // one data folder, another for another folder (a second data folder runs its own program).
+    // The socket of the program for a data folder: the same for every start of one user over one data
+    // folder, another for another folder (a second data folder runs its own program). It lies in the
+    // user's private socket folder (PrivateSocketFolder), where no other user can put one first; empty
+    // when there is no such folder (the program then runs alone).
     static QString ServerNameFor(const QString& dataFolder);
+    // The same in the given socket folder (an empty folder: the bare name, as on Windows).
+    static QString ServerNameFor(const QString& dataFolder, const QString& socketFolder);
 
-    // Hands paths to a running program. True when one took them; false when none listens (then this
-    // process is the first and should Listen).
+    // Hands paths to a running program of this user. True when one took them; false when none listens
+    // (then this process is the first and should Listen) or the listener is not this user's.
     bool HandOver(const QStringList& paths, int timeoutMilliseconds = 2000) const;
 
-    // Takes the files of later starts from now on. A socket left behind by a crashed program is
-    // cleared first. False when the socket cannot be set up (the program then runs alone).
+    // Takes the files of later starts of this user from now on (others are hung up on). A socket left
+    // behind by a crashed program is cleared first; nothing else at its place is removed. False when
+    // the socket cannot be set up (the program then runs alone).
     bool Listen();
 
 signals:

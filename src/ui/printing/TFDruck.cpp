@@ -4,6 +4,7 @@
 #include "engine/core/GameTables.h"
 #include "engine/core/IniFile.h"
 #include "engine/core/SafeFile.h"
+#include "engine/core/SlipFile.h"
 #include "engine/printing/PrintSettings.h"
 #include "platform/SlipSheets.h"
 #include "text/DataFolder.h"
@@ -497,9 +498,14 @@ void TFDruck::OpenSlipFiles() {
         if (chosen.isEmpty()) {
             return;
         }
-        int rows = 0;
+        // Every file is read before the list changes: one that holds no slip leaves the list as it was.
+        std::vector<std::optional<TSchein>> slips;
         for (const QString& path : chosen) {
-            rows = LoadSlipRows(*m_rows, ToPath(path), rows);
+            slips.push_back(LoadSlip(ToPath(path)));
+        }
+        int rows = 0;
+        for (const std::optional<TSchein>& slip : slips) {
+            rows = LoadSlipRows(*m_rows, slip, rows);
         }
         m_end->setText(QString::number(rows));
         UpdateSlipsNeeded();

@@ -363,12 +363,11 @@ void TFEingabe::OpenSlipIntoEntry() {
 
 void TFEingabe::OpenSlipFileIntoEntry(const QString& path) {
     const std::filesystem::path file = ToPath(path);
-    TSchein slip;
+    // A file that holds no slip is refused before anything changes; one that vanished since it was
+    // chosen gives the empty slip, as an empty file does. An old slip file is converted on disk here.
+    TSchein slip = LoadSlip(file).value_or(TSchein{});
     if (IsOldSlipFile(file)) {
         slip = ConvertOldSlipFile(file, m_context.state.DataFolder);
-    } else {
-        // A file that vanished since it was chosen gives the empty slip, as an empty file does.
-        slip = ReadSlipFile(file).value_or(TSchein{});
     }
 
     const int k = NewEntrySlip();

@@ -1,5 +1,6 @@
 #include "ui/tips/TFRueckblick.h"
 
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "text/AppLocale.h"
 #include "text/BacktestTexts.h"
@@ -239,6 +240,10 @@ void TFRueckblick::Calculate() {
     m_result = RunBacktest(draws, request, seeded);
     QApplication::restoreOverrideCursor();
     ShowResult(draws);
+    const int invalid = static_cast<int>(m_context.state.DrawList.size() - draws.size());
+    if (invalid > 0) {
+        m_scope->setText(m_scope->text() + QLatin1Char('\n') + QString::fromStdString(InvalidDrawsNote(invalid)));
+    }
 }
 
 void TFRueckblick::ShowResult(const std::vector<TGewZahlen>& draws) {

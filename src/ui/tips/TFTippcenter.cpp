@@ -1,5 +1,6 @@
 #include "ui/tips/TFTippcenter.h"
 
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "engine/core/ProgramState.h"
 #include "text/AppLocale.h"
@@ -359,6 +360,9 @@ void TFTippcenter::FillHistory() {
     for (std::size_t i = 0; i < draws.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         grid.SetCell(0, row, FormatDate(draws[i].datum, locale));
+        if (!IsValidDraw(draws[i])) {
+            grid.item(row, 0)->setToolTip(QString::fromUtf8(kInvalidDrawText));
+        }
         for (int p = 0; p < kNumbersPerDraw; ++p) {
             auto* cell = new QTableWidgetItem(QString::number(draws[i].GZ[static_cast<std::size_t>(p)]));
             cell->setTextAlignment(Qt::AlignCenter);
@@ -370,9 +374,17 @@ void TFTippcenter::FillHistory() {
     if (draws.empty()) {
         m_historyBox->setTitle(QStringLiteral("0 Ausspielungen"));
     } else {
-        m_historyBox->setTitle(QStringLiteral("%1 Ausspielungen von %2 bis %3")
-                                   .arg(draws.size())
-                                   .arg(grid.Cell(0, 1), grid.Cell(0, static_cast<int>(draws.size()))));
+        QString title = QStringLiteral("%1 Ausspielungen von %2 bis %3")
+                            .arg(draws.size())
+                            .arg(grid.Cell(0, 1), grid.Cell(0, static_cast<int>(draws.size())));
+        const int invalid = CountInvalidDraws(draws, 0, static_cast<int>(draws.size()) - 1);
+        if (invalid > 0) {
+            title +=
+                QStringLiteral(", davon %1 %2")
+                    .arg(invalid)
+                    .arg(invalid == 1 ? QString::fromUtf8(kInvalidDrawText) : QStringLiteral("ungültige Ziehungen"));
+        }
+        m_historyBox->setTitle(title);
     }
 }
 
@@ -437,7 +449,7 @@ void TFTippcenter::ToggleLock(int game) {
 }
 
 void TFTippcenter::ShowFrequencyBands(int first, int last) {
-    const int drawCount = last - first + 1;
+    const int drawCount = last - first + 1 - CountInvalidDraws(m_context.state.DrawList, first, last);
     if (first < 0 || drawCount <= 0) {
         // No draws yet: nothing to count, nothing to colour.
         for (int n = 1; n <= kNumbersInGame; ++n) {
@@ -479,6 +491,9 @@ void TFTippcenter::GenerateTips() {
     const NumberRankings rankings = RankNumbers(m_periodCounts);
     for (int g = 1; g <= kGames; ++g) {
         GenerateGame(g, rankings);
+    }
+    if (const int invalid = CountInvalidDraws(state.DrawList, period->first, period->Last())) {
+        m_context.ports.messages.Information(QString::fromStdString(InvalidDrawsNote(invalid)));
     }
 }
 

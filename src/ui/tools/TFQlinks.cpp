@@ -30,9 +30,14 @@ std::string ToFile(const QString& text) {
     return text.toLocal8Bit().toStdString();
 }
 
-// The link as the program keeps it: the text when it is a valid address, empty otherwise.
+// The link as the program keeps it: the text when it is a valid address of a web page, empty otherwise.
 std::string ValidOrEmpty(const QString& text) {
-    return IsValidUrl(text) ? ToFile(text) : std::string();
+    return IsValidUrl(text) && IsWebLink(text.toStdString()) ? ToFile(text) : std::string();
+}
+
+// A valid address that leads elsewhere than to a web page ("file:", "mailto:", a share ...).
+bool IsOtherAddress(const QString& text) {
+    return IsValidUrl(text) && !IsWebLink(text.toStdString());
 }
 
 } // namespace
@@ -126,6 +131,16 @@ void TFQlinks::Load() {
 }
 
 void TFQlinks::Save() {
+    const QLineEdit* edits[] = {m_link1, m_link2};
+    for (int link = 1; link <= 2; ++link) {
+        if (IsOtherAddress(edits[link - 1]->text())) {
+            m_context.ports.messages.Error(
+                QStringLiteral("Link %1 ist keine Adresse einer Internetseite. Aufgerufen werden nur Adressen, die "
+                               "mit http:// oder https:// beginnen.\r\rIch breche erst einmal ab.")
+                    .arg(link));
+            return;
+        }
+    }
     const QuickLinkLines lines{ValidOrEmpty(m_link1->text()), ValidOrEmpty(m_link2->text())};
     // The links in use change only with the file, so a failed save changes nothing.
     WriteQuickLinks(m_context.state.DataFolder / kQuickLinksFileName, lines);

@@ -48,6 +48,48 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// While a transfer runs, user input reaches only the cancel button (focused for the keyboard): the
+// window waits as it did, but can be stopped. The cancel button is on for that time.
+class OnlyCancelTakesInput : public QObject {
+public:
+    explicit OnlyCancelTakesInput(QPushButton* cancel)
+        : m_cancel(cancel) {
+        m_cancel->setEnabled(true);
+        m_cancel->setFocus();
+        qApp->installEventFilter(this);
+    }
+    ~OnlyCancelTakesInput() override {
+        qApp->removeEventFilter(this);
+        m_cancel->setEnabled(false);
+    }
+    OnlyCancelTakesInput(const OnlyCancelTakesInput&) = delete;
+    OnlyCancelTakesInput& operator=(const OnlyCancelTakesInput&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            // The system's windows pass input on to the widget under it, which decides here.
+            return watched != m_cancel && !watched->isWindowType();
+        default:
+            return false;
+        }
+    }
+
+private:
+    QPushButton* m_cancel;
+};
+
 QLabel* ValuePanel(const QString& name, QWidget* parent) {
     auto* panel = new QLabel(parent);
     panel->setObjectName(name);
@@ -55,6 +97,7 @@ QLabel* ValuePanel(const QString& name, QWidget* parent) {
     panel->setFrameShadow(QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setMinimumSize(110, 26);
+    panel->setTextFormat(Qt::PlainText); // the online version comes from the server
     panel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     panel->setFocusPolicy(Qt::StrongFocus);
     return panel;
@@ -70,125 +113,163 @@ QLabel* Text(const QString& name, const QString& caption, QWidget* parent) {
 } // namespace
 
 TFUpdate::TFUpdate(AppContext& context)
-    : m_context(context)
-    , m_installed(ValuePanel(QStringLiteral("PAkt"), this))
-    , m_online(ValuePanel(QStringLiteral("POnl"), this))
-    , m_downloadArea(new QFrame(this))
-    , m_progress(new QProgressBar(m_downloadArea))
-    , m_progressText(Text(QStringLiteral("Label10"), QString(), m_downloadArea))
-    , m_installArea(new QFrame(m_downloadArea)) {
+    : m_context(context) {
     setObjectName(QString::fromUtf8(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::Updates));
     setWindowFlag(Qt::Window);
+    CreateControls();
+    LayOut();
+    Connect();
+    resize(640, 500);
+}
 
-    auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("MainMenu1"));
-    m_context.commands.AddStandardMenus(menuBar, this, SharedCommands::MenuOf::OtherWindow);
+void TFUpdate::CreateControls() {
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("MainMenu1"));
+    m_context.commands.AddStandardMenus(m_menuBar, this, SharedCommands::MenuOf::OtherWindow);
 
-    auto* intro = Text(QStringLiteral("Label1"),
-                       QStringLiteral("Prüfen Sie hier, ob eine neue Programmversion "
-                                      "verfügbar ist."),
-                       this);
-    auto* check = new QPushButton(QStringLiteral("Abfrage\nstarten"), this);
-    check->setObjectName(QStringLiteral("BAbfrage"));
-    check->setAccessibleName(QStringLiteral("Abfrage starten"));
-    check->setMinimumSize(110, 44);
+    m_intro = Text(QStringLiteral("Label1"),
+                   QStringLiteral("Prüfen Sie hier, ob eine neue Programmversion verfügbar ist."), this);
+    m_check = new QPushButton(QStringLiteral("Abfrage\nstarten"), this);
+    m_check->setObjectName(QStringLiteral("BAbfrage"));
+    m_check->setAccessibleName(QStringLiteral("Abfrage starten"));
+    m_check->setMinimumSize(110, 44);
 
-    auto* versions = new QGroupBox(QStringLiteral("Programmversion"), this);
-    versions->setObjectName(QStringLiteral("GroupBox1"));
-    auto* installedLabel =
-        BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Installierte Version"), m_installed, versions);
-    auto* onlineLabel = BuddyLabel(QStringLiteral("Label3"), QStringLiteral("Aktuelle Version"), m_online, versions);
+    m_versions = new QGroupBox(QStringLiteral("Programmversion"), this);
+    m_versions->setObjectName(QStringLiteral("GroupBox1"));
+    m_installed = ValuePanel(QStringLiteral("PAkt"), m_versions);
+    m_online = ValuePanel(QStringLiteral("POnl"), m_versions);
     m_installed->setAccessibleName(QStringLiteral("Installierte Version"));
     m_online->setAccessibleName(QStringLiteral("Aktuelle Version"));
-    auto* versionRows = new QGridLayout(versions);
-    versionRows->addWidget(installedLabel, 0, 0);
-    versionRows->addWidget(m_installed, 0, 1);
-    versionRows->addWidget(onlineLabel, 1, 0);
-    versionRows->addWidget(m_online, 1, 1);
 
-    auto* hint = Text(QStringLiteral("Label4"),
-                      QStringLiteral("Wenn die Update-Prüfung positiv verläuft, dann wird hier ein Download- und ein "
-                                     "Installations-\nButton eingeblendet."),
-                      this);
-    hint->setWordWrap(false);
-    SetSpokenName(hint, hint->text());
+    m_hint = Text(QStringLiteral("Label4"),
+                  QStringLiteral("Wenn die Update-Prüfung positiv verläuft, dann wird hier ein Download- und ein "
+                                 "Installations-\nButton eingeblendet."),
+                  this);
+    m_hint->setWordWrap(false);
+    SetSpokenName(m_hint, m_hint->text());
 
     // The download area, shown once a check has found another version.
+    m_downloadArea = new QFrame(this);
     m_downloadArea->setObjectName(QStringLiteral("Panel6"));
     m_downloadArea->setFrameShape(QFrame::StyledPanel);
-    auto* download = new QPushButton(QStringLiteral("Download"), m_downloadArea);
-    download->setObjectName(QStringLiteral("BDown"));
-    download->setMinimumSize(110, 32);
-    auto* afterDownload =
+    m_download = new QPushButton(QStringLiteral("Download"), m_downloadArea);
+    m_download->setObjectName(QStringLiteral("BDown"));
+    m_download->setMinimumSize(110, 32);
+    m_afterDownload =
         Text(QStringLiteral("Label5"),
              QStringLiteral("Nach Abschluss des Downloads wird der Button [Installieren] sichtbar."), m_downloadArea);
+    m_progress = new QProgressBar(m_downloadArea);
     m_progress->setObjectName(QStringLiteral("Pro1"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(QStringLiteral("Fortschritt des Downloads"));
+    m_progressText = Text(QStringLiteral("Label10"), QString(), m_downloadArea);
 
     // The install area inside it, shown once the installer is here.
+    m_installArea = new QFrame(m_downloadArea);
     m_installArea->setObjectName(QStringLiteral("PInst"));
-    auto* installHint = Text(QStringLiteral("Label13"),
-                             QStringLiteral("Wenn die Installation startet, wird das Programm beendet.   Das Update "
-                                            "ist in das Programm-\nverzeichnis zu installieren."),
-                             m_installArea);
-    auto* install = new QPushButton(QStringLiteral("Installieren"), m_installArea);
-    install->setObjectName(QStringLiteral("BSetup"));
-    install->setMinimumSize(110, 32);
+    m_installHint = Text(QStringLiteral("Label13"),
+                         QStringLiteral("Wenn die Installation startet, wird das Programm beendet.   Das Update "
+                                        "ist in das Programm-\nverzeichnis zu installieren."),
+                         m_installArea);
     // The caption breaks where its hyphen stands, not where the width ends.
-    installHint->setWordWrap(false);
-    SetSpokenName(installHint, installHint->text());
+    m_installHint->setWordWrap(false);
+    SetSpokenName(m_installHint, m_installHint->text());
+    m_install = new QPushButton(QStringLiteral("Installieren"), m_installArea);
+    m_install->setObjectName(QStringLiteral("BSetup"));
+    m_install->setMinimumSize(110, 32);
+    m_downloadArea->hide();
+    m_installArea->hide();
+
+    // Stops a check or a download while it runs; the only control that takes input then.
+    m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    m_cancel->setObjectName(QStringLiteral("BAbbrechen"));
+    m_cancel->setEnabled(false);
+    m_close = CloseButton(this);
+}
+
+void TFUpdate::LayOut() {
+    auto* versionRows = new QGridLayout(m_versions);
+    versionRows->addWidget(
+        BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Installierte Version"), m_installed, m_versions), 0, 0);
+    versionRows->addWidget(m_installed, 0, 1);
+    versionRows->addWidget(
+        BuddyLabel(QStringLiteral("Label3"), QStringLiteral("Aktuelle Version"), m_online, m_versions), 1, 0);
+    versionRows->addWidget(m_online, 1, 1);
+
     auto* installRows = new QVBoxLayout(m_installArea);
     installRows->setContentsMargins(0, 0, 0, 0);
-    installRows->addWidget(installHint);
-    installRows->addWidget(install, 0, Qt::AlignRight);
+    installRows->addWidget(m_installHint);
+    installRows->addWidget(m_install, 0, Qt::AlignRight);
 
     auto* downloadRow = new QHBoxLayout;
-    downloadRow->addWidget(afterDownload, 1);
-    downloadRow->addWidget(download, 0, Qt::AlignTop);
+    downloadRow->addWidget(m_afterDownload, 1);
+    downloadRow->addWidget(m_download, 0, Qt::AlignTop);
     auto* area = new QVBoxLayout(m_downloadArea);
     area->addLayout(downloadRow);
     area->addWidget(m_progress);
     area->addWidget(m_progressText);
     area->addWidget(m_installArea);
-    m_downloadArea->hide();
-    m_installArea->hide();
-
-    auto* close = CloseButton(this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(intro, 1);
-    top->addWidget(check);
+    top->addWidget(m_intro, 1);
+    top->addWidget(m_check);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
-    bottom->addWidget(close);
+    bottom->addWidget(m_cancel);
+    bottom->addWidget(m_close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
+    layout->setMenuBar(m_menuBar);
     layout->addLayout(top);
-    layout->addWidget(versions);
-    layout->addWidget(hint);
+    layout->addWidget(m_versions);
+    layout->addWidget(m_hint);
     layout->addWidget(m_downloadArea);
     layout->addStretch(1);
     layout->addLayout(bottom);
 
+    setTabOrder(m_check, m_installed);
+    setTabOrder(m_installed, m_online);
+    setTabOrder(m_online, m_download);
+    setTabOrder(m_download, m_install);
+    setTabOrder(m_install, m_cancel);
+    setTabOrder(m_cancel, m_close);
+}
+
+void TFUpdate::Connect() {
     const auto guarded = [this](void (TFUpdate::*handler)()) {
         return [this, handler] { Guarded(m_context.ports.messages, [this, handler] { (this->*handler)(); }); };
     };
-    connect(check, &QPushButton::clicked, this, guarded(&TFUpdate::Check));
-    connect(download, &QPushButton::clicked, this, guarded(&TFUpdate::DownloadInstaller));
-    connect(install, &QPushButton::clicked, this, guarded(&TFUpdate::Install));
+    connect(m_check, &QPushButton::clicked, this, guarded(&TFUpdate::Check));
+    connect(m_download, &QPushButton::clicked, this, guarded(&TFUpdate::DownloadInstaller));
+    connect(m_install, &QPushButton::clicked, this, guarded(&TFUpdate::Install));
+    connect(m_cancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
     m_context.commands.InstallHelpKey(this);
+}
 
-    setTabOrder(check, m_installed);
-    setTabOrder(m_installed, m_online);
-    setTabOrder(m_online, download);
-    setTabOrder(download, install);
-    setTabOrder(install, close);
-    resize(640, 500);
+void TFUpdate::SetTimeLimits(int checkMs, int downloadMs) {
+    m_checkTimeLimitMs = checkMs;
+    m_downloadTimeLimitMs = downloadMs;
+}
+
+DownloadOutcome TFUpdate::Transfer(const char* path, const std::filesystem::path& target, int timeLimitMs,
+                                   std::optional<qint64> expectedBytes,
+                                   const std::function<void(qint64 received)>& received) {
+    m_cancelRequested = false;
+    DownloadLimits limits;
+    limits.expectedBytes = expectedBytes;
+    limits.fetch.timeLimitMs = timeLimitMs;
+    limits.fetch.cancelled = [this] { return m_cancelRequested; };
+    limits.fetch.userInput = true;
+    const OnlyCancelTakesInput onlyCancel(m_cancel);
+    try {
+        return DownloadWithLimits(m_context.ports.internet, m_context.webSite + QString::fromUtf8(path), target,
+                                  m_context.state.ProbeFile, limits, received);
+    } catch (const std::exception&) {
+        return DownloadOutcome::Failed;
+    }
 }
 
 void TFUpdate::showEvent(QShowEvent* event) {
@@ -213,21 +294,22 @@ void TFUpdate::Check() {
     // Every fetch asks the server for a fresh copy; the old local copy goes first.
     const std::filesystem::path local = m_context.state.DataFolder / kVerInfoFileName;
     DeletePath(local);
-    bool loaded = false;
+    DownloadOutcome outcome = DownloadOutcome::Failed;
     {
         const BusyCursor busy;
-        try {
-            loaded = Download(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kVerInfoPath), local,
-                              m_context.state.ProbeFile);
-        } catch (const std::exception&) {
-            loaded = false;
-        }
+        outcome = Transfer(kVerInfoPath, local, m_checkTimeLimitMs, std::nullopt, {});
+    }
+    if (outcome == DownloadOutcome::Cancelled) {
+        m_context.ports.messages.Information(QStringLiteral("Die Prüfung wurde abgebrochen."));
+        return;
     }
     // A file without one complete record holds no version; it is no better than no answer.
     std::optional<std::string> version;
-    if (loaded) {
+    if (outcome == DownloadOutcome::Done) {
         if (const auto bytes = ReadWholeFile(local)) {
             version = LastVersionRecord(*bytes);
+            const auto announced = AnnouncedInstallerSize(*bytes);
+            m_announcedSize = announced ? std::optional<qint64>(static_cast<qint64>(*announced)) : std::nullopt;
         }
     }
     if (!version) {
@@ -250,7 +332,6 @@ void TFUpdate::DownloadInstaller() {
     }
     const std::filesystem::path target = m_context.state.DataFolder / kInstallerFileName;
     DeletePath(target);
-    const BusyCursor busy;
     // The size is not known beforehand: the bar runs while the count of bytes grows.
     m_progress->setRange(0, 0);
     m_progressText->clear();
@@ -261,23 +342,33 @@ void TFUpdate::DownloadInstaller() {
         total = bytes;
         m_progressText->setText(QStringLiteral("%1 KB geladen").arg(kilobytes(bytes)));
     };
-    bool loaded = false;
-    try {
-        loaded = Download(m_context.ports.internet, m_context.webSite + QString::fromUtf8(kInstallerPath), target,
-                          m_context.state.ProbeFile, received);
-    } catch (const std::exception&) {
-        loaded = false;
-    }
+    // An installer of another size than the version file announced is not offered.
+    const DownloadOutcome outcome = Transfer(kInstallerPath, target, m_downloadTimeLimitMs, m_announcedSize, received);
+    const bool loaded = outcome == DownloadOutcome::Done;
     m_progress->setRange(0, 100);
     m_progress->setValue(loaded ? 100 : 0);
     if (!loaded) {
         m_progressText->clear();
-        m_context.ports.messages.Information(
-            QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal."));
+        m_context.ports.messages.Information(DownloadFailureText(outcome));
         return;
     }
     m_progressText->setText(QStringLiteral("Download abgeschlossen: %1 KB").arg(kilobytes(total)));
     m_installArea->show();
+}
+
+QString TFUpdate::DownloadFailureText(DownloadOutcome outcome) {
+    switch (outcome) {
+    case DownloadOutcome::Cancelled:
+        return QStringLiteral("Der Download wurde abgebrochen.");
+    case DownloadOutcome::WrongSize:
+        return QStringLiteral("Die geladene Datei hat nicht die Größe, die die Versionsdatei angibt; sie wird nicht "
+                              "zum Installieren angeboten. Versuchen Sie es bitte später noch einmal.");
+    case DownloadOutcome::Done:
+    case DownloadOutcome::Failed:
+    case DownloadOutcome::TimedOut:
+        break;
+    }
+    return QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal.");
 }
 
 void TFUpdate::Install() {

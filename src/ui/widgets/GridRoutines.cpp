@@ -62,8 +62,7 @@ void SetTipRowHeadings(StringGrid& grid) {
     grid.SetColumnWidth(2, 24);
 }
 
-int LoadSlipRows(StringGrid& grid, const std::filesystem::path& path, int rowsSoFar) {
-    const std::optional<TSchein> slip = ReadSlipFile(path);
+int LoadSlipRows(StringGrid& grid, const std::optional<TSchein>& slip, int rowsSoFar) {
     if (!slip) {
         return 0;
     }

@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QString>
 
+#include "engine/core/Records.h"
+
 #include <filesystem>
+#include <optional>
 
 namespace qv {
 
@@ -22,9 +25,9 @@ void SetDrawGridHeadings(StringGrid& grid);
 // Headings of a grid of tip rows: "Feld", "Zieh.", "  €", then the positions "1" to "10".
 void SetTipRowHeadings(StringGrid& grid);
 
-// Appends the tip rows of the slip file at path to a tip-row grid that already lists rowsSoFar rows
-// (an empty list when rowsSoFar is 0) and returns the new count of rows. Returns 0 and leaves the grid
-// alone when there is no file at path. Throws FileError when the file cannot be read.
-int LoadSlipRows(StringGrid& grid, const std::filesystem::path& path, int rowsSoFar);
+// Appends the tip rows of a slip file's slip (LoadSlip) to a tip-row grid that already lists rowsSoFar
+// rows (an empty list when rowsSoFar is 0) and returns the new count of rows. Returns 0 and leaves the
+// grid alone when there was no file (no slip).
+int LoadSlipRows(StringGrid& grid, const std::optional<TSchein>& slip, int rowsSoFar);
 
 } // namespace qv

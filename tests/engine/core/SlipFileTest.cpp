@@ -119,5 +119,78 @@ TEST(SlipFile, OldLayoutIsConvertedAndKept) {
     EXPECT_FALSE(IsOldSlipFile(path));
 }
 
+TEST(SlipFile, LoadSlipTakesAnOldSlipInTheCurrentLayoutAndLeavesTheFile) {
+    TempDir dir;
+    const auto path = dir / "alt.kts";
+    std::vector<std::uint8_t> old(96, 0);
+    old[0] = 4;
+    old[1] = 44;
+    old[80] = 2; // count of field 1
+    old[88] = 5; // stake index: 10 euros
+    WriteBytes(path, old);
+
+    const std::optional<TSchein> slip = LoadSlip(path);
+    ASSERT_TRUE(slip.has_value());
+    const auto rows = SlipRows(*slip);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].numbers, (std::vector<int>{4, 44}));
+    EXPECT_EQ(rows[0].stakeEuros, 10);
+    EXPECT_EQ(rows[0].drawCount, 1);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(LoadSlip(dir / "fehlt.kts"), std::nullopt);
+}
+
+TEST(SlipFile, LoadSlipRefusesImpossibleContentsNamingFileAndField) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        const char* problem;
+    };
+    auto typeTooHigh = SlipRecord(3, {1, 2}, 0, 0);
+    typeTooHigh[84] = 255;
+    std::vector<std::uint8_t> random(90);
+    for (std::size_t i = 0; i < random.size(); ++i) {
+        random[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    }
+    const Case cases[] = {
+        {"Keno-Typ 255", typeTooHigh, "Feld 3: Keno-Typ 255 gibt es nicht (höchstens 10 Zahlen)"},
+        {"Zahl über 70", SlipRecord(2, {5, 71}, 0, 0), "Feld 2: die Zahl 71 liegt nicht zwischen 1 und 70"},
+        {"Zahl 0", SlipRecord(1, {0, 7}, 0, 0), "Feld 1: die Zahl 0 liegt nicht zwischen 1 und 70"},
+        {"doppelte Zahl", SlipRecord(4, {9, 3, 9}, 0, 0), "Feld 4: die Zahl 9 steht mehrmals darin"},
+        {"Einsatz", SlipRecord(1, {1, 2}, 6, 0), "Einsatz: der Wert 6 steht für keinen Einsatz des Spiels"},
+        {"Ziehungen", SlipRecord(1, {1, 2}, 0, 5), "Ziehungen: der Wert 5 steht für keine Anzahl von Ziehungen"},
+        {"Zufallsbytes", random, "Feld 1: Keno-Typ 229 gibt es nicht (höchstens 10 Zahlen)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto path = dir / "x.kts";
+        WriteBytes(path, c.bytes);
+        try {
+            (void)LoadSlip(path);
+            ADD_FAILURE() << "not refused";
+        } catch (const SlipContentError& error) {
+            EXPECT_EQ(std::string(error.what()), "Die Datei „" + path.string() + "“ ist kein gültiger Spielschein (" +
+                                                     c.problem + "); sie wird nicht verwendet.");
+        }
+    }
+}
+
+TEST(SlipFile, LoadSlipTakesEverySlipTheProgramWrites) {
+    // A field of one number comes from a text row of one number; empty fields may lie between others.
+    TSchein slip;
+    slip.Z[0] = {70};
+    slip.kenotyp[0] = 1;
+    slip.Z[7] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    slip.kenotyp[7] = 10;
+    slip.einsatz = 5;
+    slip.Ziehungen = 4;
+    TempDir dir;
+    WriteSlipFile(dir / "a.kts", slip);
+    EXPECT_EQ(LoadSlip(dir / "a.kts"), slip);
+    WriteBytes(dir / "leer.kts", {});
+    EXPECT_EQ(LoadSlip(dir / "leer.kts"), TSchein{});
+}
+
 } // namespace
 } // namespace qv

@@ -196,6 +196,9 @@ TEST(Backtest, LeavesOutDrawsThatAreNotComplete) {
     TGewZahlen damaged = DrawOf(1, 11);
     damaged.GZ[5] = 71;
     draws.push_back(damaged);
+    TGewZahlen fives = DrawOf(1, 11);
+    std::fill_n(fives.GZ.begin(), 20, 5); // twenty 5s: numbers in range, but not twenty different ones
+    draws.push_back(fives);
     EXPECT_EQ(CompleteDraws(draws), SmallHistory());
 }
 

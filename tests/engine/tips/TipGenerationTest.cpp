@@ -45,22 +45,23 @@ NumberRankings MixedRankings() {
     return RankNumbers(counts);
 }
 
-TEST(TipGeneration, CountsPositionsOneToTwentyAndSkipsBytesThatAreNoNumbers) {
-    TGewZahlen odd = DrawOf({1, 2, 0, 71, 255, 70});
-    odd.GZ[20] = 5; // the reserved positions 21 to 24 are no part of the draw
-    const std::vector<TGewZahlen> draws = {DrawOf({1, 2, 3}), odd, DrawOf({2, 70})};
+TEST(TipGeneration, CountsPositionsOneToTwentyOfTheDrawsThatHoldADraw) {
+    TGewZahlen low = DrawOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20});
+    low.GZ[20] = 5; // the reserved positions 21 to 24 are no part of the draw
+    const TGewZahlen high = DrawOf({51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70});
+    const TGewZahlen odd = DrawOf({1, 2, 0, 71, 255, 70}); // no draw of the game: left out
+    const std::vector<TGewZahlen> draws = {low, odd, high, low};
 
-    const PeriodCounts all = CountPeriodNumbers(draws, 0, 2);
+    const PeriodCounts all = CountPeriodNumbers(draws, 0, 3);
     EXPECT_EQ(all[1], 2);
-    EXPECT_EQ(all[2], 3);
-    EXPECT_EQ(all[3], 1);
-    EXPECT_EQ(all[5], 0);
-    EXPECT_EQ(all[70], 2);
-    EXPECT_EQ(std::accumulate(all.begin(), all.end(), 0), 8);
+    EXPECT_EQ(all[5], 2);
+    EXPECT_EQ(all[21], 0);
+    EXPECT_EQ(all[70], 1);
+    EXPECT_EQ(std::accumulate(all.begin(), all.end(), 0), 60);
 
-    const PeriodCounts last = CountPeriodNumbers(draws, 2, 2);
+    const PeriodCounts last = CountPeriodNumbers(draws, 1, 2);
     EXPECT_EQ(last[1], 0);
-    EXPECT_EQ(last[2], 1);
+    EXPECT_EQ(last[70], 1);
 }
 
 TEST(TipGeneration, OneDrawPutsTheDrawnNumbersFirstAscendingAndTheOthersAfterThem) {

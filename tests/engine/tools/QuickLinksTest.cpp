@@ -10,6 +10,21 @@ namespace {
 using test::ReadText;
 using test::TempDir;
 
+TEST(QuickLinks, OnlyAddressesOfWebPagesAreWebLinks) {
+    const struct {
+        const char* link;
+        bool web;
+    } cases[] = {
+        {"https://zahlen.example/keno", true}, {"HTTP://zahlen.example", true}, {"http://a", true},
+        {"file:///etc/passwd", false},         {"javascript:alert(1)", false},  {"smb://server/share", false},
+        {"mailto:a@b.example", false},         {"https:///pfad", false},        {"https://", false},
+        {"ftp://zahlen.example", false},       {" https://a.example", false},   {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsWebLink(c.link), c.web) << c.link;
+    }
+}
+
 TEST(QuickLinks, ReadsTheFirstTwoLinesOfAnyFile) {
     const struct {
         const char* text;

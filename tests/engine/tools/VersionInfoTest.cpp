@@ -56,5 +56,19 @@ TEST(VersionInfo, AnErrorPageIsReadAsRecords) {
     EXPECT_EQ(version->size(), std::min<std::size_t>(bytes[last + 8], 15));
 }
 
+TEST(VersionInfo, TheLastRecordAnnouncesTheInstallerSize) {
+    auto older = VersionRecord("2.0", 1234);
+    auto newer = VersionRecord("2.1", 0x0102030405ULL);
+    EXPECT_EQ(newer[0], 0x05);
+    EXPECT_EQ(newer[4], 0x01);
+    std::vector<std::uint8_t> bytes(older.begin(), older.end());
+    bytes.insert(bytes.end(), newer.begin(), newer.end());
+    EXPECT_EQ(AnnouncedInstallerSize(bytes), 0x0102030405ULL);
+    bytes.insert(bytes.end(), 10, 0xFF); // a trailing part is no record
+    EXPECT_EQ(AnnouncedInstallerSize(bytes), 0x0102030405ULL);
+    EXPECT_EQ(AnnouncedInstallerSize(VersionRecord("2.1")), std::nullopt) << "zeros: nothing announced";
+    EXPECT_EQ(AnnouncedInstallerSize(std::vector<std::uint8_t>(23, 1)), std::nullopt);
+}
+
 } // namespace
 } // namespace qv

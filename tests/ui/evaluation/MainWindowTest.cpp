@@ -83,12 +83,27 @@ TEST_F(MainWindowTest, TheBoardRefusesATwentyFirstMark) {
     EXPECT_EQ(MarkedCount(), 0);
 }
 
-TEST_F(MainWindowTest, ADrawWithADoubledNumberShowsOneNumberFewer) {
-    auto draws = MadeUpHistory(2);
-    draws[1].GZ[19] = draws[1].GZ[0];
+// A record with a number twice holds no draw of the game: it is named so and left out of evaluations.
+TEST_F(MainWindowTest, ADrawWithADoubledNumberIsMarkedInvalidAndLeftOut) {
+    auto draws = MadeUpHistory(3);
+    draws[2].GZ[19] = draws[2].GZ[0];
     SaveDraws(DrawFile(), draws);
     Start();
     EXPECT_EQ(MarkedCount(), 18); // the second click on the doubled number unmarked it again
+    auto* invalid = Main<QLabel>(QStringLiteral("LUngueltig"));
+    EXPECT_FALSE(invalid->isHidden());
+    EXPECT_EQ(invalid->text(), QStringLiteral("ungültige Ziehung"));
+    List("Combo1")->setCurrentIndex(1);
+    EXPECT_TRUE(invalid->isHidden());
+
+    m_main->OpenSlipInMainWindow(WriteSlip("s.kts", Slip({{1, {1, 2}}})));
+    Main<QCheckBox>("CBbis")->setChecked(true);
+    List("ComboBox1")->setCurrentIndex(0);
+    List("Combo2")->setCurrentIndex(2);
+    Click(QStringLiteral("BAuswerten"));
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"1 ungültige Ziehung (nicht 20 verschiedene Zahlen von 1 bis 70) wurde ausgelassen."});
+    EXPECT_EQ(ResultRows(), 2) << "one row for each of the two valid draws";
 }
 
 TEST_F(MainWindowTest, WithOneDrawSelectingItMarksNothing) {
@@ -483,6 +498,42 @@ TEST_F(MainWindowTest, RefusalsChangeNothing) {
     EXPECT_FALSE(Main("PInfo")->isVisible());
     Click(QStringLiteral("BAuswerten"));
     EXPECT_EQ(Boxes(Kind::Error).last(), nothing);
+}
+
+// A slip tab shows an old 96-byte slip in the current layout, and says so when a file holds no slip.
+TEST_F(MainWindowTest, SlipTabsConvertOldSlipsAndNameFilesThatHoldNoSlip) {
+    StartWithDraws(2);
+    QByteArray old(96, '\0');
+    old[0] = 7;
+    old[1] = 9;
+    old[80] = 2;
+    old[88] = 5; // 10 euros
+    const QString oldPath = FromPath(Data() / "alt.kts");
+    QFile oldFile(oldPath);
+    ASSERT_TRUE(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
+    oldFile.close();
+    m_main->OpenSlipInMainWindow(oldPath);
+    StringGrid* grid = SlipTabs()->currentWidget()->findChild<TFrFrame1*>()->Grid();
+    ASSERT_GE(grid->rowCount(), 2);
+    EXPECT_TRUE(grid->Cell(0, 1).contains(QStringLiteral("10"))) << grid->Cell(0, 1).toStdString();
+    EXPECT_EQ(grid->Cell(1, 1).trimmed(), QStringLiteral("2"));
+    EXPECT_EQ(grid->Cell(2, 1), QStringLiteral("7"));
+    EXPECT_EQ(grid->Cell(3, 1), QStringLiteral("9"));
+
+    TSchein bad = Slip({{2, {4, 5}}});
+    bad.kenotyp[1] = 255;
+    const QString badPath = WriteSlip("kaputt.kts", bad);
+    m_main->OpenSlipInMainWindow(badPath);
+    ASSERT_EQ(SlipTabs()->count(), 2);
+    QWidget* page = SlipTabs()->currentWidget();
+    EXPECT_EQ(page->findChild<TFrFrame1*>(), nullptr);
+    auto* note = page->findChild<QLabel*>(QStringLiteral("LKeinSchein2"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->text(), QStringLiteral("Die Datei „%1“ ist kein gültiger Spielschein (Feld 2: Keno-Typ 255 gibt es "
+                                           "nicht (höchstens 10 Zahlen)); sie wird nicht verwendet.")
+                                .arg(badPath));
+    EXPECT_EQ(State().SlipList.back(), TSchein{});
+    EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
 }
 
 // The day's main steps by keyboard alone: each has a key, shown beside its item in the file menu.

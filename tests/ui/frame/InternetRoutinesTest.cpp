@@ -89,6 +89,67 @@ TEST_F(DownloadTest, ALinkAtTheProbeNameIsNotFollowedAndAnUnreachableServerFails
     EXPECT_EQ(Contents(m_target), "neue Version");
 }
 
+// Any fault of the transfer is a failed download, a 200 before it notwithstanding; the server is asked
+// for the body as it is, and one sent packed all the same is not taken.
+TEST_F(DownloadTest, AnyTransferErrorFailsAndTheBodyIsAskedForUnpacked) {
+    const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n";
+    m_server.SetRaw("/kurz", head + "Content-Length: 5000\r\n\r\n" + QByteArray(1200, 'k'));
+    // A gzip stream that stops after its header, and one that unpacks to nothing sensible.
+    const QByteArray gzipStart("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\x4b\x4c\x4a", 13);
+    m_server.SetRaw("/gzip", head + "Content-Encoding: gzip\r\nContent-Length: 13\r\n\r\n" + gzipStart);
+    m_server.SetRaw("/kaputt", head + "Content-Encoding: gzip\r\nContent-Length: 8\r\n\r\nkeingzip");
+    for (const char* path : {"/kurz", "/gzip", "/kaputt"}) {
+        EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url(path), m_target, m_probe, {}), DownloadOutcome::Failed)
+            << path;
+        EXPECT_EQ(Contents(m_target), "alte Datei") << path;
+        EXPECT_TRUE(m_server.LastRequest().toLower().contains("accept-encoding: identity\r\n"))
+            << m_server.LastRequest().constData();
+    }
+}
+
+TEST_F(DownloadTest, LimitsStopTheTransferAndLeaveTheTargetAlone) {
+    m_server.Set("/gross", 200, QByteArray(2 * 1024 * 1024, 'g'));
+    m_server.Set("/datei", 200, QByteArray(5000, 'd'));
+    m_server.SetDrip("/tropfen", QByteArray(100, 't'), 200);
+
+    // A body larger than allowed is stopped as it arrives, not written to its end.
+    DownloadLimits small;
+    small.maxBytes = 10 * 1024;
+    qint64 received = 0;
+    EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url("/gross"), m_target, m_probe, small,
+                                 [&received](qint64 bytes) { received = bytes; }),
+              DownloadOutcome::Failed);
+    EXPECT_LE(received, small.maxBytes);
+
+    // Another size than the announced one.
+    DownloadLimits announced;
+    announced.expectedBytes = 4999;
+    EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url("/datei"), m_target, m_probe, announced),
+              DownloadOutcome::WrongSize);
+    announced.expectedBytes = 5000;
+    EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url("/datei"), m_target, m_probe, announced),
+              DownloadOutcome::Done);
+    Write(m_target, "alte Datei");
+
+    // A server that sends a byte now and then is given up at the time limit; a cancel ends it at once.
+    DownloadLimits slow;
+    slow.fetch.timeLimitMs = 700;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url("/tropfen"), m_target, m_probe, slow),
+              DownloadOutcome::TimedOut);
+    EXPECT_LT(clock.elapsed(), 5000);
+    DownloadLimits cancelled;
+    cancelled.fetch.cancelled = [&clock] { return clock.elapsed() > 300; };
+    clock.restart();
+    EXPECT_EQ(DownloadWithLimits(m_internet, m_server.Url("/tropfen"), m_target, m_probe, cancelled),
+              DownloadOutcome::Cancelled);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(Contents(m_target), "alte Datei");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path().toStdString()), {}), 1)
+        << "probe file left";
+}
+
 // When the system cannot tell whether there is a connection, a short request to the server finds out:
 // any answer counts, an error page's too; a refused connection or a server that keeps silent does not.
 TEST_F(DownloadTest, AServerAnswersAShortRequestOrTheProbeFailsInTime) {

@@ -7,7 +7,18 @@
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFDetail.h"
 
+#include "platform/LocalSockets.h"
+
 #include <QLineEdit>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -45,13 +56,21 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirst) {
     EXPECT_TRUE(handed.at(1).at(0).toStringList().isEmpty());
 }
 
-TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOver) {
-    const QString name = TestServerName("stale");
+TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOverButNothingElseIsRemoved) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath(QStringLiteral("quovadra-stale"));
     // What a crash leaves: the socket's file without a program behind it.
-    QFile leftover(QDir::temp().filePath(name));
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.close();
-
+    {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_GE(fd, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(name);
+        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+    }
     SingleInstance first(name);
     EXPECT_FALSE(first.HandOver({QStringLiteral("/a.kts")}));
     ASSERT_TRUE(first.Listen());
@@ -59,6 +78,90 @@ TEST(SingleInstance, ASocketLeftByACrashedProgramIsTakenOver) {
     ASSERT_TRUE(SingleInstance(name).HandOver({QStringLiteral("/b.kts")}));
     ASSERT_TRUE(handed.wait(5000));
     EXPECT_EQ(handed.at(0).at(0).toStringList(), QStringList{QStringLiteral("/b.kts")});
+
+    // A plain file at the socket's place is no leftover of ours: it stays, and the program runs alone.
+    const QString plain = folder.filePath(QStringLiteral("quovadra-datei"));
+    QFile file(plain);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("bleibt") == 6);
+    file.close();
+    SingleInstance blocked(plain);
+    EXPECT_FALSE(blocked.Listen());
+    EXPECT_TRUE(QFileInfo(plain).isFile());
+}
+
+// The socket lies in a folder no other user can enter, so no one can take its name first.
+TEST(SingleInstance, TheSocketFolderIsTheUsersOwn) {
+    QTemporaryDir runtime;
+    QTemporaryDir temp;
+    ASSERT_TRUE(runtime.isValid() && temp.isValid());
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    const QString fallback = QDir(temp.path()).filePath(QStringLiteral("quovadra-%1").arg(::geteuid()));
+    const QByteArray runtimePath = QFile::encodeName(runtime.path());
+
+    ::chmod(runtimePath.constData(), 0700);
+    qputenv("XDG_RUNTIME_DIR", runtimePath);
+    EXPECT_EQ(PrivateSocketFolder(), runtime.path());
+    EXPECT_EQ(SingleInstance::ServerNameFor(QStringLiteral("/daten"), runtime.path()),
+              runtime.path() + QStringLiteral("/") + SingleInstance::ServerNameFor(QStringLiteral("/daten"), {}));
+
+    // A runtime folder open to others, or none, gives the fallback, made with mode 0700.
+    ::chmod(runtimePath.constData(), 0755);
+    EXPECT_EQ(PrivateSocketFolder(), fallback);
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(PrivateSocketFolder(), fallback);
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fallback).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+
+    // A fallback someone opened to others, or a link in its place, is refused.
+    ::chmod(QFile::encodeName(fallback).constData(), 0777);
+    QString problem;
+    EXPECT_EQ(PrivateSocketFolder(&problem), std::nullopt);
+    EXPECT_TRUE(problem.contains(QStringLiteral("gehört nicht allein diesem Benutzer"))) << problem.toStdString();
+    ASSERT_TRUE(QDir(fallback).removeRecursively());
+    ASSERT_TRUE(QFile::link(runtime.path(), fallback));
+    EXPECT_EQ(PrivateSocketFolder(), std::nullopt);
+    EXPECT_TRUE(QFileInfo(fallback).isSymLink());
+
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    qputenv("TMPDIR", oldTemp);
+    if (oldRuntime.isNull()) {
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+    if (oldTemp.isNull()) {
+        qunsetenv("TMPDIR");
+    }
+}
+
+TEST(SingleInstance, TheListenerHearsOnlyItsOwnUser) {
+    const QString name = TestServerName("peer");
+    SingleInstance first(name);
+    ASSERT_TRUE(first.Listen());
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    ASSERT_TRUE(socket.waitForConnected(2000));
+    EXPECT_TRUE(PeerIsThisUser(socket.socketDescriptor()));
+    EXPECT_FALSE(PeerIsThisUser(-1)) << "no socket, no user";
+}
+
+// SIGTERM ends the event loop, so the program's objects go and its socket file with them.
+TEST(SingleInstance, TerminationEndsTheEventLoopAndTheSocketFileGoes) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString name = folder.filePath(QStringLiteral("quovadra-term"));
+    auto instance = std::make_unique<SingleInstance>(name);
+    ASSERT_TRUE(instance->Listen());
+    ASSERT_TRUE(QFileInfo::exists(name));
+    {
+        TerminationSignal termination;
+        QSignalSpy terminated(&termination, &TerminationSignal::Terminated);
+        ASSERT_EQ(::raise(SIGTERM), 0);
+        ASSERT_TRUE(terminated.wait(5000));
+    }
+    instance.reset();
+    EXPECT_FALSE(QFileInfo::exists(name));
 }
 
 TEST(SingleInstance, EachDataFolderHasItsOwnProgram) {

@@ -243,15 +243,18 @@ TEST_F(PrintWindowTest, RefusedJobsPrintNothing) {
     EXPECT_TRUE(Documents().isEmpty());
 }
 
-TEST_F(PrintWindowTest, ASlipWithoutAnAllowedStakeAndARefusingPrinterAreTold) {
+TEST_F(PrintWindowTest, AFileThatHoldsNoSlipAndARefusingPrinterAreTold) {
     OpenPrintWindow();
     Print<QCheckBox>("cbFragen")->setChecked(false);
+    LoadSlips({SlipOf(3, 0, 0)});
     LoadSlips({SlipOf(2, 0, 0), SlipOf(1, 9, 0)}); // stake index 9 names no stake
-    ClickPrint("BAusdruck");
-    EXPECT_EQ(m_fakes.messages.Texts(Kind::Information),
-              QStringList{QStringLiteral("Tippreihe 3 hat keinen gültigen Einsatz pro Tipp oder keine gültige Anzahl "
-                                         "der Ziehungen.\r\rIch breche ab.")});
-    EXPECT_TRUE(Documents().isEmpty());
+    EXPECT_EQ(m_fakes.messages.Texts(Kind::Error),
+              QStringList{QStringLiteral("Die Datei „%1“ ist kein gültiger Spielschein (Einsatz: der Wert 9 steht für "
+                                         "keinen Einsatz des Spiels); sie wird nicht verwendet.")
+                              .arg(FromPath(Data() / "slip2.kts"))});
+    EXPECT_EQ(Print<QLineEdit>("EEnde")->text(), QStringLiteral("3")) << "the list stays as it was";
+    EXPECT_EQ(Cell(3, 3), QStringLiteral("3"));
+    m_fakes.messages.boxes.clear();
 
     LoadSlips({SlipOf(2, 0, 0)});
     m_fakes.printTarget.beginAccepted = false;

@@ -209,6 +209,22 @@ TEST_F(SlipEntryWindowTest, AnOldSlipFileIsConvertedWhenOpened) {
     EXPECT_EQ(Checked(1, "RGEinsatz"), 4);
     EXPECT_EQ(ReadFileBytes(Data() / "Alt.kts").size(), 90u);
     EXPECT_TRUE(QFile::exists(FromPath(Data() / "AlteDateien" / "Alt.kts")));
+
+    // An old file that holds no slip is refused before it is converted.
+    old[1] = 12; // a number twice in field 1
+    QFile bad(Path("Kaputt.kts"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(reinterpret_cast<const char*>(old.data()), static_cast<qint64>(old.size()));
+    bad.close();
+    const int slips = m_entry->EntrySlipCount();
+    m_fakes.fileDialogs.SetNextChoice({Path("Kaputt.kts")});
+    m_entry->OpenSlipIntoEntry();
+    EXPECT_EQ(m_fakes.messages.Texts(FakeMessages::Kind::Error),
+              QStringList{QStringLiteral("Die Datei „%1“ ist kein gültiger Spielschein (Feld 1: die Zahl 12 steht "
+                                         "mehrmals darin); sie wird nicht verwendet.")
+                              .arg(Path("Kaputt.kts"))});
+    EXPECT_EQ(m_entry->EntrySlipCount(), slips);
+    EXPECT_EQ(ReadFileBytes(Data() / "Kaputt.kts").size(), 96u);
 }
 
 TEST_F(SlipEntryWindowTest, CancelledDialogsChangeNothing) {

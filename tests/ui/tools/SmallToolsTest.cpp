@@ -176,6 +176,26 @@ TEST_F(SmallToolsTest, SavingKeepsValidLinksAndEmptiesTheRest) {
     EXPECT_TRUE(Boxes(Kind::Error).isEmpty());
 }
 
+TEST_F(SmallToolsTest, SavingAnAddressThatIsNoWebPageIsRefused) {
+    Start();
+    for (const char* address :
+         {"file:///etc/passwd", "javascript:alert(1)", "smb://server/share", "mailto:a@b.example"}) {
+        m_fakes.messages.boxes.clear();
+        In<QLineEdit>("FQlinks", "Edit2")->setText(QString::fromUtf8(address));
+        ClickIn("FQlinks", "BitBtn3");
+        EXPECT_EQ(Boxes(Kind::Error),
+                  QStringList{QStringLiteral("Link 2 ist keine Adresse einer Internetseite. Aufgerufen werden nur "
+                                             "Adressen, die mit http:// oder https:// beginnen.\r\rIch breche erst "
+                                             "einmal ab.")})
+            << address;
+        EXPECT_FALSE(std::filesystem::exists(Data() / kQuickLinksFileName)) << address;
+        EXPECT_EQ(State().ResultLink2, "") << address;
+        EXPECT_EQ(Panel(2), kInvalid) << address;
+    }
+    Numbers()->OpenLink(2);
+    EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
+}
+
 TEST_F(SmallToolsTest, TheFileIsReadAtStartWhateverItHolds) {
     const struct {
         QByteArray file;
@@ -190,6 +210,8 @@ TEST_F(SmallToolsTest, TheFileIsReadAtStartWhateverItHolds) {
         {"", "", "", QString()},
         // A placeholder address is no link either.
         {"https://www.keno-zahlenarchiv.example/20-aus-70\r\n", "", "", QString()},
+        // Addresses that are no web pages are never handed to the desktop's opener.
+        {"file:///etc/passwd\r\nsmb://server/share\r\n", "", "", QString()},
     };
     for (const auto& c : cases) {
         WriteQuickLinksFile(c.file);

@@ -10,6 +10,7 @@
 #include "ui/tools/TFUpdate.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,7 +32,9 @@ class ServerInternet final : public Internet {
 public:
     Connection ConnectionState() override { return connected ? Connection::Online : Connection::Offline; }
     bool Answers(const QString& url, int timeoutMs) override { return m_internet.Answers(url, timeoutMs); }
-    Result Fetch(const QString& url, const BlockSink& sink) override { return m_internet.Fetch(url, sink); }
+    Result Fetch(const QString& url, const BlockSink& sink, const FetchOptions& options) override {
+        return m_internet.Fetch(url, sink, options);
+    }
     bool connected = true;
 
 private:
@@ -192,6 +196,66 @@ TEST_F(UpdateWindowTest, TheDownloadShowsInstallOnlyForAGoodAnswer) {
     EXPECT_EQ(Boxes(Kind::Information),
               QStringList{"Für den Download der Installations-Datei muss eine Verbindung zum Internet "
                           "bestehen.\r\rIch breche ab."});
+}
+
+// The version file announces the installer's size; an installer of another size is not offered.
+TEST_F(UpdateWindowTest, AnInstallerOfAnotherSizeThanAnnouncedIsNotOffered) {
+    const QByteArray installer(3000, 'i');
+    auto record = VersionRecord("1.4.3.1", 3001);
+    m_server.Set(kVerInfoPath, 200, QByteArray(reinterpret_cast<const char*>(record.data()), 24));
+    m_server.Set(kInstallerPath, 200, installer);
+    Click("BAbfrage");
+    Click("BDown");
+    EXPECT_EQ(Boxes(Kind::Information),
+              QStringList{"Die geladene Datei hat nicht die Größe, die die Versionsdatei angibt; sie wird nicht zum "
+                          "Installieren angeboten. Versuchen Sie es bitte später noch einmal."});
+    EXPECT_FALSE(Shown("PInst"));
+    EXPECT_EQ(Contents(kInstallerFileName), QByteArray("(keine Datei)"));
+
+    m_fakes.messages.boxes.clear();
+    record = VersionRecord("1.4.3.1", 3000);
+    m_server.Set(kVerInfoPath, 200, QByteArray(reinterpret_cast<const char*>(record.data()), 24));
+    Click("BAbfrage");
+    Click("BDown");
+    EXPECT_TRUE(m_fakes.messages.boxes.isEmpty());
+    EXPECT_TRUE(Shown("PInst"));
+}
+
+// A server that sends a byte now and then: "Abbrechen" stops the transfer, the time limit ends it, and
+// meanwhile no other control takes input. The online version is shown as plain text.
+TEST_F(UpdateWindowTest, ASlowTransferCanBeCancelledAndEndsAtItsTimeLimit) {
+    m_server.Set(kVerInfoPath, 200, VersionFile({"<b>9</b>"}));
+    Click("BAbfrage");
+    EXPECT_EQ(Find<QLabel>("POnl")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(Find<QLabel>("POnl")->text(), QStringLiteral("<b>9</b>"));
+    EXPECT_FALSE(Find<QPushButton>("BAbbrechen")->isEnabled());
+
+    m_server.SetDrip(kInstallerPath, QByteArray(1000, 'x'), 100);
+    bool cancelWasOn = false;
+    QTimer::singleShot(400, m_window.get(), [this, &cancelWasOn] {
+        cancelWasOn = Find<QPushButton>("BAbbrechen")->isEnabled();
+        Click("BAbfrage"); // swallowed: a check cannot start in the middle of the download
+        Click("BAbbrechen");
+    });
+    const int requests = m_server.Requests();
+    QElapsedTimer clock;
+    clock.start();
+    Click("BDown");
+    EXPECT_TRUE(cancelWasOn);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(Boxes(Kind::Information), QStringList{"Der Download wurde abgebrochen."});
+    EXPECT_FALSE(Find<QPushButton>("BAbbrechen")->isEnabled());
+    EXPECT_EQ(Contents(kInstallerFileName), QByteArray("(keine Datei)"));
+    EXPECT_EQ(m_server.Requests(), requests + 1) << "the swallowed click started no check";
+
+    m_fakes.messages.boxes.clear();
+    m_window->SetTimeLimits(600, 600);
+    m_server.SetDrip(kVerInfoPath, VersionFile({"1.4.3.2"}), 100);
+    clock.restart();
+    Click("BAbfrage");
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(Boxes(Kind::Information), QStringList{"Die Prüfung hat leider nicht geklappt.\r"});
+    EXPECT_EQ(Find<QLabel>("POnl")->text(), QStringLiteral("<b>9</b>"));
 }
 
 TEST_F(UpdateWindowTest, InstallAsksFirstAndEndsTheProgramOnlyWhenTheInstallerStarts) {
