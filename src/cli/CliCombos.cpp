@@ -133,7 +133,9 @@ int RunCombos(const Command& command, const QStringList& args) {
         }
         const LoadedPeriod& period = std::get<LoadedPeriod>(loaded);
         const auto started = std::chrono::steady_clock::now();
-        const std::uint64_t b = static_cast<std::uint64_t>(period.period.extra) + 1;
+        const std::uint64_t b =
+            static_cast<std::uint64_t>(period.period.extra) + 1 -
+            static_cast<std::uint64_t>(CountInvalidDraws(period.draws, period.period.first, period.period.Last()));
         const QLocale locale = German();
         PrintOut(ExpectationText(*k, b, locale));
         PrintOut(CheckCountText(*k, b, locale));
@@ -186,7 +188,8 @@ void PrintSearchResult(const SearchResult& result, const LoadedPeriod& period, S
         PrintOut(cells.join(QLatin1Char('\t')));
     }
     PrintOut(QString::fromStdString(HitCountText(mode, result.rows.size())));
-    PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra) + 1)));
+    const int invalid = CountInvalidDraws(period.draws, period.period.first, period.period.Last());
+    PrintOut(QString::fromStdString(SearchPeriodText(static_cast<std::size_t>(period.period.extra + 1 - invalid))));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -115,7 +116,7 @@ TEST_F(CliEvaluate, SlipFilesThatAreMissingOrNoSlipAreRefused) {
         const char* message;
     };
     const Case cases[] = {
-        {Path(QStringLiteral("fehlt.kts")), "fehlt.kts: Die Datei gibt es nicht."},
+        {Path(QStringLiteral("fehlt.kts")), "gibt es nicht."},
         {Path(QStringLiteral("rauschen.kts")), "rauschen.kts“ ist kein gültiger Spielschein (Feld 1: Keno-Typ 229"},
         {write(QStringLiteral("typ.kts"), type255), "typ.kts“ ist kein gültiger Spielschein (Feld 1: Keno-Typ 255"},
         {write(QStringLiteral("zahl.kts"), test::Slip({{2, {5, 71}}})), "(Feld 2: die Zahl 71 liegt nicht"},
@@ -134,6 +135,7 @@ TEST_F(CliEvaluate, SlipFilesThatAreMissingOrNoSlipAreRefused) {
             const CliRun run = RunCli(args);
             EXPECT_EQ(run.exitCode, 1);
             EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+            EXPECT_TRUE(run.err.contains(QFileInfo(c.file).fileName())) << run.err.toStdString();
             EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
         }
     }

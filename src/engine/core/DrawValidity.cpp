@@ -3,6 +3,7 @@
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace qv {
 

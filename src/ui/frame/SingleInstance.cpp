@@ -82,16 +82,18 @@ bool SingleInstance::Listen() {
     if (m_serverName.isEmpty()) {
         return false;
     }
+    // Nobody answered HandOver, so a socket of ours at that place is a leftover; anything else stays
+    // (the server would replace whatever stands there).
+    const QString path =
+        QDir::isAbsolutePath(m_serverName) ? m_serverName : QDir(QDir::tempPath()).filePath(m_serverName);
+    const QFileInfo there(path);
+    if ((there.exists() || there.isSymLink()) && !RemoveStaleSocket(path)) {
+        return false;
+    }
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::Accept);
-    if (m_server->listen(m_serverName)) {
-        return true;
-    }
-    // Nobody answered HandOver, so a socket of ours at that place is a leftover; anything else stays.
-    const QString path =
-        QDir::isAbsolutePath(m_serverName) ? m_serverName : QDir(QDir::tempPath()).filePath(m_serverName);
-    return RemoveStaleSocket(path) && m_server->listen(m_serverName);
+    return m_server->listen(m_serverName);
 }
 
 void SingleInstance::Accept() {

@@ -57,12 +57,16 @@ TEST(VersionInfo, AnErrorPageIsReadAsRecords) {
 }
 
 TEST(VersionInfo, TheLastRecordAnnouncesTheInstallerSize) {
-    auto older = VersionRecord("2.0", 1234);
-    auto newer = VersionRecord("2.1", 0x0102030405ULL);
+    const auto older = VersionRecord("2.0", 1234);
+    const auto newer = VersionRecord("2.1", 0x0102030405ULL);
     EXPECT_EQ(newer[0], 0x05);
     EXPECT_EQ(newer[4], 0x01);
-    std::vector<std::uint8_t> bytes(older.begin(), older.end());
-    bytes.insert(bytes.end(), newer.begin(), newer.end());
+    std::vector<std::uint8_t> bytes;
+    for (const auto* record : {&older, &newer}) {
+        for (const std::uint8_t byte : *record) {
+            bytes.push_back(byte);
+        }
+    }
     EXPECT_EQ(AnnouncedInstallerSize(bytes), 0x0102030405ULL);
     bytes.insert(bytes.end(), 10, 0xFF); // a trailing part is no record
     EXPECT_EQ(AnnouncedInstallerSize(bytes), 0x0102030405ULL);

@@ -192,7 +192,6 @@ TEST_F(SmallToolsTest, SavingAnAddressThatIsNoWebPageIsRefused) {
         EXPECT_EQ(State().ResultLink2, "") << address;
         EXPECT_EQ(Panel(2), kInvalid) << address;
     }
-    Numbers()->OpenLink(2);
     EXPECT_TRUE(m_fakes.shell.openedUrls.isEmpty());
 }
 

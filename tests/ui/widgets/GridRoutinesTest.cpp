@@ -83,8 +83,8 @@ TEST_F(LoadSlipRowsTest, ListsOneRowPerFilledFieldAndNumbersOnOverSeveralFiles) 
     second.kenotyp = {0, 0, 0, 0, 0, 0, 0, 10};
     second.Z[7] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-    int rows = LoadSlipRows(m_grid, Slip("a.kts", first), 0);
-    rows = LoadSlipRows(m_grid, Slip("b.kts", second), rows);
+    int rows = LoadSlipRows(m_grid, LoadSlip(Slip("a.kts", first)), 0);
+    rows = LoadSlipRows(m_grid, LoadSlip(Slip("b.kts", second)), rows);
 
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(m_grid.rowCount(), 4);
@@ -95,7 +95,7 @@ TEST_F(LoadSlipRowsTest, ListsOneRowPerFilledFieldAndNumbersOnOverSeveralFiles) 
     EXPECT_EQ(m_grid.Cell(3, 1), "70");             // numbers unpadded
 
     // A new list starts from 0 and empties what the old one left behind.
-    EXPECT_EQ(LoadSlipRows(m_grid, Slip("c.kts", second), 0), 1);
+    EXPECT_EQ(LoadSlipRows(m_grid, LoadSlip(Slip("c.kts", second)), 0), 1);
     EXPECT_EQ(m_grid.rowCount(), 2);
     EXPECT_EQ(Row(1), QStringList({"1", "1", "1", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
 }
@@ -104,14 +104,14 @@ TEST_F(LoadSlipRowsTest, AMissingFileStartsTheCountAgainAndLeavesTheGrid) {
     TSchein slip;
     slip.kenotyp[0] = 2;
     slip.Z[0] = {4, 5};
-    LoadSlipRows(m_grid, Slip("a.kts", slip), 0);
-    EXPECT_EQ(LoadSlipRows(m_grid, ToPath(m_folder.path()) / "fehlt.kts", 1), 0);
+    LoadSlipRows(m_grid, LoadSlip(Slip("a.kts", slip)), 0);
+    EXPECT_EQ(LoadSlipRows(m_grid, LoadSlip(ToPath(m_folder.path()) / "fehlt.kts"), 1), 0);
     EXPECT_EQ(m_grid.rowCount(), 2);
     EXPECT_EQ(m_grid.Cell(3, 1), "4");
 }
 
 TEST_F(LoadSlipRowsTest, TheDemoSlipOfTheInstallationHasSeveralKenoTypes) {
-    const int rows = LoadSlipRows(m_grid, ToPath(QStringLiteral(QV_SOURCE_DATA_DIR "/Demo.kts")), 0);
+    const int rows = LoadSlipRows(m_grid, LoadSlip(ToPath(QStringLiteral(QV_SOURCE_DATA_DIR "/Demo.kts"))), 0);
     EXPECT_GE(rows, 4);
     QSet<int> types;
     for (int row = 1; row <= rows; ++row) {
