@@ -194,7 +194,7 @@ PatternGrid::PatternGrid(QAbstractItemModel* model, int cellWidth, int cellHeigh
     horizontalHeader()->setFont(small);
     // The cells keep their designed size unless the desktop's font needs more for "70" or a date.
     const QFontMetrics metrics(small);
-    const int width = std::max(cellWidth, metrics.horizontalAdvance(QStringLiteral("70")) + 4);
+    const int width = std::max(cellWidth, metrics.horizontalAdvance(QStringLiteral("70")) + 2);
     const int height = std::max(cellHeight, metrics.height() + 2);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(width);

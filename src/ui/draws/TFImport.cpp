@@ -10,6 +10,7 @@
 #include "ui/draws/ImportPreviewModel.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -176,7 +177,7 @@ TFImport::TFImport(AppContext& context, const QString& fileName, DrawImport pars
     connect(import, &QPushButton::clicked, this, &TFImport::Import);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     ShowNotes();
-    resize(sizeHint().expandedTo(QSize(800, 620)));
+    resize(OpeningSize(*this, sizeHint().expandedTo(QSize(800, 620))));
 }
 
 bool TFImport::Replacing() const {

@@ -30,6 +30,7 @@
 #include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/NumberBoard.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QAction>
@@ -79,7 +80,9 @@ TFAuswertung::TFAuswertung(AppContext& context)
     ReadStartSettings();
     m_context.commands.InstallHelpKey(this);
     setWindowTitle(WindowTitle(TitleSuffixes::Zentrale));
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + m_toolBar->sizeHint().height());
+    // On a laptop screen shorter than the client area the window opens as tall as the screen allows.
+    resize(OpeningSize(
+        *this, QSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height() + m_toolBar->sizeHint().height())));
 }
 
 void TFAuswertung::CreateToolBar() {

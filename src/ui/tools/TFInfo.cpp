@@ -36,6 +36,7 @@ public:
 QLabel* Line(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromUtf8(name));
+    label->setWordWrap(true); // the window has a fixed size: a long line breaks instead of being cut
     return label;
 }
 
@@ -66,6 +67,7 @@ TFInfo::TFInfo(AppContext& context)
     auto* web = new LinkLabel(
         QStringLiteral("Web-Seite: ") + m_context.webSite, [this] { OpenWebSite(); }, about);
     web->setObjectName(QStringLiteral("LWeb"));
+    web->setWordWrap(true);
     web->setAccessibleName(QStringLiteral("Web-Seite ") + m_context.webSite + QStringLiteral(" öffnen"));
     const QString licence = QStringLiteral(QV_LICENSE);
     auto* purpose = Line("LZweck", QStringLiteral("Für Spieler des täglichen Keno \"20 aus 70\""), about);

@@ -240,6 +240,7 @@ TEST_F(SmallToolsTest, AnUnreadableFileIsReportedAndTheProgramStartsWithoutLinks
 TEST_F(SmallToolsTest, AFailedSaveChangesNoLink) {
     WriteQuickLinksFile("https://zahlen.de/keno1\r\n\r\n");
     Start();
+    std::filesystem::remove(Data() / kQuickLinksFileName);
     std::filesystem::create_directory(Data() / kQuickLinksFileName); // the file cannot be replaced
     In<QLineEdit>("FQlinks", "Edit1")->clear();
     ClickIn("FQlinks", "BitBtn3");
