@@ -2,6 +2,7 @@
 // anyone can look at the program without clicking through it. Usage: qv_screenshots DIR
 #include "engine/core/DrawStore.h"
 #include "engine/draws/DrawImport.h"
+#include "engine/tips/TipRowText.h"
 #include "engine/tools/VersionInfo.h"
 #include "platform/Messages.h"
 #include "support/FakePorts.h"
@@ -300,8 +301,8 @@ int main(int argc, char* argv[]) {
     if (auto* rows = qobject_cast<qv::TFEingabe2*>(
             quovadra.Windows().OpenOrRestore(quovadra.Context(), QStringLiteral("FEingabe2")))) {
         ok = Save(rows, folder, QStringLiteral("FEingabe2")) && ok;
-        rows->LoadText("3 15 27 44\n1 2 3 4 5 6 7 8 9 10\n12 24 36\n5 9 13 17 21 25\n"
-                       "7 14\n22 33 44 55 66\n1 70\n8 16 24 32\n40 50 60");
+        rows->LoadRows(qv::ParseTipRows("3 15 27 44\n1 2 3 4 5 6 7 8 9 10\n12 24 36\n5 9 13 17 21 25\n"
+                                        "7 14\n22 33 44 55 66\n1 70\n8 16 24 32\n40 50 60"));
         rows->FillForAllSlips(7, 1);
         rows->FillForAllSlips(10, 2);
         ok = Save(rows, folder, QStringLiteral("FEingabe2-Reihen")) && ok;
