@@ -10,6 +10,7 @@
 #include "ui/draws/ImportPreviewModel.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
+#include "ui/widgets/Controls.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -55,13 +56,6 @@ QListWidget* NamedList(const QString& name, QWidget* parent) {
     list->setObjectName(name);
     list->setMinimumHeight(70);
     return list;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
 }
 
 } // namespace
@@ -146,11 +140,9 @@ TFImport::TFImport(AppContext& context, const QString& fileName, DrawImport pars
     choiceLayout->addWidget(m_replace);
     choiceLayout->addStretch(1);
 
-    auto* import = new QPushButton(QStringLiteral("&Importieren"), this);
-    import->setObjectName(QStringLiteral("BImportieren"));
+    auto* import = Button(QStringLiteral("BImportieren"), QStringLiteral("&Importieren"), this);
     import->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("BAbbrechen"));
+    auto* cancel = Button(QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(import);

@@ -12,6 +12,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/printing/PdfSave.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QFileInfo>
@@ -31,16 +32,6 @@ namespace {
 
 constexpr const char* kParameterFilter = "Druck-Parameter-Datei|*.qvpd";
 constexpr const char* kParameterExtension = "qvpd";
-
-QToolButton* PictureButton(const QString& name, const QIcon& icon, const QString& hint, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    return button;
-}
 
 QLineEdit* Edit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -64,7 +55,7 @@ TFDetail::TFDetail(AppContext& context)
     , m_scaleX(Edit(QStringLiteral("eSkalaX"), this))
     , m_scaleY(Edit(QStringLiteral("eSkalaY"), this))
     , m_fileName(new QLabel(this)) {
-    setObjectName(QStringLiteral("FDetail"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
 
     // The boxes' names for a screen reader: the headings stay empty on screen, the labels say it.
@@ -117,15 +108,11 @@ TFDetail::TFDetail(AppContext& context)
     m_scaleX->setText(QString::number(TDruckParameter::kNeutralScale));
     m_scaleY->setText(QString::number(TDruckParameter::kNeutralScale));
 
-    auto* printSheet = new QPushButton(QStringLiteral("&Kalibrierblatt drucken..."), this);
-    printSheet->setObjectName(QStringLiteral("BKalibrierblatt"));
-    auto* saveSheet = new QPushButton(QStringLiteral("Kalibrierblatt als &PDF..."), this);
-    saveSheet->setObjectName(QStringLiteral("BKalibrierPdf"));
+    auto* printSheet = Button(QStringLiteral("BKalibrierblatt"), QStringLiteral("&Kalibrierblatt drucken..."), this);
+    auto* saveSheet = Button(QStringLiteral("BKalibrierPdf"), QStringLiteral("Kalibrierblatt als &PDF..."), this);
 
-    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
-    save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    auto* open = new QPushButton(QStringLiteral("Öffnen"), this);
-    open->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    auto* save = Button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Speichern"), this);
+    auto* open = Button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Öffnen"), this);
     auto* fileCaption = new QLabel(QStringLiteral("Datei"), this);
     fileCaption->setObjectName(QStringLiteral("Label7"));
     m_fileName->setObjectName(QStringLiteral("LDatei"));
@@ -133,10 +120,7 @@ TFDetail::TFDetail(AppContext& context)
     m_fileName->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_fileName->setAccessibleName(QStringLiteral("Datei"));
 
-    auto* closePicture =
-        PictureButton(QStringLiteral("BClose"), CommandIcon(Command::Beenden), QStringLiteral("Schließen"), this);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-    close->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    auto* close = CloseButton(this, QStringLiteral("bsSkinSpeedButton5"));
     auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
                                QStringLiteral("Hilfe"), this);
 
@@ -170,11 +154,7 @@ TFDetail::TFDetail(AppContext& context)
     file->addWidget(fileCaption);
     file->addWidget(m_fileName, 1);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(help);
-    bottom->addStretch(1);
-    bottom->addWidget(closePicture);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = CloseRow(close, help);
 
     // A main window without bars, so that a screen reader announces it as a window of its own.
     auto* central = new QWidget(this);
@@ -190,16 +170,14 @@ TFDetail::TFDetail(AppContext& context)
     connect(open, &QPushButton::clicked, this, &TFDetail::Open);
     connect(printSheet, &QPushButton::clicked, this, &TFDetail::PrintCalibrationSheet);
     connect(saveSheet, &QPushButton::clicked, this, &TFDetail::SaveCalibrationSheet);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
     connect(help, &QToolButton::clicked, this,
-            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FDetail"))); });
+            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf(kFormName))); });
     m_context.commands.InstallHelpKey(this);
 
     QWidget* previous = m_firstNumbers;
     for (QWidget* widget :
          std::initializer_list<QWidget*>{m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY, m_scaleX, m_scaleY,
-                                         printSheet, saveSheet, save, open, help, closePicture, close}) {
+                                         printSheet, saveSheet, save, open, help, close}) {
         setTabOrder(previous, widget);
         previous = widget;
     }

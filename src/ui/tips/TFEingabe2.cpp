@@ -9,6 +9,7 @@
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -30,13 +31,6 @@ constexpr int kRowsAtStart = 25;
 constexpr int kRowsPerSlip = 8;
 // Label5's green.
 constexpr QRgb kHintGreen = 0xFF008000;
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    SetSpokenName(button, caption);
-    return button;
-}
 
 QLabel* Label(const QString& name, const QString& text, QWidget* parent, bool bold = false) {
     auto* label = new QLabel(text, parent);
@@ -90,7 +84,7 @@ std::string ToStd(const QString& text) {
 
 TFEingabe2::TFEingabe2(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FEingabe2"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(ProductTitle());
 
     m_grid = new StringGrid(this, 3);
@@ -175,7 +169,7 @@ QWidget* TFEingabe2::CreateSidePanel() {
     save->setMinimumHeight(40);
     m_savedName = Label(QStringLiteral("LDatei"), QString(), panel);
     m_savedCount = Label(QStringLiteral("Label6"), QString(), panel);
-    auto* close = Button(QStringLiteral("BClose"), QStringLiteral("Schließen"), panel);
+    auto* close = CloseButton(this, QStringLiteral("BClose"));
 
     int row = 0;
     layout->addWidget(open, row++, 0, 1, 2);
@@ -228,7 +222,6 @@ QWidget* TFEingabe2::CreateSidePanel() {
     connect(m_done, &QPushButton::clicked, this, &TFEingabe2::FinishManualEntry);
     connect(save, &QPushButton::clicked, this,
             [this, &messages] { Guarded(messages, [this] { SaveRowsAsSlipFiles(); }); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     return panel;
 }
 

@@ -4,7 +4,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ TFKal::TFKal(AppContext& context) {
     calendar->setLocale(AppLocale());
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setGridVisible(true);
-    calendar->setSelectedDate(QDate::currentDate());
+    calendar->setSelectedDate(context.ports.clock.Today());
     calendar->setAccessibleName(QStringLiteral("Kalender"));
     auto* close = CloseButton(this);
 

@@ -13,7 +13,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -97,8 +97,8 @@ TFUpdate::TFUpdate(AppContext& context)
     auto* versions = new QGroupBox(QStringLiteral("Programmversion"), this);
     versions->setObjectName(QStringLiteral("GroupBox1"));
     auto* installedLabel =
-        BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Installierte Version"), m_installed, versions);
-    auto* onlineLabel = BuddyLabel(QStringLiteral("Label3"), QStringLiteral("Aktuelle Version"), m_online, versions);
+        BuddyLabel(QStringLiteral("Installierte Version"), m_installed, versions, QStringLiteral("Label2"));
+    auto* onlineLabel = BuddyLabel(QStringLiteral("Aktuelle Version"), m_online, versions, QStringLiteral("Label3"));
     m_installed->setAccessibleName(QStringLiteral("Installierte Version"));
     m_online->setAccessibleName(QStringLiteral("Aktuelle Version"));
     auto* versionRows = new QGridLayout(versions);

@@ -255,7 +255,7 @@ TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{"mailto:service@quovadra.de?subject=Quovadra"});
 
     QPointer<QWidget> first = info;
-    ClickIn("FInfo", "bsSkinSpeedButton6");
+    ClickIn("FInfo", "BitBtn8");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr);
