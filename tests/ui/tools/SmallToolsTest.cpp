@@ -115,7 +115,7 @@ TEST_F(SmallToolsTest, TheToolsOpenFromTheSharedCommandsAndCloseByHiding) {
     m_main->findChild<QAction*>(QStringLiteral("MKalender"))->trigger();
     ASSERT_TRUE(Window("FKal")->isVisible());
     EXPECT_EQ(Window("FKal")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Kalender"));
-    EXPECT_EQ(In<QCalendarWidget>("FKal", "MC1")->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(In<QCalendarWidget>("FKal", "MC1")->selectedDate(), m_fakes.clock.Today()) << "the clock's day";
     ClickIn("FKal", "BitBtn8");
     EXPECT_FALSE(Window("FKal")->isVisible());
     EXPECT_NE(Window("FKal"), nullptr) << "closing only hides it";
