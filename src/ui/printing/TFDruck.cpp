@@ -174,7 +174,7 @@ TFDruck::TFDruck(AppContext& context)
         m_textChoice,
     };
     QWidget* previous = nullptr;
-    auto chain = [&previous, this](QWidget* widget) {
+    auto chain = [&previous](QWidget* widget) {
         if (previous != nullptr) {
             setTabOrder(previous, widget);
         }

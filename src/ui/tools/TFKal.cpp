@@ -9,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -25,11 +26,25 @@ TFKal::TFKal(AppContext& context) {
     calendar->setGridVisible(true);
     calendar->setSelectedDate(context.ports.clock.Today());
     calendar->setAccessibleName(QStringLiteral("Kalender"));
+    // Qt's month buttons carry only arrows and take no focus: the keyboard and a screen reader reach them
+    // under their names.
+    const struct {
+        const char* part;
+        const char* name;
+    } parts[] = {{"qt_calendar_prevmonth", "Vorheriger Monat"},
+                 {"qt_calendar_nextmonth", "Nächster Monat"},
+                 {"qt_calendar_monthbutton", "Monat wählen"},
+                 {"qt_calendar_yearbutton", "Jahr wählen"}};
+    for (const auto& part : parts) {
+        if (auto* button = calendar->findChild<QToolButton*>(QString::fromUtf8(part.part))) {
+            button->setAccessibleName(QString::fromUtf8(part.name));
+            button->setToolTip(QString::fromUtf8(part.name));
+            button->setFocusPolicy(Qt::StrongFocus);
+        }
+    }
     auto* close = CloseButton(this);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = CloseRow(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar, 1);
     layout->addLayout(bottom);
