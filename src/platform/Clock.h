@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDate>
+
 #include <cstdint>
 
 namespace qv {
@@ -10,6 +12,8 @@ public:
 
     // Milliseconds since some fixed moment; only differences mean anything.
     virtual std::int64_t TickCount() = 0;
+    // Today's date on this computer.
+    virtual QDate Today() = 0;
 };
 
 } // namespace qv

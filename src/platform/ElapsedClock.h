@@ -11,6 +11,7 @@ public:
     ElapsedClock() { m_timer.start(); }
 
     std::int64_t TickCount() override { return m_timer.elapsed(); }
+    QDate Today() override { return QDate::currentDate(); }
 
 private:
     QElapsedTimer m_timer;

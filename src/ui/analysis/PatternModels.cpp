@@ -97,7 +97,7 @@ QVariant RepeaterModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return column == 0 ? QVariant() : QVariant(QColor(Qt::black));
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(column == 0 ? Qt::AlignCenter : Qt::AlignCenter);
+        return QVariant::fromValue(Qt::AlignCenter);
     default:
         return {};
     }

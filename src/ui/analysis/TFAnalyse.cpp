@@ -168,7 +168,7 @@ QWidget* TFAnalyse::CreateSearchHalf(QWidget* parent) {
     SetSpokenName(label6, label6->text());
     m_clearPool = new QToolButton(top);
     m_clearPool->setObjectName(QStringLiteral("BitBtn5"));
-    m_clearPool->setIcon(TileIcon(QColor(0xb0, 0x3a, 0x2e), QStringLiteral("×")));
+    m_clearPool->setIcon(PictureIcon(Picture::Clear));
     m_clearPool->setIconSize(QSize(24, 24));
     m_clearPool->setAutoRaise(true);
     m_clearPool->setToolTip(QStringLiteral("Auswahl löschen"));
@@ -715,8 +715,7 @@ void TFAnalyse::SetStatus(const QString& text, const QColor& colour) {
 
 void TFAnalyse::SetStartButton(bool running) {
     m_start->setText(running ? QStringLiteral("Abbruch") : QStringLiteral("Start"));
-    m_start->setIcon(running ? TileIcon(QColor(0xc6, 0x28, 0x28), QStringLiteral("■"))
-                             : TileIcon(QColor(0x2e, 0x7d, 0x32), QStringLiteral("▶")));
+    m_start->setIcon(PictureIcon(running ? Picture::Stop : Picture::Start));
 }
 
 } // namespace qv

@@ -15,7 +15,7 @@ namespace qv {
 TFChart1::TFChart1(AppContext& context, const ChartMaker& makeChart)
     : m_context(context)
     , m_chart(makeChart(this)) {
-    setObjectName(QStringLiteral("FChart1"));
+    setObjectName(QLatin1String(kFormName));
     CreateToolBar();
     CreateMenu();
 

@@ -22,6 +22,8 @@ class TFChart1 : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FChart1";
+
     // Makes the chart inside the window; the program's own loads the chart module.
     using ChartMaker = std::function<std::unique_ptr<NumberChart>(QWidget* parent)>;
 

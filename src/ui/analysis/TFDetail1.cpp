@@ -4,6 +4,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ TFDetail1::TFDetail1(AppContext& context)
     : m_model(new PatternModel(context.state, this))
     // Cells of 16 pixels: the date, 70 numbers and the repeat count fit a screen 1280 pixels wide.
     , m_grid(new PatternGrid(m_model, 16, 16, this)) {
-    setObjectName(QStringLiteral("FDetail1"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
     setWindowTitle(ProductTitle());
 
@@ -30,28 +31,20 @@ TFDetail1::TFDetail1(AppContext& context)
     m_grid->setColumnWidth(PatternModel::kRepeatColumn,
                            std::max(30, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("Wdh")) + 10));
 
-    const auto button = [this](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setMinimumHeight(40);
-        return b;
-    };
-    auto* picture = button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Abbild der Muster"));
-    auto* redraw = button(QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("Muster neu zeichnen"));
-    auto* close = button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Schließen"));
+    auto* picture = Button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Abbild der Muster"), this);
+    auto* redraw = Button(QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("Muster neu zeichnen"), this);
+    auto* close = CloseButton(this, QStringLiteral("bsSkinSpeedButton2"));
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(picture);
     controls->addWidget(redraw);
-    controls->addStretch(1);
-    controls->addWidget(close);
+    controls->addLayout(CloseRow(close), 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(controls);
 
     connect(picture, &QPushButton::clicked, this, [this] { emit PictureRequested(m_grid); });
     connect(redraw, &QPushButton::clicked, m_grid->viewport(), qOverload<>(&QWidget::update));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(m_grid, picture);
     setTabOrder(picture, redraw);
     setTabOrder(redraw, close);

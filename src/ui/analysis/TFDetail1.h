@@ -14,6 +14,8 @@ class TFDetail1 : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FDetail1";
+
     explicit TFDetail1(AppContext& context);
 
     PatternGrid* Grid() const { return m_grid; }

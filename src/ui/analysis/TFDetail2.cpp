@@ -4,6 +4,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridExport.h"
 
 #include <QCheckBox>
@@ -22,7 +23,7 @@ TFDetail2::TFDetail2(AppContext& context)
     , m_grid(new PatternGrid(m_model, 20, 18, this))
     , m_finalDigit(new QComboBox(this))
     , m_markDigit(new QCheckBox(QStringLiteral("Endzahl markieren"), this)) {
-    setObjectName(QStringLiteral("FDetail2"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
     setWindowTitle(ProductTitle());
 
@@ -39,13 +40,9 @@ TFDetail2::TFDetail2(AppContext& context)
     auto* digitLabel = new QLabel(QStringLiteral("End&ziffer"), this);
     digitLabel->setBuddy(m_finalDigit);
 
-    auto* pattern = new QPushButton(QStringLiteral("Wiederholer-\nMarkierung..."), this);
-    pattern->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    pattern->setAccessibleName(QStringLiteral("Wiederholer-Markierung..."));
-    pattern->setMinimumHeight(40);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-    close->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
-    close->setMinimumHeight(40);
+    auto* pattern = TwoLineButton(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Wiederholer-\nMarkierung..."),
+                                  this, QStringLiteral("Wiederholer-Markierung..."));
+    auto* close = CloseButton(this, QStringLiteral("bsSkinSpeedButton2"));
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(digitLabel);
@@ -53,7 +50,7 @@ TFDetail2::TFDetail2(AppContext& context)
     controls->addWidget(m_markDigit);
     controls->addStretch(1);
     controls->addWidget(pattern);
-    controls->addWidget(close);
+    controls->addLayout(CloseRow(close), 0);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
     layout->addLayout(controls);
@@ -61,7 +58,6 @@ TFDetail2::TFDetail2(AppContext& context)
     connect(m_finalDigit, &QComboBox::currentIndexChanged, this, &TFDetail2::MarkingChanged);
     connect(m_markDigit, &QCheckBox::toggled, this, &TFDetail2::MarkingChanged);
     connect(pattern, &QPushButton::clicked, this, &TFDetail2::PatternViewRequested);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     setTabOrder(m_grid, m_finalDigit);
     setTabOrder(m_finalDigit, m_markDigit);
     setTabOrder(m_markDigit, pattern);

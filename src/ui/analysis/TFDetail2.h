@@ -17,6 +17,8 @@ class TFDetail2 : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FDetail2";
+
     explicit TFDetail2(AppContext& context);
 
     PatternGrid* Grid() const { return m_grid; }

@@ -83,7 +83,7 @@ const char* OrderCaption(StatisticsOrder order) {
 
 TFStatistik1::TFStatistik1(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FStatistik1"));
+    setObjectName(QLatin1String(kFormName));
     CreateToolBar();
     CreateMenu();
 

@@ -39,6 +39,8 @@ class TFStatistik1 : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FStatistik1";
+
     explicit TFStatistik1(AppContext& context);
 
     // The handlers, as the user's clicks run them.

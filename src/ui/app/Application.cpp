@@ -81,6 +81,7 @@ void Application::Start() {
     } else {
         RegisterWindows(m_windows);
     }
+    BindCommands(m_context);
     // The start window repaints between the windows; "Weiter" stays disabled until all exist.
     m_windows.CreateStartWindows(
         m_context, [this](const QString&, const std::exception& error) { ReportError(m_ports.messages, error); },

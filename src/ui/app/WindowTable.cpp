@@ -12,6 +12,7 @@
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/evaluation/TFGewinnchancen.h"
 #include "ui/frame/AppContext.h"
+#include "ui/frame/SharedCommands.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
 #include "ui/printing/TFDetail.h"
@@ -39,6 +40,12 @@ WindowRegistry::Factory Make() {
     return [](AppContext& context) -> std::unique_ptr<QWidget> { return std::make_unique<Window>(context); };
 }
 
+// The one name of a window's form, by which the table adds and finds it.
+template <typename Window>
+QString FormName() {
+    return QString::fromUtf8(Window::kFormName);
+}
+
 // The winning-number window shows the date of the main window's draw and hands its numbers to the
 // main window's board.
 void Connect(TFAuswertung& main, TFGewinnzahlen& numbers) {
@@ -54,14 +61,34 @@ void Connect(TFAuswertung& main, TFGewinnzahlen& numbers) {
 
 // The windows' signals, wired where the windows are made.
 
+// The winning-number window stores its settings in its own close handling, also when it was never made;
+// the other windows are discarded without theirs.
+std::unique_ptr<QWidget> MakeMainWindow(AppContext& context) {
+    auto main = std::make_unique<TFAuswertung>(context);
+    QObject::connect(main.get(), &TFAuswertung::Closing, main.get(), [&context](bool settingsReadable) {
+        QWidget* numbers = context.windows.Find(FormName<TFGewinnzahlen>());
+        if (!settingsReadable) {
+            // Nothing is written to a settings file that cannot be read.
+            if (numbers != nullptr) {
+                numbers->hide();
+            }
+        } else if (numbers != nullptr) {
+            numbers->close();
+        } else {
+            TFGewinnzahlen::StoreSettingsUnmade(context);
+        }
+    });
+    return main;
+}
+
 TFAuswertung* MainWindowOf(const AppContext& context) {
-    return qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)));
+    return qobject_cast<TFAuswertung*>(context.windows.Find(FormName<TFAuswertung>()));
 }
 
 std::unique_ptr<QWidget> MakeRepeaterView(AppContext& context) {
     auto window = std::make_unique<TFDetail2>(context);
     QObject::connect(window.get(), &TFDetail2::PatternViewRequested, window.get(),
-                     [&context] { context.windows.OpenOrRestore(context, QStringLiteral("FDetail1")); });
+                     [&context] { context.windows.OpenOrRestore(context, FormName<TFDetail1>()); });
     return window;
 }
 
@@ -91,12 +118,12 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
     auto window = std::make_unique<TFStatistik1>(context);
     TFStatistik1* statistics = window.get();
     QObject::connect(statistics, &TFStatistik1::ChartRequested, statistics, [&context, statistics] {
-        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Create(context, QStringLiteral("FChart1")))) {
+        if (auto* chart = qobject_cast<TFChart1*>(context.windows.Create(context, FormName<TFChart1>()))) {
             chart->Fill(statistics->Frequencies());
-            context.windows.OpenOrRestore(context, QStringLiteral("FChart1"));
+            context.windows.OpenOrRestore(context, FormName<TFChart1>());
         }
     });
-    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QLatin1String(TFAuswertung::kFormName)))) {
+    if (auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(FormName<TFAuswertung>()))) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, statistics, &TFStatistik1::AppendPeriodEnd);
         QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, statistics, &TFStatistik1::ReloadDrawDates);
     }
@@ -106,7 +133,7 @@ std::unique_ptr<QWidget> MakeStatistics(AppContext& context) {
 // The update ends the program the ordinary way, through the main window.
 std::unique_ptr<QWidget> MakeUpdate(AppContext& context) {
     auto window = std::make_unique<TFUpdate>(context);
-    if (QWidget* main = context.windows.Find(QStringLiteral("FAuswertung"))) {
+    if (QWidget* main = context.windows.Find(FormName<TFAuswertung>())) {
         QObject::connect(window.get(), &TFUpdate::ProgramEndRequested, main, &QWidget::close);
     }
     return window;
@@ -119,10 +146,12 @@ std::unique_ptr<QWidget> MakeWinningNumbers(AppContext& context) {
     if (TFAuswertung* main = MainWindowOf(context)) {
         Connect(*main, *numbers);
     }
-    if (auto* links =
-            qobject_cast<TFQlinks*>(context.windows.Create(context, QString::fromUtf8(TFQlinks::kFormName)))) {
+    if (auto* links = qobject_cast<TFQlinks*>(context.windows.Create(context, FormName<TFQlinks>()))) {
         QObject::connect(links, &TFQlinks::LinksChanged, numbers.get(), &TFGewinnzahlen::UpdateLinkPanels);
         QObject::connect(numbers.get(), &TFGewinnzahlen::QuickLinksRequested, links, &TFQlinks::ShowModally);
+        QObject::connect(numbers.get(), &TFGewinnzahlen::LinkEditingRequested, links,
+                         [&context] { context.windows.OpenOrRestore(context, FormName<TFQlinks>()); });
+        numbers->EnableLinkEditing();
     }
     numbers->UpdateLinkPanels();
     return numbers;
@@ -132,7 +161,7 @@ std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
     auto window = std::make_unique<TFDruck>(context);
     // The notes of the correction panel show the editor that came with the printing command.
     QObject::connect(window.get(), &TFDruck::ParameterEditorRequested, window.get(),
-                     [&context] { context.windows.ShowNewest(QStringLiteral("FDetail")); });
+                     [&context] { context.windows.ShowNewest(FormName<TFDetail>()); });
     return window;
 }
 
@@ -140,7 +169,7 @@ std::unique_ptr<QWidget> MakePrintWindow(AppContext& context) {
 // the print window's correction as it stands and as it changes.
 std::unique_ptr<QWidget> MakeParameterEditor(AppContext& context) {
     auto editor = std::make_unique<TFDetail>(context);
-    if (auto* print = qobject_cast<TFDruck*>(context.windows.Find(QStringLiteral("FDruck")))) {
+    if (auto* print = qobject_cast<TFDruck*>(context.windows.Find(FormName<TFDruck>()))) {
         editor->SetCorrection(print->CorrectionHori(), print->CorrectionVert());
         QObject::connect(print, &TFDruck::CorrectionChanged, editor.get(), &TFDetail::SetCorrection);
     }
@@ -155,13 +184,13 @@ std::unique_ptr<QWidget> MakeSettingsWindow(AppContext& context) {
     if (main != nullptr) {
         QObject::connect(settings.get(), &TFOptionen::OpenSlipRequested, main, &TFAuswertung::OpenSlipInMainWindow);
     }
-    QObject::connect(settings.get(), &TFOptionen::PresetsTransferRequested, settings.get(),
-                     [&context](const GeneratorPresets& presets) {
-                         if (auto* centre = qobject_cast<TFTippcenter*>(
-                                 context.windows.Create(context, QStringLiteral("FTippcenter")))) {
-                             centre->ApplyPresets(presets);
-                         }
-                     });
+    QObject::connect(
+        settings.get(), &TFOptionen::PresetsTransferRequested, settings.get(),
+        [&context](const GeneratorPresets& presets) {
+            if (auto* centre = qobject_cast<TFTippcenter*>(context.windows.Create(context, FormName<TFTippcenter>()))) {
+                centre->ApplyPresets(presets);
+            }
+        });
     if (main != nullptr) {
         settings->OpenStartSlips(main->OpenSlipPaths());
     }
@@ -176,20 +205,20 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
         QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, centre.get(), &TFTippcenter::ReloadDrawDates);
     }
     // Its rows go into the slip entry window, created when needed, which is then shown.
-    QObject::connect(
-        centre.get(), &TFTippcenter::TransferRequested, centre.get(), [&context](const std::vector<TipRow>& rows) {
-            auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, QStringLiteral("FEingabe")));
-            if (entry == nullptr) {
-                return;
-            }
-            std::vector<std::vector<int>> numbers;
-            numbers.reserve(rows.size());
-            for (const TipRow& row : rows) {
-                numbers.push_back(row.numbers);
-            }
-            entry->EnterTipRows(numbers);
-            context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
-        });
+    QObject::connect(centre.get(), &TFTippcenter::TransferRequested, centre.get(),
+                     [&context](const std::vector<TipRow>& rows) {
+                         auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, FormName<TFEingabe>()));
+                         if (entry == nullptr) {
+                             return;
+                         }
+                         std::vector<std::vector<int>> numbers;
+                         numbers.reserve(rows.size());
+                         for (const TipRow& row : rows) {
+                             numbers.push_back(row.numbers);
+                         }
+                         entry->EnterTipRows(numbers);
+                         context.windows.OpenOrRestore(context, FormName<TFEingabe>());
+                     });
     return centre;
 }
 
@@ -208,32 +237,70 @@ void RegisterWindows(WindowRegistry& registry) {
     // Created at start, in this order; the main window first. The settings window opens the start
     // slips, the picture window makes sure the folder for pictures exists (and stays hidden), the
     // quick-links window reads the links of the winning-number window.
-    registry.AddAtStart(QLatin1String(TFAuswertung::kFormName), Make<TFAuswertung>());
-    registry.AddAtStart(QStringLiteral("FOptionen"), MakeSettingsWindow);
-    registry.AddAtStart(QStringLiteral("FAbbild"), Make<TFAbbild>());
-    registry.AddAtStart(QString::fromUtf8(TFQlinks::kFormName), Make<TFQlinks>());
+    registry.AddAtStart(FormName<TFAuswertung>(), MakeMainWindow);
+    registry.AddAtStart(FormName<TFOptionen>(), MakeSettingsWindow);
+    registry.AddAtStart(FormName<TFAbbild>(), Make<TFAbbild>());
+    registry.AddAtStart(FormName<TFQlinks>(), Make<TFQlinks>());
 
     // Created on first use.
-    registry.AddOnFirstUse(QStringLiteral("FChart1"), Make<TFChart1>());
-    registry.AddOnFirstUse(QString::fromUtf8(TFNueberK::kFormName), Make<TFNueberK>());
-    registry.AddOnFirstUse(QString::fromUtf8(TFKal::kFormName), Make<TFKal>());
-    registry.AddOnFirstUse(QString::fromUtf8(TFUpdate::kFormName), MakeUpdate);
-    registry.AddOnFirstUse(QLatin1String(TFGewinnzahlen::kFormName), MakeWinningNumbers);
-    registry.AddOnFirstUse(QStringLiteral("FDetail2"), MakeRepeaterView);
-    registry.AddOnFirstUse(QStringLiteral("FDetail1"), MakePatternView);
-    registry.AddOnFirstUse(QStringLiteral("FTippcenter"), MakeTipCentre);
-    registry.AddOnFirstUse(QStringLiteral("FEingabe"), Make<TFEingabe>());
-    registry.AddOnFirstUse(QStringLiteral("FEingabe2"), Make<TFEingabe2>());
-    registry.AddOnFirstUse(QLatin1String(TFAnalyse::kFormName), MakeAnalysis);
-    registry.AddOnFirstUse(QStringLiteral("FDruck"), MakePrintWindow);
-    registry.AddOnFirstUse(QStringLiteral("FStatistik1"), MakeStatistics);
-    registry.AddOnFirstUse(QString::fromUtf8(TFInfo::kFormName), Make<TFInfo>());
-    registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
-    registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), MakeOddsWindow);
-    registry.AddOnFirstUse(QString::fromUtf8(TFRueckblick::kFormName), Make<TFRueckblick>());
+    registry.AddOnFirstUse(FormName<TFChart1>(), Make<TFChart1>());
+    registry.AddOnFirstUse(FormName<TFNueberK>(), Make<TFNueberK>());
+    registry.AddOnFirstUse(FormName<TFKal>(), Make<TFKal>());
+    registry.AddOnFirstUse(FormName<TFUpdate>(), MakeUpdate);
+    registry.AddOnFirstUse(FormName<TFGewinnzahlen>(), MakeWinningNumbers);
+    registry.AddOnFirstUse(FormName<TFDetail2>(), MakeRepeaterView);
+    registry.AddOnFirstUse(FormName<TFDetail1>(), MakePatternView);
+    registry.AddOnFirstUse(FormName<TFTippcenter>(), MakeTipCentre);
+    registry.AddOnFirstUse(FormName<TFEingabe>(), Make<TFEingabe>());
+    registry.AddOnFirstUse(FormName<TFEingabe2>(), Make<TFEingabe2>());
+    registry.AddOnFirstUse(FormName<TFAnalyse>(), MakeAnalysis);
+    registry.AddOnFirstUse(FormName<TFDruck>(), MakePrintWindow);
+    registry.AddOnFirstUse(FormName<TFStatistik1>(), MakeStatistics);
+    registry.AddOnFirstUse(FormName<TFInfo>(), Make<TFInfo>());
+    registry.AddOnFirstUse(FormName<TFBrowser>(), Make<TFBrowser>());
+    registry.AddOnFirstUse(FormName<TFGewinnchancen>(), MakeOddsWindow);
+    registry.AddOnFirstUse(FormName<TFRueckblick>(), Make<TFRueckblick>());
 
     // Created anew with every printing command.
-    registry.AddAnew(QStringLiteral("FDetail"), MakeParameterEditor);
+    registry.AddAnew(FormName<TFDetail>(), MakeParameterEditor);
+}
+
+void BindCommands(AppContext& context) {
+    SharedCommands& commands = context.commands;
+    commands.BindWindow(Command::Statistik, FormName<TFStatistik1>());
+    commands.BindWindow(Command::Eingabe, FormName<TFEingabe>());
+    commands.BindWindow(Command::Eingabe2, FormName<TFEingabe2>());
+    commands.BindWindow(Command::Tippcenter, FormName<TFTippcenter>());
+    commands.BindWindow(Command::Analyse, FormName<TFAnalyse>());
+    commands.BindWindow(Command::Kalender, FormName<TFKal>());
+    commands.BindWindow(Command::NueberK, FormName<TFNueberK>());
+    commands.BindWindow(Command::Update, FormName<TFUpdate>());
+    commands.BindWindow(Command::Gewinnzahlen, FormName<TFGewinnzahlen>());
+    commands.BindWindow(Command::Gewinnauswertung, FormName<TFAuswertung>());
+    commands.BindWindow(Command::OnlineSpielen, FormName<TFBrowser>());
+    commands.BindWindow(Command::Druck, FormName<TFDruck>());
+    commands.BindWindow(Command::Optionen, FormName<TFOptionen>());
+    commands.BindWindow(Command::Info, FormName<TFInfo>());
+    commands.BindWindow(Command::Gewinnchancen, FormName<TFGewinnchancen>());
+    commands.BindWindow(Command::Rueckblick, FormName<TFRueckblick>());
+    commands.BindWindow(Command::Wiederholer, FormName<TFDetail1>());
+    commands.BindWindow(Command::Muster, FormName<TFDetail2>());
+
+    // Printing brings a fresh print-parameter editor with the print window, which shows in front.
+    commands.BindOpener(Command::Druck, [&context](QWidget*) {
+        context.windows.OpenOrRestore(context, FormName<TFDruck>());
+        context.windows.CreateAnew(context, FormName<TFDetail>());
+        context.windows.ShowWindow(FormName<TFDruck>());
+    });
+    // The settings are modal from the main window, modeless from the others.
+    commands.BindOpener(Command::Optionen, [&context](QWidget* from) {
+        auto* settings = qobject_cast<TFOptionen*>(context.windows.Find(FormName<TFOptionen>()));
+        if (settings != nullptr && from != nullptr && from->objectName() == FormName<TFAuswertung>()) {
+            settings->exec();
+        } else {
+            context.windows.ShowWindow(FormName<TFOptionen>());
+        }
+    });
 }
 
 QString NotOpenedText(const QString& path, bool missing) {
@@ -250,7 +317,7 @@ bool HasSuffix(const QFileInfo& file, const char* suffix) {
 
 // A print-parameter file opens in an editor of its own, as the printing commands make them.
 void OpenParameterEditor(AppContext& context, const QString& path) {
-    const QString formName = QStringLiteral("FDetail");
+    const QString formName = FormName<TFDetail>();
     if (auto* editor = qobject_cast<TFDetail*>(context.windows.CreateAnew(context, formName))) {
         editor->OpenFile(path);
         context.windows.ShowNewest(formName);
@@ -260,7 +327,7 @@ void OpenParameterEditor(AppContext& context, const QString& path) {
 } // namespace
 
 void OpenHandedFiles(AppContext& context, const QStringList& paths) {
-    auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(QStringLiteral("FAuswertung")));
+    auto* main = qobject_cast<TFAuswertung*>(context.windows.Find(FormName<TFAuswertung>()));
     if (!main) {
         return;
     }

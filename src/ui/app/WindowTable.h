@@ -14,6 +14,10 @@ class WindowRegistry;
 // SharedCommands::AddStandardMenus, and calls SharedCommands::InstallHelpKey for its help topic.
 void RegisterWindows(WindowRegistry& registry);
 
+// Tells the shared commands which window each of them shows (by the window's form name) and how the
+// commands that do more than show one open theirs.
+void BindCommands(AppContext& context);
+
 // Opens the files handed to the program, on its command line or by a later start: slip files (.kts)
 // in new slip tabs of the main window, which comes to the front. A file that is missing or of
 // another kind is named in an error box and left alone.

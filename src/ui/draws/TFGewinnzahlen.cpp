@@ -1,5 +1,6 @@
 #include "ui/draws/TFGewinnzahlen.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Controls.h"
 
 #include "engine/core/IniFile.h"
 #include "engine/draws/WinningNumberSettings.h"
@@ -41,14 +42,6 @@ public:
         setMinimumSize(70, 36);
     }
 };
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumHeight(40);
-    SetSpokenName(button, caption);
-    return button;
-}
 
 } // namespace
 
@@ -115,22 +108,17 @@ void TFGewinnzahlen::CreateControls() {
     m_autoClear->setObjectName(QStringLiteral("cbDel"));
     m_autoClear->setChecked(true);
 
-    m_filterButton = Button(QStringLiteral("BParsen"), QStringLiteral("Zahlen\nfiltern"), this);
-    m_transferButton = Button(QStringLiteral("BOkay"), QStringLiteral("Übertragen"), this);
+    m_filterButton = TwoLineButton(QStringLiteral("BParsen"), QStringLiteral("Zahlen\nfiltern"), this);
+    m_transferButton = TwoLineButton(QStringLiteral("BOkay"), QStringLiteral("Übertragen"), this);
     QFont boldButton = m_transferButton->font();
     boldButton.setBold(true);
     m_transferButton->setFont(boldButton);
-    m_clearButton = Button(QStringLiteral("BDel"), QStringLiteral("Textfeld\nlöschen"), this);
-    m_linksButton = Button(QStringLiteral("BLinks"), QStringLiteral("Links\nbearbeiten"), this);
-    m_linksButton->setEnabled(m_context.windows.Knows(QStringLiteral("FQlinks")));
-    m_helpButton = new QToolButton(this);
-    m_helpButton->setObjectName(QStringLiteral("BitBtn1"));
-    m_helpButton->setIcon(CommandIcon(Command::HilfeBenutzen));
-    m_helpButton->setIconSize(QSize(28, 28));
-    m_helpButton->setToolTip(QStringLiteral("Hilfe"));
-    m_helpButton->setAccessibleName(QStringLiteral("Hilfe"));
-    m_closeButton = Button(QStringLiteral("BitBtn5"), QStringLiteral("Sch&ließen"), this);
-    m_closeButton->setToolTip(QStringLiteral("Fenster schließen"));
+    m_clearButton = TwoLineButton(QStringLiteral("BDel"), QStringLiteral("Textfeld\nlöschen"), this);
+    m_linksButton = TwoLineButton(QStringLiteral("BLinks"), QStringLiteral("Links\nbearbeiten"), this);
+    m_linksButton->setEnabled(false);
+    m_helpButton =
+        PictureButton(QStringLiteral("BitBtn1"), CommandIcon(Command::HilfeBenutzen), QStringLiteral("Hilfe"), this);
+    m_closeButton = CloseButton(this, QStringLiteral("BitBtn5"));
     m_link1 = CreateLinkPanel(QStringLiteral("PLink1"), QStringLiteral("Link 1"), 1);
     m_link2 = CreateLinkPanel(QStringLiteral("PLink2"), QStringLiteral("Link 2"), 2);
 }
@@ -167,8 +155,7 @@ void TFGewinnzahlen::LayOutControls() {
     checks->addWidget(m_autoFilter);
     checks->addWidget(m_autoClear);
     bottom->addLayout(checks, 1);
-    bottom->addWidget(m_helpButton, 0, Qt::AlignBottom);
-    bottom->addWidget(m_closeButton, 0, Qt::AlignBottom);
+    bottom->addLayout(CloseRow(m_closeButton, m_helpButton));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(upper, 1);
@@ -194,12 +181,14 @@ void TFGewinnzahlen::ConnectControls() {
     connect(m_filterButton, &QPushButton::clicked, this, &TFGewinnzahlen::Filter);
     connect(m_transferButton, &QPushButton::clicked, this, &TFGewinnzahlen::Transfer);
     connect(m_clearButton, &QPushButton::clicked, m_text, &QPlainTextEdit::clear);
-    connect(m_linksButton, &QPushButton::clicked, this,
-            [this] { m_context.windows.OpenOrRestore(m_context, QStringLiteral("FQlinks")); });
+    connect(m_linksButton, &QPushButton::clicked, this, &TFGewinnzahlen::LinkEditingRequested);
     connect(m_helpButton, &QToolButton::clicked, this,
             [this] { m_context.ports.help.ShowTopic(HelpOf(kFormName).buttonTopic); });
-    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_text, &QPlainTextEdit::textChanged, this, &TFGewinnzahlen::TextChanged);
+}
+
+void TFGewinnzahlen::EnableLinkEditing() {
+    m_linksButton->setEnabled(true);
 }
 
 void TFGewinnzahlen::RestoreSettings() {

@@ -38,6 +38,8 @@ public:
     // Colours the link panels after ResultLink1 and ResultLink2: light green with a bold underlined
     // caption for a link, light red with a plain caption without one.
     void UpdateLinkPanels();
+    // "Links bearbeiten" is offered once the program has the quick-links window.
+    void EnableLinkEditing();
 
     // Writes at program end what the window would write had it been made: the stored settings, or the
     // designed state when none are stored.
@@ -51,6 +53,8 @@ public:
 signals:
     // A link panel without a link was clicked: the user should enter the links now.
     void QuickLinksRequested();
+    // "Links bearbeiten": the quick-links window should show.
+    void LinkEditingRequested();
 
 signals:
     // "Übertragen": the numbers to click on the board, in the order of the fields.

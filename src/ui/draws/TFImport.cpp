@@ -10,6 +10,7 @@
 #include "ui/draws/ImportPreviewModel.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/ErrorReport.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/ScreenFit.h"
 
 #include <QFileInfo>
@@ -56,13 +57,6 @@ QListWidget* NamedList(const QString& name, QWidget* parent) {
     list->setObjectName(name);
     list->setMinimumHeight(70);
     return list;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    return label;
 }
 
 } // namespace
@@ -147,10 +141,8 @@ TFImport::TFImport(AppContext& context, const QString& fileName, DrawImport pars
     choiceLayout->addWidget(m_replace);
     choiceLayout->addStretch(1);
 
-    auto* import = new QPushButton(QStringLiteral("&Importieren"), this);
-    import->setObjectName(QStringLiteral("BImportieren"));
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    cancel->setObjectName(QStringLiteral("BAbbrechen"));
+    auto* import = Button(QStringLiteral("BImportieren"), QStringLiteral("&Importieren"), this);
+    auto* cancel = Button(QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), this);
     // A file with a bad line, or without a draw, brings nothing: only "Abbrechen" is offered then.
     const bool importable = bad == 0 && !m_parsed.draws.empty();
     import->setEnabled(importable);

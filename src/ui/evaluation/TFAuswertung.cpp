@@ -14,7 +14,6 @@
 #include "text/DrawListText.h"
 #include "text/OddsTexts.h"
 #include "text/ResultGrids.h"
-#include "ui/draws/TFGewinnzahlen.h"
 #include "ui/draws/TFImport.h"
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
@@ -88,36 +87,16 @@ TFAuswertung::TFAuswertung(AppContext& context)
 void TFAuswertung::CreateToolBar() {
     m_toolBar = SharedCommands::AddToolBar(this);
     SharedCommands& commands = m_context.commands;
-    commands.AddToolButton(m_toolBar, this, Command::Oeffnen, {}, [this] { OpenSlipFiles(); });
-    commands.AddToolButtons(m_toolBar, this, {{Command::Eingabe, Command::Eingabe2, Command::Tippcenter}});
-    m_toolBar->addSeparator();
-    commands.AddToolButtons(m_toolBar, this, {{Command::Statistik, Command::Analyse}});
-    AddShowButton(QStringLiteral("BMuster1"), QStringLiteral("Wiederholer-Markierung"), QStringLiteral("FDetail1"),
-                  QColor(0x82, 0x77, 0x17), QStringLiteral("W"));
-    AddShowButton(QStringLiteral("BMuster2"), QStringLiteral("Gewinnzahlen- und Endzahlen-Muster"),
-                  QStringLiteral("FDetail2"), QColor(0x9e, 0x9d, 0x24), QStringLiteral("M"));
-    m_toolBar->addSeparator();
-    commands.AddToolButtons(m_toolBar, this,
-                            {{Command::Druck, Command::Kalender, Command::NueberK, Command::Taschenrechner,
-                              Command::Update, Command::OnlineSpielen}});
+    commands.AddToolButtons(
+        m_toolBar, this,
+        {{Command::Oeffnen, Command::Eingabe, Command::Eingabe2, Command::Tippcenter, Command::Statistik,
+          Command::Analyse, Command::Wiederholer, Command::Muster, Command::Druck, Command::Kalender, Command::NueberK,
+          Command::Taschenrechner, Command::Update, Command::OnlineSpielen, Command::Optionen, Command::HilfeBenutzen,
+          Command::Beenden}},
+        {{Command::Oeffnen, [this] { OpenSlipFiles(); }}});
     // The main window has no settings button to show.
-    commands.AddToolButton(m_toolBar, this, Command::Optionen)->setVisible(false);
-    m_toolBar->addSeparator();
-    commands.AddToolButtons(m_toolBar, this, {{Command::HilfeBenutzen, Command::Beenden}});
-}
-
-void TFAuswertung::AddShowButton(const QString& name, const QString& hint, const QString& formName,
-                                 const QColor& colour, const QString& glyph) {
-    auto* action = new QAction(TileIcon(colour, glyph), hint, this);
-    action->setObjectName(name);
-    action->setToolTip(hint);
-    action->setEnabled(m_context.windows.Knows(formName));
-    connect(action, &QAction::triggered, this,
-            [this, formName] { m_context.windows.OpenOrRestore(m_context, formName); });
-    m_toolBar->addAction(action);
-    if (QWidget* button = m_toolBar->widgetForAction(action)) {
-        button->setObjectName(name);
-        button->setAccessibleName(hint);
+    if (auto* settings = findChild<QAction*>(SharedCommands::ButtonName(Command::Optionen))) {
+        settings->setVisible(false);
     }
 }
 
@@ -274,20 +253,19 @@ QWidget* TFAuswertung::CreateSlipArea() {
     m_openSlips->setObjectName(QStringLiteral("BOpen1"));
     m_openSlips->setMinimumHeight(40);
     SetSpokenName(m_openSlips, m_openSlips->text());
-    const auto pictureButton = [box](const QString& name, const QString& hint, const QColor& colour,
-                                     const QString& glyph) {
+    const auto pictureButton = [box](const QString& name, const QString& hint, Picture picture) {
         auto* button = new QToolButton(box);
         button->setObjectName(name);
-        button->setIcon(TileIcon(colour, glyph));
+        button->setIcon(PictureIcon(picture));
         button->setIconSize(QSize(28, 28));
         button->setToolTip(hint);
         button->setAccessibleName(hint);
         return button;
     };
     m_closeTab = pictureButton(QStringLiteral("BitBtn4"), QStringLiteral("Aktive Registerkarte schließen"),
-                               QColor(0x9e, 0x4a, 0x2e), QStringLiteral("×"));
-    m_closeAll = pictureButton(QStringLiteral("BitBtn5"), QStringLiteral("Alle Registerkarten schließen"),
-                               QColor(0x7a, 0x22, 0x18), QStringLiteral("××"));
+                               Picture::CloseWindow);
+    m_closeAll =
+        pictureButton(QStringLiteral("BitBtn5"), QStringLiteral("Alle Registerkarten schließen"), Picture::CloseAll);
     auto* eigene2 = new QPushButton(QStringLiteral("Eigene\neingeben"), box);
     eigene2->setObjectName(QStringLiteral("BEigene2"));
     eigene2->setMinimumHeight(40);
@@ -491,7 +469,7 @@ void TFAuswertung::NewDraw() {
                       "Es sind noch keine Ziehungen gespeichert.\rVon welchem Tag sind die ersten Gewinnzahlen?")
                 : QStringLiteral("Das Datum der letzten Ziehung ist kein Kalendertag.\rVon welchem Tag sind die neuen "
                                  "Gewinnzahlen?"),
-            QDate::currentDate());
+            m_context.ports.clock.Today());
         if (!first) {
             return;
         }
@@ -553,7 +531,7 @@ void TFAuswertung::ImportDraws() {
 
 void TFAuswertung::ShowWinningNumberWindow() {
     emit DrawDateChanged(DrawDateText());
-    m_context.windows.OpenOrRestore(m_context, QLatin1String(TFGewinnzahlen::kFormName));
+    m_context.commands.Run(Command::Gewinnzahlen, this);
 }
 
 void TFAuswertung::ShowNews() {
@@ -775,19 +753,8 @@ void TFAuswertung::closeEvent(QCloseEvent* event) {
         static_cast<void>(ReadMainWindowPosition(ini)); // reads the file, throws when it cannot
         readable = true;
     });
-    // The winning-number window stores its settings in its own close handling, also when it was never
-    // made; the other windows are discarded without theirs.
-    QWidget* numbers = m_context.windows.Find(QLatin1String(TFGewinnzahlen::kFormName));
-    if (!readable) {
-        if (numbers != nullptr) {
-            numbers->hide();
-        }
-    } else {
-        if (numbers != nullptr) {
-            numbers->close();
-        } else {
-            TFGewinnzahlen::StoreSettingsUnmade(m_context);
-        }
+    emit Closing(readable);
+    if (readable) {
         Guarded(m_context.ports.messages, [&] {
             WriteMainWindowSettings(ini, {pos().x(), pos().y()}, m_multiRow->isChecked());
         });

@@ -80,6 +80,8 @@ signals:
     void DrawDateAdded(const QString& dateText);
     // The whole history was replaced (an import); windows with date lists fill them anew.
     void DrawHistoryReplaced();
+    // The main window closes and the program ends: the windows that keep settings store them now.
+    void Closing(bool settingsReadable);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,9 +96,6 @@ private:
     QWidget* CreateBoard();
     QWidget* CreateSlipArea();
     QWidget* CreatePeriodSelection();
-    // A tool-bar button of this window's own that shows a window created at start.
-    void AddShowButton(const QString& name, const QString& hint, const QString& formName, const QColor& colour,
-                       const QString& glyph);
 
     void LoadDrawHistory();
     void ReadStartSettings();

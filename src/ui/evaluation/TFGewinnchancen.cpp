@@ -7,6 +7,7 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
 
 #include <QComboBox>
@@ -32,7 +33,7 @@ void FitWidth(QTableView& grid) {
 
 TFGewinnchancen::TFGewinnchancen(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FGewinnchancen"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(ProductTitle() + QStringLiteral(" - Gewinnchancen"));
 
     auto* intro = new QLabel(QStringLiteral("Die Zahlen folgen allein aus den Regeln des Spiels (20 aus 70) "
@@ -89,16 +90,12 @@ TFGewinnchancen::TFGewinnchancen(AppContext& context)
     slipLayout->addWidget(m_slipGrid);
     slipLayout->addWidget(m_slipNote);
 
-    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* close = CloseButton(this, QStringLiteral("BSchliessen"));
 
     auto* upper = new QHBoxLayout;
     upper->addWidget(typeBox, 3);
     upper->addWidget(allBox, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = CloseRow(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(upper);

@@ -22,6 +22,8 @@ class TFGewinnchancen : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FGewinnchancen";
+
     explicit TFGewinnchancen(AppContext& context);
 
     // The Keno type whose hit table is shown, 2 to 10.

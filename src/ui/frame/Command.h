@@ -25,6 +25,8 @@ enum class Command {
     Beenden,
     Gewinnchancen,
     Rueckblick,
+    Wiederholer, // the repeater marking
+    Muster,      // the winning-number and end-digit patterns
 };
 
 } // namespace qv

@@ -7,13 +7,15 @@
 #include "ui/frame/WindowRegistry.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
+#include <iterator>
 
 namespace qv {
 
@@ -24,81 +26,125 @@ struct CommandText {
     const char* hint;
     const char* menu;
     const char* item;
-    const char* formName; // the window the command needs, empty when it needs none
 };
 
 CommandText TextOf(Command command) {
     switch (command) {
     case Command::Statistik:
-        return {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", "Gewinnreihen-Statisti&k", "MStatistik",
-                "FStatistik1"};
+        return {"BStatistik", "Statistik für die Gewinnreihen aufrufen...", "Gewinnreihen-Statisti&k", "MStatistik"};
     case Command::Eingabe:
-        return {"BEingabe", "Tippreihen eingeben...", "&Eingabe", "MEingabe", "FEingabe"};
+        return {"BEingabe", "Tippreihen eingeben...", "&Eingabe", "MEingabe"};
     case Command::Eingabe2:
-        return {"BEingabe2", "Tippreihen eingeben...", "", "MEingabe2", "FEingabe2"};
+        return {"BEingabe2", "Tippreihen eingeben...", "Tippreihen-&Liste eingeben...", "MEingabe2"};
     case Command::Tippcenter:
-        return {"BTippcenter", "Tipp-Center", "&Tippcenter", "MTippcenter", "FTippcenter"};
+        return {"BTippcenter", "Tipp-Center", "&Tippcenter", "MTippcenter"};
     case Command::Analyse:
-        return {"BSysTest", "Tippreihen-Analyse", "Tippreihen-&Analyse", "MAnalyse", "FAnalyse"};
+        return {"BSysTest", "Tippreihen-Analyse", "Tippreihen-&Analyse", "MAnalyse"};
     case Command::Kalender:
-        return {"BKalender", "Kalender", "&Kalender", "MKalender", "FKal"};
+        return {"BKalender", "Kalender", "&Kalender", "MKalender"};
     case Command::NueberK:
-        return {"BNoverK", "n über k", "&n über k", "MNueberK", "FNueberK"};
+        return {"BNoverK", "n über k", "&n über k", "MNueberK"};
     case Command::Taschenrechner:
-        return {"BCalc", "Taschenrechner", "&Taschenrechner", "MTaschenrechner", ""};
+        return {"BCalc", "Taschenrechner", "&Taschenrechner", "MTaschenrechner"};
     case Command::Update:
-        return {"BUpdate", "Online-Aktualisierung", "&Allgemeine Aktualisierungsprüfung", "MUpdate", "FUpdate"};
+        return {"BUpdate", "Online-Aktualisierung", "&Allgemeine Aktualisierungsprüfung", "MUpdate"};
     case Command::Gewinnzahlen:
-        return {"", "", "&Gewinnzahlen-Aktualisierung", "MGewinnzahlen", "FGewinnzahlen"};
+        return {"", "", "&Gewinnzahlen-Aktualisierung", "MGewinnzahlen"};
     case Command::Gewinnauswertung:
-        return {"", "", "&Gewinnauswertung", "MGewinnauswertung", "FAuswertung"};
+        return {"", "", "&Gewinnauswertung", "MGewinnauswertung"};
     case Command::OnlineSpielen:
-        return {"BOnlineSpielen", "Online spielen", "", "MOnlineSpielen", "FBrowser"};
+        return {"BOnlineSpielen", "Online spielen", "&Online spielen", "MOnlineSpielen"};
     case Command::Druck:
-        return {"BDruck", "Tippreihen drucken...", "", "MDruck", "FDruck"};
+        return {"BDruck", "Tippreihen drucken...", "Tippreihen &drucken...", "MDruck"};
     case Command::Optionen:
-        return {"BOptionen", "Einstellungen für das Programm vornehmen...", "Programm&einstellungen", "MOptionen",
-                "FOptionen"};
+        return {"BOptionen", "Einstellungen für das Programm vornehmen...", "Programm&einstellungen", "MOptionen"};
     case Command::Oeffnen:
-        return {"BOpen", "Spielschein-Datei öffnen...", "Spielschein-Datei ö&ffnen...", "MOeffnen", ""};
+        return {"BOpen", "Spielschein-Datei öffnen...", "Spielschein-Datei ö&ffnen...", "MOeffnen"};
     case Command::Inhalt:
-        return {"", "", "&Inhalt", "MInhalt", ""};
+        return {"", "", "&Inhalt", "MInhalt"};
     case Command::HilfeBenutzen:
-        return {"BitBtn2", "Hilfe", "&Hilfe benutzen", "MHilfeBenutzen", ""};
+        return {"BitBtn2", "Hilfe", "&Hilfe benutzen", "MHilfeBenutzen"};
     case Command::Info:
-        return {"", "", "In&fo...", "MInfo", "FInfo"};
+        return {"", "", "In&fo...", "MInfo"};
     case Command::Beenden:
-        return {"BitBtn7", "Programm beenden", "&Beenden", "MBeenden", ""};
+        return {"BitBtn7", "Programm beenden", "&Beenden", "MBeenden"};
     case Command::Gewinnchancen:
-        return {"", "", "&Gewinnchancen...", "MGewinnchancen", "FGewinnchancen"};
+        return {"", "", "&Gewinnchancen...", "MGewinnchancen"};
     case Command::Rueckblick:
-        return {"", "", "Methoden im &Rückblick...", "MRueckblick", "FRueckblick"};
+        return {"", "", "Methoden im &Rückblick...", "MRueckblick"};
+    case Command::Wiederholer:
+        return {"BMuster1", "Wiederholer-Markierung", "&Wiederholer-Markierung...", "MWiederholer"};
+    case Command::Muster:
+        return {"BMuster2", "Gewinnzahlen- und Endzahlen-Muster", "Gewinnzahlen- und &Endzahlen-Muster...", "MMuster"};
     }
-    return {"", "", "", "", ""};
+    return {"", "", "", ""};
 }
 
-// Only the main window's end button ends the program; the others close their own window.
-bool EndsTheProgram(const QWidget* window) {
-    return window == nullptr || window->objectName() == QLatin1String("FAuswertung");
+// The keys of the main steps, the same in every window that offers them.
+QKeySequence KeysOf(Command command) {
+    switch (command) {
+    case Command::Oeffnen:
+        return QKeySequence(Qt::CTRL | Qt::Key_O);
+    case Command::Eingabe:
+        return QKeySequence(Qt::CTRL | Qt::Key_E);
+    case Command::Eingabe2:
+        return QKeySequence(Qt::CTRL | Qt::Key_L);
+    case Command::Tippcenter:
+        return QKeySequence(Qt::CTRL | Qt::Key_T);
+    case Command::Statistik:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case Command::Analyse:
+        return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+    case Command::Druck:
+        return QKeySequence(Qt::CTRL | Qt::Key_P);
+    default:
+        return {};
+    }
 }
 
-// The hint of command's button in window: the end button of a window other than the main window only
-// closes that window and says so.
-QString HintIn(Command command, const QWidget* window) {
-    return command == Command::Beenden && !EndsTheProgram(window) ? QStringLiteral("Fenster schließen")
-                                                                  : QString::fromUtf8(TextOf(command).hint);
+// The one order of the tool bars, a separator between the groups: slips and tip rows; statistics and
+// patterns; printing; small tools; program; help and end.
+struct ToolBarPlace {
+    Command command;
+    int group;
+};
+constexpr ToolBarPlace kToolBarOrder[] = {
+    {Command::Oeffnen, 0},   {Command::Eingabe, 0},       {Command::Eingabe2, 0},    {Command::Tippcenter, 0},
+    {Command::Statistik, 1}, {Command::Analyse, 1},       {Command::Wiederholer, 1}, {Command::Muster, 1},
+    {Command::Druck, 2},     {Command::Kalender, 3},      {Command::NueberK, 3},     {Command::Taschenrechner, 3},
+    {Command::Update, 4},    {Command::OnlineSpielen, 4}, {Command::Optionen, 4},    {Command::HilfeBenutzen, 5},
+    {Command::Beenden, 5},
+};
+
+// Place of command in the tool-bar order; commands without a button come last.
+std::size_t ToolBarRank(Command command) {
+    const auto* place = std::find_if(std::begin(kToolBarOrder), std::end(kToolBarOrder),
+                                     [command](const ToolBarPlace& p) { return p.command == command; });
+    return static_cast<std::size_t>(place - std::begin(kToolBarOrder));
 }
 
-// What a screen reader calls command's button in window: its hint, unless the hint alone does not tell
-// what the button does (the two entry windows share theirs).
-QString SpokenName(Command command, const QWidget* window) {
+int ToolBarGroup(Command command) {
+    const std::size_t rank = ToolBarRank(command);
+    return rank < std::size(kToolBarOrder) ? kToolBarOrder[rank].group : static_cast<int>(std::size(kToolBarOrder));
+}
+
+// The hint of command's button: the end button of a window other than the main window only closes that
+// window and says so.
+QString HintOf(Command command, bool inMainWindow) {
+    return command == Command::Beenden && !inMainWindow ? QStringLiteral("Fenster schließen")
+                                                        : QString::fromUtf8(TextOf(command).hint);
+}
+
+// What a screen reader calls command's button: its hint, unless the hint alone does not tell what the
+// button does (the two entry windows share theirs).
+QString SpokenName(Command command, bool inMainWindow) {
     switch (command) {
     case Command::Eingabe:
         return QStringLiteral("Tippreihen auf Spielscheinen eingeben...");
     case Command::Eingabe2:
         return QStringLiteral("Viele Tippreihen als Liste eingeben...");
     default:
-        return HintIn(command, window);
+        return HintOf(command, inMainWindow);
     }
 }
 
@@ -123,18 +169,45 @@ QString SharedCommands::MenuItemName(Command command) {
     return QString::fromUtf8(TextOf(command).item);
 }
 
+void SharedCommands::BindWindow(Command command, const QString& formName) {
+    m_windowOf[command] = formName;
+}
+
+void SharedCommands::BindOpener(Command command, Opener open) {
+    m_openerOf[command] = std::move(open);
+}
+
+QString SharedCommands::WindowOf(Command command) const {
+    const auto bound = m_windowOf.find(command);
+    return bound == m_windowOf.end() ? QString() : bound->second;
+}
+
+bool SharedCommands::IsMainWindow(const QWidget* window) const {
+    return window == nullptr || (!WindowOf(Command::Gewinnauswertung).isEmpty() &&
+                                 window->objectName() == WindowOf(Command::Gewinnauswertung));
+}
+
 bool SharedCommands::IsAvailable(Command command) const {
-    if (command == Command::Oeffnen) {
+    switch (command) {
+    case Command::Oeffnen:
         return false; // each window opens slip files its own way
+    case Command::Taschenrechner:
+    case Command::Inhalt:
+    case Command::HilfeBenutzen:
+    case Command::Beenden:
+        return true; // these need no window of the program's
+    default: {
+        const QString formName = WindowOf(command);
+        return !formName.isEmpty() && m_context.windows.Knows(formName);
     }
-    const QString formName = QString::fromUtf8(TextOf(command).formName);
-    return formName.isEmpty() || m_context.windows.Knows(formName);
+    }
 }
 
 QAction* SharedCommands::MakeAction(QWidget* window, Command command, const QString& text, const QString& name,
                                     std::function<void()> ownAction) {
     auto* action = new QAction(text, window);
     action->setObjectName(name);
+    action->setProperty(kMenuItemProperty, MenuItemName(command));
     action->setEnabled(ownAction ? true : IsAvailable(command));
     if (ownAction) {
         connect(action, &QAction::triggered, this,
@@ -148,13 +221,14 @@ QAction* SharedCommands::MakeAction(QWidget* window, Command command, const QStr
 QAction* SharedCommands::AddToolButton(QToolBar* toolBar, QWidget* window, Command command, const QString& name,
                                        std::function<void()> ownAction) {
     const QString buttonName = name.isEmpty() ? ButtonName(command) : name;
-    QAction* action = MakeAction(window, command, HintIn(command, window), buttonName, std::move(ownAction));
+    const bool inMain = IsMainWindow(window);
+    QAction* action = MakeAction(window, command, HintOf(command, inMain), buttonName, std::move(ownAction));
     action->setIcon(CommandIcon(command));
-    action->setToolTip(HintIn(command, window));
+    action->setToolTip(HintOf(command, inMain));
     toolBar->addAction(action);
     if (QWidget* button = toolBar->widgetForAction(action)) {
         button->setObjectName(buttonName);
-        button->setAccessibleName(SpokenName(command, window));
+        button->setAccessibleName(SpokenName(command, inMain));
     }
     return action;
 }
@@ -168,18 +242,24 @@ QToolBar* SharedCommands::AddToolBar(QMainWindow* window) {
 }
 
 void SharedCommands::AddToolButtons(QToolBar* toolBar, QWidget* window,
-                                    std::initializer_list<std::initializer_list<Command>> groups) {
-    bool first = true;
+                                    std::initializer_list<std::initializer_list<Command>> groups,
+                                    const std::map<Command, std::function<void()>>& ownActions) {
+    std::vector<Command> commands;
     for (const std::initializer_list<Command>& group : groups) {
-        if (!first) {
+        commands.insert(commands.end(), group.begin(), group.end());
+    }
+    std::stable_sort(commands.begin(), commands.end(),
+                     [](Command a, Command b) { return ToolBarRank(a) < ToolBarRank(b); });
+    int group = -1;
+    for (const Command command : commands) {
+        if (group >= 0 && ToolBarGroup(command) != group) {
             toolBar->addSeparator();
         }
-        first = false;
-        for (const Command command : group) {
-            QAction* action = AddToolButton(toolBar, window, command);
-            if (command == Command::OnlineSpielen) {
-                action->setVisible(false);
-            }
+        group = ToolBarGroup(command);
+        const auto own = ownActions.find(command);
+        QAction* action = AddToolButton(toolBar, window, command, {}, own == ownActions.end() ? nullptr : own->second);
+        if (command == Command::OnlineSpielen) {
+            action->setVisible(false);
         }
     }
 }
@@ -188,6 +268,15 @@ QAction* SharedCommands::AddMenuItem(QMenu* menu, QWidget* window, Command comma
                                      const QString& name, std::function<void()> ownAction) {
     QAction* action = MakeAction(window, command, caption.isEmpty() ? MenuCaption(command) : caption,
                                  name.isEmpty() ? MenuItemName(command) : name, std::move(ownAction));
+    // A step's key belongs to its first item in the window (the slip entry has two).
+    const QKeySequence keys = KeysOf(command);
+    const QList<QAction*> others = window->findChildren<QAction*>();
+    if (!keys.isEmpty() && std::none_of(others.begin(), others.end(), [&keys, action](const QAction* other) {
+            return other != action && other->shortcut() == keys;
+        })) {
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
     menu->addAction(action);
     return action;
 }
@@ -206,11 +295,13 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     AddMenuItem(menus.datei, window, Command::Eingabe, QStringLiteral("&Neuer Spielschein"),
                 QStringLiteral("MNeuerSpielschein"));
     AddMenuItem(menus.datei, window, Command::Oeffnen, {}, {}, std::move(openAction));
+    AddMenuItem(menus.datei, window, Command::Druck);
     menus.datei->addSeparator();
     AddMenuItem(menus.datei, window, Command::Beenden);
 
     menus.tippreihen = addMenu("MenuTippreihen", QStringLiteral("&Tippreihen bilden"));
     AddMenuItem(menus.tippreihen, window, Command::Eingabe);
+    AddMenuItem(menus.tippreihen, window, Command::Eingabe2);
     AddMenuItem(menus.tippreihen, window, Command::Tippcenter);
     if (!main) {
         AddMenuItem(menus.tippreihen, window, Command::Gewinnauswertung);
@@ -219,6 +310,8 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     menus.analyse = addMenu("MenuAnalyse", QStringLiteral("&Analyse"));
     AddMenuItem(menus.analyse, window, Command::Statistik);
     AddMenuItem(menus.analyse, window, Command::Analyse);
+    AddMenuItem(menus.analyse, window, Command::Wiederholer);
+    AddMenuItem(menus.analyse, window, Command::Muster);
 
     menus.aktualisierung = addMenu("MenuAktualisierung", QStringLiteral("A&ktualisierung"));
     AddMenuItem(menus.aktualisierung, window, Command::Update);
@@ -236,6 +329,8 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     AddMenuItem(menus.extras, window, Command::Optionen)->setVisible(!main);
     AddMenuItem(menus.extras, window, Command::Gewinnchancen);
     AddMenuItem(menus.extras, window, Command::Rueckblick);
+    // Online play is not offered, as its tool-bar button is not.
+    AddMenuItem(menus.extras, window, Command::OnlineSpielen)->setVisible(false);
 
     menus.hilfe = addMenu("MenuHilfe", QStringLiteral("&Hilfe"));
     AddMenuItem(menus.hilfe, window, Command::Inhalt);
@@ -268,42 +363,15 @@ void SharedCommands::Run(Command command, QWidget* window) {
 }
 
 void SharedCommands::Execute(Command command, QWidget* window) {
-    WindowRegistry& windows = m_context.windows;
-    const QString formName = QString::fromUtf8(TextOf(command).formName);
-    switch (command) {
-    case Command::Statistik:
-    case Command::Eingabe:
-    case Command::Eingabe2:
-    case Command::Tippcenter:
-    case Command::Analyse:
-    case Command::Kalender:
-    case Command::OnlineSpielen:
-    case Command::Info:
-    case Command::Gewinnchancen:
-    case Command::Rueckblick:
-    case Command::NueberK:
-    case Command::Update:
-    case Command::Gewinnzahlen:
-        windows.OpenOrRestore(m_context, formName);
-        break;
-    case Command::Gewinnauswertung:
-        windows.ShowWindow(formName);
-        break;
-    case Command::Druck:
-        windows.OpenOrRestore(m_context, formName);
-        windows.CreateAnew(m_context, QStringLiteral("FDetail"));
-        windows.ShowWindow(formName);
-        break;
-    case Command::Optionen: {
-        // Modal from the main window, modeless from the others.
-        auto* settings = qobject_cast<QDialog*>(windows.Find(formName));
-        if (settings && window && window->objectName() == QLatin1String("FAuswertung")) {
-            settings->exec();
-        } else {
-            windows.ShowWindow(formName);
-        }
-        break;
+    if (const auto opener = m_openerOf.find(command); opener != m_openerOf.end()) {
+        opener->second(window);
+        return;
     }
+    WindowRegistry& windows = m_context.windows;
+    switch (command) {
+    case Command::Gewinnauswertung:
+        windows.ShowWindow(WindowOf(command));
+        break;
     case Command::Taschenrechner:
         if (!m_context.ports.shell.StartCalculator()) {
             m_context.ports.messages.Information(QStringLiteral("Es wurde kein Taschenrechner gefunden."));
@@ -323,6 +391,10 @@ void SharedCommands::Execute(Command command, QWidget* window) {
         }
         break;
     case Command::Oeffnen:
+        break;
+    default:
+        // Every other command shows its window.
+        windows.OpenOrRestore(m_context, WindowOf(command));
         break;
     }
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <map>
 
 class QAction;
 class QMainWindow;
@@ -20,13 +21,26 @@ namespace qv {
 struct AppContext;
 
 // The commands every window's tool bar and menu offer. A window adds the buttons and items its form
-// has; they all run here, so a command does the same from everywhere. A command whose window the
-// program does not have (yet) is disabled.
+// has; they all run here, so a command does the same from everywhere. Which window a command shows is
+// told by the window table (BindWindow, BindOpener); a command whose window the program does not have
+// (yet) is disabled. Every tool-bar button has its menu item: both carry the item's name in the
+// property kMenuItemProperty.
 class SharedCommands : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr const char* kMenuItemProperty = "qvMenuItem";
+    // Opens a command's window, asked from window (null when from no window).
+    using Opener = std::function<void(QWidget* window)>;
+
     explicit SharedCommands(AppContext& context);
+
+    // The window that command shows: the form name of its window in the window table.
+    void BindWindow(Command command, const QString& formName);
+    // A command that does more than show its window.
+    void BindOpener(Command command, Opener open);
+    // The form name bound to command; empty when none is.
+    QString WindowOf(Command command) const;
 
     // The button's name ("BStatistik"), hint and menu caption of a command; empty where it has none.
     static QString ButtonName(Command command);
@@ -42,11 +56,15 @@ public:
                            std::function<void()> ownAction = {});
     // The window's tool bar "Werkzeuge" ("ToolBar1"), fixed in place, with 32-pixel pictures.
     static QToolBar* AddToolBar(QMainWindow* window);
-    // Picture buttons of the commands, a separator before each group but the first. Online play is
-    // not offered: where a window's form has its button, the button stays hidden.
+    // Picture buttons of the commands, in the one order of every tool bar with a separator between its
+    // groups, however the window lists them. ownActions replace the shared actions of some commands (a
+    // window's own open command). Online play is not offered: where a window's form has its button,
+    // the button stays hidden.
     void AddToolButtons(QToolBar* toolBar, QWidget* window,
-                        std::initializer_list<std::initializer_list<Command>> groups);
-    // A menu item; caption replaces the usual one ("&Neuer Spielschein" for the slip entry).
+                        std::initializer_list<std::initializer_list<Command>> commands,
+                        const std::map<Command, std::function<void()>>& ownActions = {});
+    // A menu item; caption replaces the usual one ("&Neuer Spielschein" for the slip entry). The main
+    // steps have keys of their own (Ctrl+P prints), on their first item in the window.
     QAction* AddMenuItem(QMenu* menu, QWidget* window, Command command, const QString& caption = {},
                          const QString& name = {}, std::function<void()> ownAction = {});
 
@@ -75,11 +93,14 @@ public:
     void Run(Command command, QWidget* window);
 
 private:
+    bool IsMainWindow(const QWidget* window) const;
     QAction* MakeAction(QWidget* window, Command command, const QString& text, const QString& name,
                         std::function<void()> ownAction);
     void Execute(Command command, QWidget* window);
 
     AppContext& m_context;
+    std::map<Command, QString> m_windowOf;
+    std::map<Command, Opener> m_openerOf;
 };
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/Titles.h"
+#include "ui/widgets/Controls.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -18,12 +19,9 @@ TFHilfe::TFHilfe(QWidget* parent)
     setWindowTitle(ProductTitle() + QStringLiteral(" - Hilfe"));
     resize(640, 560);
 
-    auto* back = new QPushButton(QStringLiteral("&Zurück"), this);
-    back->setObjectName(QStringLiteral("BZurueck"));
-    auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
-    contents->setObjectName(QStringLiteral("BInhalt"));
-    auto* close = new QPushButton(QStringLiteral("Sch&ließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
+    auto* back = Button(QStringLiteral("BZurueck"), QStringLiteral("&Zurück"), this);
+    auto* contents = Button(QStringLiteral("BInhalt"), QStringLiteral("&Inhalt"), this);
+    auto* close = CloseButton(this, QStringLiteral("BSchliessen"));
     m_browser->setObjectName(QStringLiteral("Browser"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setAccessibleName(QStringLiteral("Hilfetext"));

@@ -120,13 +120,17 @@ void NameInnerParts(QWidget* window) {
         field->setAccessibleName(name);
     }
     // A screen reader calls a tab bar by its current tab; without tabs it would be a nameless, empty
-    // control. It has no size then anyway, so it is hidden until the first tab comes.
+    // control. It has no size then anyway, so it is hidden until the first tab comes; until then the
+    // Tab key passes over the tab set too (it would hand its focus to the hidden bar and keep it).
     for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
         if (tabs->property(kTabsWatched).toBool()) {
             continue;
         }
         tabs->setProperty(kTabsWatched, true);
-        const auto showTabBar = [tabs] { tabs->tabBar()->setVisible(tabs->count() > 0); };
+        const auto showTabBar = [tabs] {
+            tabs->tabBar()->setVisible(tabs->count() > 0);
+            tabs->setFocusPolicy(tabs->count() > 0 ? Qt::TabFocus : Qt::NoFocus);
+        };
         QObject::connect(tabs, &QTabWidget::currentChanged, tabs, showTabBar);
         showTabBar();
     }

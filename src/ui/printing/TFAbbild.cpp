@@ -9,6 +9,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/printing/JpegEncoder.h"
+#include "ui/widgets/Controls.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -28,16 +29,6 @@
 namespace qv {
 namespace {
 
-QToolButton* PictureButton(const QString& name, const QString& hint, const QIcon& icon, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(28, 28));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    return button;
-}
-
 std::filesystem::path ShotsFolder(const AppContext& context) {
     return context.state.DataFolder / kShotsFolderName;
 }
@@ -50,7 +41,7 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     , m_image(new QLabel(this))
     , m_area(new QScrollArea(this))
     , m_quality(new QSlider(Qt::Horizontal, this)) {
-    setObjectName(QStringLiteral("FAbbild"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
     setWindowTitle(ProductTitle());
 
@@ -58,19 +49,17 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     std::error_code ignored;
     std::filesystem::create_directories(ShotsFolder(m_context), ignored);
 
-    auto* save = new QPushButton(QStringLiteral("Abbild speichern..."), this);
-    save->setObjectName(QStringLiteral("BSave"));
-    auto* copy = PictureButton(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("In Zwischenablage kopieren"),
-                               TileIcon(QColor(0x3a, 0x6e, 0xa5), QStringLiteral("▣")), this);
+    auto* save = Button(QStringLiteral("BSave"), QStringLiteral("Abbild speichern..."), this);
+    auto* copy = PictureButton(QStringLiteral("bsSkinSpeedButton1"), PictureIcon(Picture::Copy),
+                               QStringLiteral("In Zwischenablage kopieren"), this);
     auto* screenshot = new QLabel(QStringLiteral("Screenshot"), this);
     screenshot->setObjectName(QStringLiteral("LScreenshot"));
     QFont bold = screenshot->font();
     bold.setBold(true);
     screenshot->setFont(bold);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-    close->setObjectName(QStringLiteral("BClose"));
-    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton5"), QStringLiteral("Hilfe"),
-                               CommandIcon(Command::HilfeBenutzen), this);
+    auto* close = CloseButton(this, QStringLiteral("BClose"));
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton5"), CommandIcon(Command::HilfeBenutzen),
+                               QStringLiteral("Hilfe"), this);
 
     auto* qualityLabel = new QLabel(QStringLiteral("Bild-&Qualität"), this);
     qualityLabel->setObjectName(QStringLiteral("LQualitaet"));
@@ -90,9 +79,8 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     first->addWidget(copy);
     first->addSpacing(12);
     first->addWidget(screenshot);
-    first->addStretch(1);
-    first->addWidget(close);
-    first->addWidget(help);
+    // Help and close at the right end, as at the foot of the other windows.
+    first->addLayout(CloseRow(close, help), 1);
 
     auto* secondRow = new QWidget(this);
     secondRow->setFixedHeight(kToolRowsHeight / 2);
@@ -121,12 +109,11 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
 
     connect(save, &QPushButton::clicked, this, [this] { Guarded(m_context.ports.messages, [this] { Save(); }); });
     connect(copy, &QToolButton::clicked, this, &TFAbbild::CopyToClipboard);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(help, &QToolButton::clicked, this, [this] { m_context.ports.help.ShowTopic(1100); });
     setTabOrder(save, copy);
-    setTabOrder(copy, close);
-    setTabOrder(close, help);
-    setTabOrder(help, m_quality);
+    setTabOrder(copy, help);
+    setTabOrder(help, close);
+    setTabOrder(close, m_quality);
 
     m_context.commands.InstallHelpKey(this);
 }

@@ -17,6 +17,8 @@ class TFAbbild : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FAbbild";
+
     explicit TFAbbild(AppContext& context, QWidget* parent = nullptr);
 
     // Height of the two tool rows above the picture.

@@ -12,6 +12,7 @@
 #include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/printing/PdfSave.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -33,16 +34,6 @@ namespace {
 
 constexpr const char* kParameterFilter = "Druck-Parameter-Datei|*.qvpd";
 constexpr const char* kParameterExtension = "qvpd";
-
-QToolButton* PictureButton(const QString& name, const QIcon& icon, const QString& hint, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    return button;
-}
 
 QLineEdit* Edit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -66,7 +57,7 @@ TFDetail::TFDetail(AppContext& context)
     , m_scaleX(Edit(QStringLiteral("eSkalaX"), this))
     , m_scaleY(Edit(QStringLiteral("eSkalaY"), this))
     , m_fileName(new QLabel(this)) {
-    setObjectName(QStringLiteral("FDetail"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
     SetGridHeadings();
 
@@ -154,10 +145,8 @@ QLayout* TFDetail::CreateEditSection() {
     m_scaleX->setText(QString::number(TDruckParameter::kNeutralScale));
     m_scaleY->setText(QString::number(TDruckParameter::kNeutralScale));
 
-    auto* printSheet = new QPushButton(QStringLiteral("&Kalibrierblatt drucken..."), this);
-    printSheet->setObjectName(QStringLiteral("BKalibrierblatt"));
-    auto* saveSheet = new QPushButton(QStringLiteral("Kalibrierblatt als &PDF..."), this);
-    saveSheet->setObjectName(QStringLiteral("BKalibrierPdf"));
+    auto* printSheet = Button(QStringLiteral("BKalibrierblatt"), QStringLiteral("&Kalibrierblatt drucken..."), this);
+    auto* saveSheet = Button(QStringLiteral("BKalibrierPdf"), QStringLiteral("Kalibrierblatt als &PDF..."), this);
 
     auto* edits = new QGridLayout;
     edits->addWidget(horiLabel, 0, 0);
@@ -181,10 +170,8 @@ QLayout* TFDetail::CreateEditSection() {
 }
 
 QLayout* TFDetail::CreateFileSection() {
-    auto* save = new QPushButton(QStringLiteral("Speichern"), this);
-    save->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    auto* open = new QPushButton(QStringLiteral("Öffnen"), this);
-    open->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    auto* save = Button(QStringLiteral("bsSkinSpeedButton1"), QStringLiteral("Speichern"), this);
+    auto* open = Button(QStringLiteral("bsSkinSpeedButton2"), QStringLiteral("Öffnen"), this);
     auto* fileCaption = new QLabel(QStringLiteral("Datei"), this);
     fileCaption->setObjectName(QStringLiteral("Label7"));
     m_fileName->setObjectName(QStringLiteral("LDatei"));
@@ -205,23 +192,13 @@ QLayout* TFDetail::CreateFileSection() {
 }
 
 QLayout* TFDetail::CreateBottomBar() {
-    auto* closePicture =
-        PictureButton(QStringLiteral("BClose"), CommandIcon(Command::Beenden), QStringLiteral("Schließen"), this);
-    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
-    close->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    auto* close = CloseButton(this, QStringLiteral("bsSkinSpeedButton5"));
     auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
                                QStringLiteral("Hilfe"), this);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(help);
-    bottom->addStretch(1);
-    bottom->addWidget(closePicture);
-    bottom->addWidget(close);
-
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
+    QHBoxLayout* bottom = CloseRow(close, help);
     connect(help, &QToolButton::clicked, this,
-            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FDetail"))); });
+            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf(kFormName))); });
     return bottom;
 }
 
@@ -231,7 +208,7 @@ void TFDetail::SetTabOrder() {
     for (QWidget* widget : std::initializer_list<QWidget*>{
              m_stakes, m_draws, m_hori, m_verti, m_slipNoX, m_slipNoY, m_scaleX, m_scaleY, child("BKalibrierblatt"),
              child("BKalibrierPdf"), child("bsSkinSpeedButton1"), child("bsSkinSpeedButton2"),
-             child("bsSkinSpeedButton6"), child("BClose"), child("bsSkinSpeedButton5")}) {
+             child("bsSkinSpeedButton6"), child("bsSkinSpeedButton5")}) {
         setTabOrder(previous, widget);
         previous = widget;
     }

@@ -23,6 +23,8 @@ class TFDetail : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FDetail";
+
     explicit TFDetail(AppContext& context);
 
     // The handlers of "Speichern" and "Öffnen".

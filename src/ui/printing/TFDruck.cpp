@@ -17,6 +17,7 @@
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/printing/PdfSave.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -86,7 +87,7 @@ private:
     QString m_allowed;
 };
 
-// A note that opens something when clicked, or with Space or Enter when it has the focus.
+// A note that opens something when clicked; the keyboard has the button beside it for that.
 class ClickableNote : public QLabel {
 public:
     ClickableNote(const QString& name, const QString& text, std::function<void()> onClick, QWidget* parent)
@@ -95,9 +96,6 @@ public:
         setObjectName(name);
         setWordWrap(true);
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(text);
-        setAccessibleDescription(QStringLiteral("Öffnet die Druck-Parameter"));
         setToolTip(QStringLiteral("Druck-Parameter bearbeiten"));
     }
 
@@ -107,40 +105,10 @@ protected:
             m_onClick();
         }
     }
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            m_onClick();
-            return;
-        }
-        QLabel::keyPressEvent(event);
-    }
 
 private:
     std::function<void()> m_onClick;
 };
-
-QToolButton* PictureButton(const QString& name, Command command, const QString& hint, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(CommandIcon(command));
-    button->setIconSize(QSize(24, 24));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    return button;
-}
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(QString(text).remove(QLatin1Char(':')).remove(QLatin1Char('&')));
-    return label;
-}
 
 // A radio group of values in three columns, the first chosen.
 QGroupBox* RadioGroup(const QString& name, const QString& caption, const QStringList& items, QButtonGroup*& group,
@@ -168,7 +136,7 @@ QString FileNameOf(const QString& path) {
 
 TFDruck::TFDruck(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FDruck"));
+    setObjectName(QLatin1String(kFormName));
     setWindowFlag(Qt::Window);
     setWindowTitle(ProductTitle());
 
@@ -209,7 +177,7 @@ TFDruck::TFDruck(AppContext& context)
         m_textChoice,
     };
     QWidget* previous = nullptr;
-    auto chain = [&previous, this](QWidget* widget) {
+    auto chain = [&previous](QWidget* widget) {
         if (previous != nullptr) {
             setTabOrder(previous, widget);
         }
@@ -224,8 +192,8 @@ TFDruck::TFDruck(AppContext& context)
     for (QAbstractButton* radio : m_drawChoice->buttons()) {
         chain(radio);
     }
-    for (const char* name : {"Ehori", "Evert", "Label1", "Label6", "BAusdruck", "BStop", "BVorschau", "BPdf",
-                             "bsSkinSpeedButton6", "BClose", "bsSkinSpeedButton5"}) {
+    for (const char* name : {"Ehori", "Evert", "BParameter", "BAusdruck", "BStop", "BVorschau", "BPdf",
+                             "bsSkinSpeedButton6", "bsSkinSpeedButton5"}) {
         chain(findChild<QWidget*>(QString::fromLatin1(name)));
     }
 
@@ -342,7 +310,7 @@ QWidget* TFDruck::CreateNumberGroup() {
     m_startNumber->setText(QStringLiteral("1"));
     m_printNumber = new QCheckBox(QStringLiteral("drucken"), group);
     m_printNumber->setObjectName(QStringLiteral("cbNr"));
-    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton2"), Command::HilfeBenutzen,
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton2"), CommandIcon(Command::HilfeBenutzen),
                                QStringLiteral("Hilfe zum Nummern-Druck"), group);
 
     auto* row = new QHBoxLayout;
@@ -397,6 +365,10 @@ QWidget* TFDruck::CreateCorrection() {
         QStringLiteral("Label6"),
         QStringLiteral("Die Korrektur entspricht der halben Differenz zwischen schmalerem Schein und DIN A 4."),
         showEditor, group);
+    auto* editParameters = Button(QStringLiteral("BParameter"), QStringLiteral("Druck-Pa&rameter..."), group);
+    editParameters->setToolTip(QStringLiteral("Druck-Parameter bearbeiten"));
+    SetSpokenName(editParameters, QStringLiteral("Druck-Parameter bearbeiten..."));
+    connect(editParameters, &QPushButton::clicked, this, showEditor);
     QPalette notePalette = note1->palette();
     notePalette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     note1->setPalette(notePalette);
@@ -409,6 +381,7 @@ QWidget* TFDruck::CreateCorrection() {
     edits->addWidget(BuddyLabel(QStringLiteral("vertikal:"), m_vert, group), 1, 0);
     edits->addWidget(m_vert, 1, 1);
     edits->addWidget(new QLabel(QStringLiteral("0,1 mm"), group), 1, 2);
+    edits->addWidget(editParameters, 0, 4);
     edits->setColumnStretch(3, 1);
     m_hori->setAccessibleName(QStringLiteral("Korrektur horizontal in 0,1 mm"));
     m_vert->setAccessibleName(QStringLiteral("Korrektur vertikal in 0,1 mm"));
@@ -430,10 +403,9 @@ QWidget* TFDruck::CreateButtons() {
     preview->setToolTip(QStringLiteral("Die Bögen vor dem Drucken ansehen"));
     auto* pdf = Button(QStringLiteral("BPdf"), QStringLiteral("Als &PDF speichern..."), panel);
     pdf->setToolTip(QStringLiteral("Die Bögen in eine PDF-Datei drucken"));
-    auto* help =
-        PictureButton(QStringLiteral("bsSkinSpeedButton6"), Command::HilfeBenutzen, QStringLiteral("Hilfe"), panel);
-    auto* closePicture = PictureButton(QStringLiteral("BClose"), Command::Beenden, QStringLiteral("Schließen"), panel);
-    auto* close = Button(QStringLiteral("bsSkinSpeedButton5"), QStringLiteral("Schließen"), panel);
+    auto* help = PictureButton(QStringLiteral("bsSkinSpeedButton6"), CommandIcon(Command::HilfeBenutzen),
+                               QStringLiteral("Hilfe"), panel);
+    auto* close = CloseButton(this, QStringLiteral("bsSkinSpeedButton5"));
 
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -442,10 +414,7 @@ QWidget* TFDruck::CreateButtons() {
     layout->addSpacing(16);
     layout->addWidget(preview);
     layout->addWidget(pdf);
-    layout->addStretch(1);
-    layout->addWidget(help);
-    layout->addWidget(closePicture);
-    layout->addWidget(close);
+    layout->addLayout(CloseRow(close, help), 1);
 
     for (QLineEdit* edit : {m_hori, m_vert}) {
         connect(edit, &QLineEdit::textChanged, this,
@@ -456,9 +425,7 @@ QWidget* TFDruck::CreateButtons() {
     connect(preview, &QPushButton::clicked, this, &TFDruck::ShowPreview);
     connect(pdf, &QPushButton::clicked, this, &TFDruck::SavePdf);
     connect(help, &QToolButton::clicked, this,
-            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FDruck"))); });
-    connect(closePicture, &QToolButton::clicked, this, &QWidget::close);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf(kFormName))); });
     return panel;
 }
 

@@ -27,6 +27,8 @@ class TFDruck : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FDruck";
+
     explicit TFDruck(AppContext& context);
 
     // The handlers, as the user's clicks run them.

@@ -11,6 +11,7 @@
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/tips/EntryField.h"
 #include "ui/tips/TFrameSchein.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -37,14 +38,6 @@ constexpr int kMargin = 10;
 // Width of a slip page: four fields side by side between the margins.
 constexpr int kPageWidth = 4 * EntryField::kWidth + 3 * kFieldGap + 2 * kMargin;
 
-QPushButton* TwoLineButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumSize(90, 40);
-    SetSpokenName(button, caption);
-    return button;
-}
-
 QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -59,7 +52,7 @@ QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
 
 TFEingabe::TFEingabe(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FEingabe"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::SpielscheinEingabe));
     CreateToolBar();
     CreateMenu();
@@ -85,13 +78,9 @@ TFEingabe::TFEingabe(AppContext& context)
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(kMargin, 0, kMargin, 0);
-    m_close = new QPushButton(QStringLiteral("Sch&ließen"), client);
-    m_close->setObjectName(QStringLiteral("BitBtn8"));
-    m_close->setToolTip(QStringLiteral("Fenster schließen"));
-    bottom->addStretch(1);
-    bottom->addWidget(m_close);
+    m_close = CloseButton(this);
+    bottom->addLayout(CloseRow(m_close));
     layout->addLayout(bottom);
-    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
     setCentralWidget(client);
     m_context.commands.InstallHelpKey(this);
@@ -123,13 +112,13 @@ TFEingabe::~TFEingabe() = default;
 void TFEingabe::CreateToolBar() {
     m_toolBar = SharedCommands::AddToolBar(this);
     SharedCommands& commands = m_context.commands;
-    commands.AddToolButton(m_toolBar, this, Command::Oeffnen, {}, [this] { OpenSlipIntoEntry(); });
     commands.AddToolButtons(
         m_toolBar, this,
-        {{Command::Eingabe2, Command::Tippcenter},
+        {{Command::Oeffnen, Command::Eingabe2, Command::Tippcenter},
          {Command::Statistik, Command::Analyse, Command::Druck},
          {Command::Kalender, Command::NueberK, Command::Taschenrechner, Command::Update, Command::Optionen},
-         {Command::HilfeBenutzen, Command::Beenden}});
+         {Command::HilfeBenutzen, Command::Beenden}},
+        {{Command::Oeffnen, [this] { OpenSlipIntoEntry(); }}});
 }
 
 void TFEingabe::CreateMenu() {
@@ -158,6 +147,9 @@ QWidget* TFEingabe::CreateTopPanel() {
                              QStringLiteral("Um einen neuen Schein einzugeben, klicken Sie bitte rechts."), panel);
     m_new = TwoLineButton(QStringLiteral("BNeu"), QStringLiteral("Neuer\nSchein"), panel);
     m_openInto = TwoLineButton(QStringLiteral("BOpen2"), QStringLiteral("Schein\neinlesen"), panel);
+    for (QPushButton* button : {m_new, m_openInto}) {
+        button->setMinimumWidth(90);
+    }
     auto* label2 =
         BoldLabel(QStringLiteral("Label2"),
                   QStringLiteral("Um einen existierenden Schein einzulesen, klicken Sie bitte links."), panel);

@@ -31,6 +31,8 @@ class TFEingabe : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FEingabe";
+
     explicit TFEingabe(AppContext& context);
     ~TFEingabe() override;
 

@@ -10,6 +10,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/GridRoutines.h"
 #include "ui/widgets/StringGrid.h"
 
@@ -31,13 +32,6 @@ constexpr int kRowsAtStart = 25;
 constexpr int kRowsPerSlip = 8;
 // Label5's green.
 constexpr QRgb kHintGreen = 0xFF008000;
-
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    SetSpokenName(button, caption);
-    return button;
-}
 
 QLabel* Label(const QString& name, const QString& text, QWidget* parent, bool bold = false) {
     auto* label = new QLabel(text, parent);
@@ -91,7 +85,7 @@ std::string ToStd(const QString& text) {
 
 TFEingabe2::TFEingabe2(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FEingabe2"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(ProductTitle());
 
     m_grid = new StringGrid(this, 3);
@@ -136,10 +130,9 @@ QWidget* TFEingabe2::CreateSidePanel() {
     layout->setRowMinimumHeight(row++, 8);
     row = AddSaveRows(panel, layout, row);
     layout->setRowStretch(row++, 1);
-    auto* close = Button(QStringLiteral("BClose"), QStringLiteral("Schließen"), panel);
+    auto* close = CloseButton(this, QStringLiteral("BClose"));
     layout->addWidget(close, row++, 1);
     layout->setColumnStretch(1, 1);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     QWidget* previous = m_grid;
     for (const char* name : {"bsSkinSpeedButton1", "ComboZiehungen", "bsSkinSpeedButton3", "ComboEinsatz",

@@ -22,6 +22,8 @@ class TFEingabe2 : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FEingabe2";
+
     explicit TFEingabe2(AppContext& context);
 
     // Row height and the widths of the columns "Feld", "Zieh.", "  €" and "1" to "10", in pixels.

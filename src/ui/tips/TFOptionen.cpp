@@ -12,6 +12,7 @@
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/tips/GameChoiceLists.h"
+#include "ui/widgets/Controls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,19 +50,11 @@ QString Canonical(const QString& path) {
     return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
 }
 
-QPushButton* TwoLineButton(QWidget* parent, const QString& name, const QString& caption, const QString& spoken) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(spoken);
-    button->setMinimumHeight(40);
-    return button;
-}
-
 } // namespace
 
 TFOptionen::TFOptionen(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FOptionen"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::Programmeinstellungen));
     LoadRecord();
 
@@ -75,34 +68,42 @@ TFOptionen::TFOptionen(AppContext& context)
     quit->setObjectName(QStringLiteral("MBeenden"));
     QMenu* hilfe = menus->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("MenuHilfe"));
-    for (const char* caption : {"&Inhalt", "&Suchen...", "&Hilfe benutzen", "In&fo..."}) {
+    for (const char* caption : {"&Inhalt", "&Suchen..."}) {
         // The settings' help comes from the help button and the help key.
         hilfe->addAction(QString::fromUtf8(caption))->setEnabled(false);
     }
+    QAction* helpItem = hilfe->addAction(QStringLiteral("&Hilfe benutzen"));
+    helpItem->setObjectName(QStringLiteral("MHilfeBenutzen"));
+    hilfe->addAction(QStringLiteral("In&fo..."))->setEnabled(false);
+    const auto showHelp = [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf(kFormName))); };
     connect(save, &QAction::triggered, this, &TFOptionen::Save);
     connect(quit, &QAction::triggered, this, &TFOptionen::close);
+    connect(helpItem, &QAction::triggered, this, showHelp);
 
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setIconSize(QSize(32, 32));
-    const auto toolButton = [this, tools](const QString& name, const QIcon& icon, const QString& hint) {
+    // Each button has its menu item.
+    const auto toolButton = [tools](const QString& name, const QIcon& icon, const QString& hint,
+                                    const QAction* menuItem) {
         QAction* action = tools->addAction(icon, hint);
         action->setObjectName(name);
         action->setToolTip(hint);
+        action->setProperty(SharedCommands::kMenuItemProperty, menuItem->objectName());
         if (QWidget* button = tools->widgetForAction(action)) {
             button->setObjectName(name);
             button->setAccessibleName(hint);
         }
         return action;
     };
-    connect(toolButton(QStringLiteral("BitBtn3"), TileIcon(QColor(0x15, 0x65, 0xc0), QStringLiteral("S")),
-                       QStringLiteral("Speichern")),
+    connect(toolButton(QStringLiteral("BitBtn3"), PictureIcon(Picture::Save), QStringLiteral("Speichern"), save),
             &QAction::triggered, this, &TFOptionen::Save);
-    connect(toolButton(QStringLiteral("BitBtn2"), CommandIcon(Command::HilfeBenutzen), QStringLiteral("Hilfe")),
-            &QAction::triggered, this,
-            [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf("FOptionen"))); });
-    connect(toolButton(QStringLiteral("BitBtn7"), CommandIcon(Command::Beenden), QStringLiteral("Fenster schließen")),
-            &QAction::triggered, this, &TFOptionen::close);
+    connect(
+        toolButton(QStringLiteral("BitBtn2"), CommandIcon(Command::HilfeBenutzen), QStringLiteral("Hilfe"), helpItem),
+        &QAction::triggered, this, showHelp);
+    connect(
+        toolButton(QStringLiteral("BitBtn7"), CommandIcon(Command::Beenden), QStringLiteral("Fenster schließen"), quit),
+        &QAction::triggered, this, &TFOptionen::close);
 
     auto* heading = new QLabel(QStringLiteral("Einstellungen für den Programmstart"), this);
     heading->setObjectName(QStringLiteral("LUeberschrift"));
@@ -117,15 +118,12 @@ TFOptionen::TFOptionen(AppContext& context)
 
     auto* label9 = new QLabel(QStringLiteral("Speichern nicht vergessen!"), this);
     label9->setObjectName(QStringLiteral("Label9"));
-    auto* saveButton = new QPushButton(QStringLiteral("Speichern"), this);
-    saveButton->setObjectName(QStringLiteral("BSave"));
-    auto* closeButton = new QPushButton(QStringLiteral("Sch&ließen"), this);
-    closeButton->setObjectName(QStringLiteral("BitBtn5"));
-    closeButton->setToolTip(QStringLiteral("Fenster schließen"));
+    auto* saveButton = Button(QStringLiteral("BSave"), QStringLiteral("Speichern"), this);
+    saveButton->setAccessibleName(QStringLiteral("Einstellungen speichern"));
+    auto* closeButton = CloseButton(this, QStringLiteral("BitBtn5"));
     closeButton->setAutoDefault(false);
     saveButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &TFOptionen::Save);
-    connect(closeButton, &QPushButton::clicked, this, &TFOptionen::close);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(label9, 1);
     bottom->addWidget(saveButton);
@@ -168,10 +166,8 @@ QWidget* TFOptionen::CreateFileList() {
     m_fileBox = new QGroupBox(QStringLiteral("Spielschein-Dateien öffnen..."), this);
     m_fileBox->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(m_fileBox);
-    auto* add = TwoLineButton(m_fileBox, QStringLiteral("BHinzu"), QStringLiteral("Spielschein-\nDatei hinzufügen"),
-                              QStringLiteral("Spielschein-Datei hinzufügen"));
-    auto* remove = TwoLineButton(m_fileBox, QStringLiteral("BDel"), QStringLiteral("Markierten\nEintrag löschen"),
-                                 QStringLiteral("Markierten Eintrag löschen"));
+    auto* add = TwoLineButton(QStringLiteral("BHinzu"), QStringLiteral("Spielschein-\nDatei hinzufügen"), m_fileBox);
+    auto* remove = TwoLineButton(QStringLiteral("BDel"), QStringLiteral("Markierten\nEintrag löschen"), m_fileBox);
     m_openNow = new QCheckBox(QStringLiteral("Jetzt auch im Haupt-\nfenster öffnen"), m_fileBox);
     m_openNow->setObjectName(QStringLiteral("CBOpen"));
     SetSpokenName(m_openNow, m_openNow->text());
@@ -233,9 +229,8 @@ QWidget* TFOptionen::CreatePresets() {
         }
     }
     layout->addLayout(grid);
-    auto* transfer =
-        TwoLineButton(m_presetBox, QStringLiteral("BTransfer"), QStringLiteral("In Tipp-Center-\nübertragen"),
-                      QStringLiteral("In Tipp-Center übertragen"));
+    auto* transfer = TwoLineButton(QStringLiteral("BTransfer"), QStringLiteral("In Tipp-Center-\nübertragen"),
+                                   m_presetBox, QStringLiteral("In Tipp-Center übertragen"));
     transfer->setAutoDefault(false);
     layout->addWidget(transfer);
     layout->addStretch(1);

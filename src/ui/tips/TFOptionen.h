@@ -24,6 +24,8 @@ class TFOptionen : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FOptionen";
+
     explicit TFOptionen(AppContext& context);
 
     // The slip files of the list that are not among alreadyOpen, each asked for by OpenSlipRequested.

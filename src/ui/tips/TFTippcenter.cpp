@@ -82,7 +82,7 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 TFTippcenter::TFTippcenter(AppContext& context)
     : m_context(context) {
-    setObjectName(QStringLiteral("FTippcenter"));
+    setObjectName(QLatin1String(kFormName));
     setWindowTitle(WindowTitle(TitleSuffixes::TippCenter));
     CreateToolBar();
     CreateMenu();

@@ -32,6 +32,8 @@ class TFTippcenter : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char kFormName[] = "FTippcenter";
+
     explicit TFTippcenter(AppContext& context);
 
     static constexpr int kGames = 8;

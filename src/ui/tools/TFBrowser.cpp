@@ -5,7 +5,7 @@
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "ui/frame/CommandIcons.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -83,16 +83,11 @@ TFInfo::TFInfo(AppContext& context)
     lines->addWidget(web);
     lines->addStretch(1);
 
-    auto* closeToo =
-        PictureButton(QStringLiteral("bsSkinSpeedButton6"), TileIcon(QColor(0x54, 0x6e, 0x7a), QStringLiteral("×")),
-                      QStringLiteral("Schließen"), this);
-    connect(closeToo, &QToolButton::clicked, this, &QWidget::close);
     auto* close = CloseButton(this);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(version);
     bottom->addStretch(1);
-    bottom->addWidget(closeToo);
     bottom->addWidget(close);
     auto* top = new QHBoxLayout;
     top->addWidget(picture, 0, Qt::AlignTop);
@@ -102,8 +97,7 @@ TFInfo::TFInfo(AppContext& context)
     layout->addLayout(bottom);
 
     m_context.commands.InstallHelpKey(this);
-    setTabOrder(web, closeToo);
-    setTabOrder(closeToo, close);
+    setTabOrder(web, close);
     setFixedSize(kClientWidth, kClientHeight);
 }
 

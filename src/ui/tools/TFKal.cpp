@@ -4,11 +4,12 @@
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -23,13 +24,27 @@ TFKal::TFKal(AppContext& context) {
     calendar->setLocale(AppLocale());
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setGridVisible(true);
-    calendar->setSelectedDate(QDate::currentDate());
+    calendar->setSelectedDate(context.ports.clock.Today());
     calendar->setAccessibleName(QStringLiteral("Kalender"));
+    // Qt's month buttons carry only arrows and take no focus: the keyboard and a screen reader reach them
+    // under their names.
+    const struct {
+        const char* part;
+        const char* name;
+    } parts[] = {{"qt_calendar_prevmonth", "Vorheriger Monat"},
+                 {"qt_calendar_nextmonth", "Nächster Monat"},
+                 {"qt_calendar_monthbutton", "Monat wählen"},
+                 {"qt_calendar_yearbutton", "Jahr wählen"}};
+    for (const auto& part : parts) {
+        if (auto* button = calendar->findChild<QToolButton*>(QString::fromUtf8(part.part))) {
+            button->setAccessibleName(QString::fromUtf8(part.name));
+            button->setToolTip(QString::fromUtf8(part.name));
+            button->setFocusPolicy(Qt::StrongFocus);
+        }
+    }
     auto* close = CloseButton(this);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = CloseRow(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(calendar, 1);
     layout->addLayout(bottom);

@@ -8,7 +8,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,12 +37,12 @@ TFNueberK::TFNueberK(AppContext& context)
     for (QLineEdit* field : {m_n, m_k}) {
         field->setMaximumWidth(90);
     }
-    auto* nLabel = BuddyLabel(QStringLiteral("Label1"), QStringLiteral("&n ="), m_n, this);
-    auto* kLabel = BuddyLabel(QStringLiteral("Label2"), QStringLiteral("&k ="), m_k, this);
+    auto* nLabel = BuddyLabel(QStringLiteral("&n ="), m_n, this, QStringLiteral("Label1"));
+    auto* kLabel = BuddyLabel(QStringLiteral("&k ="), m_k, this, QStringLiteral("Label2"));
     m_n->setAccessibleName(QStringLiteral("n"));
     m_k->setAccessibleName(QStringLiteral("k"));
 
-    auto* compute = PictureButton(QStringLiteral("BitBtn1"), TileIcon(QColor(0x2e, 0x7d, 0x32), QStringLiteral("=")),
+    auto* compute = PictureButton(QStringLiteral("BitBtn1"), PictureIcon(Picture::Compute),
                                   QStringLiteral("n über k berechnen"), this);
     m_result->setObjectName(QStringLiteral("P1"));
     m_result->setFrameShape(QFrame::Panel);

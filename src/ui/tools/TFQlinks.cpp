@@ -7,7 +7,7 @@
 #include "ui/frame/InternetRoutines.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,9 +61,9 @@ TFQlinks::TFQlinks(AppContext& context)
     for (QLineEdit* link : {m_link1, m_link2}) {
         link->setPlaceholderText(QStringLiteral("Adresse einer Seite mit den Gewinnzahlen, z. B. https://…"));
     }
-    auto* label1 = BuddyLabel(QStringLiteral("Label11"), QStringLiteral("Link &1"), m_link1, this);
-    auto* label2 = BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Link &2"), m_link2, this);
-    const QIcon clearIcon = TileIcon(QColor(0xc6, 0x28, 0x28), QStringLiteral("×"));
+    auto* label1 = BuddyLabel(QStringLiteral("Link &1"), m_link1, this, QStringLiteral("Label11"));
+    auto* label2 = BuddyLabel(QStringLiteral("Link &2"), m_link2, this, QStringLiteral("Label2"));
+    const QIcon clearIcon = PictureIcon(Picture::Clear);
     auto* clear1 = PictureButton(QStringLiteral("BDel"), clearIcon, QStringLiteral("Link 1 leeren"), this);
     auto* clear2 = PictureButton(QStringLiteral("BitBtn2"), clearIcon, QStringLiteral("Link 2 leeren"), this);
     auto* search = new QPushButton(QStringLiteral("Google-\nSuche"), this);

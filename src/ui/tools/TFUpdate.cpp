@@ -13,7 +13,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/frame/WindowAccessibility.h"
-#include "ui/tools/ToolWindowParts.h"
+#include "ui/widgets/Controls.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -193,10 +193,10 @@ void TFUpdate::CreateControls() {
 void TFUpdate::LayOut() {
     auto* versionRows = new QGridLayout(m_versions);
     versionRows->addWidget(
-        BuddyLabel(QStringLiteral("Label2"), QStringLiteral("Installierte Version"), m_installed, m_versions), 0, 0);
+        BuddyLabel(QStringLiteral("Installierte Version"), m_installed, m_versions, QStringLiteral("Label2")), 0, 0);
     versionRows->addWidget(m_installed, 0, 1);
     versionRows->addWidget(
-        BuddyLabel(QStringLiteral("Label3"), QStringLiteral("Aktuelle Version"), m_online, m_versions), 1, 0);
+        BuddyLabel(QStringLiteral("Aktuelle Version"), m_online, m_versions, QStringLiteral("Label3")), 1, 0);
     versionRows->addWidget(m_online, 1, 1);
 
     auto* installRows = new QVBoxLayout(m_installArea);

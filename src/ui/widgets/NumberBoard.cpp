@@ -70,7 +70,7 @@ NumberBoard::NumberBoard(QWidget* parent)
     caption->setFont(bold);
     m_clear = new QToolButton(header);
     m_clear->setObjectName(QStringLiteral("Image1"));
-    m_clear->setIcon(TileIcon(QColor(0xb0, 0x3a, 0x2e), QStringLiteral("×")));
+    m_clear->setIcon(PictureIcon(Picture::Clear));
     m_clear->setAutoRaise(true);
     m_clear->setToolTip(QStringLiteral("Alle Markierungen löschen"));
     m_clear->setAccessibleName(QStringLiteral("Alle Markierungen löschen"));

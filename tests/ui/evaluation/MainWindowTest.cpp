@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, AnEmptyHistoryAsksForTheFirstDate) {
     m_fakes.messages.dates.push_back(QDate(2024, 8, 1));
     Click(QStringLiteral("BNeu"));
     ASSERT_EQ(m_fakes.messages.datePresets.size(), 1);
-    EXPECT_EQ(m_fakes.messages.datePresets[0], QDate::currentDate());
+    EXPECT_EQ(m_fakes.messages.datePresets[0], m_fakes.clock.Today());
     EXPECT_EQ(List("Combo1")->currentText(), QStringLiteral("01.08.2024"));
     for (int n = 1; n <= 20; ++n) {
         ClickNumber(n);

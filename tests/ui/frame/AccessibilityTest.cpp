@@ -7,6 +7,7 @@
 #include "ui/evaluation/TFrFrame1.h"
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/frame/HelpContexts.h"
+#include "ui/frame/SharedCommands.h"
 #include "ui/frame/TFHilfe.h"
 #include "ui/frame/WindowAccessibility.h"
 #include "ui/widgets/StringGrid.h"
@@ -17,14 +18,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTableView>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace qv::test {
 namespace {
@@ -143,6 +149,81 @@ TEST(SpokenCaptionTest, JoinsWordsSplitAtALineBreakAndKeepsRealHyphens) {
     }
 }
 
+// Tab from the first control of window on until the focus comes back to it. Returns what kept it from
+// coming back (a control that keeps the Tab key, the focus leaving the window); empty when it came.
+QString TabWalkFault(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) {
+        return QStringLiteral("cannot be activated");
+    }
+    QWidget* first = nullptr;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window && first == nullptr;
+         widget = widget->nextInFocusChain()) {
+        if (widget->window() == window && widget->isVisible() && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus) != 0) {
+            first = widget;
+        }
+    }
+    if (first == nullptr) {
+        return QStringLiteral("has no control to tab to");
+    }
+    first->setFocus(Qt::TabFocusReason);
+    first = QApplication::focusWidget();
+    QStringList passed;
+    for (int presses = 0; presses < 300; ++presses) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || focus->window() != window) {
+            return QStringLiteral("lost the focus after ") + passed.join(QLatin1Char(' '));
+        }
+        if (focus->inherits("QQuickWidget")) {
+            // A browser view hands Tab to its page, which moves among the page's links first; the
+            // empty test page has none, so the walk steps on as the page would at its end.
+            QWidget* after = focus->nextInFocusChain();
+            while (after != focus && (after->window() != window || !after->isVisible() || !after->isEnabled() ||
+                                      (after->focusPolicy() & Qt::TabFocus) == 0)) {
+                after = after->nextInFocusChain();
+            }
+            after->setFocus(Qt::TabFocusReason);
+        } else {
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QWidget* next = QApplication::focusWidget();
+        if (next == first) {
+            return {};
+        }
+        if (next == focus) {
+            return QStringLiteral("keeps the Tab key in ") + focus->objectName() + QLatin1Char('(') +
+                   QString::fromUtf8(focus->metaObject()->className()) + QLatin1Char(')');
+        }
+        passed << (next != nullptr ? next->objectName() : QStringLiteral("-"));
+    }
+    return QStringLiteral("never came back to its first control: ") + passed.join(QLatin1Char(' '));
+}
+
+// The names a screen reader hears more than once among the controls of window.
+QStringList DuplicateNames(QWidget* window) {
+    QMap<QString, int> counts;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool part = qobject_cast<QAbstractItemView*>(widget->parentWidget()) || widget->window() != window;
+        if (!IsControl(widget) || part || !widget->isVisibleTo(window) ||
+            widget->objectName().startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        const QString name = SpokenName(widget).trimmed();
+        if (!name.isEmpty() && !qobject_cast<QComboBox*>(widget)) {
+            ++counts[name];
+        }
+    }
+    QStringList twice;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > 1) {
+            twice << QStringLiteral("\"%1\" %2 times").arg(it.key()).arg(it.value());
+        }
+    }
+    return twice;
+}
+
 class AccessibilityTest : public MainWindowFixture {
 protected:
     void StartWithSlipAndResult() {
@@ -197,6 +278,110 @@ TEST_F(AccessibilityTest, EveryWindowIsNamedReachableAndLeftByTab) {
         window->show(); // a window's inner parts are named when it shows
         EXPECT_EQ(Faults(window).join(QLatin1Char('\n')).toStdString(), "") << window->objectName().toStdString();
     }
+}
+
+// Every window the program registers, and the states of the main window and the slip entry where a
+// tab set is empty: Tab walks through all controls and comes back to the first.
+TEST_F(AccessibilityTest, TabComesBackToTheFirstControlInEveryWindow) {
+    StartWithSlipAndResult();
+    WindowRegistry& windows = m_app->Windows();
+    for (const QString& formName : windows.FormNames()) {
+        QWidget* window = formName == QLatin1String("FDetail") ? windows.CreateAnew(m_app->Context(), formName)
+                                                               : windows.Create(m_app->Context(), formName);
+        ASSERT_NE(window, nullptr) << formName.toStdString();
+        if (formName == QLatin1String("FAbbild")) {
+            continue; // shows only with a picture
+        }
+        EXPECT_EQ(TabWalkFault(window).toStdString(), "") << formName.toStdString();
+        if (window != m_main) {
+            window->hide();
+        }
+    }
+
+    // The main window evaluated with no slip open: both tab sets are empty.
+    Click(QStringLiteral("BitBtn5"));
+    Click(QStringLiteral("BAuswerten"));
+    EXPECT_EQ(TabWalkFault(m_main).toStdString(), "") << "evaluated without slips";
+
+    // The slip entry after "Schein einlesen" was cancelled and after it read a slip.
+    auto* entry = windows.OpenOrRestore(m_app->Context(), QStringLiteral("FEingabe"));
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(Find<QAbstractButton>(entry, QStringLiteral("BOpen2")), Qt::LeftButton);
+    EXPECT_EQ(TabWalkFault(entry).toStdString(), "") << "slip entry, nothing read";
+    m_fakes.fileDialogs.SetNextChoice({FromPath(Data() / "a.kts")});
+    QTest::mouseClick(Find<QAbstractButton>(entry, QStringLiteral("BOpen2")), Qt::LeftButton);
+    EXPECT_EQ(TabWalkFault(entry).toStdString(), "") << "slip entry with a slip read";
+}
+
+// A screen reader tells the controls of a window apart by their names.
+TEST_F(AccessibilityTest, NoTwoControlsOfAWindowShareAName) {
+    StartWithSlipAndResult();
+    WindowRegistry& windows = m_app->Windows();
+    for (const QString& formName : windows.FormNames()) {
+        QWidget* window = formName == QLatin1String("FDetail") ? windows.CreateAnew(m_app->Context(), formName)
+                                                               : windows.Create(m_app->Context(), formName);
+        ASSERT_NE(window, nullptr) << formName.toStdString();
+        window->show();
+        EXPECT_EQ(DuplicateNames(window).join(QStringLiteral(", ")).toStdString(), "") << formName.toStdString();
+    }
+}
+
+// Whoever cannot click a tool-bar button finds it as a menu item with its letter, and the main steps
+// have keys of their own.
+TEST_F(AccessibilityTest, EveryToolBarButtonIsAMenuItemAndTheMainStepsHaveKeys) {
+    StartWithSlipAndResult();
+    WindowRegistry& windows = m_app->Windows();
+    for (const QString& formName : windows.FormNames()) {
+        QWidget* window = windows.Create(m_app->Context(), formName);
+        if (window == nullptr) {
+            continue;
+        }
+        for (QToolBar* toolBar : window->findChildren<QToolBar*>()) {
+            for (QAction* button : toolBar->actions()) {
+                if (button->isSeparator() || !button->isVisible()) {
+                    continue;
+                }
+                const QString itemName = button->property(SharedCommands::kMenuItemProperty).toString();
+                const QString where = formName + QLatin1Char('/') + button->objectName();
+                QAction* item = itemName.isEmpty() ? nullptr : window->findChild<QAction*>(itemName);
+                ASSERT_NE(item, nullptr) << where.toStdString() << " has no menu item";
+                const QList<QObject*> holders = item->associatedObjects();
+                EXPECT_TRUE(std::any_of(holders.begin(), holders.end(), [](QObject* holder) {
+                    return qobject_cast<QMenu*>(holder) != nullptr;
+                })) << where.toStdString();
+                EXPECT_TRUE(item->isVisible()) << where.toStdString();
+                EXPECT_TRUE(item->text().contains(QLatin1Char('&'))) << where.toStdString();
+            }
+        }
+    }
+    const struct {
+        const char* form;
+        const char* item;
+        QKeySequence keys;
+    } steps[] = {
+        {"FAuswertung", "MOeffnen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"FAuswertung", "MNeuerSpielschein", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"FAuswertung", "MEingabe2", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"FAuswertung", "MTippcenter", QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {"FAuswertung", "MStatistik", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"FAuswertung", "MAnalyse", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+        {"FAuswertung", "MDruck", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"FEingabe", "MDruck", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"FTippcenter", "MDruck", QKeySequence(Qt::CTRL | Qt::Key_P)},
+    };
+    for (const auto& step : steps) {
+        QWidget* window = windows.Create(m_app->Context(), QString::fromUtf8(step.form));
+        ASSERT_NE(window, nullptr) << step.form;
+        auto* item = window->findChild<QAction*>(QString::fromUtf8(step.item));
+        ASSERT_NE(item, nullptr) << step.form << "/" << step.item;
+        EXPECT_EQ(item->shortcut(), step.keys) << step.form << "/" << step.item;
+    }
+    // The print window is one key away from the main window.
+    ShowActive(m_main);
+    QTest::keyClick(m_main, Qt::Key_P, Qt::ControlModifier);
+    QWidget* print = windows.Find(QStringLiteral("FDruck"));
+    ASSERT_NE(print, nullptr);
+    EXPECT_TRUE(print->isVisible());
 }
 
 TEST_F(AccessibilityTest, TabLeavesTheSlipGridForTheResultGridAndTheControlsAfterIt) {

@@ -77,6 +77,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "  &Neuer Spielschein",
                                      "  Spielschein-Datei ö&ffnen...",
                                      "  Ziehungen &importieren...",
+                                     "  Tippreihen &drucken...",
                                      "  -",
                                      "  Neue &Zahlen",
                                      "  Zahlen &speichern",
@@ -86,10 +87,13 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "  &Beenden",
                                      "&Tippreihen bilden",
                                      "  &Eingabe",
+                                     "  Tippreihen-&Liste eingeben...",
                                      "  &Tippcenter",
                                      "&Analyse",
                                      "  Gewinnreihen-Statisti&k",
                                      "  Tippreihen-&Analyse",
+                                     "  &Wiederholer-Markierung...",
+                                     "  Gewinnzahlen- und &Endzahlen-Muster...",
                                      "A&ktualisierung",
                                      "  &Allgemeine Aktualisierungsprüfung",
                                      "T&ools",
@@ -100,6 +104,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "  Programm&einstellungen (verborgen)",
                                      "  &Gewinnchancen...",
                                      "  Methoden im &Rückblick...",
+                                     "  &Online spielen (verborgen)",
                                      "&Hilfe",
                                      "  &Inhalt",
                                      "  &Hilfe benutzen",
@@ -114,8 +119,8 @@ TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
     other.setObjectName("FKal");
     m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
     const QStringList texts = MenuTexts(&other);
-    EXPECT_EQ(texts.mid(5, 4),
-              QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Gewinnauswertung"}));
+    EXPECT_EQ(texts.mid(6, 5), QStringList({"&Tippreihen bilden", "  &Eingabe", "  Tippreihen-&Liste eingeben...",
+                                            "  &Tippcenter", "  &Gewinnauswertung"}));
     EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
     EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
 

@@ -290,7 +290,7 @@ TEST_F(SlipEntryWindowTest, MenuAndKeyboard) {
     EXPECT_TRUE(m_entry->IsMarked(1, 2, 12));
     // The screen reader hears the field, the number and its state.
     EXPECT_EQ(field->accessibleName(), QStringLiteral("Spiel 2, Zahl 12 angekreuzt"));
-    EXPECT_EQ(Find<QPushButton>(m_entry, QStringLiteral("BitBtn8"))->text(), QStringLiteral("Sch&ließen"));
+    EXPECT_EQ(Find<QPushButton>(m_entry, QStringLiteral("BitBtn8"))->text(), QStringLiteral("&Schließen"));
 }
 
 } // namespace

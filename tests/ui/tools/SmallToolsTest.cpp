@@ -115,7 +115,13 @@ TEST_F(SmallToolsTest, TheToolsOpenFromTheSharedCommandsAndCloseByHiding) {
     m_main->findChild<QAction*>(QStringLiteral("MKalender"))->trigger();
     ASSERT_TRUE(Window("FKal")->isVisible());
     EXPECT_EQ(Window("FKal")->windowTitle(), QStringLiteral("Quovadra 1.4.3.0 - Kalender"));
-    EXPECT_EQ(In<QCalendarWidget>("FKal", "MC1")->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(In<QCalendarWidget>("FKal", "MC1")->selectedDate(), m_fakes.clock.Today()) << "the clock's day";
+    for (const char* part : {"qt_calendar_prevmonth", "qt_calendar_nextmonth"}) {
+        auto* month = Window("FKal")->findChild<QToolButton*>(QString::fromUtf8(part));
+        ASSERT_NE(month, nullptr) << part;
+        EXPECT_FALSE(month->accessibleName().isEmpty()) << part;
+        EXPECT_NE(month->focusPolicy() & Qt::TabFocus, 0) << part << " is a Tab stop";
+    }
     ClickIn("FKal", "BitBtn8");
     EXPECT_FALSE(Window("FKal")->isVisible());
     EXPECT_NE(Window("FKal"), nullptr) << "closing only hides it";
@@ -288,7 +294,7 @@ TEST_F(SmallToolsTest, TheAboutWindowIsCreatedOnEachUseAndGoneWhenClosed) {
     EXPECT_EQ(m_fakes.shell.openedUrls, QStringList{m_app->Context().webSite});
 
     QPointer<QWidget> first = info;
-    ClickIn("FInfo", "bsSkinSpeedButton6");
+    ClickIn("FInfo", "BitBtn8");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(m_app->Windows().Find("FInfo"), nullptr);
