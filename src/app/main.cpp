@@ -10,7 +10,25 @@
 
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // --help, --version and a command line the program cannot follow are answered before any window
+    // system is touched: they work without a screen (the manual page is made from them).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const qv::StartOptions early = qv::ParseStartOptions(arguments);
+    if (early.help || early.version) {
+        std::fputs((early.help ? qv::StartHelpText() : qv::StartVersionText()).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (!early.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s\n", early.error.toLocal8Bit().constData(), "Mehr mit: quovadra --help");
+        return 2;
+    }
+
     qv::PrepareBeforeApplication();
     qv::GuardedApplication application(argc, argv);
     qv::PrepareApplication(application);

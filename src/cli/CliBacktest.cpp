@@ -33,8 +33,9 @@ void PrintTable(const QStringList& headings, const std::vector<QStringList>& row
 
 int RunBacktest(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption drawsOption(
-        QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
+    const QCommandLineOption drawsOption(QStringLiteral("draws"),
+                                         QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
+                                         QStringLiteral("ZIEHUNGSDATEI"));
     const QCommandLineOption typeOption(
         QStringLiteral("type"), QStringLiteral("KENO-Typ der Tippreihen, 2 bis 10 (sonst 6)."), QStringLiteral("K"));
     const QCommandLineOption windowOption(

@@ -34,7 +34,7 @@ QString AsLines(const char* text) {
 // The draw file and the period of a run or a search.
 struct DrawOptions {
     QCommandLineOption draws{QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
-                             QStringLiteral("FILE")};
+                             QStringLiteral("ZIEHUNGSDATEI")};
     PeriodOptions period;
 
     void AddTo(QCommandLineParser& parser) const {

@@ -34,11 +34,27 @@ const std::vector<Command>& Commands();
 std::optional<int> ParseCommandLine(QCommandLineParser& parser, const Command& command, const QStringList& args,
                                     int minPositionals, int maxPositionals);
 
+// The number of draws a slip is played for, --draw-count N (slips from-text, print). Everywhere else
+// --draws names a draw file; here the old spelling --draws N still works for this version, with a
+// note on stderr.
+struct DrawCountOption {
+    QCommandLineOption current{QStringLiteral("draw-count"), QString(), QStringLiteral("N")};
+    QCommandLineOption old{QStringLiteral("draws"), QString(), QStringLiteral("N")};
+
+    explicit DrawCountOption(const QString& description);
+    void AddTo(QCommandLineParser& parser) const;
+    // The value given under either name; the old name is noted on stderr.
+    std::optional<QString> Value(const QCommandLineParser& parser) const;
+};
+
 void PrintOut(const QString& text); // one line on stdout
 void PrintErr(const QString& text); // one line on stderr
 
 // The draw file to use: the given path, or "BelgienKenoZahlen.tpp" in the data folder.
 std::filesystem::path DrawFileOrDefault(const QString& given);
+
+// Says on stderr that the draw file holds no draws and how to import some.
+void PrintNoDraws(const std::filesystem::path& drawFile);
 
 // Runs a command body and turns a file error, a lack of memory or any other failure into a German
 // message and kRefused.

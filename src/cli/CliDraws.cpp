@@ -59,7 +59,7 @@ void PrintDoubled(const QString& source, const std::vector<DoubledImport>& doubl
 int RunDrawsImport(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption into(QStringLiteral("into"), QStringLiteral("Ziehungsdatei, in die übernommen wird."),
-                                  QStringLiteral("DRAWFILE"));
+                                  QStringLiteral("ZIEHUNGSDATEI"));
     const QCommandLineOption replace(
         QStringLiteral("replace"),
         QStringLiteral("Schreibt die Ziehungsdatei neu, statt fehlende Tage zu ergänzen; die bisherige bleibt als "
@@ -70,7 +70,7 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
     parser.addOption(into);
     parser.addOption(replace);
     parser.addOption(force);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Textdatei mit einer Ziehung je Zeile."));
+    parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Textdatei mit einer Ziehung je Zeile."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {
         return *end;
     }
@@ -122,7 +122,7 @@ int RunDrawsImport(const Command& command, const QStringList& args) {
 
 int RunDrawsList(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("DRAWFILE"),
+    parser.addPositionalArgument(QStringLiteral("ZIEHUNGSDATEI"),
                                  QStringLiteral("Ziehungsdatei (sonst die des Programms)."));
     if (const auto end = ParseCommandLine(parser, command, args, 0, 1)) {
         return *end;
@@ -131,7 +131,11 @@ int RunDrawsList(const Command& command, const QStringList& args) {
         const QStringList positional = parser.positionalArguments();
         const std::filesystem::path path = DrawFileOrDefault(positional.value(0));
         const QLocale locale = German();
-        for (const TGewZahlen& draw : LoadDraws(path)) {
+        const std::vector<TGewZahlen> draws = LoadDraws(path);
+        if (draws.empty()) {
+            PrintNoDraws(path);
+        }
+        for (const TGewZahlen& draw : draws) {
             QStringList cells{FormatDate(draw.datum, locale)};
             for (int p = 0; p < 20; ++p) {
                 cells << QString::number(draw.GZ[p]);

@@ -8,6 +8,7 @@
 #include "engine/evaluation/Evaluation.h"
 #include "text/DataFolder.h"
 #include "text/DrawListText.h"
+#include "text/OddsTexts.h"
 #include "text/ResultGrids.h"
 
 #include <algorithm>
@@ -26,13 +27,13 @@ int RunEvaluate(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption drawsOption(QStringLiteral("draws"),
                                          QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
-                                         QStringLiteral("DRAWFILE"));
+                                         QStringLiteral("ZIEHUNGSDATEI"));
     // Without --to only the first draw counts, as without "bis:" in the main window.
     const PeriodOptions period;
     parser.addOption(drawsOption);
     period.AddTo(parser);
-    parser.addPositionalArgument(QStringLiteral("SLIP"), QStringLiteral("Spielschein-Dateien (*.kts)."),
-                                 QStringLiteral("SLIP..."));
+    parser.addPositionalArgument(QStringLiteral("SCHEIN"), QStringLiteral("Spielschein-Dateien (*.kts)."),
+                                 QStringLiteral("SCHEIN..."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, -1)) {
         return *end;
     }
@@ -93,6 +94,8 @@ int RunEvaluate(const Command& command, const QStringList& args) {
                     PrintOut(cells.join(QLatin1Char('\t')));
                 }
             }
+            // The line under the window's result grid.
+            PrintOut(BalanceText(result.balance, locale));
         }
         return kOk;
     });

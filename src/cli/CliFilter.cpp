@@ -12,9 +12,9 @@ namespace qv::cli {
 
 int RunFilter(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"),
+    parser.addPositionalArgument(QStringLiteral("DATEI"),
                                  QStringLiteral("Textdatei in UTF-8 oder UTF-16 (sonst die Standardeingabe)."),
-                                 QStringLiteral("[FILE]"));
+                                 QStringLiteral("[DATEI]"));
     if (const auto end = ParseCommandLine(parser, command, args, 0, 1)) {
         return *end;
     }

@@ -17,10 +17,10 @@ namespace qv::cli {
 struct PeriodOptions {
     QCommandLineOption from{QStringLiteral("from"),
                             QStringLiteral("Erste Ziehung: Datum (TT.MM.JJJJ oder JJJJ-MM-TT) oder #N (0 = älteste)."),
-                            QStringLiteral("DATE|#N")};
+                            QStringLiteral("DATUM|#N")};
     QCommandLineOption to{QStringLiteral("to"),
                           QStringLiteral("Letzte Ziehung: Datum (TT.MM.JJJJ oder JJJJ-MM-TT) oder #N (0 = älteste)."),
-                          QStringLiteral("DATE|#N")};
+                          QStringLiteral("DATUM|#N")};
 
     void AddTo(QCommandLineParser& parser) const;
 };

@@ -25,7 +25,7 @@ int Usage(const Command& command, const QString& problem) {
     return kUsage;
 }
 
-// The rows of a text file of tip rows, with the stake and draw-count boxes that --draws and --stake
+// The rows of a text file of tip rows, with the stake and draw-count boxes that --draw-count and --stake
 // choose for all of them. The exit code after a message when there are none.
 std::optional<int> ReadTextRows(const Command& command, const QString& file, const std::optional<QString>& drawCount,
                                 const std::optional<QString>& stake, PrintJob& job) {
@@ -40,7 +40,8 @@ std::optional<int> ReadTextRows(const Command& command, const QString& file, con
         const int drawIndex = DrawCountIndexOf(drawCount.value_or(QString()).toInt());
         const int stakeIndex = StakeIndexOf(stake.value_or(QString()).toInt());
         if (drawIndex < 0 || stakeIndex < 0) {
-            return Usage(command, QStringLiteral("--draws ist 1, 2, 4, 7 oder 14, --stake 1, 2, 3, 4, 5 oder 10."));
+            return Usage(command,
+                         QStringLiteral("--draw-count ist 1, 2, 4, 7 oder 14, --stake 1, 2, 3, 4, 5 oder 10."));
         }
         job.textChoice = PrintJob::BoxChoice{stakeIndex, drawIndex};
     }
@@ -97,11 +98,10 @@ void PrintMarks(const PrintPlan& plan) {
 int RunPrint(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
     const QCommandLineOption slips(QStringLiteral("slips"), QStringLiteral("Spielschein-Datei (mehrfach möglich)."),
-                                   QStringLiteral("FILE"));
+                                   QStringLiteral("DATEI"));
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("Textdatei mit einer Tippreihe je Zeile."),
-                                  QStringLiteral("FILE"));
-    const QCommandLineOption draws(QStringLiteral("draws"), QStringLiteral("Anzahl der Ziehungen (Textdatei)."),
-                                   QStringLiteral("N"));
+                                  QStringLiteral("DATEI"));
+    const DrawCountOption drawCount(QStringLiteral("Anzahl der Ziehungen (Textdatei)."));
     const QCommandLineOption stake(QStringLiteral("stake"), QStringLiteral("Einsatz pro Tipp in € (Textdatei)."),
                                    QStringLiteral("E"));
     const QCommandLineOption start(QStringLiteral("start"), QStringLiteral("Ausdruck ab Tippreihe (1)."),
@@ -119,14 +119,15 @@ int RunPrint(const Command& command, const QStringList& args) {
                                   QStringLiteral("V"));
     const QCommandLineOption params(QStringLiteral("params"),
                                     QStringLiteral("Druck-Parameter-Datei (sonst BEL.qvpd im Datenordner)."),
-                                    QStringLiteral("FILE"));
+                                    QStringLiteral("DATEI"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Die PDF-Datei, die geschrieben wird."),
-                                 QStringLiteral("OUT.pdf"));
+                                 QStringLiteral("AUSGABE.pdf"));
     const QCommandLineOption marks(QStringLiteral("marks"),
                                    QStringLiteral("Listet die Markierungen: Schein, Text, X, Y in 0,1 mm."));
-    parser.addOptions({slips, text, draws, stake, start, end, number, noNumber, hori, vert, params, pdf, marks});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Weitere Spielschein-Dateien zu --slips."),
-                                 QStringLiteral("[FILE...]"));
+    drawCount.AddTo(parser);
+    parser.addOptions({slips, text, stake, start, end, number, noNumber, hori, vert, params, pdf, marks});
+    parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Weitere Spielschein-Dateien zu --slips."),
+                                 QStringLiteral("[DATEI...]"));
     if (const auto stop = ParseCommandLine(parser, command, args, 0, -1)) {
         return *stop;
     }
@@ -153,8 +154,9 @@ int RunPrint(const Command& command, const QStringList& args) {
             return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
         };
         const std::optional<int> refused =
-            parser.isSet(text) ? ReadTextRows(command, parser.value(text), optional(draws), optional(stake), job)
-                               : ReadSlipRows(slipFiles, job);
+            parser.isSet(text)
+                ? ReadTextRows(command, parser.value(text), drawCount.Value(parser), optional(stake), job)
+                : ReadSlipRows(slipFiles, job);
         if (refused) {
             return *refused;
         }

@@ -10,7 +10,7 @@ namespace qv::cli {
 
 int RunSlipShow(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("SLIPFILE"), QStringLiteral("Spielschein-Datei (*.kts)."));
+    parser.addPositionalArgument(QStringLiteral("SCHEINDATEI"), QStringLiteral("Spielschein-Datei (*.kts)."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {
         return *end;
     }

@@ -20,24 +20,22 @@ QString TerminalText(const std::string& message) {
 
 int RunSlipsFromText(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Textdatei mit einer Tippreihe je Zeile."));
+    parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Textdatei mit einer Tippreihe je Zeile."));
     const QCommandLineOption asOption(QStringLiteral("as"),
-                                      QStringLiteral("Name der Spielschein-Dateien: PATH-1.kts, PATH-2.kts, ..."),
-                                      QStringLiteral("PATH"));
-    const QCommandLineOption drawsOption(QStringLiteral("draws"),
-                                         QStringLiteral("Anzahl der Ziehungen für alle Scheine (1, 2, 4, 7, 14)."),
-                                         QStringLiteral("N"));
+                                      QStringLiteral("Name der Spielschein-Dateien: PFAD-1.kts, PFAD-2.kts, ..."),
+                                      QStringLiteral("PFAD"));
+    const DrawCountOption drawCount(QStringLiteral("Anzahl der Ziehungen für alle Scheine (1, 2, 4, 7, 14)."));
     const QCommandLineOption stakeOption(QStringLiteral("stake"),
                                          QStringLiteral("Einsatz pro Tipp in Euro für alle Scheine (1-5, 10)."),
                                          QStringLiteral("E"));
     parser.addOption(asOption);
-    parser.addOption(drawsOption);
+    drawCount.AddTo(parser);
     parser.addOption(stakeOption);
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {
         return *end;
     }
     if (!parser.isSet(asOption)) {
-        PrintErr(QStringLiteral("--as PATH fehlt."));
+        PrintErr(QStringLiteral("--as PFAD fehlt."));
         return kUsage;
     }
     return Guarded([&] {
@@ -48,10 +46,11 @@ int RunSlipsFromText(const Command& command, const QStringList& args) {
             return kRefused;
         }
         std::vector<TipRowCells>& rows = *read;
+        const std::optional<QString> draws = drawCount.Value(parser);
         // As "Für alle Scheine eintragen" does: the values go into every slip's first row.
         for (std::size_t first = 0; first < rows.size(); first += 8) {
-            if (parser.isSet(drawsOption)) {
-                rows[first][1] = parser.value(drawsOption).toStdString();
+            if (draws) {
+                rows[first][1] = draws->toStdString();
             }
             if (parser.isSet(stakeOption)) {
                 rows[first][2] = parser.value(stakeOption).toStdString();

@@ -36,8 +36,9 @@ void PrintSignificance(const Significance& significance, const NumberCounts& fre
 
 int RunStats(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption drawsOption(
-        QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
+    const QCommandLineOption drawsOption(QStringLiteral("draws"),
+                                         QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
+                                         QStringLiteral("ZIEHUNGSDATEI"));
     const PeriodOptions period;
     const QCommandLineOption orderOption(
         QStringLiteral("order"),
@@ -62,7 +63,12 @@ int RunStats(const Command& command, const QStringList& args) {
     }
     return Guarded([&]() -> int {
         ProgramState state;
-        state.DrawList = LoadDraws(DrawFileOrDefault(parser.value(drawsOption)));
+        const std::filesystem::path drawFile = DrawFileOrDefault(parser.value(drawsOption));
+        state.DrawList = LoadDraws(drawFile);
+        if (state.DrawList.empty()) {
+            PrintNoDraws(drawFile);
+            return kRefused;
+        }
         const std::optional<Period> chosen = ChosenPeriod(parser, period, state.DrawList);
         if (!chosen) {
             return kRefused;

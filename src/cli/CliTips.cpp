@@ -71,8 +71,9 @@ void PrintTips(const std::vector<TGewZahlen>& draws, const Period& period, int t
 
 int RunTips(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption drawsOption(
-        QStringLiteral("draws"), QStringLiteral("Ziehungsdatei (sonst die des Programms)."), QStringLiteral("FILE"));
+    const QCommandLineOption drawsOption(QStringLiteral("draws"),
+                                         QStringLiteral("Ziehungsdatei (sonst die des Programms)."),
+                                         QStringLiteral("ZIEHUNGSDATEI"));
     const PeriodOptions periodOptions;
     const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("KENO-Typ der Tippreihen, 2 bis 10."),
                                         QStringLiteral("K"));

@@ -27,7 +27,7 @@ int RunNOverK(const Command& command, const QStringList& args) {
 
 int RunVersionInfo(const Command& command, const QStringList& args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Versionsdatei aus 24-Byte-Sätzen."));
+    parser.addPositionalArgument(QStringLiteral("DATEI"), QStringLiteral("Versionsdatei aus 24-Byte-Sätzen."));
     if (const auto end = ParseCommandLine(parser, command, args, 1, 1)) {
         return *end;
     }

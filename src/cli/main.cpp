@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliCommon.h"
+#include "engine/core/ProgramState.h"
 
 #include <QCoreApplication>
 #if defined(QV_CLI_PRINTS)
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     const QStringList words = QCoreApplication::arguments().mid(1);
     const auto overview = [] {
         PrintOut(QStringLiteral("Aufruf: quovadra-cli BEFEHL [ARGUMENTE]   (BEFEHL --help zeigt mehr)"));
+        PrintOut(QStringLiteral("       quovadra-cli --version"));
         PrintOut(QString());
         for (const Command& command : Commands()) {
             PrintOut(QStringLiteral("  %1 %2").arg(command.name, command.synopsis));
@@ -38,11 +40,20 @@ int main(int argc, char* argv[]) {
         }
     };
     if (words.isEmpty()) {
+        PrintErr(QStringLiteral("Es fehlt der Befehl."));
         overview();
         return kUsage;
     }
     if (words.first() == QLatin1String("--help") || words.first() == QLatin1String("-h")) {
         overview();
+        return kOk;
+    }
+    if (words.first() == QLatin1String("--version")) {
+#if defined(QV_CLI_PRINTS)
+        PrintOut(QStringLiteral("quovadra-cli-print %1").arg(QString::fromUtf8(qv::ProductVersion)));
+#else
+        PrintOut(QStringLiteral("quovadra-cli %1").arg(QString::fromUtf8(qv::ProductVersion)));
+#endif
         return kOk;
     }
     // The longest command name that the words begin with ("draws import" before "draws").

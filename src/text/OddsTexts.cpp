@@ -55,6 +55,13 @@ std::vector<QStringList> HitOddsRows(const KenoTypeOdds& odds, const QLocale& lo
     return rows;
 }
 
+QString KenoTypeSummaryText(const KenoTypeOdds& odds, const QLocale& locale) {
+    return QStringLiteral("Chance auf irgendeinen Gewinn: %1 (%2).\nVon jedem Euro Einsatz fließen im Mittel %3 "
+                          "zurück, %4 sind verloren.")
+        .arg(ChanceText(odds.winChance, locale), PercentText(odds.winChance, locale),
+             EuroText(odds.expectedPayout, locale), EuroText(1.0 - odds.expectedPayout, locale));
+}
+
 const QStringList& TypeOddsHeadings() {
     static const QStringList headings = {QStringLiteral("Keno-Typ"), QStringLiteral("Chance auf einen Gewinn"),
                                          QStringLiteral("Auszahlung je Euro")};

@@ -30,6 +30,9 @@ QString BalanceText(const ResultBalance& balance, const QLocale& locale);
 const QStringList& HitOddsHeadings();
 std::vector<QStringList> HitOddsRows(const KenoTypeOdds& odds, const QLocale& locale);
 
+// The summary under the hit table: the chance of any win and what a euro of stake pays back.
+QString KenoTypeSummaryText(const KenoTypeOdds& odds, const QLocale& locale);
+
 // The overview of the Keno types 2 to 10: "Keno-Typ", "Chance auf einen Gewinn",
 // "Auszahlung je Euro".
 const QStringList& TypeOddsHeadings();

@@ -68,12 +68,15 @@ TEST_F(CliEvaluate, PrintsTitleHeadingsAndRowsPerSlip) {
                                             "\t3\t2\t0\t--\t2.500.030,00\n"
                                             "02.08.2024\t1\t10\t0\t30,00\t2.500.060,00\n"
                                             "\t3\t2\t2\t65,00\t2.500.125,00\n"
+                                            // Two fields in three draws at 10 euros.
+                                            "Einsatz: 60,00 €   Gewinne: 2.500.125,00 €   Bilanz: +2.500.065,00 €\n"
                                             "\n"
                                             "Auswertung für die Ausspielungen vom 31.07.2024 bis 02.08.2024\n"
                                             "Datum\tFeld\tKeno-Typ\tTreffer\tGewinn\tGesamtgewinn\n"
                                             "31.07.2024\t4\t7\t0\t3,00\t3,00\n"
                                             "01.08.2024\t4\t7\t7\t3.000,00\t3.003,00\n"
-                                            "02.08.2024\t4\t7\t0\t3,00\t3.006,00\n");
+                                            "02.08.2024\t4\t7\t0\t3,00\t3.006,00\n"
+                                            "Einsatz: 3,00 €   Gewinne: 3.006,00 €   Bilanz: +3.003,00 €\n");
     EXPECT_EQ(run.out.toStdString(), expected.toStdString());
 }
 
@@ -234,7 +237,8 @@ TEST(CliEvaluateRealHistory, EightFieldsOverTenYears) {
     const CliRun top = RunCli({QStringLiteral("evaluate"), QStringLiteral("--draws"), drawFile,
                                QStringLiteral("--from"), QStringLiteral("02.02.2004"), first});
     EXPECT_EQ(top.out, QStringLiteral("Auswertung für den 02.02.2004\nDatum\tFeld\tKeno-Typ\tTreffer\tGewinn\t"
-                                      "Gesamtgewinn\n02.02.2004\t1\t10\t10\t2.500.000,00\t2.500.000,00\n"));
+                                      "Gesamtgewinn\n02.02.2004\t1\t10\t10\t2.500.000,00\t2.500.000,00\n"
+                                      "Einsatz: 10,00 €   Gewinne: 2.500.000,00 €   Bilanz: +2.499.990,00 €\n"));
 
     std::vector<std::pair<int, std::vector<int>>> fields;
     for (int f = 1; f <= 8; ++f) {
@@ -254,11 +258,13 @@ TEST(CliEvaluateRealHistory, EightFieldsOverTenYears) {
     const qint64 elapsed = timer.elapsed();
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2 + 8 * 3650);
+    ASSERT_EQ(lines.size(), 2 + 8 * 3650 + 1);
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Einsatz: 29.200,00 €   Gewinne: ")))
+        << lines.last().toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("Auswertung für die Ausspielungen vom ") + lines[2].section('\t', 0, 0) +
                             QStringLiteral(" bis 08.11.2023"));
     int dated = 0;
-    for (qsizetype i = 2; i < lines.size(); ++i) {
+    for (qsizetype i = 2; i + 1 < lines.size(); ++i) {
         const QStringList cells = lines[i].split(QLatin1Char('\t'));
         ASSERT_EQ(cells.size(), 6);
         EXPECT_EQ(cells[1].toInt(), 1 + (i - 2) % 8);

@@ -73,18 +73,21 @@ TEST(CliPrint, TextRowsNeedTheirBoxesAndBadJobsWriteNothing) {
         << without.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
 
+    // The old spelling of the draw count still works, with a note.
     const CliRun badEnd =
         Cli(home, base + QStringList{QStringLiteral("--draws"), QStringLiteral("4"), QStringLiteral("--stake"),
                                      QStringLiteral("2"), QStringLiteral("--end"), QStringLiteral("3")});
     EXPECT_EQ(badEnd.exitCode, 1);
+    EXPECT_TRUE(badEnd.err.contains(QStringLiteral("Hinweis: Die Zahl der Ziehungen heißt jetzt --draw-count")))
+        << badEnd.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
 
-    const CliRun badStake = Cli(home, base + QStringList{QStringLiteral("--draws"), QStringLiteral("4"),
+    const CliRun badStake = Cli(home, base + QStringList{QStringLiteral("--draw-count"), QStringLiteral("4"),
                                                          QStringLiteral("--stake"), QStringLiteral("6")});
     EXPECT_EQ(badStake.exitCode, 2);
 
     const CliRun with =
-        Cli(home, base + QStringList{QStringLiteral("--draws"), QStringLiteral("4"), QStringLiteral("--stake"),
+        Cli(home, base + QStringList{QStringLiteral("--draw-count"), QStringLiteral("4"), QStringLiteral("--stake"),
                                      QStringLiteral("2"), QStringLiteral("--marks"), QStringLiteral("--no-number")});
     ASSERT_EQ(with.exitCode, 0) << with.err.toStdString();
     EXPECT_EQ(with.out.count(QLatin1Char('\n')), 3 + 2 + 2);

@@ -24,9 +24,9 @@ TEST(CliSlips, TextRowsBecomeNumberedSlipFiles) {
     const QString rows = WriteFile(home, QStringLiteral("Reihen.txt"), text);
     const QString as = home.filePath(QStringLiteral("Woche.kts"));
 
-    const CliRun run = Cli(
-        home, Args(rows, as,
-                   {QStringLiteral("--draws"), QStringLiteral("14"), QStringLiteral("--stake"), QStringLiteral("10")}));
+    const CliRun run = Cli(home, Args(rows, as,
+                                      {QStringLiteral("--draw-count"), QStringLiteral("14"), QStringLiteral("--stake"),
+                                       QStringLiteral("10")}));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, home.filePath(QStringLiteral("Woche-1.kts")) + QLatin1Char('\n') +
                            home.filePath(QStringLiteral("Woche-2.kts")) + QStringLiteral("\n2 Dateien gespeichert\n"));
@@ -48,16 +48,16 @@ TEST(CliSlips, RefusalsPrintTheWindowsMessage) {
     EXPECT_EQ(missing.err,
               QStringLiteral(
                   "Es fehlt eine Angabe für die Anzahl der Ziehungen für Feld 1.\n\nIch breche erst einmal ab.\n"));
-    const CliRun space = Cli(
-        home, Args(rows, as,
-                   {QStringLiteral("--draws"), QStringLiteral("1"), QStringLiteral("--stake"), QStringLiteral("1")}));
+    const CliRun space = Cli(home, Args(rows, as,
+                                        {QStringLiteral("--draw-count"), QStringLiteral("1"), QStringLiteral("--stake"),
+                                         QStringLiteral("1")}));
     EXPECT_EQ(space.exitCode, 1);
     EXPECT_EQ(space.err, QStringLiteral("' ' in Feld 1 ist keine Zahl von 1 bis 70.\n\nIch breche erst einmal ab.\n"));
     EXPECT_FALSE(QFile::exists(home.filePath(QStringLiteral("Komma-1.kts"))));
 }
 
 // The draw count and stake for every slip.
-const QStringList kOneDrawOneEuro{QStringLiteral("--draws"), QStringLiteral("1"), QStringLiteral("--stake"),
+const QStringList kOneDrawOneEuro{QStringLiteral("--draw-count"), QStringLiteral("1"), QStringLiteral("--stake"),
                                   QStringLiteral("1")};
 
 // The files of a save land together or not at all: one that cannot be replaced keeps the others old too.

@@ -36,6 +36,16 @@ TEST(Messages, BoxesSpeakGerman) {
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
 }
 
+TEST(Application, WindowsCarryTheProgramsIconAndDesktopEntry) {
+    PrepareApplication(*qApp);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "de.quovadra.Quovadra");
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (const int size : {16, 32, 48, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
+    EXPECT_FALSE(QApplication::windowIcon().pixmap(QSize(32, 32)).isNull());
+}
+
 TEST(FileDialogs, ProgramFiltersBecomeQtNameFilters) {
     EXPECT_EQ(QtNameFilters("KENO-Schein-Datei|*.kts"), "KENO-Schein-Datei (*.kts)");
     EXPECT_EQ(QtNameFilters("Text-Dateien|*.txt;*.csv|Alle|*.*"), "Text-Dateien (*.txt *.csv);;Alle (*.*)");

@@ -128,11 +128,7 @@ void TFGewinnchancen::ShowKenoType(int kenoType) {
     FillFigureModel(*m_hitModel, HitOddsHeadings(), HitOddsRows(odds, locale), Qt::AlignCenter);
     FitHeightToRows(*m_hitGrid);
     FitWidth(*m_hitGrid);
-    m_typeSummary->setText(QStringLiteral("Chance auf irgendeinen Gewinn: %1 (%2).\nVon jedem Euro Einsatz "
-                                          "fließen im Mittel %3 zurück, %4 sind verloren.")
-                               .arg(ChanceText(odds.winChance, locale), PercentText(odds.winChance, locale),
-                                    EuroText(odds.expectedPayout, locale),
-                                    EuroText(1.0 - odds.expectedPayout, locale)));
+    m_typeSummary->setText(KenoTypeSummaryText(odds, locale));
 }
 
 void TFGewinnchancen::RefreshSlips() {

@@ -5,6 +5,7 @@
 #include "ui/frame/WindowAccessibility.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -29,6 +30,14 @@ void PrepareApplication(QApplication& application) {
     QApplication::setOrganizationName(QString());
     QApplication::setApplicationVersion(QString::fromUtf8(ProductVersion));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The desktop entry's name ties the windows to the entry (Wayland) and its icon; every window
+    // without an icon of its own shows the program's.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.quovadra.Quovadra"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/quovadra-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     QLocale::setDefault(AppLocale());
     InstallWindowAccessibility();
 

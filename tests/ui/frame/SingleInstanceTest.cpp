@@ -182,8 +182,28 @@ TEST(StartOptions, FilesAndTheQuitTime) {
     EXPECT_EQ(some.files, (QStringList{QStringLiteral("a.kts"), QStringLiteral("--b.kts")}));
     EXPECT_EQ(some.quitAfterMilliseconds, 3000);
 
-    EXPECT_FALSE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("--quit-after"), QStringLiteral("x")})
-                     .quitAfterMilliseconds.has_value());
+    EXPECT_TRUE(some.error.isEmpty());
+    EXPECT_FALSE(some.help || some.version);
+}
+
+TEST(StartOptions, AQuitTimeThatIsNoNumberIsRefused) {
+    for (const QStringList& args : {QStringList{QStringLiteral("--quit-after"), QStringLiteral("abc")},
+                                    QStringList{QStringLiteral("--quit-after"), QStringLiteral("-5")},
+                                    QStringList{QStringLiteral("--quit-after")}}) {
+        const StartOptions options = ParseStartOptions(QStringList{QStringLiteral("quovadra")} + args);
+        EXPECT_FALSE(options.quitAfterMilliseconds.has_value()) << args.join(' ').toStdString();
+        EXPECT_TRUE(options.error.contains(QStringLiteral("'--quit-after"))) << options.error.toStdString();
+    }
+}
+
+TEST(StartOptions, HelpAndVersion) {
+    EXPECT_TRUE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("--help")}).help);
+    EXPECT_TRUE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("-h")}).help);
+    EXPECT_TRUE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("--version")}).version);
+    // After "--" they are file names.
+    EXPECT_FALSE(ParseStartOptions({QStringLiteral("quovadra"), QStringLiteral("--"), QStringLiteral("--help")}).help);
+    EXPECT_TRUE(StartHelpText().contains(QStringLiteral("--quit-after MS")));
+    EXPECT_TRUE(StartVersionText().startsWith(QStringLiteral("quovadra 1.")));
 }
 
 class HandedFilesTest : public MainWindowFixture {};
