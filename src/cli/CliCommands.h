@@ -20,5 +20,6 @@ int RunNOverK(const Command& command, const QStringList& args);
 int RunVersionInfo(const Command& command, const QStringList& args);
 int RunTips(const Command& command, const QStringList& args);
 int RunBacktest(const Command& command, const QStringList& args);
+int RunWheel(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

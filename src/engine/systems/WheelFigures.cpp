@@ -163,14 +163,15 @@ WheelFigures FiguresOf(const std::vector<int>& sortedPool, const std::vector<Row
 
     Tally tally;
     figures.exact = n <= kMaxExactPool;
-    const bool done = figures.exact
-                          ? TallyExact(n, rows, kenoType, hits, tally, cancel)
-                          : TallySimulated(sortedPool, rows, kenoType, hits, seed, kSimulatedDraws, tally, cancel);
+    const std::uint64_t samples = std::clamp<std::uint64_t>(kSimulatedRowDraws / std::max<std::size_t>(rows.size(), 1),
+                                                            kFewestSimulatedDraws, kSimulatedDraws);
+    const bool done = figures.exact ? TallyExact(n, rows, kenoType, hits, tally, cancel)
+                                    : TallySimulated(sortedPool, rows, kenoType, hits, seed, samples, tally, cancel);
     if (!done) {
         figures.cancelled = true;
         return figures;
     }
-    figures.simulatedDraws = figures.exact ? 0 : kSimulatedDraws;
+    figures.simulatedDraws = figures.exact ? 0 : samples;
     std::map<std::int64_t, WideCount> ordered(tally.weightByPayout.begin(), tally.weightByPayout.end());
     WideCount halfEuroWeight = 0;
     double mean = 0;

@@ -10,9 +10,12 @@
 namespace qv {
 
 // Up to this pool size the payout distribution is exact: every subset of the pool that can be drawn,
-// weighted by the draws of 20 from 70 that hold exactly it. Larger pools are simulated.
+// weighted by the draws of 20 from 70 that hold exactly it. Larger pools are simulated: a million draws,
+// fewer for systems of more than 200 rows (at least 100,000), so that a large system is priced in seconds.
 inline constexpr int kMaxExactPool = 24;
 inline constexpr std::uint64_t kSimulatedDraws = 1'000'000;
+inline constexpr std::uint64_t kFewestSimulatedDraws = 100'000;
+inline constexpr std::uint64_t kSimulatedRowDraws = 200'000'000;
 
 // The German sentence shown with every system.
 inline constexpr const char* kWheelHonesty =
