@@ -182,10 +182,10 @@ public:
     }
 
 private:
-    static constexpr double kStartTemperature = 0.3;
+    static constexpr double kStartTemperature = 0.6;
     static constexpr double kLowestTemperature = 0.05;
     static constexpr double kCooling = 0.98;
-    static constexpr std::uint64_t kCoolingSteps = 100;
+    static constexpr std::uint64_t kCoolingSteps = 500;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
 
     bool Ended() {

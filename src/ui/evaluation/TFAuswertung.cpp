@@ -85,7 +85,8 @@ void TFAuswertung::CreateToolBar() {
     m_toolBar = SharedCommands::AddToolBar(this);
     SharedCommands& commands = m_context.commands;
     commands.AddToolButton(m_toolBar, this, Command::Oeffnen, {}, [this] { OpenSlipFiles(); });
-    commands.AddToolButtons(m_toolBar, this, {{Command::Eingabe, Command::Eingabe2, Command::Tippcenter}});
+    commands.AddToolButtons(m_toolBar, this,
+                            {{Command::Eingabe, Command::Eingabe2, Command::Tippcenter, Command::Systeme}});
     m_toolBar->addSeparator();
     commands.AddToolButtons(m_toolBar, this, {{Command::Statistik, Command::Analyse}});
     AddShowButton(QStringLiteral("BMuster1"), QStringLiteral("Wiederholer-Markierung"), QStringLiteral("FDetail1"),

@@ -25,6 +25,7 @@ enum class Command {
     Beenden,
     Gewinnchancen,
     Rueckblick,
+    Systeme,
 };
 
 } // namespace qv

@@ -17,7 +17,7 @@ struct WindowHelp {
 
 inline constexpr int kHelpContents = 1001;
 
-inline constexpr std::array<WindowHelp, 18> WindowHelpTopics = {{
+inline constexpr std::array<WindowHelp, 19> WindowHelpTopics = {{
     {"FAuswertung", 1010, 1002},
     {"FStart", 1002, 0},
     {"FEingabe", 1008, 1008},
@@ -36,11 +36,12 @@ inline constexpr std::array<WindowHelp, 18> WindowHelpTopics = {{
     {"FDruck", 1150, 0},
     {"FDetail", 1160, 0},
     {"FAbbild", 1100, 0},
+    {"FSysteme", 1190, 1190},
 }};
 
 // The topic pages the program brings; every number above has one.
-inline constexpr std::array<int, 14> HelpTopicNumbers = {1001, 1002,  1008, 1009, 1010, 1011, 1012,
-                                                         1013, 10112, 1017, 1100, 1150, 1160, 1180};
+inline constexpr std::array<int, 15> HelpTopicNumbers = {1001,  1002, 1008, 1009, 1010, 1011, 1012, 1013,
+                                                         10112, 1017, 1100, 1150, 1160, 1180, 1190};
 
 // The help of a window by its form name; topics 0 when it has none.
 constexpr WindowHelp HelpOf(std::string_view formName) {

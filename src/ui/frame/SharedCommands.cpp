@@ -73,6 +73,8 @@ CommandText TextOf(Command command) {
         return {"", "", "&Gewinnchancen...", "MGewinnchancen", "FGewinnchancen"};
     case Command::Rueckblick:
         return {"", "", "Methoden im &Rückblick...", "MRueckblick", "FRueckblick"};
+    case Command::Systeme:
+        return {"BSysteme", "Systeme: wenige Reihen mit bewiesener Garantie", "&Systeme...", "MSysteme", "FSysteme"};
     }
     return {"", "", "", "", ""};
 }
@@ -212,6 +214,7 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     menus.tippreihen = addMenu("MenuTippreihen", QStringLiteral("&Tippreihen bilden"));
     AddMenuItem(menus.tippreihen, window, Command::Eingabe);
     AddMenuItem(menus.tippreihen, window, Command::Tippcenter);
+    AddMenuItem(menus.tippreihen, window, Command::Systeme);
     if (!main) {
         AddMenuItem(menus.tippreihen, window, Command::Gewinnauswertung);
     }
@@ -281,6 +284,7 @@ void SharedCommands::Execute(Command command, QWidget* window) {
     case Command::Info:
     case Command::Gewinnchancen:
     case Command::Rueckblick:
+    case Command::Systeme:
     case Command::NueberK:
     case Command::Update:
     case Command::Gewinnzahlen:

@@ -18,6 +18,7 @@
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
 #include "ui/tips/TFRueckblick.h"
+#include "ui/tips/TFSysteme.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
@@ -151,6 +152,24 @@ std::unique_ptr<QWidget> MakeSettingsWindow(AppContext& context) {
     return settings;
 }
 
+// Tip rows go into the slip entry window, created when needed, eight to a slip; the window is then shown.
+void EnterIntoSlips(AppContext& context, const std::vector<TipRow>& rows) {
+    auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, QStringLiteral("FEingabe")));
+    if (entry == nullptr) {
+        return;
+    }
+    constexpr std::size_t kRowsPerSlip = 8;
+    for (std::size_t first = 0; first < rows.size(); first += kRowsPerSlip) {
+        std::vector<std::vector<int>> numbers;
+        numbers.reserve(kRowsPerSlip);
+        for (std::size_t r = first; r < std::min(rows.size(), first + kRowsPerSlip); ++r) {
+            numbers.push_back(rows[r].numbers);
+        }
+        entry->EnterTipRows(numbers);
+    }
+    context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
+}
+
 // The tip centre's period lists learn of draws saved in the main window.
 std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
     auto centre = std::make_unique<TFTippcenter>(context);
@@ -158,22 +177,16 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
         QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, centre.get(), &TFTippcenter::ReloadDrawDates);
     }
-    // Its rows go into the slip entry window, created when needed, which is then shown.
-    QObject::connect(
-        centre.get(), &TFTippcenter::TransferRequested, centre.get(), [&context](const std::vector<TipRow>& rows) {
-            auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, QStringLiteral("FEingabe")));
-            if (entry == nullptr) {
-                return;
-            }
-            std::vector<std::vector<int>> numbers;
-            numbers.reserve(rows.size());
-            for (const TipRow& row : rows) {
-                numbers.push_back(row.numbers);
-            }
-            entry->EnterTipRows(numbers);
-            context.windows.OpenOrRestore(context, QStringLiteral("FEingabe"));
-        });
+    QObject::connect(centre.get(), &TFTippcenter::TransferRequested, centre.get(),
+                     [&context](const std::vector<TipRow>& rows) { EnterIntoSlips(context, rows); });
     return centre;
+}
+
+std::unique_ptr<QWidget> MakeSystems(AppContext& context) {
+    auto systems = std::make_unique<TFSysteme>(context);
+    QObject::connect(systems.get(), &TFSysteme::TransferRequested, systems.get(),
+                     [&context](const std::vector<TipRow>& rows) { EnterIntoSlips(context, rows); });
+    return systems;
 }
 
 // The analysis window's period lists follow an import.
@@ -214,6 +227,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(QString::fromUtf8(TFBrowser::kFormName), Make<TFBrowser>());
     registry.AddOnFirstUse(QStringLiteral("FGewinnchancen"), Make<TFGewinnchancen>());
     registry.AddOnFirstUse(QString::fromUtf8(TFRueckblick::kFormName), Make<TFRueckblick>());
+    registry.AddOnFirstUse(QString::fromUtf8(TFSysteme::kFormName), MakeSystems);
 
     // Created anew with every printing command.
     registry.AddAnew(QStringLiteral("FDetail"), MakeParameterEditor);
