@@ -87,6 +87,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "&Tippreihen bilden",
                                      "  &Eingabe",
                                      "  &Tippcenter",
+                                     "  &Systeme...",
                                      "&Analyse",
                                      "  Gewinnreihen-Statisti&k",
                                      "  Tippreihen-&Analyse",
@@ -114,8 +115,8 @@ TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
     other.setObjectName("FKal");
     m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
     const QStringList texts = MenuTexts(&other);
-    EXPECT_EQ(texts.mid(5, 4),
-              QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Gewinnauswertung"}));
+    EXPECT_EQ(texts.mid(5, 4), QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Systeme...",
+                                            "  &Gewinnauswertung"}));
     EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
     EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
 
