@@ -115,7 +115,7 @@ TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
     other.setObjectName("FKal");
     m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
     const QStringList texts = MenuTexts(&other);
-    EXPECT_EQ(texts.mid(5, 4), QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Systeme...",
+    EXPECT_EQ(texts.mid(5, 5), QStringList({"&Tippreihen bilden", "  &Eingabe", "  &Tippcenter", "  &Systeme...",
                                             "  &Gewinnauswertung"}));
     EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
     EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
