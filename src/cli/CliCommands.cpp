@@ -55,6 +55,12 @@ const std::vector<Command>& Commands() {
          QStringLiteral("Die Gewinnchancen: je Keno-Typ die Wahrscheinlichkeit jeder Trefferzahl, „1 zu …“ und "
                         "die Auszahlung je Euro Einsatz."),
          &RunOdds},
+        {QStringLiteral("wheel"),
+         QStringLiteral("--pool ZAHLEN --type K --if P --hits T [--stake E] [--draw-count D] [--seconds S | --steps N] "
+                        "[--seed S] | --check ROWS.txt --pool ZAHLEN --if P --hits T"),
+         QStringLiteral("Systeme: möglichst wenige Reihen aus dem Pool, bewiesen mit mindestens T Treffern in einer "
+                        "Reihe, wenn P der 20 Zahlen im Pool sind; mit Einsatz und Gewinnerwartung."),
+         &RunWheel},
     };
     return commands;
 }

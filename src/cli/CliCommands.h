@@ -21,5 +21,6 @@ int RunVersionInfo(const Command& command, const QStringList& args);
 int RunTips(const Command& command, const QStringList& args);
 int RunBacktest(const Command& command, const QStringList& args);
 int RunOdds(const Command& command, const QStringList& args);
+int RunWheel(const Command& command, const QStringList& args);
 
 } // namespace qv::cli

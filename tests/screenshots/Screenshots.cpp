@@ -27,6 +27,7 @@
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
 #include "ui/tips/TFRueckblick.h"
+#include "ui/tips/TFSysteme.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFNueberK.h"
@@ -39,6 +40,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +50,7 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -395,6 +398,26 @@ int main(int argc, char* argv[]) {
         lookBack->Calculate();
         ok = Save(lookBack, folder, QStringLiteral("FRueckblick")) && ok;
         lookBack->hide();
+    }
+
+    // Systems: empty, then a system of sixes over 16 numbers with four hits if five are drawn.
+    if (auto* systems = qobject_cast<qv::TFSysteme*>(
+            quovadra.Windows().OpenOrRestore(quovadra.Context(), QString::fromUtf8(qv::TFSysteme::kFormName)))) {
+        ok = Save(systems, folder, QStringLiteral("FSysteme-leer")) && ok;
+        for (int n : {3, 8, 11, 15, 19, 22, 27, 31, 36, 40, 44, 49, 53, 58, 62, 67}) {
+            systems->ToggleNumber(n);
+        }
+        systems->findChild<QSpinBox*>(QStringLiteral("SEWenn"))->setValue(5);
+        systems->findChild<QSpinBox*>(QStringLiteral("SETreffer"))->setValue(4);
+        systems->SetSearchSteps(20000, 1);
+        QEventLoop wait;
+        QObject::connect(systems, &qv::TFSysteme::CalculationFinished, &wait, &QEventLoop::quit);
+        systems->Calculate();
+        if (systems->Calculating()) {
+            wait.exec();
+        }
+        ok = Save(systems, folder, QStringLiteral("FSysteme")) && ok;
+        systems->hide();
     }
 
     qv::TFHilfe help;

@@ -21,6 +21,7 @@
 #include "ui/tips/TFEingabe2.h"
 #include "ui/tips/TFOptionen.h"
 #include "ui/tips/TFRueckblick.h"
+#include "ui/tips/TFSysteme.h"
 #include "ui/tips/TFTippcenter.h"
 #include "ui/tools/TFBrowser.h"
 #include "ui/tools/TFInfo.h"
@@ -197,6 +198,24 @@ std::unique_ptr<QWidget> MakeSettingsWindow(AppContext& context) {
     return settings;
 }
 
+// Tip rows go into the slip entry window, created when needed, eight to a slip; the window is then shown.
+void EnterIntoSlips(AppContext& context, const std::vector<TipRow>& rows) {
+    auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, FormName<TFEingabe>()));
+    if (entry == nullptr) {
+        return;
+    }
+    constexpr std::size_t kRowsPerSlip = 8;
+    for (std::size_t first = 0; first < rows.size(); first += kRowsPerSlip) {
+        std::vector<std::vector<int>> numbers;
+        numbers.reserve(kRowsPerSlip);
+        for (std::size_t r = first; r < std::min(rows.size(), first + kRowsPerSlip); ++r) {
+            numbers.push_back(rows[r].numbers);
+        }
+        entry->EnterTipRows(numbers);
+    }
+    context.windows.OpenOrRestore(context, FormName<TFEingabe>());
+}
+
 // The tip centre's period lists learn of draws saved in the main window.
 std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
     auto centre = std::make_unique<TFTippcenter>(context);
@@ -204,22 +223,16 @@ std::unique_ptr<QWidget> MakeTipCentre(AppContext& context) {
         QObject::connect(main, &TFAuswertung::DrawDateAdded, centre.get(), &TFTippcenter::AppendDrawDate);
         QObject::connect(main, &TFAuswertung::DrawHistoryReplaced, centre.get(), &TFTippcenter::ReloadDrawDates);
     }
-    // Its rows go into the slip entry window, created when needed, which is then shown.
     QObject::connect(centre.get(), &TFTippcenter::TransferRequested, centre.get(),
-                     [&context](const std::vector<TipRow>& rows) {
-                         auto* entry = qobject_cast<TFEingabe*>(context.windows.Create(context, FormName<TFEingabe>()));
-                         if (entry == nullptr) {
-                             return;
-                         }
-                         std::vector<std::vector<int>> numbers;
-                         numbers.reserve(rows.size());
-                         for (const TipRow& row : rows) {
-                             numbers.push_back(row.numbers);
-                         }
-                         entry->EnterTipRows(numbers);
-                         context.windows.OpenOrRestore(context, FormName<TFEingabe>());
-                     });
+                     [&context](const std::vector<TipRow>& rows) { EnterIntoSlips(context, rows); });
     return centre;
+}
+
+std::unique_ptr<QWidget> MakeSystems(AppContext& context) {
+    auto systems = std::make_unique<TFSysteme>(context);
+    QObject::connect(systems.get(), &TFSysteme::TransferRequested, systems.get(),
+                     [&context](const std::vector<TipRow>& rows) { EnterIntoSlips(context, rows); });
+    return systems;
 }
 
 // The analysis window's period lists follow an import.
@@ -260,6 +273,7 @@ void RegisterWindows(WindowRegistry& registry) {
     registry.AddOnFirstUse(FormName<TFBrowser>(), Make<TFBrowser>());
     registry.AddOnFirstUse(FormName<TFGewinnchancen>(), MakeOddsWindow);
     registry.AddOnFirstUse(FormName<TFRueckblick>(), Make<TFRueckblick>());
+    registry.AddOnFirstUse(FormName<TFSysteme>(), MakeSystems);
 
     // Created anew with every printing command.
     registry.AddAnew(FormName<TFDetail>(), MakeParameterEditor);
@@ -283,6 +297,7 @@ void BindCommands(AppContext& context) {
     commands.BindWindow(Command::Info, FormName<TFInfo>());
     commands.BindWindow(Command::Gewinnchancen, FormName<TFGewinnchancen>());
     commands.BindWindow(Command::Rueckblick, FormName<TFRueckblick>());
+    commands.BindWindow(Command::Systeme, FormName<TFSysteme>());
     commands.BindWindow(Command::Wiederholer, FormName<TFDetail1>());
     commands.BindWindow(Command::Muster, FormName<TFDetail2>());
 

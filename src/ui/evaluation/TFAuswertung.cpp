@@ -89,10 +89,10 @@ void TFAuswertung::CreateToolBar() {
     SharedCommands& commands = m_context.commands;
     commands.AddToolButtons(
         m_toolBar, this,
-        {{Command::Oeffnen, Command::Eingabe, Command::Eingabe2, Command::Tippcenter, Command::Statistik,
-          Command::Analyse, Command::Wiederholer, Command::Muster, Command::Druck, Command::Kalender, Command::NueberK,
-          Command::Taschenrechner, Command::Update, Command::OnlineSpielen, Command::Optionen, Command::HilfeBenutzen,
-          Command::Beenden}},
+        {{Command::Oeffnen, Command::Eingabe, Command::Eingabe2, Command::Tippcenter, Command::Systeme,
+          Command::Statistik, Command::Analyse, Command::Wiederholer, Command::Muster, Command::Druck,
+          Command::Kalender, Command::NueberK, Command::Taschenrechner, Command::Update, Command::OnlineSpielen,
+          Command::Optionen, Command::HilfeBenutzen, Command::Beenden}},
         {{Command::Oeffnen, [this] { OpenSlipFiles(); }}});
     // The main window has no settings button to show.
     if (auto* settings = findChild<QAction*>(SharedCommands::ButtonName(Command::Optionen))) {

@@ -27,6 +27,7 @@ enum class Command {
     Rueckblick,
     Wiederholer, // the repeater marking
     Muster,      // the winning-number and end-digit patterns
+    Systeme,     // the systems: few rows with a proven guarantee
 };
 
 } // namespace qv

@@ -26,6 +26,8 @@ Glyph GlyphOf(Command command) {
         return {QColor(0x00, 0x83, 0x8f), QStringLiteral("T"), "accessories-text-editor"};
     case Command::Tippcenter:
         return {QColor(0x6a, 0x1b, 0x9a), QStringLiteral("TC"), "applications-games"};
+    case Command::Systeme:
+        return {QColor(0x28, 0x35, 0x93), QStringLiteral("S"), "emblem-default"};
     case Command::Analyse:
         return {QColor(0xad, 0x14, 0x57), QStringLiteral("A"), "system-search"};
     case Command::Kalender:

@@ -17,7 +17,7 @@ struct WindowHelp {
 
 inline constexpr int kHelpContents = 1001;
 
-inline constexpr std::array<WindowHelp, 23> WindowHelpTopics = {{
+inline constexpr std::array<WindowHelp, 24> WindowHelpTopics = {{
     {"FAuswertung", 1010, 1002},
     {"FStart", 1002, 0},
     {"FEingabe", 1008, 1008},
@@ -41,11 +41,12 @@ inline constexpr std::array<WindowHelp, 23> WindowHelpTopics = {{
     {"FDetail1", 1016, 0},
     {"FGewinnchancen", 1018, 0},
     {"FRueckblick", 1019, 0},
+    {"FSysteme", 1190, 1190},
 }};
 
 // The topic pages the program brings; every number above has one.
-inline constexpr std::array<int, 19> HelpTopicNumbers = {1001, 1002, 1008,  1009, 1010, 1011, 1012, 1013, 1014, 1015,
-                                                         1016, 1017, 10112, 1018, 1019, 1100, 1150, 1160, 1180};
+inline constexpr std::array<int, 20> HelpTopicNumbers = {1001, 1002, 1008,  1009, 1010, 1011, 1012, 1013, 1014, 1015,
+                                                         1016, 1017, 10112, 1018, 1019, 1100, 1150, 1160, 1180, 1190};
 
 // The help of a window by its form name; topics 0 when it has none.
 constexpr WindowHelp HelpOf(std::string_view formName) {

@@ -76,6 +76,8 @@ CommandText TextOf(Command command) {
         return {"BMuster1", "Wiederholer-Markierung", "&Wiederholer-Markierung...", "MWiederholer"};
     case Command::Muster:
         return {"BMuster2", "Gewinnzahlen- und Endzahlen-Muster", "Gewinnzahlen- und &Endzahlen-Muster...", "MMuster"};
+    case Command::Systeme:
+        return {"BSysteme", "Systeme: wenige Reihen mit bewiesener Garantie", "&Systeme...", "MSysteme"};
     }
     return {"", "", "", ""};
 }
@@ -109,11 +111,11 @@ struct ToolBarPlace {
     int group;
 };
 constexpr ToolBarPlace kToolBarOrder[] = {
-    {Command::Oeffnen, 0},   {Command::Eingabe, 0},       {Command::Eingabe2, 0},    {Command::Tippcenter, 0},
-    {Command::Statistik, 1}, {Command::Analyse, 1},       {Command::Wiederholer, 1}, {Command::Muster, 1},
-    {Command::Druck, 2},     {Command::Kalender, 3},      {Command::NueberK, 3},     {Command::Taschenrechner, 3},
-    {Command::Update, 4},    {Command::OnlineSpielen, 4}, {Command::Optionen, 4},    {Command::HilfeBenutzen, 5},
-    {Command::Beenden, 5},
+    {Command::Oeffnen, 0},        {Command::Eingabe, 0},   {Command::Eingabe2, 0},      {Command::Tippcenter, 0},
+    {Command::Systeme, 0},        {Command::Statistik, 1}, {Command::Analyse, 1},       {Command::Wiederholer, 1},
+    {Command::Muster, 1},         {Command::Druck, 2},     {Command::Kalender, 3},      {Command::NueberK, 3},
+    {Command::Taschenrechner, 3}, {Command::Update, 4},    {Command::OnlineSpielen, 4}, {Command::Optionen, 4},
+    {Command::HilfeBenutzen, 5},  {Command::Beenden, 5},
 };
 
 // Place of command in the tool-bar order; commands without a button come last.
@@ -303,6 +305,7 @@ SharedCommands::StandardMenus SharedCommands::AddStandardMenus(QMenuBar* menuBar
     AddMenuItem(menus.tippreihen, window, Command::Eingabe);
     AddMenuItem(menus.tippreihen, window, Command::Eingabe2);
     AddMenuItem(menus.tippreihen, window, Command::Tippcenter);
+    AddMenuItem(menus.tippreihen, window, Command::Systeme);
     if (!main) {
         AddMenuItem(menus.tippreihen, window, Command::Gewinnauswertung);
     }

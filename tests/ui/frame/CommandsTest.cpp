@@ -89,6 +89,7 @@ TEST_F(CommandsTest, MainWindowMenuStandsInItsOrder) {
                                      "  &Eingabe",
                                      "  Tippreihen-&Liste eingeben...",
                                      "  &Tippcenter",
+                                     "  &Systeme...",
                                      "&Analyse",
                                      "  Gewinnreihen-Statisti&k",
                                      "  Tippreihen-&Analyse",
@@ -119,8 +120,8 @@ TEST_F(CommandsTest, OtherWindowsAddTheEvaluationCentreAndTheWinningNumbers) {
     other.setObjectName("FKal");
     m_app->Context().commands.AddStandardMenus(other.menuBar(), &other, SharedCommands::MenuOf::OtherWindow);
     const QStringList texts = MenuTexts(&other);
-    EXPECT_EQ(texts.mid(6, 5), QStringList({"&Tippreihen bilden", "  &Eingabe", "  Tippreihen-&Liste eingeben...",
-                                            "  &Tippcenter", "  &Gewinnauswertung"}));
+    EXPECT_EQ(texts.mid(6, 6), QStringList({"&Tippreihen bilden", "  &Eingabe", "  Tippreihen-&Liste eingeben...",
+                                            "  &Tippcenter", "  &Systeme...", "  &Gewinnauswertung"}));
     EXPECT_TRUE(texts.contains("  &Gewinnzahlen-Aktualisierung"));
     EXPECT_TRUE(texts.contains("  Programm&einstellungen"));
 
