@@ -95,7 +95,9 @@ TEST_F(CliEvaluate, SingleDrawAndAnOldSlipInTheCurrentLayout) {
                                QStringLiteral("--from"), QStringLiteral("#1"), Path(QStringLiteral("alt.kts"))});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("Auswertung für den 01.08.2024\nDatum\tFeld\tKeno-Typ\tTreffer\tGewinn\t"
-                                      "Gesamtgewinn\n01.08.2024\t1\t2\t2\t13,00\t13,00\n"));
+                                      "Gesamtgewinn\n01.08.2024\t1\t2\t2\t13,00\t13,00\n"
+                                      "Einsatz: 2,00 €   Gewinne: 13,00 €   Bilanz: +11,00 €\n"))
+        << run.out.toStdString();
 }
 
 // Every command that reads slips refuses a missing file and one that holds no slip, naming the file,

@@ -224,6 +224,9 @@ QWidget* TFSysteme::CreateResults() {
     layout->addWidget(m_figureGrid);
     FillFigureModel(*m_figureModel, {QStringLiteral("Kennzahl"), QStringLiteral("Wert")}, {}, Qt::AlignLeft);
     FillFigureModel(*m_distributionModel, PayoutDistributionHeadings(), {}, Qt::AlignRight);
+    for (QTableView* grid : {m_figureGrid, m_distributionGrid}) {
+        FitColumnsToText(*grid);
+    }
     return box;
 }
 
@@ -329,6 +332,7 @@ void TFSysteme::CalculationEnded() {
             headings << QStringLiteral("Zahl %1").arg(i);
         }
         FillFigureModel(*m_rowModel, headings, cells, Qt::AlignRight);
+        FitColumnsToText(*m_rowGrid);
         const std::uint64_t bound = WheelLowerBound(static_cast<int>(m_sortedPool.size()), outcome.request.kenoType,
                                                     outcome.request.ifDrawn, outcome.request.hits);
         std::vector<QStringList> figures;
@@ -339,6 +343,9 @@ void TFSysteme::CalculationEnded() {
         FitHeightToRows(*m_figureGrid);
         FillFigureModel(*m_distributionModel, PayoutDistributionHeadings(),
                         PayoutDistributionRows(outcome.figures, locale), Qt::AlignRight);
+        for (QTableView* grid : {m_figureGrid, m_distributionGrid}) {
+            FitColumnsToText(*grid);
+        }
         m_proof->setText(ProofText(outcome.request, outcome.proof, m_sortedPool));
         m_status->setText(
             outcome.search.cancelled
