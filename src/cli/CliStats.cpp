@@ -32,6 +32,18 @@ void PrintSignificance(const Significance& significance, const NumberCounts& fre
     }
 }
 
+// The numbers in the order of their places: by number (0), by frequency (1) or by absence (2).
+std::array<int, 70> PlacesInOrder(int order, const NumberCounts& frequencies, const NumberCounts& absences) {
+    if (order != 0) {
+        return SlotsByDescendingValue(order == 1 ? frequencies : absences);
+    }
+    std::array<int, 70> placed{};
+    for (int n = 1; n <= 70; ++n) {
+        placed[static_cast<std::size_t>(n - 1)] = n;
+    }
+    return placed;
+}
+
 } // namespace
 
 int RunStats(const Command& command, const QStringList& args) {
@@ -88,14 +100,7 @@ int RunStats(const Command& command, const QStringList& args) {
         const NumberCounts absences = CountAbsences(state.PeriodSets);
         const QLocale german(QLocale::German, QLocale::Germany);
 
-        std::array<int, 70> placed{};
-        if (order == 0) {
-            for (int n = 1; n <= 70; ++n) {
-                placed[static_cast<std::size_t>(n - 1)] = n;
-            }
-        } else {
-            placed = SlotsByDescendingValue(order == 1 ? stats.frequencies : absences);
-        }
+        const std::array<int, 70> placed = PlacesInOrder(order, stats.frequencies, absences);
 
         PrintOut(QStringLiteral("Der Auswertungszeitraum umfasst %1 Ausspielungen").arg(stats.drawCount));
         if (parser.isSet(significanceOption)) {

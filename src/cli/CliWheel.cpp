@@ -76,7 +76,7 @@ std::optional<std::vector<RowMask>> RowsOfFile(const QString& path, const std::v
     return rows;
 }
 
-int Check(const QString& path, WheelRequest request) {
+int Check(const QString& path, const WheelRequest& request) {
     const std::vector<int> pool = SortedPool(request.pool);
     const std::optional<std::vector<RowMask>> rows = RowsOfFile(path, pool);
     if (!rows) {
@@ -112,106 +112,99 @@ void PrintWheel(const WheelRequest& request, const std::vector<int>& pool, const
 
 } // namespace
 
-int RunWheel(const Command& command, const QStringList& args) {
-    QCommandLineParser parser;
-    const QCommandLineOption poolOption(
-        QStringLiteral("pool"), QStringLiteral("Die Zahlen des Pools, z. B. 3,8,15,22."), QStringLiteral("ZAHLEN"));
-    const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("KENO-Typ der Reihen, 2 bis 10."),
-                                        QStringLiteral("K"));
-    const QCommandLineOption ifOption(
-        QStringLiteral("if"), QStringLiteral("Garantie: wenn mindestens P der 20 gezogenen Zahlen im Pool sind ..."),
-        QStringLiteral("P"));
-    const QCommandLineOption hitsOption(
-        QStringLiteral("hits"), QStringLiteral("... hat mindestens eine Reihe T Treffer."), QStringLiteral("T"));
-    const QCommandLineOption stakeOption(
-        QStringLiteral("stake"), QStringLiteral("Einsatz je Reihe in Euro (1-5, 10; sonst 1)."), QStringLiteral("E"));
-    const QCommandLineOption drawCountOption(QStringLiteral("draw-count"),
-                                             QStringLiteral("Anzahl der Ziehungen für Einsatz und Verlust (sonst 1)."),
-                                             QStringLiteral("D"));
-    const QCommandLineOption secondsOption(QStringLiteral("seconds"), QStringLiteral("Suchzeit in Sekunden (sonst 2)."),
-                                           QStringLiteral("S"));
-    const QCommandLineOption stepsOption(QStringLiteral("steps"),
-                                         QStringLiteral("Suchschritte je Rechenkern statt einer Zeit: wiederholbar."),
-                                         QStringLiteral("N"));
-    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls (sonst 1)."),
-                                        QStringLiteral("S"));
-    const QCommandLineOption checkOption(QStringLiteral("check"),
-                                         QStringLiteral("Prüft die Tippreihen einer Textdatei auf die Garantie."),
-                                         QStringLiteral("ROWS.txt"));
-    for (const QCommandLineOption* option :
-         {&poolOption, &typeOption, &ifOption, &hitsOption, &stakeOption, &drawCountOption, &secondsOption,
-          &stepsOption, &seedOption, &checkOption}) {
-        parser.addOption(*option);
-    }
-    if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
-        return *end;
-    }
-    const auto usage = [&command](const QString& problem) {
-        PrintErr(problem);
-        PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
-        return kUsage;
-    };
-    const auto whole = [&parser](const QCommandLineOption& option, long long fallback) -> std::optional<long long> {
-        if (!parser.isSet(option)) {
-            return fallback;
+namespace {
+
+struct WheelOptions {
+    QCommandLineOption pool{QStringLiteral("pool"), QStringLiteral("Die Zahlen des Pools, z. B. 3,8,15,22."),
+                            QStringLiteral("ZAHLEN")};
+    QCommandLineOption type{QStringLiteral("type"), QStringLiteral("KENO-Typ der Reihen, 2 bis 10."),
+                            QStringLiteral("K")};
+    QCommandLineOption ifDrawn{QStringLiteral("if"),
+                               QStringLiteral("Garantie: wenn mindestens P der 20 gezogenen Zahlen im Pool sind ..."),
+                               QStringLiteral("P")};
+    QCommandLineOption hits{QStringLiteral("hits"), QStringLiteral("... hat mindestens eine Reihe T Treffer."),
+                            QStringLiteral("T")};
+    QCommandLineOption stake{QStringLiteral("stake"), QStringLiteral("Einsatz je Reihe in Euro (1-5, 10; sonst 1)."),
+                             QStringLiteral("E")};
+    QCommandLineOption drawCount{QStringLiteral("draw-count"),
+                                 QStringLiteral("Anzahl der Ziehungen für Einsatz und Verlust (sonst 1)."),
+                                 QStringLiteral("D")};
+    QCommandLineOption seconds{QStringLiteral("seconds"), QStringLiteral("Suchzeit in Sekunden (sonst 2)."),
+                               QStringLiteral("S")};
+    QCommandLineOption steps{QStringLiteral("steps"),
+                             QStringLiteral("Suchschritte je Rechenkern statt einer Zeit: wiederholbar."),
+                             QStringLiteral("N")};
+    QCommandLineOption seed{QStringLiteral("seed"), QStringLiteral("Startwert des Zufalls (sonst 1)."),
+                            QStringLiteral("S")};
+    QCommandLineOption check{QStringLiteral("check"),
+                             QStringLiteral("Prüft die Tippreihen einer Textdatei auf die Garantie."),
+                             QStringLiteral("ROWS.txt")};
+
+    void AddTo(QCommandLineParser& parser) const {
+        for (const QCommandLineOption* option :
+             {&pool, &type, &ifDrawn, &hits, &stake, &drawCount, &seconds, &steps, &seed, &check}) {
+            parser.addOption(*option);
         }
-        bool ok = false;
-        const long long value = parser.value(option).toLongLong(&ok);
-        return ok ? std::optional<long long>(value) : std::nullopt;
-    };
-    const bool checking = parser.isSet(checkOption);
-    if (!parser.isSet(poolOption) || !parser.isSet(ifOption) || !parser.isSet(hitsOption) ||
-        (!checking && !parser.isSet(typeOption))) {
-        return usage(QStringLiteral("--pool, --if und --hits (und zum Suchen --type) fehlen."));
     }
-    const std::optional<std::vector<int>> pool = NumbersOfText(parser.value(poolOption));
-    const std::optional<long long> ifDrawn = whole(ifOption, 0);
-    const std::optional<long long> hits = whole(hitsOption, 0);
-    const std::optional<long long> type = whole(typeOption, 0);
-    if (!pool || !ifDrawn || !hits || !type) {
-        return usage(QStringLiteral("--pool, --type, --if und --hits nehmen ganze Zahlen."));
+};
+
+int Usage(const Command& command, const QString& problem) {
+    PrintErr(problem);
+    PrintErr(QStringLiteral("Aufruf: quovadra-cli %1 %2").arg(command.name, command.synopsis));
+    return kUsage;
+}
+
+// The option's whole number, fallback when it is not given, nothing when it is no whole number.
+std::optional<long long> WholeValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                    long long fallback) {
+    if (!parser.isSet(option)) {
+        return fallback;
     }
-    WheelRequest request{*pool, static_cast<int>(std::clamp<long long>(*type, -1, 99)),
-                         static_cast<int>(std::clamp<long long>(*ifDrawn, -1, 99)),
-                         static_cast<int>(std::clamp<long long>(*hits, -1, 99))};
-    if (checking && !parser.isSet(typeOption)) {
-        // The proof needs no type; the request's checks take the largest the pool allows.
-        request.kenoType = std::clamp(static_cast<int>(pool->size()) - 1, kMinKenoType, kMaxKenoType);
-    }
-    if (const std::optional<std::string> problem = RequestProblem(request)) {
-        return Refuse(QString::fromStdString(*problem));
-    }
-    if (checking) {
-        return Guarded([&] { return Check(parser.value(checkOption), request); });
-    }
-    if (const std::optional<std::string> problem = SearchProblem(request)) {
-        return Refuse(QString::fromStdString(*problem));
-    }
-    const std::optional<long long> stake = whole(stakeOption, 1);
-    if (!stake || *stake < 1 || *stake > 10 || StakeIndexOf(static_cast<int>(*stake)) < 0) {
-        return usage(QStringLiteral("--stake: 1, 2, 3, 4, 5 oder 10 Euro angeben."));
-    }
-    const std::optional<long long> drawCount = whole(drawCountOption, 1);
-    if (!drawCount || *drawCount < 1 || *drawCount > 100000) {
-        return usage(QStringLiteral("--draw-count: eine Anzahl von 1 bis 100000 angeben."));
-    }
+    bool ok = false;
+    const long long value = parser.value(option).toLongLong(&ok);
+    return ok ? std::optional<long long>(value) : std::nullopt;
+}
+
+// The search's seed, steps and time from the command line, or the exit code of a usage error.
+std::variant<WheelSearchOptions, int> SearchOptionsOf(const QCommandLineParser& parser, const WheelOptions& o,
+                                                      const Command& command) {
     WheelSearchOptions options;
     options.threads = 2;
-    const std::optional<long long> seed = whole(seedOption, 1);
-    const std::optional<long long> steps = whole(stepsOption, 0);
-    if (!seed || *seed < 0 || !steps || *steps < 0 || (parser.isSet(stepsOption) && parser.isSet(secondsOption))) {
-        return usage(
+    const std::optional<long long> seed = WholeValue(parser, o.seed, 1);
+    const std::optional<long long> steps = WholeValue(parser, o.steps, 0);
+    if (!seed || *seed < 0 || !steps || *steps < 0 || (parser.isSet(o.steps) && parser.isSet(o.seconds))) {
+        return Usage(
+            command,
             QStringLiteral("--seed und --steps nehmen ganze Zahlen ab 0; --seconds und --steps nicht zusammen."));
     }
     options.seed = static_cast<std::uint64_t>(*seed);
     options.steps = static_cast<std::uint64_t>(*steps);
-    if (parser.isSet(secondsOption)) {
+    if (parser.isSet(o.seconds)) {
         bool ok = false;
-        options.seconds = parser.value(secondsOption).toDouble(&ok);
+        options.seconds = parser.value(o.seconds).toDouble(&ok);
         if (!ok || !(options.seconds > 0) || options.seconds > 86400) {
-            return usage(QStringLiteral("--seconds: eine Zeit über 0 bis 86400 Sekunden angeben."));
+            return Usage(command, QStringLiteral("--seconds: eine Zeit über 0 bis 86400 Sekunden angeben."));
         }
     }
+    return options;
+}
+
+// Searches the wheel, proves it and prints it with its figures.
+int SearchAndPrint(const QCommandLineParser& parser, const WheelOptions& o, const Command& command,
+                   const WheelRequest& request) {
+    const std::optional<long long> stake = WholeValue(parser, o.stake, 1);
+    if (!stake || *stake < 1 || *stake > 10 || StakeIndexOf(static_cast<int>(*stake)) < 0) {
+        return Usage(command, QStringLiteral("--stake: 1, 2, 3, 4, 5 oder 10 Euro angeben."));
+    }
+    const std::optional<long long> drawCount = WholeValue(parser, o.drawCount, 1);
+    if (!drawCount || *drawCount < 1 || *drawCount > 100000) {
+        return Usage(command, QStringLiteral("--draw-count: eine Anzahl von 1 bis 100000 angeben."));
+    }
+    const std::variant<WheelSearchOptions, int> parsed = SearchOptionsOf(parser, o, command);
+    if (const int* end = std::get_if<int>(&parsed)) {
+        return *end;
+    }
+    const WheelSearchOptions& options = std::get<WheelSearchOptions>(parsed);
     return Guarded([&] {
         const std::vector<int> sortedPool = SortedPool(request.pool);
         const WheelSearchResult found = FindWheel(request, options);
@@ -225,6 +218,46 @@ int RunWheel(const Command& command, const QStringList& args) {
         PrintWheel(request, sortedPool, found, proof, figures);
         return static_cast<int>(kOk);
     });
+}
+
+} // namespace
+
+int RunWheel(const Command& command, const QStringList& args) {
+    QCommandLineParser parser;
+    const WheelOptions o;
+    o.AddTo(parser);
+    if (const auto end = ParseCommandLine(parser, command, args, 0, 0)) {
+        return *end;
+    }
+    const bool checking = parser.isSet(o.check);
+    if (!parser.isSet(o.pool) || !parser.isSet(o.ifDrawn) || !parser.isSet(o.hits) ||
+        (!checking && !parser.isSet(o.type))) {
+        return Usage(command, QStringLiteral("--pool, --if und --hits (und zum Suchen --type) fehlen."));
+    }
+    const std::optional<std::vector<int>> pool = NumbersOfText(parser.value(o.pool));
+    const std::optional<long long> ifDrawn = WholeValue(parser, o.ifDrawn, 0);
+    const std::optional<long long> hits = WholeValue(parser, o.hits, 0);
+    const std::optional<long long> type = WholeValue(parser, o.type, 0);
+    if (!pool || !ifDrawn || !hits || !type) {
+        return Usage(command, QStringLiteral("--pool, --type, --if und --hits nehmen ganze Zahlen."));
+    }
+    WheelRequest request{*pool, static_cast<int>(std::clamp<long long>(*type, -1, 99)),
+                         static_cast<int>(std::clamp<long long>(*ifDrawn, -1, 99)),
+                         static_cast<int>(std::clamp<long long>(*hits, -1, 99))};
+    if (checking && !parser.isSet(o.type)) {
+        // The proof needs no type; the request's checks take the largest the pool allows.
+        request.kenoType = std::clamp(static_cast<int>(pool->size()) - 1, kMinKenoType, kMaxKenoType);
+    }
+    if (const std::optional<std::string> problem = RequestProblem(request)) {
+        return Refuse(QString::fromStdString(*problem));
+    }
+    if (checking) {
+        return Guarded([&] { return Check(parser.value(o.check), request); });
+    }
+    if (const std::optional<std::string> problem = SearchProblem(request)) {
+        return Refuse(QString::fromStdString(*problem));
+    }
+    return SearchAndPrint(parser, o, command, request);
 }
 
 } // namespace qv::cli

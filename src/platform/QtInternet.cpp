@@ -59,6 +59,24 @@ bool QtInternet::Answers(const QString& url, int timeoutMs) {
     return answered;
 }
 
+namespace {
+
+// An error status still delivers its page; any other error (a broken or undecodable transfer included,
+// whatever the status said before) makes the answer incomplete. A body sent encoded although none was
+// asked for is not the file either.
+bool AnsweredWhole(const QNetworkReply& reply, int status) {
+    const int error = reply.error();
+    const bool statusError =
+        status >= 400 &&
+        ((error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
+         (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError));
+    const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed().toLower();
+    const bool encoded = !encoding.isEmpty() && encoding != "identity";
+    return !encoded && (error == QNetworkReply::NoError || statusError);
+}
+
+} // namespace
+
 Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink, const FetchOptions& options) {
     QNetworkRequest request{QUrl(url)};
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Quovadra"));
@@ -123,17 +141,7 @@ Internet::Result QtInternet::Fetch(const QString& url, const BlockSink& sink, co
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.status = status.isValid() ? status.toInt() : 0;
     result.opened = result.opened || status.isValid();
-    // An error status still delivers its page; any other error (a broken or undecodable transfer
-    // included, whatever the status said before) makes the answer incomplete. A body sent encoded
-    // although none was asked for is not the file either.
-    const int error = reply->error();
-    const bool statusError =
-        result.status >= 400 &&
-        ((error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
-         (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError));
-    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
-    const bool encoded = !encoding.isEmpty() && encoding != "identity";
-    result.complete = result.opened && !stopped && !encoded && (error == QNetworkReply::NoError || statusError);
+    result.complete = result.opened && !stopped && AnsweredWhole(*reply, result.status);
     QObject::disconnect(blocks);
     reply->deleteLater();
     return result;

@@ -101,6 +101,7 @@ const QStringList& PayoutDistributionHeadings() {
 
 std::vector<QStringList> PayoutDistributionRows(const WheelFigures& figures, const QLocale& locale) {
     std::vector<QStringList> rows;
+    rows.reserve(figures.distribution.size());
     for (const PayoutChance& chance : figures.distribution) {
         rows.push_back({EuroText(chance.payout, locale), PercentText(chance.probability, locale)});
     }

@@ -299,8 +299,8 @@ PreparedFiles::PreparedFiles(std::span<const FileContents> files) {
             const std::filesystem::path folder = entry.target.parent_path();
             Descriptor file =
                 CreateTemporary(entry.path, folder, entry.target.filename().string(), olds[k].has_value(), entry.temp);
-            if (olds[k]) {
-                KeepOwnerAndMode(entry.path, file, entry.temp, *olds[k]);
+            if (const std::optional<struct stat>& old = olds[k]; old.has_value()) {
+                KeepOwnerAndMode(entry.path, file, entry.temp, *old);
             }
             if (!WriteAll(file.Get(), files[k].bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
                 throw FileError::SaveFailed(entry.path, errno);
@@ -333,6 +333,34 @@ PreparedFiles::~PreparedFiles() {
     }
 }
 
+namespace {
+
+// What a failed rename in a batch of `total` files means for the others: `committed` files before it are
+// new already, the ones after it are unchanged. Empty for a batch of one.
+std::string BatchSentence(std::size_t total, std::size_t committed, const std::vector<std::string>& newNames) {
+    if (total < 2) {
+        return {};
+    }
+    const std::size_t after = total - committed - 1;
+    std::string sentence;
+    if (after > 0) {
+        sentence = after == 1 ? "Die Datei danach bleibt ebenfalls unverändert"
+                              : "Die " + std::to_string(after) + " Dateien danach bleiben ebenfalls unverändert";
+        sentence += committed == 0 ? "." : "; ";
+    }
+    if (committed > 0) {
+        std::string names;
+        for (std::size_t k = 0; k < newNames.size(); ++k) {
+            names += (k == 0 ? "" : ", ") + newNames[k];
+        }
+        const std::string start = committed == 1 ? "schon neu geschrieben ist " : "schon neu geschrieben sind ";
+        sentence += (after > 0 ? start : "S" + start.substr(1)) + names + ".";
+    }
+    return sentence;
+}
+
+} // namespace
+
 void PreparedFiles::Commit() {
     std::set<std::filesystem::path> folders;
     for (; m_committed < m_entries.size(); ++m_committed) {
@@ -342,31 +370,14 @@ void PreparedFiles::Commit() {
             for (const auto& folder : folders) {
                 SyncFolder(folder);
             }
+            std::vector<std::string> newNames;
+            newNames.reserve(m_committed);
+            for (std::size_t k = 0; k < m_committed; ++k) {
+                newNames.push_back(Quoted(m_entries[k].path));
+            }
             FileError error = FileError::SaveFailed(entry.path, err);
-            if (m_entries.size() < 2) {
-                throw error;
-            }
-            const std::size_t after = m_entries.size() - m_committed - 1;
-            std::string sentence;
-            if (after > 0) {
-                sentence = after == 1
-                               ? "Die Datei danach bleibt ebenfalls unverändert"
-                               : "Die " + std::to_string(after) + " Dateien danach bleiben ebenfalls unverändert";
-                sentence += m_committed == 0 ? "." : "; ";
-            }
-            if (m_committed > 0) {
-                std::string names;
-                for (std::size_t k = 0; k < m_committed; ++k) {
-                    names += (k == 0 ? "" : ", ") + Quoted(m_entries[k].path);
-                }
-                const std::string start =
-                    m_committed == 1 ? "schon neu geschrieben ist " : "schon neu geschrieben sind ";
-                sentence += (after > 0 ? start : "S" + start.substr(1)) + names + ".";
-            }
-            if (!sentence.empty()) {
-                error = error.WithSentence(sentence);
-            }
-            throw error;
+            const std::string sentence = BatchSentence(m_entries.size(), m_committed, newNames);
+            throw sentence.empty() ? error : error.WithSentence(sentence);
         }
         folders.insert(entry.target.parent_path());
     }

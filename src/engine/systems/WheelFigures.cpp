@@ -34,12 +34,8 @@ double Ratio(WideCount part, WideCount whole) {
     return static_cast<double>(part) / static_cast<double>(whole);
 }
 
-// Every subset of the pool in Gray-code order: one position changes per step, and with it the hits of
-// the rows that hold it. A subset of s numbers is what the draw holds of the pool in
-// (70 - n over 20 - s) of the draws.
-bool TallyExact(int n, const std::vector<RowMask>& rows, int kenoType, int hits, Tally& tally,
-                const std::atomic<bool>* cancel) {
-    const std::vector<std::int64_t> rate = HalfRates(kenoType);
+// For each position of the pool, the rows that hold it.
+std::vector<std::vector<std::size_t>> RowsOfPositions(int n, const std::vector<RowMask>& rows) {
     std::vector<std::vector<std::size_t>> rowsOf(static_cast<std::size_t>(n));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (int i = 0; i < n; ++i) {
@@ -48,34 +44,72 @@ bool TallyExact(int n, const std::vector<RowMask>& rows, int kenoType, int hits,
             }
         }
     }
-    std::vector<std::uint64_t> weight(static_cast<std::size_t>(n + 1), 0);
-    for (int s = 0; s <= n; ++s) {
-        weight[static_cast<std::size_t>(s)] = WheelBinomial(kNumbersInGame - n, kNumbersPerDraw - s);
-    }
-    std::vector<int> rowHits(rows.size(), 0);
-    // No hits at all: types 7 to 10 pay for zero hits.
-    std::int64_t payout = static_cast<std::int64_t>(rows.size()) * rate[0];
-    int rowsAtGuarantee = hits <= 0 ? static_cast<int>(rows.size()) : 0;
+    return rowsOf;
+}
+
+// The hits of every row and what they pay while the Gray-code walk adds and removes pool numbers.
+struct WalkState {
+    std::vector<int> rowHits;
+    std::int64_t payout = 0;
+    int rowsAtGuarantee = 0;
     int drawn = 0;
     std::uint64_t current = 0;
     std::int64_t lastPayout = -1;
     WideCount* lastSlot = nullptr;
+};
+
+void CountSubset(WalkState& state, WideCount weight, Tally& tally) {
+    if (state.payout != state.lastPayout) {
+        state.lastSlot = &tally.weightByPayout[state.payout];
+        state.lastPayout = state.payout;
+    }
+    *state.lastSlot += weight;
+    tally.total += weight;
+    if (state.payout > 0) {
+        tally.anyWin += weight;
+    }
+    if (state.rowsAtGuarantee > 0) {
+        tally.guarantee += weight;
+    }
+}
+
+// Adds or removes the pool number at position, changing the hits of the rows that hold it.
+void FlipPosition(WalkState& state, int position, const std::vector<std::size_t>& rowsWithIt,
+                  const std::vector<std::int64_t>& rate, int hits) {
+    const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(position);
+    const int change = (state.current & bit) == 0 ? 1 : -1;
+    state.current ^= bit;
+    state.drawn += change;
+    for (std::size_t r : rowsWithIt) {
+        int& h = state.rowHits[r];
+        const bool wasAt = h >= hits;
+        state.payout -= rate[static_cast<std::size_t>(h)];
+        h += change;
+        state.payout += rate[static_cast<std::size_t>(h)];
+        state.rowsAtGuarantee += (h >= hits ? 1 : 0) - (wasAt ? 1 : 0);
+    }
+}
+
+// Every subset of the pool in Gray-code order: one position changes per step, and with it the hits of
+// the rows that hold it. A subset of s numbers is what the draw holds of the pool in
+// (70 - n over 20 - s) of the draws.
+bool TallyExact(int n, const std::vector<RowMask>& rows, int kenoType, int hits, Tally& tally,
+                const std::atomic<bool>* cancel) {
+    const std::vector<std::int64_t> rate = HalfRates(kenoType);
+    const std::vector<std::vector<std::size_t>> rowsOf = RowsOfPositions(n, rows);
+    std::vector<std::uint64_t> weight(static_cast<std::size_t>(n + 1), 0);
+    for (int s = 0; s <= n; ++s) {
+        weight[static_cast<std::size_t>(s)] = WheelBinomial(kNumbersInGame - n, kNumbersPerDraw - s);
+    }
+    WalkState state;
+    state.rowHits.assign(rows.size(), 0);
+    // No hits at all: types 7 to 10 pay for zero hits.
+    state.payout = static_cast<std::int64_t>(rows.size()) * rate[0];
+    state.rowsAtGuarantee = hits <= 0 ? static_cast<int>(rows.size()) : 0;
     const std::uint64_t subsets = std::uint64_t{1} << static_cast<unsigned>(n);
     for (std::uint64_t g = 0;; ++g) {
-        if (drawn <= kNumbersPerDraw) {
-            const WideCount w = weight[static_cast<std::size_t>(drawn)];
-            if (payout != lastPayout) {
-                lastSlot = &tally.weightByPayout[payout];
-                lastPayout = payout;
-            }
-            *lastSlot += w;
-            tally.total += w;
-            if (payout > 0) {
-                tally.anyWin += w;
-            }
-            if (rowsAtGuarantee > 0) {
-                tally.guarantee += w;
-            }
+        if (state.drawn <= kNumbersPerDraw) {
+            CountSubset(state, weight[static_cast<std::size_t>(state.drawn)], tally);
         }
         if (g + 1 == subsets) {
             return true;
@@ -85,19 +119,7 @@ bool TallyExact(int n, const std::vector<RowMask>& rows, int kenoType, int hits,
         }
         // Gray code: step g + 1 flips the position of the lowest set bit of g + 1.
         const int position = std::countr_zero(g + 1);
-        const std::uint64_t bit = std::uint64_t{1} << static_cast<unsigned>(position);
-        const bool adds = (current & bit) == 0;
-        current ^= bit;
-        const int change = adds ? 1 : -1;
-        drawn += change;
-        for (std::size_t r : rowsOf[static_cast<std::size_t>(position)]) {
-            int& h = rowHits[r];
-            const bool wasAt = h >= hits;
-            payout -= rate[static_cast<std::size_t>(h)];
-            h += change;
-            payout += rate[static_cast<std::size_t>(h)];
-            rowsAtGuarantee += (h >= hits ? 1 : 0) - (wasAt ? 1 : 0);
-        }
+        FlipPosition(state, position, rowsOf[static_cast<std::size_t>(position)], rate, hits);
     }
 }
 

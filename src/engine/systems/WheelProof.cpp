@@ -120,6 +120,7 @@ WheelProof ProveWheel(const std::vector<RowMask>& rows, int poolSize, int ifDraw
         group.rowsIn = std::move(rowsIn);
     }
     std::vector<Group> groups;
+    groups.reserve(byRows.size());
     for (auto& entry : byRows) {
         groups.push_back(std::move(entry.second));
     }

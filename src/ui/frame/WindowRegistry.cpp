@@ -63,6 +63,7 @@ bool WindowRegistry::Knows(const QString& formName) const {
 
 std::vector<QString> WindowRegistry::FormNames() const {
     std::vector<QString> names;
+    names.reserve(m_entries.size());
     for (const Entry& entry : m_entries) {
         names.push_back(entry.formName);
     }

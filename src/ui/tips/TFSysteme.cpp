@@ -383,6 +383,7 @@ void TFSysteme::SaveAsText() {
         return;
     }
     std::vector<RowMask> rows;
+    rows.reserve(m_rows.size());
     for (const std::vector<int>& numbers : m_rows) {
         rows.push_back(MaskOf(numbers, m_sortedPool).value_or(0));
     }
