@@ -5,10 +5,10 @@
 
 namespace qv {
 
-ImportPreviewModel::ImportPreviewModel(std::vector<TGewZahlen> draws, QLocale locale, QObject* parent)
+ImportPreviewModel::ImportPreviewModel(std::vector<TGewZahlen> draws, const QLocale& locale, QObject* parent)
     : QAbstractTableModel(parent)
     , m_draws(std::move(draws))
-    , m_locale(std::move(locale)) {}
+    , m_locale(locale) {}
 
 int ImportPreviewModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_draws.size());

@@ -15,7 +15,7 @@ class ImportPreviewModel final : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    ImportPreviewModel(std::vector<TGewZahlen> draws, QLocale locale, QObject* parent);
+    ImportPreviewModel(std::vector<TGewZahlen> draws, const QLocale& locale, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
