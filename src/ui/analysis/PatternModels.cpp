@@ -47,8 +47,9 @@ bool Contains(const std::vector<int>& sortedRows, int row) {
     return std::binary_search(sortedRows.begin(), sortedRows.end(), row);
 }
 
-// What an invalid record's row holds: its date, then the mark once across its number cells.
-QVariant InvalidRowData(const QModelIndex& index, int role, const QString& date) {
+// What an invalid record's row holds: its date, then the mark once across its number cells, aligned
+// as markAlignment says.
+QVariant InvalidRowData(const QModelIndex& index, int role, const QString& date, Qt::Alignment markAlignment) {
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
@@ -64,7 +65,7 @@ QVariant InvalidRowData(const QModelIndex& index, int role, const QString& date)
     case Qt::ForegroundRole:
         return column == 0 ? QVariant() : QVariant(QColor(Qt::black));
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignCenter);
+        return column == 1 ? QVariant::fromValue(markAlignment) : QVariant::fromValue(Qt::AlignCenter);
     default:
         return {};
     }
@@ -132,7 +133,7 @@ QVariant RepeaterModel::data(const QModelIndex& index, int role) const {
     const int row = index.row();
     const int column = index.column();
     if (Contains(m_invalidRows, row)) {
-        return InvalidRowData(index, role, m_dates.value(row));
+        return InvalidRowData(index, role, m_dates.value(row), Qt::AlignCenter);
     }
     switch (role) {
     case Qt::DisplayRole:
@@ -189,7 +190,8 @@ QVariant PatternModel::data(const QModelIndex& index, int role) const {
     const int row = index.row();
     const int column = index.column();
     if (Contains(m_invalidRows, row)) {
-        return InvalidRowData(index, role, m_dates.value(row));
+        // Seventy cells are wider than most windows: the mark stands at their start, beside the date.
+        return InvalidRowData(index, role, m_dates.value(row), Qt::AlignLeft | Qt::AlignVCenter);
     }
     switch (role) {
     case Qt::DisplayRole:
