@@ -14,6 +14,13 @@ bool RepeaterViewMarks(std::span<const NumberSet> drawSets, int d, int n, bool m
     return drawSets[static_cast<std::size_t>(d - 1)].Contains(n);
 }
 
+std::optional<int> RepeatCountOf(std::span<const NumberSet> drawSets, std::size_t d) {
+    if (d < 1 || d >= drawSets.size() || drawSets[d].Empty() || drawSets[d - 1].Empty()) {
+        return std::nullopt;
+    }
+    return HitCount(drawSets[d], drawSets[d - 1]);
+}
+
 RunLengths PatternRunLengths(std::span<const NumberSet> drawSets) {
     constexpr int kLongestCounted = 11;
     RunLengths runs(drawSets.size());

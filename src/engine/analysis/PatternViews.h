@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace qv {
 
 // The colours of the repeater view and the pattern view, RGB as 0xRRGGBB. Both views show the whole
 // history, one row per draw; their colours depend only on the draws, never on what was painted before.
+// The draws come as CountableDrawSets gives them: a record that holds no draw of the game is the empty
+// set, so it repeats nothing and nothing repeats it, and the draw after it starts afresh.
 
 inline constexpr std::uint32_t kPlainCellColour = 0xFFFFFF;
 inline constexpr std::uint32_t kMarkedNumberColour = 0x00FF00;
@@ -36,6 +39,11 @@ bool RepeaterViewMarks(std::span<const NumberSet> drawSets, int d, int n, bool m
 // already gives the colour of ten and more repeats.
 using RunLengths = std::vector<std::array<std::uint8_t, 70>>;
 RunLengths PatternRunLengths(std::span<const NumberSet> drawSets);
+
+// The "Wdh" entry of draw d: how many numbers it shares with draw d-1. Nothing for the first draw, for
+// a record that holds no draw (an empty set) and for the draw after one: none of them has a draw
+// before it to be compared with.
+std::optional<int> RepeatCountOf(std::span<const NumberSet> drawSets, std::size_t d);
 
 // The colour of a pattern-view cell from its run length.
 constexpr std::uint32_t PatternCellColour(int runLength) {

@@ -1,11 +1,13 @@
 #include "ui/analysis/PatternModels.h"
 
+#include "engine/core/DrawValidity.h"
 #include "engine/core/GameTables.h"
 #include "text/AppLocale.h"
 #include "text/DateText.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -24,6 +26,49 @@ QStringList DatesOf(const ProgramState& state) {
         dates << FormatDate(state.DrawList[i].datum, locale);
     }
     return dates;
+}
+
+// The sets of the first count draws as every count takes them: a record that holds no draw is empty.
+std::vector<NumberSet> CountableSetsOf(const ProgramState& state, qsizetype count) {
+    return CountableDrawSets(state.DrawList, 0, static_cast<int>(count) - 1);
+}
+
+std::vector<int> InvalidRowsOf(const std::vector<NumberSet>& countableSets) {
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < countableSets.size(); ++row) {
+        if (countableSets[row].Empty()) {
+            rows.push_back(static_cast<int>(row));
+        }
+    }
+    return rows;
+}
+
+bool Contains(const std::vector<int>& sortedRows, int row) {
+    return std::binary_search(sortedRows.begin(), sortedRows.end(), row);
+}
+
+// What an invalid record's row holds: its date, then the mark once across its number cells, aligned
+// as markAlignment says.
+QVariant InvalidRowData(const QModelIndex& index, int role, const QString& date, Qt::Alignment markAlignment) {
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        if (column == 0) {
+            return date;
+        }
+        return column == 1 ? QString::fromUtf8(kInvalidDrawText) : QVariant();
+    case Qt::ToolTipRole:
+        return column <= 1 ? QVariant(QString::fromUtf8(kInvalidDrawText)) : QVariant();
+    case Qt::BackgroundRole:
+        return column == 0 ? QVariant() : QVariant(ColourOf(kPlainCellColour));
+    case Qt::ForegroundRole:
+        return column == 0 ? QVariant() : QVariant(QColor(Qt::black));
+    case Qt::TextAlignmentRole:
+        return column == 1 ? QVariant::fromValue(markAlignment) : QVariant::fromValue(Qt::AlignCenter);
+    default:
+        return {};
+    }
 }
 
 QVariant DateHeader(int section, Qt::Orientation orientation, int role, const QString& last = {}) {
@@ -51,7 +96,8 @@ QColor ColourOf(std::uint32_t rgb) {
 RepeaterModel::RepeaterModel(const ProgramState& state, QObject* parent)
     : QAbstractTableModel(parent)
     , m_dates(DatesOf(state))
-    , m_sets(state.DrawSets.begin(), state.DrawSets.begin() + m_dates.size())
+    , m_sets(CountableSetsOf(state, m_dates.size()))
+    , m_invalidRows(InvalidRowsOf(m_sets))
     , m_sorted(state.SortedDraws.begin(),
                state.SortedDraws.begin() + std::min<qsizetype>(m_dates.size(), state.SortedDraws.size())) {}
 
@@ -72,7 +118,7 @@ int RepeaterModel::columnCount(const QModelIndex& parent) const {
 }
 
 QColor RepeaterModel::CellColour(int row, int column) const {
-    if (column < 1 || row < 0 || row >= rowCount()) {
+    if (column < 1 || row < 0 || row >= rowCount() || Contains(m_invalidRows, row)) {
         return ColourOf(kPlainCellColour);
     }
     const int n = m_sorted[static_cast<std::size_t>(row)].GZ[static_cast<std::size_t>(column - 1)];
@@ -86,6 +132,9 @@ QVariant RepeaterModel::data(const QModelIndex& index, int role) const {
     }
     const int row = index.row();
     const int column = index.column();
+    if (Contains(m_invalidRows, row)) {
+        return InvalidRowData(index, role, m_dates.value(row), Qt::AlignCenter);
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (column == 0) {
@@ -110,9 +159,9 @@ QVariant RepeaterModel::headerData(int section, Qt::Orientation orientation, int
 PatternModel::PatternModel(const ProgramState& state, QObject* parent)
     : QAbstractTableModel(parent)
     , m_dates(DatesOf(state))
-    , m_runs(PatternRunLengths(std::span(state.DrawSets).first(static_cast<std::size_t>(m_dates.size()))))
-    , m_repeats(state.RepeatCounts.begin(),
-                state.RepeatCounts.begin() + std::min<qsizetype>(m_dates.size(), state.RepeatCounts.size())) {}
+    , m_sets(CountableSetsOf(state, m_dates.size()))
+    , m_invalidRows(InvalidRowsOf(m_sets))
+    , m_runs(PatternRunLengths(m_sets)) {}
 
 int PatternModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_runs.size());
@@ -127,10 +176,9 @@ QColor PatternModel::CellColour(int row, int column) const {
         return ColourOf(kPlainCellColour);
     }
     if (column == kRepeatColumn) {
-        // The first draw has no predecessor: its cell stays empty and white.
-        return ColourOf(row == 0 || static_cast<std::size_t>(row) >= m_repeats.size()
-                            ? kPlainCellColour
-                            : RepeatCountColour(m_repeats[static_cast<std::size_t>(row)]));
+        // A draw without a draw before it to compare with: the cell stays empty and white.
+        const std::optional<int> repeats = RepeatCountOf(m_sets, static_cast<std::size_t>(row));
+        return ColourOf(repeats ? RepeatCountColour(*repeats) : kPlainCellColour);
     }
     return ColourOf(PatternCellColour(m_runs[static_cast<std::size_t>(row)][static_cast<std::size_t>(column - 1)]));
 }
@@ -141,13 +189,18 @@ QVariant PatternModel::data(const QModelIndex& index, int role) const {
     }
     const int row = index.row();
     const int column = index.column();
+    if (Contains(m_invalidRows, row)) {
+        // Seventy cells are wider than most windows: the mark stands at their start, beside the date.
+        return InvalidRowData(index, role, m_dates.value(row), Qt::AlignLeft | Qt::AlignVCenter);
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (column == 0) {
             return m_dates.value(row);
         }
-        if (column == kRepeatColumn && row > 0 && static_cast<std::size_t>(row) < m_repeats.size()) {
-            return QString::number(m_repeats[static_cast<std::size_t>(row)]);
+        if (column == kRepeatColumn) {
+            const std::optional<int> repeats = RepeatCountOf(m_sets, static_cast<std::size_t>(row));
+            return repeats ? QVariant(QString::number(*repeats)) : QVariant();
         }
         return {};
     case Qt::AccessibleTextRole:
@@ -174,6 +227,20 @@ QVariant PatternModel::data(const QModelIndex& index, int role) const {
 
 QVariant PatternModel::headerData(int section, Qt::Orientation orientation, int role) const {
     return DateHeader(section, orientation, role, section == kRepeatColumn ? QStringLiteral("Wdh") : QString());
+}
+
+QLabel* InvalidDrawsLabel(const std::vector<int>& invalidRows, QWidget* parent) {
+    const int count = static_cast<int>(invalidRows.size());
+    auto* label = new QLabel(QString::fromStdString(InvalidDrawsNote(count)), parent);
+    label->setObjectName(QStringLiteral("LUngueltig"));
+    label->setVisible(count > 0);
+    return label;
+}
+
+void PatternGrid::JoinNumberCells(const std::vector<int>& rows, int numberColumns) {
+    for (const int row : rows) {
+        setSpan(row, 1, 1, numberColumns);
+    }
 }
 
 int GridWidth(const QTableView& grid) {

@@ -9,11 +9,15 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace qv {
 
 // The models behind the repeater view and the pattern view. Both are built once from the draws as they
 // stand after start-up; a view asks only for the cells it shows, so the whole history scrolls freely.
-// Column 0 is the date of the row's draw, headed "Datum".
+// Column 0 is the date of the row's draw, headed "Datum". A record that holds no draw of the game
+// (IsValidDraw) keeps its row and date; its number cells say "ungültige Ziehung" in column 1 (the
+// grid joins them, JoinNumberCells), stay white and count for no other row.
 
 // Every draw with its 20 numbers ascending; repeaters or numbers of one final digit in lime.
 class RepeaterModel : public QAbstractTableModel {
@@ -26,6 +30,8 @@ public:
     void SetMarking(bool markFinalDigit, int digit);
     // The colour of the number in (row, column 1..20), as the view paints it.
     QColor CellColour(int row, int column) const;
+    // The rows of records that hold no draw of the game, ascending.
+    const std::vector<int>& InvalidRows() const { return m_invalidRows; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,7 +40,8 @@ public:
 
 private:
     QStringList m_dates;
-    std::vector<NumberSet> m_sets;
+    std::vector<NumberSet> m_sets; // CountableDrawSets: empty for a record that holds no draw
+    std::vector<int> m_invalidRows;
     std::vector<TGZsort> m_sorted;
     bool m_markFinalDigit = false;
     int m_digit = 0;
@@ -50,6 +57,8 @@ public:
 
     static constexpr int kRepeatColumn = 71;
     QColor CellColour(int row, int column) const;
+    // The rows of records that hold no draw of the game, ascending.
+    const std::vector<int>& InvalidRows() const { return m_invalidRows; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,8 +67,9 @@ public:
 
 private:
     QStringList m_dates;
+    std::vector<NumberSet> m_sets; // CountableDrawSets: empty for a record that holds no draw
+    std::vector<int> m_invalidRows;
     RunLengths m_runs;
-    std::vector<std::uint8_t> m_repeats;
 };
 
 // A grid of one of these models: cells of a fixed size, grid lines in the colour of button faces.
@@ -69,9 +79,17 @@ class PatternGrid : public QTableView {
 
 public:
     PatternGrid(QAbstractItemModel* model, int cellWidth, int cellHeight, QWidget* parent = nullptr);
+
+    // Joins the number cells (columns 1 to numberColumns) of each of rows into one, so that the text of
+    // column 1 ("ungültige Ziehung") shows whole.
+    void JoinNumberCells(const std::vector<int>& rows, int numberColumns);
 };
 
 QColor ColourOf(std::uint32_t rgb);
+
+// The line under a view's grid that says how many records hold no draw of the game (InvalidDrawsNote);
+// hidden when there are none.
+QLabel* InvalidDrawsLabel(const std::vector<int>& invalidRows, QWidget* parent);
 
 // The width a grid needs to show all its columns and its vertical scroll bar.
 int GridWidth(const QTableView& grid);

@@ -1,5 +1,6 @@
 #include "ui/analysis/TFDetail1.h"
 
+#include "engine/core/GameTables.h"
 #include "ui/analysis/PatternModels.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
@@ -9,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -26,6 +28,7 @@ TFDetail1::TFDetail1(AppContext& context)
     setWindowTitle(ProductTitle());
 
     m_grid->setObjectName(QStringLiteral("g1"));
+    m_grid->JoinNumberCells(m_model->InvalidRows(), kNumbersInGame);
     m_grid->setAccessibleName(QStringLiteral("Wiederholer-Muster"));
     InstallGridExport(*m_grid, context.ports, QStringLiteral("Wiederholer-Muster.csv"));
     m_grid->setColumnWidth(PatternModel::kRepeatColumn,
@@ -41,6 +44,7 @@ TFDetail1::TFDetail1(AppContext& context)
     controls->addLayout(CloseRow(close), 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
+    layout->addWidget(InvalidDrawsLabel(m_model->InvalidRows(), this));
     layout->addLayout(controls);
 
     connect(picture, &QPushButton::clicked, this, [this] { emit PictureRequested(m_grid); });

@@ -1,5 +1,6 @@
 #include "ui/analysis/TFDetail2.h"
 
+#include "engine/core/GameTables.h"
 #include "ui/analysis/PatternModels.h"
 #include "ui/frame/AppContext.h"
 #include "ui/frame/SharedCommands.h"
@@ -28,6 +29,7 @@ TFDetail2::TFDetail2(AppContext& context)
     setWindowTitle(ProductTitle());
 
     m_grid->setObjectName(QStringLiteral("g1"));
+    m_grid->JoinNumberCells(m_model->InvalidRows(), kNumbersPerDraw);
     m_grid->setAccessibleName(QStringLiteral("Gewinnzahlen"));
     InstallGridExport(*m_grid, context.ports, QStringLiteral("Gewinnzahlen.csv"));
     m_finalDigit->setObjectName(QStringLiteral("comboEndz"));
@@ -53,6 +55,7 @@ TFDetail2::TFDetail2(AppContext& context)
     controls->addLayout(CloseRow(close), 0);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid, 1);
+    layout->addWidget(InvalidDrawsLabel(m_model->InvalidRows(), this));
     layout->addLayout(controls);
 
     connect(m_finalDigit, &QComboBox::currentIndexChanged, this, &TFDetail2::MarkingChanged);

@@ -34,6 +34,21 @@ TEST(PatternRuns, ThreeInARowIsOneThenTwoRepeats) {
     EXPECT_EQ(PatternCellColour(runs[2][4]), 0x00E600u);
 }
 
+// Sets as the views get them: a record that holds no draw is the empty set.
+TEST(PatternRuns, AnEmptyRecordBreaksRunsAndRepeatCounts) {
+    const std::vector<NumberSet> draws = {{5, 7}, {5, 7}, {}, {5, 8}, {5, 9}};
+    const RunLengths runs = PatternRunLengths(draws);
+    EXPECT_EQ(runs[1][4], 2);
+    EXPECT_EQ(runs[2][4], 0);
+    EXPECT_EQ(runs[3][4], 1) << "new again after the empty record";
+    EXPECT_EQ(runs[4][4], 2);
+    const std::vector<std::optional<int>> expected = {std::nullopt, 2, std::nullopt, std::nullopt, 1};
+    for (std::size_t d = 0; d < draws.size(); ++d) {
+        EXPECT_EQ(RepeatCountOf(draws, d), expected[d]) << d;
+    }
+    EXPECT_EQ(RepeatCountOf(draws, draws.size()), std::nullopt) << "past the end";
+}
+
 TEST(RepeatCountColour, FromGreyOverWhiteToOlive) {
     EXPECT_EQ(RepeatCountColour(0), 0x5F5F5Fu);
     EXPECT_EQ(RepeatCountColour(6), 0xFFFFFFu);

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -155,6 +156,9 @@ TEST_F(PatternViewsTest, EmptyHistoryGivesNoRowsAndTheButtonsShowTheViews) {
     StartWith({});
     EXPECT_EQ(m_repeaters->Grid()->model()->rowCount(), 0);
     EXPECT_EQ(m_patterns->Grid()->model()->rowCount(), 0);
+    for (QWidget* view : {static_cast<QWidget*>(m_repeaters), static_cast<QWidget*>(m_patterns)}) {
+        EXPECT_TRUE(Find<QLabel>(view, QStringLiteral("LUngueltig"))->isHidden()) << "nothing left out";
+    }
     auto* muster2 = m_main->findChild<QToolButton*>(QStringLiteral("BMuster2"));
     ASSERT_NE(muster2, nullptr);
     QTest::mouseClick(muster2, Qt::LeftButton);
@@ -165,6 +169,62 @@ TEST_F(PatternViewsTest, EmptyHistoryGivesNoRowsAndTheButtonsShowTheViews) {
     EXPECT_FALSE(m_patterns->isVisible());
     EXPECT_EQ(m_app->Windows().Create(m_app->Context(), QStringLiteral("FDetail1")), m_patterns)
         << "closing only hides it";
+}
+
+// Records that hold no draw of the game (all zeros, twenty 5s) are named in their rows, repeat nothing
+// and are repeated by nothing; the draw after one starts afresh, as the first draw does.
+TEST_F(PatternViewsTest, InvalidRecordsAreMarkedAndCountForNoRepeats) {
+    const std::vector<int> twentyFives(20, 5);
+    const std::vector<int> draw = Twenty({5, 7});
+    StartWith({DrawWith(45505, draw), DrawWith(45506, twentyFives), DrawWith(45507, draw), DrawWith(45508, {}),
+               DrawWith(45509, draw), DrawWith(45510, draw)});
+    const QString mark = QStringLiteral("ungültige Ziehung");
+    const QColor white(Qt::white);
+    const QColor lime(0x00, 0xFF, 0x00);
+    const QColor yellow(0xF0, 0xF0, 0x00);
+    const QString note = QStringLiteral("2 ungültige Ziehungen (nicht 20 verschiedene Zahlen von 1 bis 70) wurden "
+                                        "ausgelassen.");
+
+    RepeaterModel* repeaters = m_repeaters->Model();
+    PatternModel* patterns = m_patterns->Model();
+    for (const int row : {1, 3}) {
+        for (QAbstractItemModel* model :
+             {static_cast<QAbstractItemModel*>(repeaters), static_cast<QAbstractItemModel*>(patterns)}) {
+            EXPECT_EQ(model->index(row, 0).data().toString(),
+                      row == 1 ? QStringLiteral("02.08.2024") : QStringLiteral("04.08.2024"));
+            EXPECT_EQ(model->index(row, 1).data().toString(), mark) << row;
+            EXPECT_EQ(model->index(row, 1).data(Qt::AccessibleTextRole).toString(), mark) << row;
+            EXPECT_EQ(model->index(row, 5).data().toString(), QString()) << row;
+        }
+        EXPECT_EQ(m_repeaters->Grid()->columnSpan(row, 1), 20);
+        EXPECT_EQ(m_patterns->Grid()->columnSpan(row, 1), 70);
+        for (int column = 1; column <= 20; ++column) {
+            EXPECT_EQ(repeaters->CellColour(row, column), white) << row << " " << column;
+        }
+        EXPECT_EQ(patterns->CellColour(row, 5), white) << row;
+        EXPECT_EQ(patterns->CellColour(row, PatternModel::kRepeatColumn), white) << row;
+        EXPECT_EQ(patterns->index(row, PatternModel::kRepeatColumn).data().toString(), QString()) << row;
+    }
+    EXPECT_EQ(repeaters->InvalidRows(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(m_repeaters->Grid()->columnSpan(2, 1), 1);
+
+    // After an invalid record: nothing repeats, 5 and 7 are new and "Wdh" stays empty.
+    for (const int row : {2, 4}) {
+        EXPECT_EQ(repeaters->CellColour(row, 1), white) << "5 after record " << row - 1;
+        EXPECT_EQ(patterns->CellColour(row, 5), yellow) << row;
+        EXPECT_EQ(patterns->CellColour(row, 7), yellow) << row;
+        EXPECT_EQ(patterns->index(row, PatternModel::kRepeatColumn).data().toString(), QString()) << row;
+    }
+    // Between two valid draws everything counts as before.
+    EXPECT_EQ(repeaters->CellColour(5, 1), lime);
+    EXPECT_EQ(patterns->CellColour(5, 5), QColor(0xAA, 0xFF, 0xAA));
+    EXPECT_EQ(patterns->index(5, PatternModel::kRepeatColumn).data().toString(), QStringLiteral("20"));
+
+    for (QWidget* view : {static_cast<QWidget*>(m_repeaters), static_cast<QWidget*>(m_patterns)}) {
+        auto* label = Find<QLabel>(view, QStringLiteral("LUngueltig"));
+        EXPECT_FALSE(label->isHidden());
+        EXPECT_EQ(label->text(), note);
+    }
 }
 
 TEST_F(PatternViewsTest, KeyboardLeavesTheGridsAndAScreenReaderHearsTheirHeadings) {
