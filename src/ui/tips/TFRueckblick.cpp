@@ -10,6 +10,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
 
 #include <QApplication>
@@ -69,11 +70,7 @@ TFRueckblick::TFRueckblick(AppContext& context)
     auto* chance = new QLabel(ChanceNoteText(), this);
     chance->setObjectName(QStringLiteral("LZufall"));
     chance->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
+    QPushButton* close = CloseButton(this, QStringLiteral("BSchliessen"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -84,7 +81,7 @@ TFRueckblick::TFRueckblick(AppContext& context)
     layout->addWidget(CreateChartBox(), 1);
     layout->addWidget(m_expectation);
     layout->addWidget(chance);
-    layout->addLayout(buttons);
+    layout->addLayout(CloseRow(close));
 
     setTabOrder(m_kenoType, m_window);
     setTabOrder(m_window, m_drawsPlayed);
@@ -95,7 +92,6 @@ TFRueckblick::TFRueckblick(AppContext& context)
     setTabOrder(m_totalsGrid, m_hitGrid);
     setTabOrder(m_hitGrid, close);
 
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_calculate, &QPushButton::clicked, this, &TFRueckblick::Calculate);
     connect(m_kenoType, &QComboBox::currentIndexChanged, this,
             [this] { m_expectation->setText(ExpectedReturnText(m_kenoType->currentData().toInt(), AppLocale())); });
@@ -139,8 +135,7 @@ QWidget* TFRueckblick::CreateSettings() {
     m_seed->setObjectName(QStringLiteral("SEStartwert"));
     m_seed->setRange(0, INT_MAX);
     m_seed->setValue(1);
-    m_calculate = new QPushButton(QStringLiteral("&Berechnen"), settings);
-    m_calculate->setObjectName(QStringLiteral("BBerechnen"));
+    m_calculate = Button(QStringLiteral("BBerechnen"), QStringLiteral("&Berechnen"), settings);
     m_calculate->setDefault(true);
 
     auto* grid = new QGridLayout(settings);

@@ -287,6 +287,10 @@ QWidget* TFTippcenter::CreateSuggestions() {
         Game& game = GameAt(g);
         game.label = new QLabel(QStringLiteral("Spiel %1:").arg(g), box);
         game.label->setObjectName(QStringLiteral("SpielLabel%1").arg(g));
+        // The row is one stop of the Tab key, where a screen reader reads the game's numbers.
+        game.label->setFocusPolicy(Qt::TabFocus);
+        game.label->setStyleSheet(
+            QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted black; }"));
         grid->addWidget(game.label, g, 0);
         for (int k = 1; k <= 10; ++k) {
             QLabel* place = MakePanel(box, QStringLiteral("Platz%1").arg(g * 100 + k), QSize(26, 22));
@@ -298,6 +302,7 @@ QWidget* TFTippcenter::CreateSuggestions() {
         game.transfer->setObjectName(QStringLiteral("CBokay%1").arg(g));
         game.transfer->setAccessibleName(QStringLiteral("Spiel %1 für Schein").arg(g));
         grid->addWidget(game.transfer, g, 11, Qt::AlignCenter);
+        AnnounceRow(g);
         for (QWidget* widget : {static_cast<QWidget*>(game.label), static_cast<QWidget*>(game.transfer)}) {
             KeepPlaceWhenHidden(widget);
             widget->hide();
@@ -431,6 +436,31 @@ void TFTippcenter::KenoTypeChanged(int game) {
     }
     chosen.label->setVisible(type > 0);
     chosen.transfer->setVisible(type > 0);
+    AnnounceRow(game);
+}
+
+QList<int> TFTippcenter::ShownRow(int game) const {
+    QList<int> shown;
+    const std::array<int, 10>& places = SuggestionRow(game);
+    for (int k = 0; k < ChosenKenoType(game); ++k) {
+        if (places[static_cast<std::size_t>(k)] > 0) {
+            shown.append(places[static_cast<std::size_t>(k)]);
+        }
+    }
+    return shown;
+}
+
+void TFTippcenter::AnnounceRow(int game) {
+    QStringList numbers;
+    for (int number : ShownRow(game)) {
+        numbers.append(QString::number(number));
+    }
+    const QString row = numbers.isEmpty() ? QStringLiteral("noch keine Tippreihe") : numbers.join(QStringLiteral(", "));
+    Game& chosen = GameAt(game);
+    chosen.label->setAccessibleName(QStringLiteral("Spiel %1: %2").arg(game).arg(row));
+    chosen.transfer->setAccessibleName(numbers.isEmpty()
+                                           ? QStringLiteral("Spiel %1 für Schein").arg(game)
+                                           : QStringLiteral("Spiel %1 für Schein: %2").arg(game).arg(row));
 }
 
 bool TFTippcenter::IsLocked(int game) const {
@@ -524,24 +554,18 @@ void TFTippcenter::GenerateGame(int game, const NumberRankings& rankings) {
     }
     SetLocked(game, true);
     chosen.transfer->setChecked(true);
+    AnnounceRow(game);
 }
 
 void TFTippcenter::TransferToSlip() {
     std::vector<TipRow> rows;
     for (int g = 1; g <= kGames; ++g) {
-        const std::array<int, 10>& places = SuggestionRow(g);
-        const int shown = ChosenKenoType(g);
-        if (places[0] <= 0 || shown == 0 || !GameAt(g).transfer->isChecked()) {
+        // What the player sees (and hears) is what is entered: the places of the game's Keno type.
+        const QList<int> shown = ShownRow(g);
+        if (shown.isEmpty() || !GameAt(g).transfer->isChecked()) {
             continue;
         }
-        // What the player sees is what is entered: the places of the game's Keno type.
-        TipRow row;
-        for (int k = 0; k < shown; ++k) {
-            if (places[static_cast<std::size_t>(k)] > 0) {
-                row.numbers.push_back(places[static_cast<std::size_t>(k)]);
-            }
-        }
-        rows.push_back(std::move(row));
+        rows.push_back(TipRow{std::vector<int>(shown.begin(), shown.end())});
     }
     if (rows.empty()) {
         m_context.ports.messages.Error(QStringLiteral(
