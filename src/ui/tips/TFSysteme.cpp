@@ -15,6 +15,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
 #include "ui/widgets/NumberBoard.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -325,9 +327,12 @@ void TFSysteme::CalculationEnded() {
         FitHeightToRows(*m_figureGrid);
         FillFigureModel(*m_distributionModel, PayoutDistributionHeadings(),
                         PayoutDistributionRows(outcome.figures, locale), Qt::AlignRight);
-        for (QTableView* grid : {m_figureGrid, m_distributionGrid}) {
-            FitColumnsToText(*grid);
-        }
+        // The figures show whole: their grids as wide as their texts, the window grown to them as far as
+        // the screen has room (the rows of the system scroll sideways where they do not fit).
+        m_figureGrid->setMinimumWidth(FitColumnsToText(*m_figureGrid));
+        m_distributionGrid->setMinimumWidth(FitColumnsToText(*m_distributionGrid) +
+                                            m_distributionGrid->verticalScrollBar()->sizeHint().width());
+        resize(OpeningSize(*this, size().expandedTo(minimumSizeHint())));
         m_proof->setText(ProofText(outcome.request, outcome.proof, m_sortedPool));
         m_status->setText(
             outcome.search.cancelled
