@@ -12,6 +12,7 @@
 #include "ui/tips/BalanceChart.h"
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -72,15 +74,21 @@ TFRueckblick::TFRueckblick(AppContext& context)
     chance->setWordWrap(true);
     QPushButton* close = CloseButton(this, QStringLiteral("BSchliessen"));
 
+    // Everything above the close button scrolls where the screen is too small for it.
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("Inhalt"));
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(intro);
+    content->addWidget(CreateSettings());
+    content->addWidget(m_scope);
+    content->addWidget(CreateTotalsBox());
+    content->addWidget(CreateHitBox());
+    content->addWidget(CreateChartBox(), 1);
+    content->addWidget(m_expectation);
+    content->addWidget(chance);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(CreateSettings());
-    layout->addWidget(m_scope);
-    layout->addWidget(CreateTotalsBox());
-    layout->addWidget(CreateHitBox());
-    layout->addWidget(CreateChartBox(), 1);
-    layout->addWidget(m_expectation);
-    layout->addWidget(chance);
+    layout->addWidget(InScrollArea(body, this), 1);
     layout->addLayout(CloseRow(close));
 
     setTabOrder(m_kenoType, m_window);

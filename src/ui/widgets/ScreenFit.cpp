@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QWidget>
@@ -27,8 +28,15 @@ protected:
         if (watched == m_area && event->type() == QEvent::Show && m_area->widget() != nullptr) {
             m_area->removeEventFilter(this);
             QWidget* window = m_area->window();
-            const QSize least = m_area->widget()->minimumSizeHint();
+            QWidget* content = m_area->widget();
             const QSize view = m_area->viewport()->size();
+            QSize least = content->minimumSizeHint();
+            // Word-wrapped texts take the height they need at the width the content gets, as the scroll
+            // area itself reckons.
+            if (content->layout() != nullptr && content->layout()->hasHeightForWidth()) {
+                least.setHeight(
+                    std::max(least.height(), content->heightForWidth(std::max(least.width(), view.width()))));
+            }
             const QSize missing(std::max(0, least.width() - view.width()), std::max(0, least.height() - view.height()));
             if (!missing.isNull() && !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
                 window->resize(OpeningSize(*window, window->size() + missing));
