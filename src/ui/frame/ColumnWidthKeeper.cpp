@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QPointer>
 #include <QTableView>
 
 #include <vector>
@@ -75,8 +76,12 @@ private:
             grid->setProperty(kKeptProperty, true);
             Restore(*grid);
             // A grid filled anew gets its columns anew: they take the kept widths again.
-            connect(grid->horizontalHeader(), &QHeaderView::sectionCountChanged, grid,
-                    [this, grid] { Restore(*grid); });
+            connect(grid->horizontalHeader(), &QHeaderView::sectionCountChanged, this,
+                    [this, kept = QPointer<QTableView>(grid)] {
+                        if (kept) {
+                            Restore(*kept);
+                        }
+                    });
             grid->horizontalHeader()->viewport()->installEventFilter(this);
         }
     }
