@@ -10,6 +10,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/GameChoiceLists.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/GridRoutines.h"
@@ -210,12 +211,9 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
         connect(list, &QComboBox::editTextChanged, this, &TFTippcenter::PeriodChanged);
     }
 
-    m_start = new QPushButton(QStringLiteral("Tipps\ngenerieren"), area);
-    m_start->setObjectName(QStringLiteral("BStart"));
-    m_start->setAccessibleName(QStringLiteral("Tipps generieren"));
+    m_start = TwoLineButton(QStringLiteral("BStart"), QStringLiteral("Tipps\ngenerieren"), area);
     m_start->setIcon(LockIcon(false));
     m_start->setIconSize(QSize(28, 28));
-    m_start->setMinimumHeight(48);
     connect(m_start, &QPushButton::clicked, this, &TFTippcenter::GenerateTips);
     row->addWidget(box, 1);
     row->addWidget(m_start, 0, Qt::AlignBottom);
@@ -313,10 +311,7 @@ QWidget* TFTippcenter::CreateSuggestions() {
         }
     }
     layout->addLayout(grid);
-    m_toSlip = new QPushButton(QStringLiteral("In Spielschein\nübertragen"), box);
-    m_toSlip->setObjectName(QStringLiteral("BSchein"));
-    m_toSlip->setAccessibleName(QStringLiteral("In Spielschein übertragen"));
-    m_toSlip->setMinimumHeight(44);
+    m_toSlip = TwoLineButton(QStringLiteral("BSchein"), QStringLiteral("In Spielschein\nübertragen"), box);
     layout->addWidget(m_toSlip, 0, Qt::AlignRight);
     connect(m_toSlip, &QPushButton::clicked, this, &TFTippcenter::TransferToSlip);
     return box;
