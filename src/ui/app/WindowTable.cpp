@@ -12,6 +12,7 @@
 #include "ui/evaluation/TFAuswertung.h"
 #include "ui/evaluation/TFGewinnchancen.h"
 #include "ui/frame/AppContext.h"
+#include "ui/frame/HelpContexts.h"
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/WindowRegistry.h"
 #include "ui/printing/TFAbbild.h"
@@ -46,6 +47,18 @@ template <typename Window>
 QString FormName() {
     return QString::fromUtf8(Window::kFormName);
 }
+
+// The help table (on the floor below the windows) names the windows by their form names as literals:
+// each window the table makes must find its help there by its own kFormName.
+template <typename... Windows>
+constexpr bool EveryWindowHasHelp() {
+    return ((HelpOf(Windows::kFormName).keyTopic != 0) && ...);
+}
+static_assert(
+    EveryWindowHasHelp<TFAuswertung, TFOptionen, TFAbbild, TFQlinks, TFChart1, TFNueberK, TFKal, TFUpdate,
+                       TFGewinnzahlen, TFDetail2, TFDetail1, TFTippcenter, TFEingabe, TFEingabe2, TFAnalyse, TFDruck,
+                       TFStatistik1, TFInfo, TFBrowser, TFGewinnchancen, TFRueckblick, TFSysteme, TFDetail>(),
+    "a window's form name has no entry in the help table");
 
 // The winning-number window shows the date of the main window's draw and hands its numbers to the
 // main window's board.

@@ -1,5 +1,9 @@
 #include "ui/frame/WindowRegistry.h"
 
+#include "engine/core/IniFile.h"
+#include "ui/frame/AppContext.h"
+#include "ui/frame/ColumnWidthKeeper.h"
+
 #include "ui/widgets/ScreenFit.h"
 
 #include <algorithm>
@@ -94,6 +98,7 @@ QWidget* WindowRegistry::Create(AppContext& context, const QString& formName) {
         std::unique_ptr<QWidget> window = entry->create(context);
         window->setObjectName(formName);
         window->resize(OpeningSize(*window, window->size()));
+        KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
         m_creationOrder.push_back(window.get());
         // A window that deletes itself when closed (the about window) is created anew next time.
         if (window->testAttribute(Qt::WA_DeleteOnClose)) {
@@ -134,6 +139,7 @@ QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName
     std::unique_ptr<QWidget> window = entry->create(context);
     window->setObjectName(formName);
     window->resize(OpeningSize(*window, window->size()));
+    KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
     m_anew.push_back(std::move(window));
     return m_anew.back().get();
 }

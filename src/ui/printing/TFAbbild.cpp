@@ -79,8 +79,7 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     first->addWidget(copy);
     first->addSpacing(12);
     first->addWidget(screenshot);
-    // Help and close at the right end, as at the foot of the other windows.
-    first->addLayout(CloseRow(close, help), 1);
+    first->addStretch(1);
 
     auto* secondRow = new QWidget(this);
     secondRow->setFixedHeight(kToolRowsHeight / 2);
@@ -106,14 +105,18 @@ TFAbbild::TFAbbild(AppContext& context, QWidget* parent)
     layout->addWidget(firstRow);
     layout->addWidget(secondRow);
     layout->addWidget(m_area, 1);
+    // Help and close at the foot, right, as in the other windows.
+    QHBoxLayout* bottom = CloseRow(close, help);
+    bottom->setContentsMargins(4, 2, 4, 4);
+    layout->addLayout(bottom);
 
     connect(save, &QPushButton::clicked, this, [this] { Guarded(m_context.ports.messages, [this] { Save(); }); });
     connect(copy, &QToolButton::clicked, this, &TFAbbild::CopyToClipboard);
     connect(help, &QToolButton::clicked, this, [this] { m_context.ports.help.ShowTopic(1100); });
     setTabOrder(save, copy);
-    setTabOrder(copy, help);
+    setTabOrder(copy, m_quality);
+    setTabOrder(m_quality, help);
     setTabOrder(help, close);
-    setTabOrder(close, m_quality);
 
     m_context.commands.InstallHelpKey(this);
 }

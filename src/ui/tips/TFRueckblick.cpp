@@ -10,7 +10,9 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/BalanceChart.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -69,22 +72,24 @@ TFRueckblick::TFRueckblick(AppContext& context)
     auto* chance = new QLabel(ChanceNoteText(), this);
     chance->setObjectName(QStringLiteral("LZufall"));
     chance->setWordWrap(true);
-    auto* close = new QPushButton(QStringLiteral("&Schließen"), this);
-    close->setObjectName(QStringLiteral("BSchliessen"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
+    QPushButton* close = CloseButton(this, QStringLiteral("BSchliessen"));
 
+    // Everything above the close button scrolls where the screen is too small for it.
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("Inhalt"));
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(intro);
+    content->addWidget(CreateSettings());
+    content->addWidget(m_scope);
+    content->addWidget(CreateTotalsBox());
+    content->addWidget(CreateHitBox());
+    content->addWidget(CreateChartBox(), 1);
+    content->addWidget(m_expectation);
+    content->addWidget(chance);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(CreateSettings());
-    layout->addWidget(m_scope);
-    layout->addWidget(CreateTotalsBox());
-    layout->addWidget(CreateHitBox());
-    layout->addWidget(CreateChartBox(), 1);
-    layout->addWidget(m_expectation);
-    layout->addWidget(chance);
-    layout->addLayout(buttons);
+    layout->addWidget(InScrollArea(body, this), 1);
+    layout->addLayout(CloseRow(close));
 
     setTabOrder(m_kenoType, m_window);
     setTabOrder(m_window, m_drawsPlayed);
@@ -95,7 +100,6 @@ TFRueckblick::TFRueckblick(AppContext& context)
     setTabOrder(m_totalsGrid, m_hitGrid);
     setTabOrder(m_hitGrid, close);
 
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_calculate, &QPushButton::clicked, this, &TFRueckblick::Calculate);
     connect(m_kenoType, &QComboBox::currentIndexChanged, this,
             [this] { m_expectation->setText(ExpectedReturnText(m_kenoType->currentData().toInt(), AppLocale())); });
@@ -139,8 +143,7 @@ QWidget* TFRueckblick::CreateSettings() {
     m_seed->setObjectName(QStringLiteral("SEStartwert"));
     m_seed->setRange(0, INT_MAX);
     m_seed->setValue(1);
-    m_calculate = new QPushButton(QStringLiteral("&Berechnen"), settings);
-    m_calculate->setObjectName(QStringLiteral("BBerechnen"));
+    m_calculate = Button(QStringLiteral("BBerechnen"), QStringLiteral("&Berechnen"), settings);
     m_calculate->setDefault(true);
 
     auto* grid = new QGridLayout(settings);

@@ -12,8 +12,10 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/WheelTask.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/FigureTables.h"
 #include "ui/widgets/NumberBoard.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -38,19 +41,6 @@ QSpinBox* NewSpinBox(QWidget* parent, const QString& name, const QString& spoken
     box->setRange(low, high);
     box->setValue(value);
     return box;
-}
-
-QLabel* NewBuddyLabel(const QString& name, const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* NewButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace
@@ -85,16 +75,13 @@ TFSysteme::TFSysteme(AppContext& context)
     bold.setBold(true);
     honesty->setFont(bold);
 
-    m_toSlip = NewButton(QStringLiteral("BUebertragen"), QStringLiteral("In &Spielschein übertragen"), this);
-    m_save = NewButton(QStringLiteral("BSpeichern"), QStringLiteral("Als &Textdatei speichern..."), this);
-    auto* help = NewButton(QStringLiteral("BHilfe"), QStringLiteral("&Hilfe"), this);
-    auto* close = NewButton(QStringLiteral("BSchliessen"), QStringLiteral("S&chließen"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_toSlip);
-    buttons->addWidget(m_save);
-    buttons->addStretch(1);
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    m_toSlip = Button(QStringLiteral("BUebertragen"), QStringLiteral("In &Spielschein übertragen"), this);
+    m_save = Button(QStringLiteral("BSpeichern"), QStringLiteral("Als &Textdatei speichern..."), this);
+    auto* help = Button(QStringLiteral("BHilfe"), QStringLiteral("&Hilfe"), this);
+    QPushButton* close = CloseButton(this, QStringLiteral("BSchliessen"));
+    QHBoxLayout* buttons = CloseRow(close, help);
+    buttons->insertWidget(0, m_toSlip);
+    buttons->insertWidget(1, m_save);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -106,7 +93,6 @@ TFSysteme::TFSysteme(AppContext& context)
     connect(m_save, &QPushButton::clicked, this, &TFSysteme::SaveAsText);
     connect(help, &QPushButton::clicked, this,
             [this] { m_context.ports.help.ShowTopic(ButtonHelpTopic(HelpOf(kFormName))); });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_task, &WheelTask::Progress, this, [this](int currentSize, int bestSize, int bound) {
         const QLocale locale = AppLocale();
         m_status->setText(QStringLiteral("Suche: %1 Reihen in Arbeit, bestes System %2 Reihen, untere Schranke %3")
@@ -168,20 +154,18 @@ QWidget* TFSysteme::CreateChoices() {
     m_seconds->setSuffix(QStringLiteral(" s"));
 
     auto* form = new QFormLayout;
-    form->addRow(NewBuddyLabel(QStringLiteral("LTyp"), QStringLiteral("&KENO-Typ:"), m_kenoType, box), m_kenoType);
+    form->addRow(BuddyLabel(QStringLiteral("&KENO-Typ:"), m_kenoType, box, QStringLiteral("LTyp")), m_kenoType);
+    form->addRow(BuddyLabel(QStringLiteral("&Wenn mindestens ... gezogen:"), m_ifDrawn, box, QStringLiteral("LWenn")),
+                 m_ifDrawn);
     form->addRow(
-        NewBuddyLabel(QStringLiteral("LWenn"), QStringLiteral("&Wenn mindestens ... gezogen:"), m_ifDrawn, box),
-        m_ifDrawn);
-    form->addRow(
-        NewBuddyLabel(QStringLiteral("LTreffer"), QStringLiteral("... dann T&reffer in einer Reihe:"), m_hits, box),
+        BuddyLabel(QStringLiteral("... dann T&reffer in einer Reihe:"), m_hits, box, QStringLiteral("LTreffer")),
         m_hits);
-    form->addRow(NewBuddyLabel(QStringLiteral("LEinsatz"), QStringLiteral("&Einsatz je Reihe:"), m_stake, box),
-                 m_stake);
-    form->addRow(NewBuddyLabel(QStringLiteral("LZiehungen"), QStringLiteral("&Ziehungen:"), m_draws, box), m_draws);
-    form->addRow(NewBuddyLabel(QStringLiteral("LSuchzeit"), QStringLiteral("Such&zeit:"), m_seconds, box), m_seconds);
+    form->addRow(BuddyLabel(QStringLiteral("&Einsatz je Reihe:"), m_stake, box, QStringLiteral("LEinsatz")), m_stake);
+    form->addRow(BuddyLabel(QStringLiteral("&Ziehungen:"), m_draws, box, QStringLiteral("LZiehungen")), m_draws);
+    form->addRow(BuddyLabel(QStringLiteral("Such&zeit:"), m_seconds, box, QStringLiteral("LSuchzeit")), m_seconds);
 
-    m_calculate = NewButton(QStringLiteral("BBerechnen"), QStringLiteral("&Berechnen"), box);
-    m_cancel = NewButton(QStringLiteral("BAbbruch"), QStringLiteral("&Abbruch"), box);
+    m_calculate = Button(QStringLiteral("BBerechnen"), QStringLiteral("&Berechnen"), box);
+    m_cancel = Button(QStringLiteral("BAbbruch"), QStringLiteral("&Abbruch"), box);
     m_progress = new QProgressBar(box);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setAccessibleName(QStringLiteral("Fortschritt der Suche"));
@@ -343,9 +327,12 @@ void TFSysteme::CalculationEnded() {
         FitHeightToRows(*m_figureGrid);
         FillFigureModel(*m_distributionModel, PayoutDistributionHeadings(),
                         PayoutDistributionRows(outcome.figures, locale), Qt::AlignRight);
-        for (QTableView* grid : {m_figureGrid, m_distributionGrid}) {
-            FitColumnsToText(*grid);
-        }
+        // The figures show whole: their grids as wide as their texts, the window grown to them as far as
+        // the screen has room (the rows of the system scroll sideways where they do not fit).
+        m_figureGrid->setMinimumWidth(FitColumnsToText(*m_figureGrid));
+        m_distributionGrid->setMinimumWidth(FitColumnsToText(*m_distributionGrid) +
+                                            m_distributionGrid->verticalScrollBar()->sizeHint().width());
+        resize(OpeningSize(*this, size().expandedTo(minimumSizeHint())));
         m_proof->setText(ProofText(outcome.request, outcome.proof, m_sortedPool));
         m_status->setText(
             outcome.search.cancelled

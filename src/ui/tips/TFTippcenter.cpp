@@ -10,6 +10,7 @@
 #include "ui/frame/SharedCommands.h"
 #include "ui/frame/Titles.h"
 #include "ui/tips/GameChoiceLists.h"
+#include "ui/widgets/Controls.h"
 #include "ui/widgets/DateList.h"
 #include "ui/widgets/GridExport.h"
 #include "ui/widgets/GridRoutines.h"
@@ -210,12 +211,9 @@ QWidget* TFTippcenter::CreatePeriodChoice() {
         connect(list, &QComboBox::editTextChanged, this, &TFTippcenter::PeriodChanged);
     }
 
-    m_start = new QPushButton(QStringLiteral("Tipps\ngenerieren"), area);
-    m_start->setObjectName(QStringLiteral("BStart"));
-    m_start->setAccessibleName(QStringLiteral("Tipps generieren"));
+    m_start = TwoLineButton(QStringLiteral("BStart"), QStringLiteral("Tipps\ngenerieren"), area);
     m_start->setIcon(LockIcon(false));
     m_start->setIconSize(QSize(28, 28));
-    m_start->setMinimumHeight(48);
     connect(m_start, &QPushButton::clicked, this, &TFTippcenter::GenerateTips);
     row->addWidget(box, 1);
     row->addWidget(m_start, 0, Qt::AlignBottom);
@@ -287,6 +285,10 @@ QWidget* TFTippcenter::CreateSuggestions() {
         Game& game = GameAt(g);
         game.label = new QLabel(QStringLiteral("Spiel %1:").arg(g), box);
         game.label->setObjectName(QStringLiteral("SpielLabel%1").arg(g));
+        // The row is one stop of the Tab key, where a screen reader reads the game's numbers.
+        game.label->setFocusPolicy(Qt::TabFocus);
+        game.label->setStyleSheet(
+            QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted black; }"));
         grid->addWidget(game.label, g, 0);
         for (int k = 1; k <= 10; ++k) {
             QLabel* place = MakePanel(box, QStringLiteral("Platz%1").arg(g * 100 + k), QSize(26, 22));
@@ -298,6 +300,7 @@ QWidget* TFTippcenter::CreateSuggestions() {
         game.transfer->setObjectName(QStringLiteral("CBokay%1").arg(g));
         game.transfer->setAccessibleName(QStringLiteral("Spiel %1 für Schein").arg(g));
         grid->addWidget(game.transfer, g, 11, Qt::AlignCenter);
+        AnnounceRow(g);
         for (QWidget* widget : {static_cast<QWidget*>(game.label), static_cast<QWidget*>(game.transfer)}) {
             KeepPlaceWhenHidden(widget);
             widget->hide();
@@ -308,10 +311,7 @@ QWidget* TFTippcenter::CreateSuggestions() {
         }
     }
     layout->addLayout(grid);
-    m_toSlip = new QPushButton(QStringLiteral("In Spielschein\nübertragen"), box);
-    m_toSlip->setObjectName(QStringLiteral("BSchein"));
-    m_toSlip->setAccessibleName(QStringLiteral("In Spielschein übertragen"));
-    m_toSlip->setMinimumHeight(44);
+    m_toSlip = TwoLineButton(QStringLiteral("BSchein"), QStringLiteral("In Spielschein\nübertragen"), box);
     layout->addWidget(m_toSlip, 0, Qt::AlignRight);
     connect(m_toSlip, &QPushButton::clicked, this, &TFTippcenter::TransferToSlip);
     return box;
@@ -431,6 +431,31 @@ void TFTippcenter::KenoTypeChanged(int game) {
     }
     chosen.label->setVisible(type > 0);
     chosen.transfer->setVisible(type > 0);
+    AnnounceRow(game);
+}
+
+QList<int> TFTippcenter::ShownRow(int game) const {
+    QList<int> shown;
+    const std::array<int, 10>& places = SuggestionRow(game);
+    for (int k = 0; k < ChosenKenoType(game); ++k) {
+        if (places[static_cast<std::size_t>(k)] > 0) {
+            shown.append(places[static_cast<std::size_t>(k)]);
+        }
+    }
+    return shown;
+}
+
+void TFTippcenter::AnnounceRow(int game) {
+    QStringList numbers;
+    for (int number : ShownRow(game)) {
+        numbers.append(QString::number(number));
+    }
+    const QString row = numbers.isEmpty() ? QStringLiteral("noch keine Tippreihe") : numbers.join(QStringLiteral(", "));
+    Game& chosen = GameAt(game);
+    chosen.label->setAccessibleName(QStringLiteral("Spiel %1: %2").arg(game).arg(row));
+    chosen.transfer->setAccessibleName(numbers.isEmpty()
+                                           ? QStringLiteral("Spiel %1 für Schein").arg(game)
+                                           : QStringLiteral("Spiel %1 für Schein: %2").arg(game).arg(row));
 }
 
 bool TFTippcenter::IsLocked(int game) const {
@@ -524,24 +549,18 @@ void TFTippcenter::GenerateGame(int game, const NumberRankings& rankings) {
     }
     SetLocked(game, true);
     chosen.transfer->setChecked(true);
+    AnnounceRow(game);
 }
 
 void TFTippcenter::TransferToSlip() {
     std::vector<TipRow> rows;
     for (int g = 1; g <= kGames; ++g) {
-        const std::array<int, 10>& places = SuggestionRow(g);
-        const int shown = ChosenKenoType(g);
-        if (places[0] <= 0 || shown == 0 || !GameAt(g).transfer->isChecked()) {
+        // What the player sees (and hears) is what is entered: the places of the game's Keno type.
+        const QList<int> shown = ShownRow(g);
+        if (shown.isEmpty() || !GameAt(g).transfer->isChecked()) {
             continue;
         }
-        // What the player sees is what is entered: the places of the game's Keno type.
-        TipRow row;
-        for (int k = 0; k < shown; ++k) {
-            if (places[static_cast<std::size_t>(k)] > 0) {
-                row.numbers.push_back(places[static_cast<std::size_t>(k)]);
-            }
-        }
-        rows.push_back(std::move(row));
+        rows.push_back(TipRow{std::vector<int>(shown.begin(), shown.end())});
     }
     if (rows.empty()) {
         m_context.ports.messages.Error(QStringLiteral(

@@ -87,6 +87,10 @@ private:
     void ShowFrequencyBands(int first, int last);
     void GenerateGame(int game, const NumberRankings& rankings);
     void SetLocked(int game, bool locked);
+    // The numbers of game g's row that show (the places of its Keno type), empty before a row is made.
+    QList<int> ShownRow(int game) const;
+    // Names game g's row and its "für Schein" box with the row's numbers, for a screen reader.
+    void AnnounceRow(int game);
     // The Keno type chosen for game g, 0 for "--" or none.
     int ChosenKenoType(int game) const;
     Game& GameAt(int game) { return m_games.at(static_cast<std::size_t>(game - 1)); }

@@ -84,11 +84,9 @@ TFNueberK::TFNueberK(AppContext& context)
     fields->addSpacing(12);
     fields->addWidget(compute);
     fields->addWidget(m_result, 1);
-    fields->addWidget(help);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(close);
+    // Help and close at the foot, right, as in the other windows.
+    QHBoxLayout* bottom = CloseRow(close, help);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -130,10 +130,8 @@ void TFUpdate::CreateControls() {
 
     m_intro = Text(QStringLiteral("Label1"),
                    QStringLiteral("Prüfen Sie hier, ob eine neue Programmversion verfügbar ist."), this);
-    m_check = new QPushButton(QStringLiteral("Abfrage\nstarten"), this);
-    m_check->setObjectName(QStringLiteral("BAbfrage"));
-    m_check->setAccessibleName(QStringLiteral("Abfrage starten"));
-    m_check->setMinimumSize(110, 44);
+    m_check = TwoLineButton(QStringLiteral("BAbfrage"), QStringLiteral("Abfrage\nstarten"), this);
+    m_check->setMinimumWidth(110);
 
     m_versions = new QGroupBox(QStringLiteral("Programmversion"), this);
     m_versions->setObjectName(QStringLiteral("GroupBox1"));
@@ -153,9 +151,8 @@ void TFUpdate::CreateControls() {
     m_downloadArea = new QFrame(this);
     m_downloadArea->setObjectName(QStringLiteral("Panel6"));
     m_downloadArea->setFrameShape(QFrame::StyledPanel);
-    m_download = new QPushButton(QStringLiteral("Download"), m_downloadArea);
-    m_download->setObjectName(QStringLiteral("BDown"));
-    m_download->setMinimumSize(110, 32);
+    m_download = Button(QStringLiteral("BDown"), QStringLiteral("Download"), m_downloadArea);
+    m_download->setMinimumWidth(110);
     m_afterDownload =
         Text(QStringLiteral("Label5"),
              QStringLiteral("Nach Abschluss des Downloads wird der Button [Installieren] sichtbar."), m_downloadArea);
@@ -177,15 +174,13 @@ void TFUpdate::CreateControls() {
     // The caption breaks where its hyphen stands, not where the width ends.
     m_installHint->setWordWrap(false);
     SetSpokenName(m_installHint, m_installHint->text());
-    m_install = new QPushButton(QStringLiteral("Installieren"), m_installArea);
-    m_install->setObjectName(QStringLiteral("BSetup"));
-    m_install->setMinimumSize(110, 32);
+    m_install = Button(QStringLiteral("BSetup"), QStringLiteral("Installieren"), m_installArea);
+    m_install->setMinimumWidth(110);
     m_downloadArea->hide();
     m_installArea->hide();
 
     // Stops a check or a download while it runs; the only control that takes input then.
-    m_cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    m_cancel->setObjectName(QStringLiteral("BAbbrechen"));
+    m_cancel = Button(QStringLiteral("BAbbrechen"), QStringLiteral("Abbrechen"), this);
     m_cancel->setEnabled(false);
     m_close = CloseButton(this);
 }

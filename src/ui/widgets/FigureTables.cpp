@@ -23,8 +23,10 @@ QTableView* NewFigureGrid(QWidget* parent, Ports& ports, const QString& name, co
     grid->verticalHeader()->setMinimumSectionSize(1);
     grid->verticalHeader()->setDefaultSectionSize(std::max(18, grid->fontMetrics().height() + 4));
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // Every column as wide as its widest text with some room, and the player may widen it.
+    // Every column as wide as its widest text with some room, and the player may widen it. A new column
+    // starts narrow, so that the fitted width, not Qt's default one, counts as the program's.
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setDefaultSectionSize(grid->horizontalHeader()->minimumSectionSize());
     grid->horizontalHeader()->setStretchLastSection(false);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -324,6 +324,16 @@ TEST_F(AccessibilityTest, NoTwoControlsOfAWindowShareAName) {
         window->show();
         EXPECT_EQ(DuplicateNames(window).join(QStringLiteral(", ")).toStdString(), "") << formName.toStdString();
     }
+
+    // The same while the tab sets are empty: the main window evaluated with no slip open, the slip
+    // entry before it read a slip.
+    Click(QStringLiteral("BitBtn5"));
+    Click(QStringLiteral("BAuswerten"));
+    EXPECT_EQ(DuplicateNames(m_main).join(QStringLiteral(", ")).toStdString(), "") << "evaluated without slips";
+    QWidget* entry = windows.OpenOrRestore(m_app->Context(), QStringLiteral("FEingabe"));
+    ASSERT_NE(entry, nullptr);
+    QTest::mouseClick(Find<QAbstractButton>(entry, QStringLiteral("BOpen2")), Qt::LeftButton);
+    EXPECT_EQ(DuplicateNames(entry).join(QStringLiteral(", ")).toStdString(), "") << "slip entry, nothing read";
 }
 
 // Whoever cannot click a tool-bar button finds it as a menu item with its letter, and the main steps

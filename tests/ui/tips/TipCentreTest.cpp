@@ -372,6 +372,41 @@ TEST_F(TipCentreTest, TabFollowsTheGamesAndLeavesTheHistoryGrid) {
     EXPECT_EQ(In<QWidget>(centre, "SpBut1")->accessibleName(), QStringLiteral("Tippreihe von Spiel 1 festhalten"));
 }
 
+// A player who cannot see the suggestions tabs to each shown row and hears its numbers, also on the
+// box that hands the row to the slip.
+TEST_F(TipCentreTest, GeneratedRowsAreTabStopsNamedByTheirNumbers) {
+    StartWith(MadeUpHistory(3));
+    TFTippcenter* centre = Centre();
+    Choose(centre, 1, 2, 3); // type 3 at random
+    EXPECT_EQ(In<QWidget>(centre, "SpielLabel1")->accessibleName(), QStringLiteral("Spiel 1: noch keine Tippreihe"));
+    EXPECT_EQ(In<QWidget>(centre, "CBokay1")->accessibleName(), QStringLiteral("Spiel 1 für Schein"));
+    Generate(centre);
+    const std::vector<int> row = Row(centre, 1);
+    ASSERT_EQ(row.size(), 3u);
+    const QString numbers = QStringLiteral("%1, %2, %3").arg(row[0]).arg(row[1]).arg(row[2]);
+    EXPECT_EQ(In<QWidget>(centre, "SpielLabel1")->accessibleName(), QStringLiteral("Spiel 1: ") + numbers);
+    EXPECT_EQ(In<QWidget>(centre, "CBokay1")->accessibleName(), QStringLiteral("Spiel 1 für Schein: ") + numbers);
+
+    // A smaller Keno type shows, names and hands on fewer places.
+    Choose(centre, 1, 1, 3);
+    EXPECT_EQ(In<QWidget>(centre, "SpielLabel1")->accessibleName(),
+              QStringLiteral("Spiel 1: %1, %2").arg(row[0]).arg(row[1]));
+
+    centre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(centre));
+    In<QWidget>(centre, "SpBut8")->setFocus();
+    for (const char* next : {"SpielLabel1", "CBokay1"}) {
+        QWidget* focus = QApplication::focusWidget();
+        for (int presses = 0; presses < 40 && focus->objectName() != QString::fromUtf8(next); ++presses) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        EXPECT_EQ(focus->objectName(), QString::fromUtf8(next));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget()->objectName(), QStringLiteral("SpielLabel2")) << "game 2 has no type";
+}
+
 TEST_F(TipCentreTest, AnEmptyHistoryShowsNoCountsAndRefusesToGenerate) {
     Start();
     TFTippcenter* centre = Centre();
