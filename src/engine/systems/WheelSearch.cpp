@@ -1,6 +1,7 @@
 #include "engine/systems/WheelSearch.h"
 
 #include "engine/systems/WheelBounds.h"
+#include "engine/systems/WheelDesigns.h"
 
 #include <algorithm>
 #include <bit>
@@ -129,15 +130,9 @@ public:
 
     // Runs the search; reports when report is true (one thread reports).
     std::vector<RowMask> Run(const std::function<void(const WheelProgress&)>& progress, bool report) {
-        const auto sets = static_cast<std::uint32_t>(m_numbering.Count());
-        m_cover.assign(sets, 0);
-        m_where.resize(sets);
-        m_uncovered.resize(sets);
-        for (std::uint32_t s = 0; s < sets; ++s) {
-            m_uncovered[s] = s;
-            m_where[s] = static_cast<std::int32_t>(s);
-        }
-        Greedy();
+        m_cover.resize(m_numbering.Count());
+        m_where.resize(m_numbering.Count());
+        Start();
         double temperature = kStartTemperature;
         auto lastReport = Clock::now();
         while (!Ended()) {
@@ -165,14 +160,11 @@ public:
                 Report(progress);
             }
         }
-        if (!m_uncovered.empty() || m_best.empty()) {
-            // A search ended before it was complete once: keep growing the system greedily, which
-            // always ends with a complete one.
-            if (m_best.empty()) {
-                m_unbounded = true;
-                Greedy();
-                KeepComplete();
-            }
+        if (m_best.empty()) {
+            // Ended before any system was complete: fill the gaps without weighing rows, which takes
+            // no longer than adding them does.
+            Complete();
+            KeepComplete();
         }
         m_shared.steps += m_steps;
         if (report && progress) {
@@ -188,11 +180,13 @@ private:
     static constexpr std::uint64_t kCoolingSteps = 500;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
 
-    bool Ended() {
+    // Whether the budget is spent, the search cancelled or another thread at the bound; the clock and
+    // the flags are read every 256 steps, or at once when now is true (before a long step).
+    bool Ended(bool now = false) {
         if (m_options.steps != 0 && m_steps >= m_options.steps) {
             return true;
         }
-        if ((m_steps & 0xFFU) == 0) {
+        if (now || (m_steps & 0xFFU) == 0) {
             if (m_shared.cancel != nullptr && m_shared.cancel->load(std::memory_order_relaxed)) {
                 m_cancelled = true;
             }
@@ -326,12 +320,43 @@ private:
         m_rows[r] = (m_rows[r] & ~outBit) | inBit;
     }
 
-    // Adds rows until every set is covered: each time the best of a few rows through hits positions
-    // of a set still uncovered.
+    // No rows, every set uncovered.
+    void Clear() {
+        m_rows.clear();
+        std::fill(m_cover.begin(), m_cover.end(), 0U);
+        m_uncovered.resize(m_cover.size());
+        for (std::size_t s = 0; s < m_cover.size(); ++s) {
+            m_uncovered[s] = static_cast<std::uint32_t>(s);
+            m_where[s] = static_cast<std::int32_t>(s);
+        }
+    }
+
+    // Row filled up to the row size with random positions.
+    RowMask Filled(RowMask row) { return row | RandomSubset(m_full & ~row, m_k - std::popcount(row)); }
+
+    // The first system: a known design where one fits (many of them are the smallest systems there
+    // are), else the greedy one, or the design's when the greedy one is larger or ended incomplete.
+    void Start() {
+        Clear();
+        const std::vector<RowMask> design = DesignCovering(m_n, m_k, m_t);
+        if (design.empty() || static_cast<int>(design.size()) > std::max(m_bound, m_options.targetSize)) {
+            Greedy();
+            if (design.empty() || (m_uncovered.empty() && m_rows.size() <= design.size())) {
+                return;
+            }
+            Clear();
+        }
+        for (RowMask row : design) {
+            AddRow(Filled(row));
+        }
+    }
+
+    // Adds rows until every set is covered or the budget ends: each time the best of a few rows
+    // through hits positions of a set still uncovered.
     void Greedy() {
         constexpr int kCandidates = 8;
         while (!m_uncovered.empty()) {
-            if (!m_unbounded && Ended()) {
+            if (Ended(true)) {
                 return;
             }
             const RowMask target = m_numbering.Set(
@@ -350,6 +375,15 @@ private:
             }
             AddRow(bestRow);
             ++m_steps;
+        }
+    }
+
+    // Adds a row through each set still uncovered, its positions filled up at random: a complete
+    // system at the cost of adding its rows, and no step of the budget.
+    void Complete() {
+        while (!m_uncovered.empty()) {
+            const RowMask set = m_numbering.Set(m_uncovered.back());
+            AddRow(Filled(RandomSubset(set, std::min(m_p, m_k))));
         }
     }
 
@@ -438,7 +472,6 @@ private:
     double m_secondsToBest = 0;
     bool m_cancelled = false;
     bool m_timeUp = false;
-    bool m_unbounded = false;
 };
 
 int SearchedIfDrawn(const WheelRequest& request) {
