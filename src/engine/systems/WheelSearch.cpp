@@ -124,7 +124,11 @@ public:
         , m_generator(seed)
         , m_bound(bound)
         , m_deadline(deadline)
-        , m_shared(shared) {}
+        , m_shared(shared) {
+        for (int i = m_t; i <= std::min(m_k, m_p); ++i) {
+            m_setsPerRow += static_cast<std::size_t>(WheelBinomial(m_k, i) * WheelBinomial(m_n - m_k, m_p - i));
+        }
+    }
 
     double SecondsToBest() const { return m_secondsToBest; }
 
@@ -174,10 +178,13 @@ public:
     }
 
 private:
-    static constexpr double kStartTemperature = 0.6;
+    static constexpr double kStartTemperature = 0.45;
     static constexpr double kLowestTemperature = 0.05;
-    static constexpr double kCooling = 0.98;
+    static constexpr double kCooling = 0.95;
     static constexpr std::uint64_t kCoolingSteps = 500;
+    static constexpr int kSwapChoices = 8;
+    static constexpr std::size_t kDropSets = 50000;
+    static constexpr std::size_t kDropRowsAtLeast = 16;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
 
     // Whether the budget is spent, the search cancelled or another thread at the bound; the clock and
@@ -213,13 +220,14 @@ private:
 
     double RandomUnit() { return static_cast<double>(m_generator() >> 11U) * 0x1.0p-53; }
 
-    int RandomPosition(RowMask mask) {
-        int skip = RandomBelow(std::popcount(mask));
+    static int NthPosition(RowMask mask, int skip) {
         while (skip-- > 0) {
             mask &= mask - 1;
         }
         return std::countr_zero(mask);
     }
+
+    int RandomPosition(RowMask mask) { return NthPosition(mask, RandomBelow(std::popcount(mask))); }
 
     RowMask RandomSubset(RowMask from, int count) {
         RowMask subset = 0;
@@ -338,7 +346,8 @@ private:
     // are), else the greedy one, or the design's when the greedy one is larger or ended incomplete.
     void Start() {
         Clear();
-        const std::vector<RowMask> design = DesignCovering(m_n, m_k, m_t);
+        const std::vector<RowMask> design =
+            m_options.plainAnnealing ? std::vector<RowMask>{} : DesignCovering(m_n, m_k, m_t);
         if (design.empty() || static_cast<int>(design.size()) > std::max(m_bound, m_options.targetSize)) {
             Greedy();
             if (design.empty() || (m_uncovered.empty() && m_rows.size() <= design.size())) {
@@ -398,11 +407,18 @@ private:
         }
     }
 
-    // Drops the row whose loss uncovers the fewest sets.
+    // Drops the row whose loss uncovers the fewest sets: of every row, or (where that would take
+    // long) of as many rows from a random one on as about kDropSets counts allow. A row whose loss
+    // uncovers nothing goes at once.
     void DropRow() {
-        std::size_t fewest = 0;
+        const std::size_t rows = m_rows.size();
+        const std::size_t looked = std::min(rows, std::max(kDropRowsAtLeast, kDropSets / m_setsPerRow));
+        const std::size_t first =
+            looked < rows ? static_cast<std::size_t>(RandomBelow(static_cast<int>(rows))) : std::size_t{0};
+        std::size_t fewest = first;
         int fewestLost = -1;
-        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        for (std::size_t i = 0; i < looked && fewestLost != 0; ++i) {
+            const std::size_t r = (first + i) % rows;
             int lost = 0;
             ForEachSetMet(m_rows[r], [this, &lost](std::uint32_t set) { lost += m_cover[set] == 1 ? 1 : 0; });
             if (fewestLost < 0 || lost < fewestLost) {
@@ -417,7 +433,7 @@ private:
         std::size_t r = 0;
         int out = 0;
         int in = 0;
-        if (m_options.plainSwaps) {
+        if (m_options.plainAnnealing) {
             r = static_cast<std::size_t>(RandomBelow(static_cast<int>(m_rows.size())));
             out = RandomPosition(m_rows[r]);
             in = RandomPosition(m_full & ~m_rows[r]);
@@ -438,8 +454,34 @@ private:
                     r = i;
                 }
             }
-            out = RandomPosition(m_rows[r] & ~target);
-            in = RandomPosition(target & ~m_rows[r]);
+            // Of a few such swaps (all of them when they are few), the one that uncovers least.
+            const RowMask outs = m_rows[r] & ~target;
+            const RowMask ins = target & ~m_rows[r];
+            const int swaps = std::popcount(outs) * std::popcount(ins);
+            int fewest = 0;
+            ties = 0;
+            for (int c = 0; c < std::min(swaps, kSwapChoices); ++c) {
+                int tryOut = 0;
+                int tryIn = 0;
+                if (swaps <= kSwapChoices) {
+                    tryOut = NthPosition(outs, c % std::popcount(outs));
+                    tryIn = NthPosition(ins, c / std::popcount(outs));
+                } else {
+                    tryOut = RandomPosition(outs);
+                    tryIn = RandomPosition(ins);
+                }
+                PrepareSwap(m_rows[r], tryOut, tryIn);
+                const int delta = SwapDelta(tryOut, tryIn);
+                if (c == 0 || delta < fewest) {
+                    fewest = delta;
+                    ties = 1;
+                    out = tryOut;
+                    in = tryIn;
+                } else if (delta == fewest && RandomBelow(++ties) == 0) {
+                    out = tryOut;
+                    in = tryIn;
+                }
+            }
         }
         PrepareSwap(m_rows[r], out, in);
         const int delta = SwapDelta(out, in);
@@ -467,6 +509,7 @@ private:
     std::vector<RowMask> m_best;
     std::vector<RowMask> m_inside;
     std::vector<RowMask> m_outside;
+    std::size_t m_setsPerRow = 0; // p-sets a row meets in hits or more positions
     std::uint64_t m_steps = 0;
     Clock::time_point m_start = Clock::now();
     double m_secondsToBest = 0;

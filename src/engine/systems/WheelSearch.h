@@ -19,9 +19,10 @@ struct WheelSearchOptions {
     std::uint64_t steps = 0; // per thread; 0 = no step budget
     double seconds = 0;      // 0 = no time budget
     int threads = 1;         // 1 or 2: each thread searches on its own, the smaller system wins
-    // The yardstick of the benchmark: plain annealing over swaps of one number in a random row,
-    // instead of the program's moves aimed at a set the system misses.
-    bool plainSwaps = false;
+    // The yardstick of the benchmark: plain annealing from the greedy system over swaps of one number
+    // in a random row, instead of the program's known designs and its moves aimed at a set the system
+    // misses.
+    bool plainAnnealing = false;
     // Ends the search once a system has this many rows (the benchmark's best known size); 0 = the
     // lower bound only.
     int targetSize = 0;

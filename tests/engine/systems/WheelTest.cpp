@@ -161,9 +161,10 @@ TEST(FindWheel, TheSameSeedAndStepsGiveTheSameRowsOnOneOrTwoThreads) {
 TEST(FindWheel, CancelLeavesTheBestSystemFoundSoFarProven) {
     WheelRequest request{FirstNumbers(20), 7, 4, 4};
     std::atomic<bool> cancel{true};
-    // Cancelled before it starts: the greedy system, complete all the same.
+    // Cancelled before it starts: no step taken, a system filled in, complete all the same.
     WheelSearchResult result = FindWheel(request, {}, &cancel);
     EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.steps, 0u);
     ASSERT_FALSE(result.rows.empty());
     EXPECT_TRUE(ProveWheel(result.rows, 20, 4, 4).holds);
 
@@ -182,6 +183,21 @@ TEST(FindWheel, CancelLeavesTheBestSystemFoundSoFarProven) {
     ASSERT_FALSE(result.rows.empty());
     EXPECT_LE(result.rows.size(), static_cast<std::size_t>(bestReported));
     EXPECT_TRUE(ProveWheel(result.rows, 20, 4, 4).holds);
+}
+
+TEST(FindWheel, KeepsToATinyStepBudgetOnALargePool) {
+    // The greedy start alone takes some two thousand rows here; ten steps end it early, and the
+    // system is completed without taking more.
+    const WheelRequest request{FirstNumbers(30), 10, 5, 5};
+    WheelSearchOptions options;
+    options.steps = 10;
+    const WheelSearchResult result = FindWheel(request, options);
+    EXPECT_LE(result.steps, 10u);
+    ASSERT_FALSE(result.rows.empty());
+    for (RowMask row : result.rows) {
+        EXPECT_EQ(std::popcount(row), 10);
+    }
+    EXPECT_TRUE(ProveWheel(result.rows, 30, 5, 5).holds);
 }
 
 TEST(FindWheel, RefusesASearchWithTooManySets) {
