@@ -137,7 +137,9 @@ public:
         m_cover.resize(m_numbering.Count());
         m_where.resize(m_numbering.Count());
         Start();
-        double temperature = kStartTemperature;
+        const double start = m_options.plainAnnealing ? kPlainStartTemperature : kStartTemperature;
+        const double cooling = m_options.plainAnnealing ? kPlainCooling : kCooling;
+        double temperature = start;
         auto lastReport = Clock::now();
         while (!Ended()) {
             if (m_uncovered.empty()) {
@@ -149,14 +151,14 @@ public:
                     break;
                 }
                 DropRow();
-                temperature = kStartTemperature;
+                temperature = start;
                 continue;
             }
             Step(temperature);
             if (++m_steps % kCoolingSteps == 0) {
-                temperature *= kCooling;
+                temperature *= cooling;
                 if (temperature < kLowestTemperature) {
-                    temperature = kStartTemperature;
+                    temperature = start;
                 }
             }
             if (report && progress && (m_steps & 0x3FFU) == 0 && Clock::now() - lastReport > kReportEvery) {
@@ -178,11 +180,16 @@ public:
     }
 
 private:
-    static constexpr double kStartTemperature = 0.45;
+    // The temperature of the program's search is relative to the mean rise of a move it weighs (about
+    // one set on a covering of few sets per row, dozens on a lotto design); the yardstick's is absolute.
+    static constexpr double kStartTemperature = 0.2;
+    static constexpr double kPlainStartTemperature = 0.6;
     static constexpr double kLowestTemperature = 0.05;
     static constexpr double kCooling = 0.95;
+    static constexpr double kPlainCooling = 0.98;
     static constexpr std::uint64_t kCoolingSteps = 500;
     static constexpr int kSwapChoices = 8;
+    static constexpr double kRiseWeight = 0.001; // of the newest rise in the running mean
     static constexpr std::size_t kDropSets = 50000;
     static constexpr std::size_t kDropRowsAtLeast = 16;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
@@ -485,7 +492,10 @@ private:
         }
         PrepareSwap(m_rows[r], out, in);
         const int delta = SwapDelta(out, in);
-        if (delta <= 0 || RandomUnit() < std::exp(-delta / temperature)) {
+        if (delta > 0 && !m_options.plainAnnealing) {
+            m_meanRise += (delta - m_meanRise) * kRiseWeight;
+        }
+        if (delta <= 0 || RandomUnit() < std::exp(-delta / (temperature * m_meanRise))) {
             ApplySwap(r, out, in);
         }
     }
@@ -510,6 +520,7 @@ private:
     std::vector<RowMask> m_inside;
     std::vector<RowMask> m_outside;
     std::size_t m_setsPerRow = 0; // p-sets a row meets in hits or more positions
+    double m_meanRise = 1;        // of the swaps weighed that would uncover more sets
     std::uint64_t m_steps = 0;
     Clock::time_point m_start = Clock::now();
     double m_secondsToBest = 0;
