@@ -1,7 +1,8 @@
 // The search for small systems on one core, case by case: the size it reaches in the time given, the
 // best size known, the Schönheim bound (the counting bound where more numbers are drawn than hit), the
 // time until it had its final size, and beside it a plain annealing over swaps of one number in a
-// random row, given the same time. Every system is proven before it is counted.
+// random row, given the same time. Every system is proven before it is counted. Budgets and times are
+// processor time of the process (one search thread), so other work on the machine changes them little.
 //
 //   qv_wheel_bench [SECONDS_SMALL [SECONDS_LARGE [CASE]]]     (default 2 and 5; CASE: only the cases
 //                                                             whose name contains it, e.g. "LD(")
@@ -51,6 +52,7 @@ Run Search(const Case& c, double seconds, bool plain) {
     qv::WheelSearchOptions options;
     options.seconds = seconds;
     options.threads = 1;
+    options.processorTime = true;
     options.seed = 1;
     options.plainAnnealing = plain;
     options.targetSize = c.bestKnown;

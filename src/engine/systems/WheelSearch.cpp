@@ -7,6 +7,7 @@
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <random>
 #include <thread>
 
@@ -104,6 +105,8 @@ bool RowBefore(RowMask a, RowMask b) {
 }
 
 struct Shared {
+    Clock::time_point start = Clock::now();
+    std::clock_t startClock = std::clock();
     const std::atomic<bool>* cancel = nullptr;
     std::atomic<bool> boundReached{false}; // only with a time budget: one thread's optimum ends all
     std::atomic<int> bestSize{0};
@@ -113,7 +116,7 @@ struct Shared {
 class Annealer {
 public:
     Annealer(const WheelRequest& request, int ifDrawn, const WheelSearchOptions& options, std::uint64_t seed, int bound,
-             Clock::time_point deadline, Shared& shared)
+             Shared& shared)
         : m_n(static_cast<int>(request.pool.size()))
         , m_k(request.kenoType)
         , m_p(ifDrawn)
@@ -123,7 +126,6 @@ public:
         , m_options(options)
         , m_generator(seed)
         , m_bound(bound)
-        , m_deadline(deadline)
         , m_shared(shared) {
         for (int i = m_t; i <= std::min(m_k, m_p); ++i) {
             m_setsPerRow += static_cast<std::size_t>(WheelBinomial(m_k, i) * WheelBinomial(m_n - m_k, m_p - i));
@@ -204,7 +206,7 @@ private:
             if (m_shared.cancel != nullptr && m_shared.cancel->load(std::memory_order_relaxed)) {
                 m_cancelled = true;
             }
-            if (m_options.seconds > 0 && Clock::now() >= m_deadline) {
+            if (m_options.seconds > 0 && Elapsed() >= m_options.seconds) {
                 m_timeUp = true;
             }
             if (m_options.steps == 0 && m_shared.boundReached.load(std::memory_order_relaxed)) {
@@ -221,6 +223,14 @@ private:
         report.bound = m_bound;
         report.steps = m_steps;
         progress(report);
+    }
+
+    // Seconds since the search started, on the wall clock or in processor time.
+    double Elapsed() const {
+        if (m_options.processorTime) {
+            return static_cast<double>(std::clock() - m_shared.startClock) / CLOCKS_PER_SEC;
+        }
+        return std::chrono::duration<double>(Clock::now() - m_shared.start).count();
     }
 
     int RandomBelow(int n) { return static_cast<int>(m_generator() % static_cast<std::uint64_t>(n)); }
@@ -406,7 +416,7 @@ private:
     void KeepComplete() {
         if (m_best.empty() || m_rows.size() < m_best.size()) {
             m_best = m_rows;
-            m_secondsToBest = std::chrono::duration<double>(Clock::now() - m_start).count();
+            m_secondsToBest = Elapsed();
             int seen = m_shared.bestSize.load();
             const int size = static_cast<int>(m_best.size());
             while ((seen == 0 || size < seen) && !m_shared.bestSize.compare_exchange_weak(seen, size)) {
@@ -436,67 +446,79 @@ private:
         RemoveRow(fewest);
     }
 
-    void Step(double temperature) {
-        std::size_t r = 0;
-        int out = 0;
-        int in = 0;
-        if (m_options.plainAnnealing) {
-            r = static_cast<std::size_t>(RandomBelow(static_cast<int>(m_rows.size())));
-            out = RandomPosition(m_rows[r]);
-            in = RandomPosition(m_full & ~m_rows[r]);
-        } else {
-            // A set no row meets in hits positions, and a row that meets it in hits - 1 (or as many as
-            // any row does): swapping one of the row's other positions for one of the set's covers it.
-            const RowMask target = m_numbering.Set(
-                m_uncovered[static_cast<std::size_t>(RandomBelow(static_cast<int>(m_uncovered.size())))]);
-            int most = -1;
-            int ties = 0;
-            for (std::size_t i = 0; i < m_rows.size(); ++i) {
-                const int met = std::popcount(m_rows[i] & target);
-                if (met > most) {
-                    most = met;
-                    ties = 1;
-                    r = i;
-                } else if (met == most && RandomBelow(++ties) == 0) {
-                    r = i;
-                }
-            }
-            // Of a few such swaps (all of them when they are few), the one that uncovers least.
-            const RowMask outs = m_rows[r] & ~target;
-            const RowMask ins = target & ~m_rows[r];
-            const int swaps = std::popcount(outs) * std::popcount(ins);
-            int fewest = 0;
-            ties = 0;
-            for (int c = 0; c < std::min(swaps, kSwapChoices); ++c) {
-                int tryOut = 0;
-                int tryIn = 0;
-                if (swaps <= kSwapChoices) {
-                    tryOut = NthPosition(outs, c % std::popcount(outs));
-                    tryIn = NthPosition(ins, c / std::popcount(outs));
-                } else {
-                    tryOut = RandomPosition(outs);
-                    tryIn = RandomPosition(ins);
-                }
-                PrepareSwap(m_rows[r], tryOut, tryIn);
-                const int delta = SwapDelta(tryOut, tryIn);
-                if (c == 0 || delta < fewest) {
-                    fewest = delta;
-                    ties = 1;
-                    out = tryOut;
-                    in = tryIn;
-                } else if (delta == fewest && RandomBelow(++ties) == 0) {
-                    out = tryOut;
-                    in = tryIn;
-                }
+    struct Swap {
+        std::size_t row = 0;
+        int out = 0; // the position that leaves the row
+        int in = 0;  // the position that enters it
+    };
+
+    // The yardstick's move: any position of a random row for any position outside it.
+    Swap PlainSwap() {
+        Swap swap;
+        swap.row = static_cast<std::size_t>(RandomBelow(static_cast<int>(m_rows.size())));
+        swap.out = RandomPosition(m_rows[swap.row]);
+        swap.in = RandomPosition(m_full & ~m_rows[swap.row]);
+        return swap;
+    }
+
+    // The row that meets the set in the most positions (hits - 1 at most), one of them at random.
+    std::size_t NearestRow(RowMask set) {
+        std::size_t nearest = 0;
+        int most = -1;
+        int ties = 0;
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            const int met = std::popcount(m_rows[r] & set);
+            if (met > most) {
+                most = met;
+                ties = 1;
+                nearest = r;
+            } else if (met == most && RandomBelow(++ties) == 0) {
+                nearest = r;
             }
         }
-        PrepareSwap(m_rows[r], out, in);
-        const int delta = SwapDelta(out, in);
+        return nearest;
+    }
+
+    // A set no row meets in hits positions and the row nearest to it: swapping one of the row's other
+    // positions for one of the set's brings the row nearer. Of a few such swaps (all of them when they
+    // are few), the one that uncovers least.
+    Swap AimedSwap() {
+        const RowMask target =
+            m_numbering.Set(m_uncovered[static_cast<std::size_t>(RandomBelow(static_cast<int>(m_uncovered.size())))]);
+        Swap best;
+        best.row = NearestRow(target);
+        const RowMask outs = m_rows[best.row] & ~target;
+        const RowMask ins = target & ~m_rows[best.row];
+        const int outCount = std::popcount(outs);
+        const int swaps = outCount * std::popcount(ins);
+        int fewest = 0;
+        int ties = 0;
+        for (int c = 0; c < std::min(swaps, kSwapChoices); ++c) {
+            Swap swap = best;
+            swap.out = swaps <= kSwapChoices ? NthPosition(outs, c % outCount) : RandomPosition(outs);
+            swap.in = swaps <= kSwapChoices ? NthPosition(ins, c / outCount) : RandomPosition(ins);
+            PrepareSwap(m_rows[swap.row], swap.out, swap.in);
+            const int delta = SwapDelta(swap.out, swap.in);
+            if (c == 0 || delta < fewest) {
+                fewest = delta;
+                ties = 1;
+                best = swap;
+            } else if (delta == fewest && RandomBelow(++ties) == 0) {
+                best = swap;
+            }
+        }
+        return best;
+    }
+
+    void Step(double temperature) {
+        const Swap swap = m_options.plainAnnealing ? PlainSwap() : AimedSwap();
+        PrepareSwap(m_rows[swap.row], swap.out, swap.in);
+        const int delta = SwapDelta(swap.out, swap.in);
         if (delta > 0 && !m_options.plainAnnealing) {
             m_meanRise += (delta - m_meanRise) * kRiseWeight;
         }
         if (delta <= 0 || RandomUnit() < std::exp(-delta / (temperature * m_meanRise))) {
-            ApplySwap(r, out, in);
+            ApplySwap(swap.row, swap.out, swap.in);
         }
     }
 
@@ -509,7 +531,6 @@ private:
     const WheelSearchOptions& m_options;
     std::mt19937_64 m_generator;
     int m_bound;
-    Clock::time_point m_deadline;
     Shared& m_shared;
 
     std::vector<std::uint32_t> m_cover;     // rows meeting each p-set in hits or more positions
@@ -522,7 +543,6 @@ private:
     std::size_t m_setsPerRow = 0; // p-sets a row meets in hits or more positions
     double m_meanRise = 1;        // of the swaps weighed that would uncover more sets
     std::uint64_t m_steps = 0;
-    Clock::time_point m_start = Clock::now();
     double m_secondsToBest = 0;
     bool m_cancelled = false;
     bool m_timeUp = false;
@@ -563,8 +583,6 @@ WheelSearchResult FindWheel(const WheelRequest& request, const WheelSearchOption
     if (budget.steps == 0 && budget.seconds <= 0) {
         budget.seconds = 2;
     }
-    const Clock::time_point deadline =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(budget.seconds));
     Shared shared;
     shared.cancel = cancel;
     const int threads = std::clamp(options.threads, 1, 2);
@@ -572,8 +590,7 @@ WheelSearchResult FindWheel(const WheelRequest& request, const WheelSearchOption
     std::vector<double> secondsToBest(static_cast<std::size_t>(threads), 0.0);
     const auto run = [&](int thread) {
         Annealer annealer(request, result.searchedIfDrawn, budget,
-                          options.seed + static_cast<std::uint64_t>(thread) * 0x9E3779B97F4A7C15ULL, bound, deadline,
-                          shared);
+                          options.seed + static_cast<std::uint64_t>(thread) * 0x9E3779B97F4A7C15ULL, bound, shared);
         found[static_cast<std::size_t>(thread)] = annealer.Run(progress, thread == 0);
         secondsToBest[static_cast<std::size_t>(thread)] = annealer.SecondsToBest();
     };
