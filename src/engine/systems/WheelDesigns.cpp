@@ -28,14 +28,14 @@ public:
         for (int i = 0; i < m; ++i) {
             m_q *= p;
         }
-        m_add.resize(static_cast<std::size_t>(m_q * m_q));
+        m_add.resize(Index(m_q, 0));
         for (int a = 0; a < m_q; ++a) {
             for (int b = 0; b < m_q; ++b) {
                 int sum = 0;
                 for (int i = 0, place = 1; i < m; ++i, place *= p) {
                     sum += ((a / place + b / place) % p) * place;
                 }
-                m_add[static_cast<std::size_t>(a * m_q + b)] = sum;
+                m_add[Index(a, b)] = sum;
             }
         }
         for (int c = 0; c < m_q && m_power.empty(); ++c) {
@@ -48,7 +48,7 @@ public:
     }
 
     int Size() const { return m_q; }
-    int Add(int a, int b) const { return m_add[static_cast<std::size_t>(a * m_q + b)]; }
+    int Add(int a, int b) const { return m_add[Index(a, b)]; }
     int Mul(int a, int b) const {
         if (a == 0 || b == 0) {
             return 0;
@@ -60,6 +60,11 @@ public:
     int Power(int i) const { return m_power[static_cast<std::size_t>(i)]; }
 
 private:
+    // The place of the sum of a and b in the table of sums.
+    std::size_t Index(int a, int b) const {
+        return static_cast<std::size_t>(a) * static_cast<std::size_t>(m_q) + static_cast<std::size_t>(b);
+    }
+
     int Log(int a) const { return m_log[static_cast<std::size_t>(a)]; }
 
     // x times e, where x^m = -(c_0 + c_1 x + ... + c_{m-1} x^{m-1}) and c_i is digit i of c.

@@ -9,7 +9,7 @@ namespace qv {
 // Systems built by algebra instead of search. A design of strength t on v points has rows of one size
 // such that every t of its points lie together in exactly one row; such a design is the smallest
 // system there is for its pool, its row size and t hits out of t drawn. The designs known here fit a
-// pool of at most 32: the projective planes of orders 2 to 5, the inversive planes of orders 3 to 5,
+// pool of at most 32: the projective planes of orders 2 to 5, the inversive planes of orders 2 to 5,
 // the design of the binary Golay code on 24 points (rows of 8, strength 5) and the one of the ternary
 // Golay code on 12 points (rows of 6, strength 5), and every design derived from them (the rows through
 // one point, without it: one point, one row size and one strength less).
