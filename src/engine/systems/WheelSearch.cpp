@@ -130,6 +130,11 @@ public:
         for (int i = m_t; i <= std::min(m_k, m_p); ++i) {
             m_setsPerRow += static_cast<std::size_t>(WheelBinomial(m_k, i) * WheelBinomial(m_n - m_k, m_p - i));
         }
+        // A swap weighs twice this many sets; where that is many, the clock is read more often.
+        const std::uint64_t swapSets = WheelBinomial(m_k - 1, m_t - 1) * WheelBinomial(m_n - m_k - 1, m_p - m_t);
+        while (m_checkMask > 0 && (m_checkMask + 1) * swapSets > kSetsBetweenChecks) {
+            m_checkMask >>= 1U;
+        }
     }
 
     double SecondsToBest() const { return m_secondsToBest; }
@@ -194,15 +199,17 @@ private:
     static constexpr double kRiseWeight = 0.001; // of the newest rise in the running mean
     static constexpr std::size_t kDropSets = 50000;
     static constexpr std::size_t kDropRowsAtLeast = 16;
+    static constexpr std::uint64_t kSetsBetweenChecks = 8192;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
 
     // Whether the budget is spent, the search cancelled or another thread at the bound; the clock and
-    // the flags are read every 256 steps, or at once when now is true (before a long step).
+    // the flags are read every 256 steps (every step where steps are long), or at once when now is
+    // true (before a long step).
     bool Ended(bool now = false) {
         if (m_options.steps != 0 && m_steps >= m_options.steps) {
             return true;
         }
-        if (now || (m_steps & 0xFFU) == 0) {
+        if (now || (m_steps & m_checkMask) == 0) {
             if (m_shared.cancel != nullptr && m_shared.cancel->load(std::memory_order_relaxed)) {
                 m_cancelled = true;
             }
@@ -540,8 +547,9 @@ private:
     std::vector<RowMask> m_best;
     std::vector<RowMask> m_inside;
     std::vector<RowMask> m_outside;
-    std::size_t m_setsPerRow = 0; // p-sets a row meets in hits or more positions
-    double m_meanRise = 1;        // of the swaps weighed that would uncover more sets
+    std::size_t m_setsPerRow = 0;     // p-sets a row meets in hits or more positions
+    std::uint64_t m_checkMask = 0xFF; // the clock is read when the steps masked by it are 0
+    double m_meanRise = 1;            // of the swaps weighed that would uncover more sets
     std::uint64_t m_steps = 0;
     double m_secondsToBest = 0;
     bool m_cancelled = false;
