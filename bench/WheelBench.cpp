@@ -1,9 +1,11 @@
 // The search for small systems on one core, case by case: the size it reaches in the time given, the
 // best size known, the Schönheim bound (the counting bound where more numbers are drawn than hit), the
 // time until it had its final size, and beside it a plain annealing over swaps of one number in a
-// random row, given the same time. Every system is proven before it is counted.
+// random row, given the same time. Every system is proven before it is counted. Budgets and times are
+// processor time of the process (one search thread), so other work on the machine changes them little.
 //
-//   qv_wheel_bench [SECONDS_SMALL [SECONDS_LARGE]]     (default 2 and 5)
+//   qv_wheel_bench [SECONDS_SMALL [SECONDS_LARGE [CASE]]]     (default 2 and 5; CASE: only the cases
+//                                                             whose name contains it, e.g. "LD(")
 
 #include "engine/systems/WheelBounds.h"
 #include "engine/systems/WheelProof.h"
@@ -50,8 +52,9 @@ Run Search(const Case& c, double seconds, bool plain) {
     qv::WheelSearchOptions options;
     options.seconds = seconds;
     options.threads = 1;
+    options.processorTime = true;
     options.seed = 1;
-    options.plainSwaps = plain;
+    options.plainAnnealing = plain;
     options.targetSize = c.bestKnown;
     const qv::WheelSearchResult result = qv::FindWheel(request, options);
     Run run;
@@ -72,11 +75,15 @@ std::string Name(const Case& c) {
 int main(int argc, char** argv) {
     const double small = argc > 1 ? std::atof(argv[1]) : 2.0;
     const double large = argc > 2 ? std::atof(argv[2]) : 5.0;
+    const std::string only = argc > 3 ? argv[3] : "";
     std::printf(
         "| case | found | best known | lower bound | time to found size | budget | plain annealing, same budget |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
     bool allProven = true;
     for (const Case& c : kCases) {
+        if (Name(c).find(only) == std::string::npos) {
+            continue;
+        }
         const double budget = c.large ? large : small;
         const Run program = Search(c, budget, false);
         const Run plain = Search(c, budget, true);

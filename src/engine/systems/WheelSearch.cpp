@@ -1,11 +1,13 @@
 #include "engine/systems/WheelSearch.h"
 
 #include "engine/systems/WheelBounds.h"
+#include "engine/systems/WheelDesigns.h"
 
 #include <algorithm>
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <random>
 #include <thread>
 
@@ -103,6 +105,8 @@ bool RowBefore(RowMask a, RowMask b) {
 }
 
 struct Shared {
+    Clock::time_point start = Clock::now();
+    std::clock_t startClock = std::clock();
     const std::atomic<bool>* cancel = nullptr;
     std::atomic<bool> boundReached{false}; // only with a time budget: one thread's optimum ends all
     std::atomic<int> bestSize{0};
@@ -112,7 +116,7 @@ struct Shared {
 class Annealer {
 public:
     Annealer(const WheelRequest& request, int ifDrawn, const WheelSearchOptions& options, std::uint64_t seed, int bound,
-             Clock::time_point deadline, Shared& shared)
+             Shared& shared)
         : m_n(static_cast<int>(request.pool.size()))
         , m_k(request.kenoType)
         , m_p(ifDrawn)
@@ -122,23 +126,27 @@ public:
         , m_options(options)
         , m_generator(seed)
         , m_bound(bound)
-        , m_deadline(deadline)
-        , m_shared(shared) {}
+        , m_shared(shared) {
+        for (int i = m_t; i <= std::min(m_k, m_p); ++i) {
+            m_setsPerRow += static_cast<std::size_t>(WheelBinomial(m_k, i) * WheelBinomial(m_n - m_k, m_p - i));
+        }
+        // A swap weighs twice this many sets; where that is many, the clock is read more often.
+        const std::uint64_t swapSets = WheelBinomial(m_k - 1, m_t - 1) * WheelBinomial(m_n - m_k - 1, m_p - m_t);
+        while (m_checkMask > 0 && (m_checkMask + 1) * swapSets > kSetsBetweenChecks) {
+            m_checkMask >>= 1U;
+        }
+    }
 
     double SecondsToBest() const { return m_secondsToBest; }
 
     // Runs the search; reports when report is true (one thread reports).
     std::vector<RowMask> Run(const std::function<void(const WheelProgress&)>& progress, bool report) {
-        const auto sets = static_cast<std::uint32_t>(m_numbering.Count());
-        m_cover.assign(sets, 0);
-        m_where.resize(sets);
-        m_uncovered.resize(sets);
-        for (std::uint32_t s = 0; s < sets; ++s) {
-            m_uncovered[s] = s;
-            m_where[s] = static_cast<std::int32_t>(s);
-        }
-        Greedy();
-        double temperature = kStartTemperature;
+        m_cover.resize(m_numbering.Count());
+        m_where.resize(m_numbering.Count());
+        Start();
+        const double start = m_options.plainAnnealing ? kPlainStartTemperature : kStartTemperature;
+        const double cooling = m_options.plainAnnealing ? kPlainCooling : kCooling;
+        double temperature = start;
         auto lastReport = Clock::now();
         while (!Ended()) {
             if (m_uncovered.empty()) {
@@ -150,14 +158,14 @@ public:
                     break;
                 }
                 DropRow();
-                temperature = kStartTemperature;
+                temperature = start;
                 continue;
             }
             Step(temperature);
             if (++m_steps % kCoolingSteps == 0) {
-                temperature *= kCooling;
+                temperature *= cooling;
                 if (temperature < kLowestTemperature) {
-                    temperature = kStartTemperature;
+                    temperature = start;
                 }
             }
             if (report && progress && (m_steps & 0x3FFU) == 0 && Clock::now() - lastReport > kReportEvery) {
@@ -165,14 +173,11 @@ public:
                 Report(progress);
             }
         }
-        if (!m_uncovered.empty() || m_best.empty()) {
-            // A search ended before it was complete once: keep growing the system greedily, which
-            // always ends with a complete one.
-            if (m_best.empty()) {
-                m_unbounded = true;
-                Greedy();
-                KeepComplete();
-            }
+        if (m_best.empty()) {
+            // Ended before any system was complete: fill the gaps without weighing rows, which takes
+            // no longer than adding them does.
+            Complete();
+            KeepComplete();
         }
         m_shared.steps += m_steps;
         if (report && progress) {
@@ -182,21 +187,33 @@ public:
     }
 
 private:
-    static constexpr double kStartTemperature = 0.6;
+    // The temperature of the program's search is relative to the mean rise of a move it weighs (about
+    // one set on a covering of few sets per row, dozens on a lotto design); the yardstick's is absolute.
+    static constexpr double kStartTemperature = 0.2;
+    static constexpr double kPlainStartTemperature = 0.6;
     static constexpr double kLowestTemperature = 0.05;
-    static constexpr double kCooling = 0.98;
+    static constexpr double kCooling = 0.95;
+    static constexpr double kPlainCooling = 0.98;
     static constexpr std::uint64_t kCoolingSteps = 500;
+    static constexpr int kSwapChoices = 8;
+    static constexpr double kRiseWeight = 0.001; // of the newest rise in the running mean
+    static constexpr std::size_t kDropSets = 50000;
+    static constexpr std::size_t kDropRowsAtLeast = 16;
+    static constexpr std::uint64_t kSetsBetweenChecks = 8192;
     static constexpr Clock::duration kReportEvery = std::chrono::milliseconds(100);
 
-    bool Ended() {
+    // Whether the budget is spent, the search cancelled or another thread at the bound; the clock and
+    // the flags are read every 256 steps (every step where steps are long), or at once when now is
+    // true (before a long step).
+    bool Ended(bool now = false) {
         if (m_options.steps != 0 && m_steps >= m_options.steps) {
             return true;
         }
-        if ((m_steps & 0xFFU) == 0) {
+        if (now || (m_steps & m_checkMask) == 0) {
             if (m_shared.cancel != nullptr && m_shared.cancel->load(std::memory_order_relaxed)) {
                 m_cancelled = true;
             }
-            if (m_options.seconds > 0 && Clock::now() >= m_deadline) {
+            if (m_options.seconds > 0 && Elapsed() >= m_options.seconds) {
                 m_timeUp = true;
             }
             if (m_options.steps == 0 && m_shared.boundReached.load(std::memory_order_relaxed)) {
@@ -215,17 +232,26 @@ private:
         progress(report);
     }
 
+    // Seconds since the search started, on the wall clock or in processor time.
+    double Elapsed() const {
+        if (m_options.processorTime) {
+            return static_cast<double>(std::clock() - m_shared.startClock) / CLOCKS_PER_SEC;
+        }
+        return std::chrono::duration<double>(Clock::now() - m_shared.start).count();
+    }
+
     int RandomBelow(int n) { return static_cast<int>(m_generator() % static_cast<std::uint64_t>(n)); }
 
     double RandomUnit() { return static_cast<double>(m_generator() >> 11U) * 0x1.0p-53; }
 
-    int RandomPosition(RowMask mask) {
-        int skip = RandomBelow(std::popcount(mask));
+    static int NthPosition(RowMask mask, int skip) {
         while (skip-- > 0) {
             mask &= mask - 1;
         }
         return std::countr_zero(mask);
     }
+
+    int RandomPosition(RowMask mask) { return NthPosition(mask, RandomBelow(std::popcount(mask))); }
 
     RowMask RandomSubset(RowMask from, int count) {
         RowMask subset = 0;
@@ -326,12 +352,44 @@ private:
         m_rows[r] = (m_rows[r] & ~outBit) | inBit;
     }
 
-    // Adds rows until every set is covered: each time the best of a few rows through hits positions
-    // of a set still uncovered.
+    // No rows, every set uncovered.
+    void Clear() {
+        m_rows.clear();
+        std::fill(m_cover.begin(), m_cover.end(), 0U);
+        m_uncovered.resize(m_cover.size());
+        for (std::size_t s = 0; s < m_cover.size(); ++s) {
+            m_uncovered[s] = static_cast<std::uint32_t>(s);
+            m_where[s] = static_cast<std::int32_t>(s);
+        }
+    }
+
+    // Row filled up to the row size with random positions.
+    RowMask Filled(RowMask row) { return row | RandomSubset(m_full & ~row, m_k - std::popcount(row)); }
+
+    // The first system: a known design where one fits (many of them are the smallest systems there
+    // are), else the greedy one, or the design's when the greedy one is larger or ended incomplete.
+    void Start() {
+        Clear();
+        const std::vector<RowMask> design =
+            m_options.plainAnnealing ? std::vector<RowMask>{} : DesignCovering(m_n, m_k, m_t);
+        if (design.empty() || static_cast<int>(design.size()) > std::max(m_bound, m_options.targetSize)) {
+            Greedy();
+            if (design.empty() || (m_uncovered.empty() && m_rows.size() <= design.size())) {
+                return;
+            }
+            Clear();
+        }
+        for (RowMask row : design) {
+            AddRow(Filled(row));
+        }
+    }
+
+    // Adds rows until every set is covered or the budget ends: each time the best of a few rows
+    // through hits positions of a set still uncovered.
     void Greedy() {
         constexpr int kCandidates = 8;
         while (!m_uncovered.empty()) {
-            if (!m_unbounded && Ended()) {
+            if (Ended(true)) {
                 return;
             }
             const RowMask target = m_numbering.Set(
@@ -353,10 +411,19 @@ private:
         }
     }
 
+    // Adds a row through each set still uncovered, its positions filled up at random: a complete
+    // system at the cost of adding its rows, and no step of the budget.
+    void Complete() {
+        while (!m_uncovered.empty()) {
+            const RowMask set = m_numbering.Set(m_uncovered.back());
+            AddRow(Filled(RandomSubset(set, std::min(m_p, m_k))));
+        }
+    }
+
     void KeepComplete() {
         if (m_best.empty() || m_rows.size() < m_best.size()) {
             m_best = m_rows;
-            m_secondsToBest = std::chrono::duration<double>(Clock::now() - m_start).count();
+            m_secondsToBest = Elapsed();
             int seen = m_shared.bestSize.load();
             const int size = static_cast<int>(m_best.size());
             while ((seen == 0 || size < seen) && !m_shared.bestSize.compare_exchange_weak(seen, size)) {
@@ -364,11 +431,18 @@ private:
         }
     }
 
-    // Drops the row whose loss uncovers the fewest sets.
+    // Drops the row whose loss uncovers the fewest sets: of every row, or (where that would take
+    // long) of as many rows from a random one on as about kDropSets counts allow. A row whose loss
+    // uncovers nothing goes at once.
     void DropRow() {
-        std::size_t fewest = 0;
+        const std::size_t rows = m_rows.size();
+        const std::size_t looked = std::min(rows, std::max(kDropRowsAtLeast, kDropSets / m_setsPerRow));
+        const std::size_t first =
+            looked < rows ? static_cast<std::size_t>(RandomBelow(static_cast<int>(rows))) : std::size_t{0};
+        std::size_t fewest = first;
         int fewestLost = -1;
-        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        for (std::size_t i = 0; i < looked && fewestLost != 0; ++i) {
+            const std::size_t r = (first + i) % rows;
             int lost = 0;
             ForEachSetMet(m_rows[r], [this, &lost](std::uint32_t set) { lost += m_cover[set] == 1 ? 1 : 0; });
             if (fewestLost < 0 || lost < fewestLost) {
@@ -379,38 +453,79 @@ private:
         RemoveRow(fewest);
     }
 
-    void Step(double temperature) {
-        std::size_t r = 0;
-        int out = 0;
-        int in = 0;
-        if (m_options.plainSwaps) {
-            r = static_cast<std::size_t>(RandomBelow(static_cast<int>(m_rows.size())));
-            out = RandomPosition(m_rows[r]);
-            in = RandomPosition(m_full & ~m_rows[r]);
-        } else {
-            // A set no row meets in hits positions, and a row that meets it in hits - 1 (or as many as
-            // any row does): swapping one of the row's other positions for one of the set's covers it.
-            const RowMask target = m_numbering.Set(
-                m_uncovered[static_cast<std::size_t>(RandomBelow(static_cast<int>(m_uncovered.size())))]);
-            int most = -1;
-            int ties = 0;
-            for (std::size_t i = 0; i < m_rows.size(); ++i) {
-                const int met = std::popcount(m_rows[i] & target);
-                if (met > most) {
-                    most = met;
-                    ties = 1;
-                    r = i;
-                } else if (met == most && RandomBelow(++ties) == 0) {
-                    r = i;
-                }
+    struct Swap {
+        std::size_t row = 0;
+        int out = 0; // the position that leaves the row
+        int in = 0;  // the position that enters it
+    };
+
+    // The yardstick's move: any position of a random row for any position outside it.
+    Swap PlainSwap() {
+        Swap swap;
+        swap.row = static_cast<std::size_t>(RandomBelow(static_cast<int>(m_rows.size())));
+        swap.out = RandomPosition(m_rows[swap.row]);
+        swap.in = RandomPosition(m_full & ~m_rows[swap.row]);
+        return swap;
+    }
+
+    // The row that meets the set in the most positions (hits - 1 at most), one of them at random.
+    std::size_t NearestRow(RowMask set) {
+        std::size_t nearest = 0;
+        int most = -1;
+        int ties = 0;
+        for (std::size_t r = 0; r < m_rows.size(); ++r) {
+            const int met = std::popcount(m_rows[r] & set);
+            if (met > most) {
+                most = met;
+                ties = 1;
+                nearest = r;
+            } else if (met == most && RandomBelow(++ties) == 0) {
+                nearest = r;
             }
-            out = RandomPosition(m_rows[r] & ~target);
-            in = RandomPosition(target & ~m_rows[r]);
         }
-        PrepareSwap(m_rows[r], out, in);
-        const int delta = SwapDelta(out, in);
-        if (delta <= 0 || RandomUnit() < std::exp(-delta / temperature)) {
-            ApplySwap(r, out, in);
+        return nearest;
+    }
+
+    // A set no row meets in hits positions and the row nearest to it: swapping one of the row's other
+    // positions for one of the set's brings the row nearer. Of a few such swaps (all of them when they
+    // are few), the one that uncovers least.
+    Swap AimedSwap() {
+        const RowMask target =
+            m_numbering.Set(m_uncovered[static_cast<std::size_t>(RandomBelow(static_cast<int>(m_uncovered.size())))]);
+        Swap best;
+        best.row = NearestRow(target);
+        const RowMask outs = m_rows[best.row] & ~target;
+        const RowMask ins = target & ~m_rows[best.row];
+        const int outCount = std::popcount(outs);
+        const int swaps = outCount * std::popcount(ins);
+        int fewest = 0;
+        int ties = 0;
+        for (int c = 0; c < std::min(swaps, kSwapChoices); ++c) {
+            Swap swap = best;
+            swap.out = swaps <= kSwapChoices ? NthPosition(outs, c % outCount) : RandomPosition(outs);
+            swap.in = swaps <= kSwapChoices ? NthPosition(ins, c / outCount) : RandomPosition(ins);
+            PrepareSwap(m_rows[swap.row], swap.out, swap.in);
+            const int delta = SwapDelta(swap.out, swap.in);
+            if (c == 0 || delta < fewest) {
+                fewest = delta;
+                ties = 1;
+                best = swap;
+            } else if (delta == fewest && RandomBelow(++ties) == 0) {
+                best = swap;
+            }
+        }
+        return best;
+    }
+
+    void Step(double temperature) {
+        const Swap swap = m_options.plainAnnealing ? PlainSwap() : AimedSwap();
+        PrepareSwap(m_rows[swap.row], swap.out, swap.in);
+        const int delta = SwapDelta(swap.out, swap.in);
+        if (delta > 0 && !m_options.plainAnnealing) {
+            m_meanRise += (delta - m_meanRise) * kRiseWeight;
+        }
+        if (delta <= 0 || RandomUnit() < std::exp(-delta / (temperature * m_meanRise))) {
+            ApplySwap(swap.row, swap.out, swap.in);
         }
     }
 
@@ -423,7 +538,6 @@ private:
     const WheelSearchOptions& m_options;
     std::mt19937_64 m_generator;
     int m_bound;
-    Clock::time_point m_deadline;
     Shared& m_shared;
 
     std::vector<std::uint32_t> m_cover;     // rows meeting each p-set in hits or more positions
@@ -433,12 +547,13 @@ private:
     std::vector<RowMask> m_best;
     std::vector<RowMask> m_inside;
     std::vector<RowMask> m_outside;
+    std::size_t m_setsPerRow = 0;     // p-sets a row meets in hits or more positions
+    std::uint64_t m_checkMask = 0xFF; // the clock is read when the steps masked by it are 0
+    double m_meanRise = 1;            // of the swaps weighed that would uncover more sets
     std::uint64_t m_steps = 0;
-    Clock::time_point m_start = Clock::now();
     double m_secondsToBest = 0;
     bool m_cancelled = false;
     bool m_timeUp = false;
-    bool m_unbounded = false;
 };
 
 int SearchedIfDrawn(const WheelRequest& request) {
@@ -476,8 +591,6 @@ WheelSearchResult FindWheel(const WheelRequest& request, const WheelSearchOption
     if (budget.steps == 0 && budget.seconds <= 0) {
         budget.seconds = 2;
     }
-    const Clock::time_point deadline =
-        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(budget.seconds));
     Shared shared;
     shared.cancel = cancel;
     const int threads = std::clamp(options.threads, 1, 2);
@@ -485,8 +598,7 @@ WheelSearchResult FindWheel(const WheelRequest& request, const WheelSearchOption
     std::vector<double> secondsToBest(static_cast<std::size_t>(threads), 0.0);
     const auto run = [&](int thread) {
         Annealer annealer(request, result.searchedIfDrawn, budget,
-                          options.seed + static_cast<std::uint64_t>(thread) * 0x9E3779B97F4A7C15ULL, bound, deadline,
-                          shared);
+                          options.seed + static_cast<std::uint64_t>(thread) * 0x9E3779B97F4A7C15ULL, bound, shared);
         found[static_cast<std::size_t>(thread)] = annealer.Run(progress, thread == 0);
         secondsToBest[static_cast<std::size_t>(thread)] = annealer.SecondsToBest();
     };

@@ -1,6 +1,7 @@
 #include "engine/evaluation/Odds.h"
 #include "engine/evaluation/Payout.h"
 #include "engine/systems/WheelBounds.h"
+#include "engine/systems/WheelDesigns.h"
 #include "engine/systems/WheelFigures.h"
 #include "engine/systems/WheelProof.h"
 #include "engine/systems/WheelSearch.h"
@@ -100,6 +101,23 @@ TEST(WheelBounds, SchoenheimAndCountingBounds) {
     EXPECT_EQ(WheelLowerBound(9, 3, 2, 2), 12u);
 }
 
+// Every known design holds each set of its strength in exactly one row: it covers them all with
+// (points over strength) / (row size over strength) rows.
+TEST(KnownDesigns, HoldEverySetOfTheirStrengthInExactlyOneRow) {
+    ASSERT_FALSE(KnownDesigns().empty());
+    for (const WheelDesign& design : KnownDesigns()) {
+        SCOPED_TRACE("S(" + std::to_string(design.strength) + "," + std::to_string(design.rowSize) + "," +
+                     std::to_string(design.points) + ")");
+        for (RowMask row : design.rows) {
+            ASSERT_EQ(std::popcount(row), design.rowSize);
+            ASSERT_EQ(row >> static_cast<unsigned>(design.points - 1) >> 1U, 0U);
+        }
+        EXPECT_EQ(design.rows.size() * WheelBinomial(design.rowSize, design.strength),
+                  WheelBinomial(design.points, design.strength));
+        EXPECT_TRUE(ProveWheel(design.rows, design.points, design.strength, design.strength).holds);
+    }
+}
+
 // Small coverings whose smallest size is known; the search reaches it within its step budget.
 struct KnownCase {
     int n, k, t;
@@ -108,7 +126,10 @@ struct KnownCase {
 };
 
 TEST(FindWheel, ReachesTheKnownSmallestCoverings) {
-    const KnownCase cases[] = {{9, 3, 2, 12, 20000}, {10, 4, 3, 30, 200000}, {11, 5, 4, 66, 400000}};
+    // The last three from designs: 20 steps would not even build a greedy system of that size.
+    const KnownCase cases[] = {{9, 3, 2, 12, 20000},   {10, 4, 3, 30, 200000}, {11, 5, 4, 66, 400000},
+                               {10, 5, 4, 51, 400000}, {17, 5, 3, 68, 20},     {26, 6, 3, 130, 20},
+                               {23, 7, 4, 253, 20}};
     for (const KnownCase& c : cases) {
         WheelRequest request{FirstNumbers(c.n), c.k, c.t, c.t};
         WheelSearchOptions options;
@@ -140,9 +161,10 @@ TEST(FindWheel, TheSameSeedAndStepsGiveTheSameRowsOnOneOrTwoThreads) {
 TEST(FindWheel, CancelLeavesTheBestSystemFoundSoFarProven) {
     WheelRequest request{FirstNumbers(20), 7, 4, 4};
     std::atomic<bool> cancel{true};
-    // Cancelled before it starts: the greedy system, complete all the same.
+    // Cancelled before it starts: no step taken, a system filled in, complete all the same.
     WheelSearchResult result = FindWheel(request, {}, &cancel);
     EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.steps, 0u);
     ASSERT_FALSE(result.rows.empty());
     EXPECT_TRUE(ProveWheel(result.rows, 20, 4, 4).holds);
 
@@ -161,6 +183,21 @@ TEST(FindWheel, CancelLeavesTheBestSystemFoundSoFarProven) {
     ASSERT_FALSE(result.rows.empty());
     EXPECT_LE(result.rows.size(), static_cast<std::size_t>(bestReported));
     EXPECT_TRUE(ProveWheel(result.rows, 20, 4, 4).holds);
+}
+
+TEST(FindWheel, KeepsToATinyStepBudgetOnALargePool) {
+    // The greedy start alone takes some two thousand rows here; ten steps end it early, and the
+    // system is completed without taking more.
+    const WheelRequest request{FirstNumbers(30), 10, 5, 5};
+    WheelSearchOptions options;
+    options.steps = 10;
+    const WheelSearchResult result = FindWheel(request, options);
+    EXPECT_LE(result.steps, 10u);
+    ASSERT_FALSE(result.rows.empty());
+    for (RowMask row : result.rows) {
+        EXPECT_EQ(std::popcount(row), 10);
+    }
+    EXPECT_TRUE(ProveWheel(result.rows, 30, 5, 5).holds);
 }
 
 TEST(FindWheel, RefusesASearchWithTooManySets) {
