@@ -335,12 +335,20 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 
 std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t maxBytes,
                                                          const std::filesystem::path& name) {
+    const auto stream = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    if (stream == INVALID_HANDLE_VALUE) {
+        throw FileError::ReadFailed(name, errno);
+    }
     std::vector<std::uint8_t> bytes;
     std::uint8_t block[65536];
     for (;;) {
-        const int n = ::_read(fd, block, sizeof block);
-        if (n < 0) {
-            throw FileError::ReadFailed(name, errno);
+        DWORD n = 0;
+        if (!ReadFile(stream, block, sizeof block, &n, nullptr)) {
+            const DWORD err = GetLastError();
+            if (err == ERROR_BROKEN_PIPE) {
+                return bytes; // the writer closed its end
+            }
+            throw FileError::ReadFailed(name, SystemText(err));
         }
         if (n == 0) {
             return bytes;
