@@ -163,25 +163,35 @@ bool FileInTheWay(const std::filesystem::path& path) {
 
 // Removes temporary files of ours for any of targets (file names) that killed saves left behind in
 // folder: one pass over the folder, however many files a batch writes into it.
+// (The folder is listed through the system, not std::filesystem, whose listing on Windows stops at
+// paths of 260 characters.)
 void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::set<std::string>& targets) {
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
-    const auto now = std::filesystem::file_time_type::clock::now();
-    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (!IsTemporaryOfOneOf(PathText(it->path().filename()), targets)) {
-            continue;
-        }
-        const DWORD attributes = GetFileAttributesW(SystemPath(it->path()).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES ||
-            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
-            continue;
-        }
-        std::error_code timeError;
-        const auto written = std::filesystem::last_write_time(it->path(), timeError);
-        if (!timeError && now - written > kStaleAfter) {
-            DeleteFileW(SystemPath(it->path()).c_str());
-        }
+    const std::filesystem::path here = folder.empty() ? std::filesystem::path(".") : folder;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search =
+        FindFirstFileExW(SystemPath(here / "*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
     }
+    FILETIME nowTime{};
+    GetSystemTimeAsFileTime(&nowTime);
+    const auto ticks = [](const FILETIME& time) {
+        return std::uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
+    };
+    // File times count 100 ns.
+    const std::uint64_t staleAfter = std::chrono::duration_cast<std::chrono::nanoseconds>(kStaleAfter).count() / 100;
+    do {
+        const std::filesystem::path name(entry.cFileName);
+        if ((entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0 ||
+            !IsTemporaryOfOneOf(PathText(name), targets)) {
+            continue;
+        }
+        const std::uint64_t written = ticks(entry.ftLastWriteTime);
+        if (ticks(nowTime) > written && ticks(nowTime) - written > staleAfter) {
+            DeleteFileW(SystemPath(here / name).c_str());
+        }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
 }
 
 // Whether a file exists that the save replaces. Refuses a file that cannot be replaced faithfully: no
@@ -253,6 +263,11 @@ DWORD PutInPlace(const std::filesystem::path& temp, const std::filesystem::path&
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return ERROR_ACCESS_DENIED; // a folder is never replaced
     }
+    // ReplaceFileW carries the attributes over on Windows itself, but not every implementation of it
+    // does (Wine's does not): the new file gets them first.
+    constexpr DWORD kKept =
+        FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    SetFileAttributesW(from.c_str(), (attributes & kKept) != 0 ? attributes & kKept : FILE_ATTRIBUTE_NORMAL);
     const std::wstring aside =
         SystemPath(target.parent_path() / PathFromText(TemporaryName(PathText(target.filename()))));
     if (ReplaceFileW(to.c_str(), from.c_str(), aside.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {

@@ -259,6 +259,26 @@ TEST(SafeFile, StaleTemporaryFilesOfAKilledSaveAreRemoved) {
     EXPECT_FALSE(IsTemporaryNameOf("b.tpp.tmp0aZ9zz", "a.tpp"));
 }
 
+// Windows used to limit a path to 260 characters; a save and a read deeper down work all the same.
+TEST(SafeFile, ALongPathIsSavedAndRead) {
+    TempDir dir;
+    std::filesystem::path folder = dir.Path();
+    for (int level = 0; level < 4; ++level) {
+        folder /= "Ordner-" + std::to_string(level) + std::string(70, 'x');
+    }
+    std::filesystem::create_directories(folder);
+    const auto path = folder / "Ziehungen.tpp";
+    ASSERT_GT(path.native().size(), 300u);
+    WriteFileSafely(path, Bytes("alt"));
+    WriteFileSafely(path, Bytes("neu"));
+    const auto read = ReadWholeFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::string(read->begin(), read->end()), "neu");
+#if !defined(_WIN32) // the C++ library's own folder listing stops at 260 characters on Windows
+    EXPECT_EQ(EntriesIn(folder), 1u) << "temporary file or the old file left";
+#endif
+}
+
 TEST(SafeFile, ReadingRefusesWhatIsNoRegularFileOrTooBig) {
     TempDir dir;
 #if !defined(_WIN32)
