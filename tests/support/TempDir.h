@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/core/PathText.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -25,7 +27,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    // name as UTF-8 text, on every system.
+    std::filesystem::path operator/(const std::string& name) const { return m_path / PathFromText(name); }
 
 private:
     std::filesystem::path m_path;

@@ -1,19 +1,24 @@
 #include "engine/analysis/BlockCounter.h"
 
 #include "engine/analysis/Combinations.h"
+#include "engine/analysis/Processor.h"
 #include "engine/core/GameTables.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(QV_X86_RUNTIME_CHOICE)
 #include <immintrin.h>
+#endif
 
 namespace qv {
 namespace {
 
-// The counting once for any processor and once with the instructions that count and extract bits,
-// chosen when the counter is made.
+// The counting once for any processor and, on x86-64, once with the instructions that count and
+// extract bits, chosen when the counter is made.
 namespace portable {
 inline int Popcount(std::uint64_t x) {
-    return __builtin_popcountll(x);
+    return std::popcount(x);
 }
 inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
     std::uint64_t kept = 0;
@@ -25,6 +30,7 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #include "engine/analysis/BitRowCounting.inc"
 } // namespace portable
 
+#if defined(QV_X86_RUNTIME_CHOICE)
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("popcnt,bmi2"))), apply_to = function)
 #else
@@ -45,9 +51,14 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #else
 #pragma GCC pop_options
 #endif
+#endif
 
 bool HasFastBitInstructions() {
+#if defined(QV_X86_RUNTIME_CHOICE)
     return __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi2");
+#else
+    return false;
+#endif
 }
 
 } // namespace
@@ -72,18 +83,24 @@ BlockCounter::BlockCounter(int k, std::span<const NumberSet> draws, Instructions
 
 int BlockCounter::CompactRows(const std::uint64_t* rows, int words, int c, std::uint64_t* next,
                               std::uint8_t* bits) const {
-    return m_fast ? fast::CompactRows(rows, words, c, c + 1, next, bits)
-                  : portable::CompactRows(rows, words, c, c + 1, next, bits);
+#if defined(QV_X86_RUNTIME_CHOICE)
+    if (m_fast) {
+        return fast::CompactRows(rows, words, c, c + 1, next, bits);
+    }
+#endif
+    return portable::CompactRows(rows, words, c, c + 1, next, bits);
 }
 
 void BlockCounter::CountRest(const std::uint64_t* rows, int words, const Block& block, std::uint64_t* scratch,
                              std::uint8_t* bits, std::uint32_t* out) const {
     const int left = m_k - m_prefix;
+#if defined(QV_X86_RUNTIME_CHOICE)
     if (m_fast) {
         fast::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
-    } else {
-        portable::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
+        return;
     }
+#endif
+    portable::CountRest(rows, words, block.from, block.to, left, scratch, bits, out);
 }
 
 BlockCounter::Cursor::Cursor(const BlockCounter& counter)

@@ -1,15 +1,16 @@
 #include "engine/analysis/ListKeeper.h"
 
 #include "engine/analysis/Combinations.h"
+#include "engine/analysis/Processor.h"
 
 #include <algorithm>
 #include <bit>
 #include <functional>
 #include <limits>
 
-#if defined(__x86_64__)
+#if defined(QV_X86_RUNTIME_CHOICE)
 #include <immintrin.h>
-#elif defined(__SSE2__)
+#elif defined(QV_SSE2)
 #include <emmintrin.h>
 #endif
 
@@ -85,7 +86,7 @@ std::uint64_t ZeroMaskShort(const std::uint32_t* c, std::uint32_t n, std::uint32
 // Bit j set when c[j] (j < kSkipChunk) is above topsMin or at most flopsMax: a count that may enter
 // one of the lists.
 std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::uint32_t flopsMax) {
-#if defined(__SSE2__)
+#if defined(QV_SSE2)
     // Unsigned comparisons as signed ones on values shifted by 2^31.
     const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
@@ -110,7 +111,7 @@ std::uint32_t OutsideMask(const std::uint32_t* c, std::uint32_t topsMin, std::ui
 
 // ZeroMaskShort for 64 counts.
 std::uint64_t ZeroMask64Sse2(const std::uint32_t* c, std::uint32_t topsMin, std::uint64_t& above) {
-#if defined(__SSE2__)
+#if defined(QV_SSE2)
     const __m128i bias = _mm_set1_epi32(std::numeric_limits<std::int32_t>::min());
     const __m128i top = _mm_xor_si128(_mm_set1_epi32(static_cast<std::int32_t>(topsMin)), bias);
     const __m128i zero = _mm_setzero_si128();
@@ -142,14 +143,14 @@ std::uint64_t ZeroMask64Sse2(const std::uint32_t* c, std::uint32_t topsMin, std:
 }
 
 bool HasAvx2() {
-#if defined(__x86_64__)
+#if defined(QV_X86_RUNTIME_CHOICE)
     return __builtin_cpu_supports("avx2") != 0;
 #else
     return false;
 #endif
 }
 
-#if defined(__x86_64__)
+#if defined(QV_X86_RUNTIME_CHOICE)
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
 #else
@@ -201,7 +202,7 @@ std::uint64_t ChunkMask(const std::uint32_t* c, std::uint32_t n, std::uint32_t t
     if (n < kZeroChunk) {
         return ZeroMaskShort(c, n, topsMin, above);
     }
-#if defined(__x86_64__)
+#if defined(QV_X86_RUNTIME_CHOICE)
     if (bytes && topsMin < 255) {
         return ZeroMask64Bytes(c, topsMin, above);
     }

@@ -1,6 +1,7 @@
 #include "engine/core/DrawStore.h"
 
 #include "engine/core/FileError.h"
+#include "engine/core/PathText.h"
 #include "engine/core/SafeFile.h"
 
 #include <cerrno>
@@ -67,10 +68,11 @@ std::filesystem::path KeepDrawFileBackup(const std::filesystem::path& path, int 
     }
     const auto twoDigits = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
     const std::string stem =
-        path.stem().string() + "-" + std::to_string(year) + "-" + twoDigits(month) + "-" + twoDigits(day);
+        PathText(path.stem()) + "-" + std::to_string(year) + "-" + twoDigits(month) + "-" + twoDigits(day);
     for (int n = 1;; ++n) {
         std::filesystem::path backup = path;
-        backup.replace_filename(stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + path.extension().string());
+        backup.replace_filename(
+            PathFromText(stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + PathText(path.extension())));
         if (WriteNewFileSafely(backup, *bytes)) {
             return backup;
         }

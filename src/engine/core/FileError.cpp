@@ -1,5 +1,7 @@
 #include "engine/core/FileError.h"
 
+#include "engine/core/PathText.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -23,14 +25,22 @@ FileError FileError::WithSentence(const std::string& sentence) const {
 }
 
 FileError FileError::ReadFailed(const std::filesystem::path& path, int err) {
+    return ReadFailed(path, std::string(std::strerror(err)));
+}
+
+FileError FileError::ReadFailed(const std::filesystem::path& path, const std::string& systemText) {
     return FileError(path, "Die Datei " + Quoted(path) + " kann nicht gelesen werden; sie bleibt unverändert.",
-                     std::strerror(err));
+                     systemText);
 }
 
 FileError FileError::SaveFailed(const std::filesystem::path& path, int err) {
+    return SaveFailed(path, std::string(std::strerror(err)));
+}
+
+FileError FileError::SaveFailed(const std::filesystem::path& path, const std::string& systemText) {
     return FileError(path,
                      "Die Datei " + Quoted(path) + " kann nicht gespeichert werden; die alte Datei bleibt unverändert.",
-                     std::strerror(err));
+                     systemText);
 }
 
 FileError FileError::SaveRefused(const std::filesystem::path& path, const std::string& reason) {
@@ -39,7 +49,7 @@ FileError FileError::SaveRefused(const std::filesystem::path& path, const std::s
 }
 
 std::string Quoted(const std::filesystem::path& path) {
-    return "\xE2\x80\x9E" + path.string() + "\xE2\x80\x9C";
+    return "\xE2\x80\x9E" + PathText(path) + "\xE2\x80\x9C";
 }
 
 } // namespace qv

@@ -21,10 +21,13 @@ public:
     // system's detail).
     FileError WithSentence(const std::string& sentence) const;
 
-    // Reading path failed with the system error err (an errno value).
+    // Reading path failed with the system error err (an errno value), or with the system's text.
     static FileError ReadFailed(const std::filesystem::path& path, int err);
-    // Saving path failed with the system error err; the old file is unchanged.
+    static FileError ReadFailed(const std::filesystem::path& path, const std::string& systemText);
+    // Saving path failed with the system error err (an errno value), or with the system's text; the
+    // old file is unchanged.
     static FileError SaveFailed(const std::filesystem::path& path, int err);
+    static FileError SaveFailed(const std::filesystem::path& path, const std::string& systemText);
     // Saving path was refused for a reason of the program's own (reason ends with a full stop).
     static FileError SaveRefused(const std::filesystem::path& path, const std::string& reason);
 

@@ -7,8 +7,6 @@
 #include <charconv>
 #include <optional>
 
-#include <sys/stat.h>
-
 namespace qv {
 
 // The file as lines. A line is a section heading "[Name]", a setting "Key=Value", or anything else
@@ -25,13 +23,8 @@ struct IniFile::Document {
     std::string lineEnd = "\n";
     bool endsWithLineEnd = true;
 
-    // The identity of the file the lines came from; a missing file has exists false.
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
+    // The identity of the file the lines came from; nothing for a missing file.
+    std::optional<FileStamp> stamp;
 };
 
 namespace {
@@ -143,22 +136,6 @@ void CheckName(const std::filesystem::path& path, const std::string& text, const
     }
 }
 
-void StatInto(const std::filesystem::path& path, Document& document) {
-    struct stat st {};
-    document.exists = ::stat(path.c_str(), &st) == 0;
-    if (document.exists) {
-        document.device = st.st_dev;
-        document.inode = st.st_ino;
-        document.size = st.st_size;
-        document.modified = st.st_mtim;
-        document.changed = st.st_ctim;
-    }
-}
-
-bool SameTime(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
 // Adds the setting line after the last setting of the section's first heading, or in a new section at
 // the end.
 void InsertSetting(Document& document, const std::string& section, const std::string& setting) {
@@ -195,9 +172,7 @@ void InsertSetting(Document& document, const std::string& section, const std::st
 
 IniFile::IniFile(std::filesystem::path path)
     : m_path(std::move(path))
-    , m_cache(std::make_shared<Document>()) {
-    m_cache->size = -1; // never matches a file: the first access reads
-}
+    , m_cache(std::make_shared<Document>()) {}
 
 bool IniFile::Exists() const {
     std::error_code ec;
@@ -205,23 +180,15 @@ bool IniFile::Exists() const {
 }
 
 const IniFile::Document& IniFile::Current() const {
-    Document now;
-    StatInto(m_path, now);
-    const Document& cached = *m_cache;
-    if (now.exists == cached.exists &&
-        (!now.exists || (now.device == cached.device && now.inode == cached.inode && now.size == cached.size &&
-                         SameTime(now.modified, cached.modified) && SameTime(now.changed, cached.changed)))) {
-        return cached;
+    // The cache starts as a missing file's: a file that exists is read at the first access.
+    std::optional<FileStamp> now = StampOf(m_path);
+    if (now == m_cache->stamp) {
+        return *m_cache;
     }
     const auto bytes = ReadWholeFile(m_path);
     Document fresh =
         bytes ? Parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())) : Document{};
-    fresh.exists = now.exists;
-    fresh.device = now.device;
-    fresh.inode = now.inode;
-    fresh.size = now.size;
-    fresh.modified = now.modified;
-    fresh.changed = now.changed;
+    fresh.stamp = now;
     *m_cache = std::move(fresh);
     return *m_cache;
 }
@@ -229,7 +196,7 @@ const IniFile::Document& IniFile::Current() const {
 void IniFile::Store(Document document) const {
     const std::string text = Serialize(document);
     WriteFileSafely(m_path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    StatInto(m_path, document);
+    document.stamp = StampOf(m_path);
     *m_cache = std::move(document);
 }
 

@@ -9,7 +9,8 @@
 
 namespace qv {
 
-// The program's only file routines that talk to the operating system directly (POSIX).
+// The program's only file routines that talk to the operating system directly: one implementation
+// per system (SafeFilePosix.cpp, SafeFileWindows.cpp) with the same promises and messages.
 
 // No file of ours is anywhere near this; a bigger one is refused rather than read into memory.
 inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{64} * 1024 * 1024;
@@ -20,6 +21,19 @@ inline constexpr std::uint64_t kMaxTextFileBytes = std::uint64_t{16} * 1024 * 10
 // (the message says why: no permission, a folder, a device or pipe, more than maxBytes bytes).
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
                                                        std::uint64_t maxBytes = kMaxFileBytes);
+
+// What tells one version of a file from the next without reading it: which file it is (device and
+// file number), its size and its times of last change, in the system's own units. Nothing when no
+// file can be looked at under path.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> StampOf(const std::filesystem::path& path);
 
 // The one safe save: replaces the file at path with bytes so that a failure or a killed process at
 // any moment leaves either the old or the new file, never a mix.
@@ -33,8 +47,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 // On any failure the temporary file is removed, the old file stays whole and FileError is thrown.
 void WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
-// Reads a stream (a pipe, a terminal, a file) to its end. Nothing when it holds more than maxBytes
-// bytes; what was read is then dropped. Throws FileError about name when reading fails.
+// Reads a stream (a pipe, a terminal, a file; fd as the C library numbers it) to its end. Nothing when it holds more
+// than maxBytes bytes; what was read is then dropped. Throws FileError about name when reading fails.
 std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t maxBytes,
                                                          const std::filesystem::path& name);
 

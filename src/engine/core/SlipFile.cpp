@@ -2,6 +2,7 @@
 
 #include "engine/core/FileError.h"
 #include "engine/core/GameTables.h"
+#include "engine/core/PathText.h"
 #include "engine/core/SafeFile.h"
 
 #include <algorithm>
@@ -80,7 +81,7 @@ void WriteSlipFile(const std::filesystem::path& path, const TSchein& slip) {
 }
 
 std::string SlipDisplayName(const std::filesystem::path& path) {
-    std::string name = path.filename().string();
+    std::string name = PathText(path.filename());
     const auto point = name.rfind('.');
     if (point != std::string::npos) {
         name.erase(point);

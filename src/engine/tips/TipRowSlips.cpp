@@ -1,6 +1,7 @@
 #include "engine/tips/TipRowSlips.h"
 
 #include "engine/core/GameTables.h"
+#include "engine/core/PathText.h"
 #include "engine/core/SafeFile.h"
 #include "engine/core/SlipFile.h"
 
@@ -136,12 +137,13 @@ std::vector<TSchein> SlipsFromRows(const std::vector<TipRowCells>& rows) {
 
 std::filesystem::path NumberedSlipPath(const std::filesystem::path& chosen, int k) {
     std::filesystem::path numbered = chosen;
-    numbered.replace_filename(chosen.stem().string() + "-" + std::to_string(k) + chosen.extension().string());
+    numbered.replace_filename(
+        PathFromText(PathText(chosen.stem()) + "-" + std::to_string(k) + PathText(chosen.extension())));
     return numbered;
 }
 
 std::string SavedFilesName(const std::filesystem::path& chosen, int count) {
-    return chosen.stem().string() + "1-" + std::to_string(count) + chosen.extension().string();
+    return PathText(chosen.stem()) + "1-" + std::to_string(count) + PathText(chosen.extension());
 }
 
 std::string SavedFilesCount(int count) {

@@ -1,6 +1,7 @@
 #include "engine/draws/WinningNumberSettings.h"
 #include "engine/evaluation/MainWindowSettings.h"
 
+#include "support/FailingSave.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -8,11 +9,8 @@
 
 #include "engine/core/FileError.h"
 
-#include <csignal>
 #include <fstream>
 #include <sstream>
-
-#include <sys/resource.h>
 
 namespace qv {
 namespace {
@@ -85,17 +83,13 @@ TEST(MainWindowSettings, TheListOfSlipsIsWrittenInOneSave) {
     const std::string before = "[Spielscheine]\nAnzahl=2\nDatei1=/x/a.kts\nDatei2=/x/b.kts\n";
     WriteText(ini.Path(), before);
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = before.size() + 20;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_THROW(RecordChosenSlipFiles(ini, {"/ein/langer/pfad/1.kts", "/ein/langer/pfad/2.kts",
-                                             "/ein/langer/pfad/3.kts", "/ein/langer/pfad/4.kts"}),
-                 FileError);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const test::FailingSave failing(ini.Path(), before.size() + 20);
+        ASSERT_TRUE(failing.Active());
+        EXPECT_THROW(RecordChosenSlipFiles(ini, {"/ein/langer/pfad/1.kts", "/ein/langer/pfad/2.kts",
+                                                 "/ein/langer/pfad/3.kts", "/ein/langer/pfad/4.kts"}),
+                     FileError);
+    }
 
     EXPECT_EQ(ReadText(ini.Path()), before);
     RecordChosenSlipFiles(ini, {});
