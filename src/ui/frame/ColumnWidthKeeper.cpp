@@ -26,6 +26,7 @@ bool PlayerSized(const QHeaderView& header, int column) {
 std::vector<int> Widths(const QTableView& grid) {
     const QHeaderView& header = *grid.horizontalHeader();
     std::vector<int> widths;
+    widths.reserve(static_cast<std::size_t>(header.count()));
     for (int column = 0; column < header.count(); ++column) {
         widths.push_back(PlayerSized(header, column) ? header.sectionSize(column) : 0);
     }
