@@ -6,13 +6,40 @@
 
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
 namespace qv {
 namespace {
+
+// Lets a thread sleep until another has changed a value it watches. std::atomic's own wait is not used:
+// where the system offers no futex (mingw-w64's libstdc++ 12 on Windows) it reads the value outside the
+// lock it then sleeps under, while the notifying thread never takes that lock, so a wake-up sent in
+// between is lost and the run froze for good.
+class Wakeup {
+public:
+    // Returns once changed() holds; changed() is checked under the lock.
+    template <class Changed>
+    void Await(Changed changed) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, changed);
+    }
+
+    // Call after storing the change. A thread that has checked and is about to sleep holds the lock, so
+    // taking it here waits until that thread sleeps and will be woken.
+    void Notify() {
+        { const std::lock_guard lock(m_mutex); }
+        m_changed.notify_one();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+};
 
 // Counting the blocks takes most of a run of four or five numbers, so a second thread counts blocks too.
 // Blocks are counted into a ring of buffers, each by whichever thread claims it next; the calling
@@ -64,14 +91,14 @@ public:
             for (std::uint32_t seen = ready.load(std::memory_order_acquire); seen != b;
                  seen = ready.load(std::memory_order_acquire)) {
                 if (!CountNext(cursor)) {
-                    ready.wait(seen, std::memory_order_acquire);
+                    m_countedWakeup.Await([&ready, seen] { return ready.load(std::memory_order_acquire) != seen; });
                 }
             }
             const Block& block = m_blocks[b];
             const bool going =
                 m_lists.Take(m_buffers[b % kSlots].get(), block.start, block.size, m_marks[b % kSlots].get());
             m_handed.store(b + 1, std::memory_order_release);
-            m_handed.notify_one();
+            m_handedWakeup.Notify();
             if (!going) {
                 return false;
             }
@@ -92,7 +119,7 @@ private:
                 if (m_claimed.load(std::memory_order_acquire) >= m_blocks.size()) {
                     return;
                 }
-                m_handed.wait(handed, std::memory_order_acquire);
+                m_handedWakeup.Await([this, handed] { return m_handed.load(std::memory_order_acquire) != handed; });
             }
         }
     }
@@ -113,7 +140,7 @@ private:
         }
         std::atomic<std::uint32_t>& ready = m_ready[b % kSlots];
         ready.store(b, std::memory_order_release);
-        ready.notify_one();
+        m_countedWakeup.Notify();
         return true;
     }
 
@@ -121,7 +148,7 @@ private:
         m_stop.store(true, std::memory_order_release);
         // Wakes the helper if it waits for a buffer.
         m_handed.store(kNone - kSlots, std::memory_order_release);
-        m_handed.notify_one();
+        m_handedWakeup.Notify();
     }
 
     const BlockCounter& m_counter;
@@ -134,7 +161,9 @@ private:
     std::atomic<std::uint32_t> m_claimed{0};                               // blocks claimed for counting
     std::atomic<std::uint32_t> m_handed{0};                                // blocks handed to the lists
     std::atomic<bool> m_stop{false};
-    std::jthread m_helper; // last: joined before the rest goes
+    Wakeup m_countedWakeup; // the calling thread waits here for its next block to be counted
+    Wakeup m_handedWakeup;  // the helper waits here for a buffer to be handed over and freed
+    std::jthread m_helper;  // last: joined before the rest goes
 };
 
 // A second thread pays off where the counting is heavy: runs of four and five numbers over more than a

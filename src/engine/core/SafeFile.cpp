@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <random>
+#include <string>
 
 // The parts of the safe save that are the same on every system. What talks to the system is in
 // SafeFilePosix.cpp and SafeFileWindows.cpp, one of which the build takes.
@@ -97,6 +98,22 @@ bool IsTemporaryNameOf(const std::string& name, const std::string& target) {
         }
     }
     return true;
+}
+
+PreparedFiles::PreparedFiles(std::span<const FileContents> files) {
+    m_entries.reserve(files.size());
+    try {
+        WriteTemporaries(files);
+    } catch (const FileError& e) {
+        RemoveTemporaries();
+        if (files.size() < 2) {
+            throw;
+        }
+        throw e.WithSentence("Keine der " + std::to_string(files.size()) + " Dateien wurde verändert.");
+    } catch (...) {
+        RemoveTemporaries();
+        throw;
+    }
 }
 
 void WriteFilesSafely(std::span<const FileContents> files) {

@@ -76,6 +76,9 @@ public:
     void Commit();
 
 private:
+    // The part of the constructor each system does its own way: every file checked, stale temporaries
+    // of the targets removed, each temporary file written and flushed. Throws on the first failure.
+    void WriteTemporaries(std::span<const FileContents> files);
     void RemoveTemporaries();
 
     struct Entry {

@@ -256,41 +256,29 @@ std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t m
     }
 }
 
-PreparedFiles::PreparedFiles(std::span<const FileContents> files) {
-    m_entries.reserve(files.size());
-    try {
-        std::vector<std::optional<struct stat>> olds;
-        std::map<std::filesystem::path, std::set<std::string>> targetsByFolder;
-        for (const FileContents& file : files) {
-            const std::filesystem::path target = FollowLinks(file.path);
-            olds.push_back(ReplaceableFile(file.path, target));
-            targetsByFolder[target.parent_path()].insert(target.filename().string());
-            m_entries.push_back(Entry{file.path, target, {}});
+void PreparedFiles::WriteTemporaries(std::span<const FileContents> files) {
+    std::vector<std::optional<struct stat>> olds;
+    std::map<std::filesystem::path, std::set<std::string>> targetsByFolder;
+    for (const FileContents& file : files) {
+        const std::filesystem::path target = FollowLinks(file.path);
+        olds.push_back(ReplaceableFile(file.path, target));
+        targetsByFolder[target.parent_path()].insert(target.filename().string());
+        m_entries.push_back(Entry{file.path, target, {}});
+    }
+    for (const auto& [folder, targets] : targetsByFolder) {
+        RemoveStaleTemporaries(folder, targets);
+    }
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        Entry& entry = m_entries[k];
+        const std::filesystem::path folder = entry.target.parent_path();
+        Descriptor file =
+            CreateTemporary(entry.path, folder, entry.target.filename().string(), olds[k].has_value(), entry.temp);
+        if (const std::optional<struct stat>& old = olds[k]; old.has_value()) {
+            KeepOwnerAndMode(entry.path, file, entry.temp, *old);
         }
-        for (const auto& [folder, targets] : targetsByFolder) {
-            RemoveStaleTemporaries(folder, targets);
+        if (!WriteAll(file.Get(), files[k].bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
+            throw FileError::SaveFailed(entry.path, errno);
         }
-        for (std::size_t k = 0; k < files.size(); ++k) {
-            Entry& entry = m_entries[k];
-            const std::filesystem::path folder = entry.target.parent_path();
-            Descriptor file =
-                CreateTemporary(entry.path, folder, entry.target.filename().string(), olds[k].has_value(), entry.temp);
-            if (const std::optional<struct stat>& old = olds[k]; old.has_value()) {
-                KeepOwnerAndMode(entry.path, file, entry.temp, *old);
-            }
-            if (!WriteAll(file.Get(), files[k].bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
-                throw FileError::SaveFailed(entry.path, errno);
-            }
-        }
-    } catch (const FileError& e) {
-        RemoveTemporaries();
-        if (files.size() < 2) {
-            throw;
-        }
-        throw e.WithSentence("Keine der " + std::to_string(files.size()) + " Dateien wurde verändert.");
-    } catch (...) {
-        RemoveTemporaries();
-        throw;
     }
 }
 

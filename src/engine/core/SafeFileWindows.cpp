@@ -375,36 +375,24 @@ std::optional<std::vector<std::uint8_t>> ReadStreamToEnd(int fd, std::uint64_t m
     }
 }
 
-PreparedFiles::PreparedFiles(std::span<const FileContents> files) {
-    m_entries.reserve(files.size());
-    try {
-        std::map<std::filesystem::path, std::set<std::string>> targetsByFolder;
-        for (const FileContents& file : files) {
-            const std::filesystem::path target = FollowLinks(file.path);
-            ReplaceableFile(file.path, target);
-            targetsByFolder[target.parent_path()].insert(PathText(target.filename()));
-            m_entries.push_back(Entry{file.path, target, {}});
+void PreparedFiles::WriteTemporaries(std::span<const FileContents> files) {
+    std::map<std::filesystem::path, std::set<std::string>> targetsByFolder;
+    for (const FileContents& file : files) {
+        const std::filesystem::path target = FollowLinks(file.path);
+        ReplaceableFile(file.path, target);
+        targetsByFolder[target.parent_path()].insert(PathText(target.filename()));
+        m_entries.push_back(Entry{file.path, target, {}});
+    }
+    for (const auto& [folder, targets] : targetsByFolder) {
+        RemoveStaleTemporaries(folder, targets);
+    }
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        Entry& entry = m_entries[k];
+        Handle file =
+            CreateTemporary(entry.path, entry.target.parent_path(), PathText(entry.target.filename()), entry.temp);
+        if (!WriteAll(file, files[k].bytes) || !FlushFileBuffers(file.Get()) || !file.Close()) {
+            throw FileError::SaveFailed(entry.path, LastErrorText());
         }
-        for (const auto& [folder, targets] : targetsByFolder) {
-            RemoveStaleTemporaries(folder, targets);
-        }
-        for (std::size_t k = 0; k < files.size(); ++k) {
-            Entry& entry = m_entries[k];
-            Handle file =
-                CreateTemporary(entry.path, entry.target.parent_path(), PathText(entry.target.filename()), entry.temp);
-            if (!WriteAll(file, files[k].bytes) || !FlushFileBuffers(file.Get()) || !file.Close()) {
-                throw FileError::SaveFailed(entry.path, LastErrorText());
-            }
-        }
-    } catch (const FileError& e) {
-        RemoveTemporaries();
-        if (files.size() < 2) {
-            throw;
-        }
-        throw e.WithSentence("Keine der " + std::to_string(files.size()) + " Dateien wurde verändert.");
-    } catch (...) {
-        RemoveTemporaries();
-        throw;
     }
 }
 
