@@ -19,6 +19,7 @@
 #include "ui/evaluation/TFrFrame2.h"
 #include "ui/evaluation/WelcomePanel.h"
 #include "ui/frame/AppContext.h"
+#include "ui/frame/ColumnWidthKeeper.h"
 #include "ui/frame/CommandIcons.h"
 #include "ui/frame/ErrorReport.h"
 #include "ui/frame/InternetRoutines.h"
@@ -725,6 +726,8 @@ void TFAuswertung::EvaluateSlips() {
         m_resultTabs->addTab(page, m_slipTabs->tabText(result.slipIndex));
         m_resultTabs->setCurrentWidget(page);
     }
+    // Every result grid takes the column widths the player set in an earlier one.
+    KeepColumnWidthsOfNewGrids(*this);
     RepaintSlipGrids();
 }
 

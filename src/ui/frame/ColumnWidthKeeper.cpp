@@ -16,6 +16,7 @@ namespace qv {
 namespace {
 
 constexpr const char* kKeptProperty = "qvColumnWidthsKept";
+constexpr const char* kKeeperName = "qvColumnWidthKeeper";
 
 // A column whose width the player may set and the program keeps.
 bool PlayerSized(const QHeaderView& header, int column) {
@@ -40,7 +41,27 @@ public:
         , m_window(window)
         , m_settings(std::move(settingsFile))
         , m_messages(messages) {
+        setObjectName(QLatin1String(kKeeperName));
         window.installEventFilter(this);
+    }
+
+    void KeepNewGrids() {
+        for (QTableView* grid : m_window.findChildren<QTableView*>()) {
+            if (grid->property(kKeptProperty).toBool() || grid->objectName().isEmpty() ||
+                HiddenByProgram(*grid->horizontalHeader()) || grid->window() != &m_window) {
+                continue;
+            }
+            grid->setProperty(kKeptProperty, true);
+            Restore(*grid);
+            // A grid filled anew gets its columns anew: they take the kept widths again.
+            connect(grid->horizontalHeader(), &QHeaderView::sectionCountChanged, this,
+                    [this, kept = QPointer<QTableView>(grid)] {
+                        if (kept) {
+                            Restore(*kept);
+                        }
+                    });
+            grid->horizontalHeader()->viewport()->installEventFilter(this);
+        }
     }
 
 protected:
@@ -62,29 +83,15 @@ protected:
     }
 
 private:
+    // A heading row the program hid, as opposed to one not shown yet because its tab never was.
+    static bool HiddenByProgram(const QWidget& header) {
+        return header.isHidden() && header.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    }
+
     static QTableView* GridOfHeaderViewport(QObject* watched) {
         auto* header = qobject_cast<QHeaderView*>(watched->parent());
         return header != nullptr && header->viewport() == watched ? qobject_cast<QTableView*>(header->parent())
                                                                   : nullptr;
-    }
-
-    void KeepNewGrids() {
-        for (QTableView* grid : m_window.findChildren<QTableView*>()) {
-            if (grid->property(kKeptProperty).toBool() || grid->objectName().isEmpty() ||
-                grid->horizontalHeader()->isHidden() || grid->window() != &m_window) {
-                continue;
-            }
-            grid->setProperty(kKeptProperty, true);
-            Restore(*grid);
-            // A grid filled anew gets its columns anew: they take the kept widths again.
-            connect(grid->horizontalHeader(), &QHeaderView::sectionCountChanged, this,
-                    [this, kept = QPointer<QTableView>(grid)] {
-                        if (kept) {
-                            Restore(*kept);
-                        }
-                    });
-            grid->horizontalHeader()->viewport()->installEventFilter(this);
-        }
     }
 
     std::string Window() const { return m_window.objectName().toStdString(); }
@@ -115,6 +122,14 @@ private:
 
 void KeepColumnWidths(QWidget& window, std::filesystem::path settingsFile, Messages& messages) {
     new ColumnWidthKeeper(window, std::move(settingsFile), messages);
+}
+
+void KeepColumnWidthsOfNewGrids(QWidget& window) {
+    auto* keeper = dynamic_cast<ColumnWidthKeeper*>(
+        window.findChild<QObject*>(QLatin1String(kKeeperName), Qt::FindDirectChildrenOnly));
+    if (keeper != nullptr) {
+        keeper->KeepNewGrids();
+    }
 }
 
 } // namespace qv

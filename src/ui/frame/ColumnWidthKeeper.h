@@ -16,4 +16,8 @@ class Messages;
 // width that cannot be saved is told through messages.
 void KeepColumnWidths(QWidget& window, std::filesystem::path settingsFile, Messages& messages);
 
+// Lets the grids made since window first showed (in a tab added later) take part too: each takes the
+// kept widths now. Does nothing for a window whose widths are not kept.
+void KeepColumnWidthsOfNewGrids(QWidget& window);
+
 } // namespace qv

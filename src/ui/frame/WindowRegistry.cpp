@@ -50,6 +50,7 @@ void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError
         try {
             std::unique_ptr<QWidget> window = m_entries[i].create(context);
             window->setObjectName(formName);
+            KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
             m_creationOrder.push_back(window.get());
             EntryOf(formName)->window = std::move(window);
         } catch (const std::exception& error) {

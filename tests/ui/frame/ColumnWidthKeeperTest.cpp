@@ -6,6 +6,7 @@
 #include "engine/core/IniFile.h"
 
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace qv::test {
@@ -53,6 +54,31 @@ TEST_F(ColumnWidthKeeperTest, AWidthThePlayerSetsIsKeptPerWindowAndGridAcrossSes
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->columnWidth(1), fitted + 60);
     EXPECT_TRUE(ReadColumnWidths(IniFile(Data() / kSettingsFileName), "FGewinnchancen", "GTreffer").empty());
+}
+
+// Result tabs are made after the main window shows, one per evaluation: each takes the width the player
+// gave a column of an earlier one.
+TEST_F(ColumnWidthKeeperTest, ResultTabsMadeLaterTakeTheWidthSetInAnEarlierOne) {
+    SaveDraws(DrawFile(), MadeUpHistory(3));
+    Start();
+    m_main->OpenSlipInMainWindow(WriteSlip("s.kts", Slip({{1, {1, 2}}})));
+    const auto evaluate = [this] {
+        Click(QStringLiteral("BAuswerten"));
+        auto* results = Main<QTabWidget>(QStringLiteral("PCF1"));
+        QWidget* page = results->currentWidget();
+        return page != nullptr ? Find<QTableView>(page, QStringLiteral("GA1")) : nullptr;
+    };
+    QTableView* first = evaluate();
+    ASSERT_NE(first, nullptr);
+    const int programs = first->columnWidth(2);
+    DragEdge(*first, 2, 40);
+    ASSERT_EQ(first->columnWidth(2), programs + 40);
+
+    QTableView* second = evaluate();
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->columnWidth(2), programs + 40);
+    EXPECT_EQ(ReadColumnWidths(IniFile(Data() / kSettingsFileName), "FAuswertung", "GA1").at(2), programs + 40);
 }
 
 TEST_F(ColumnWidthKeeperTest, BadKeptWidthsLeaveTheProgramsWidths) {
