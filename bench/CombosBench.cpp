@@ -5,6 +5,7 @@
 #include "engine/analysis/Combinations.h"
 #include "engine/analysis/ComboRun.h"
 #include "engine/analysis/ComboSearch.h"
+#include "engine/analysis/Processor.h"
 #include "engine/draws/DrawImport.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <immintrin.h>
 #include <iostream>
 #include <malloc.h>
 #include <map>
@@ -27,6 +27,10 @@
 #include <string>
 #include <time.h>
 #include <vector>
+
+#ifdef QV_X86_RUNTIME_CHOICE
+#include <immintrin.h>
+#endif
 
 // Heap use of the process, to report the peak of one run.
 namespace {
@@ -173,6 +177,8 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #include "KernelCounting.inc"
 } // namespace portable
 
+// The kernel uses the processor's own instructions where the program may (engine/analysis/Processor.h).
+#ifdef QV_X86_RUNTIME_CHOICE
 #if defined(__clang__)
 #pragma clang attribute push(__attribute__((target("popcnt,bmi2"))), apply_to = function)
 #else
@@ -193,12 +199,22 @@ inline std::uint64_t Pext(std::uint64_t x, std::uint64_t m) {
 #else
 #pragma GCC pop_options
 #endif
+// Whether the processor has popcnt and bmi2.
+bool FastKernel() {
+    return __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi2");
+}
+#else
+namespace fast = portable;
+bool FastKernel() {
+    return false;
+}
+#endif
 
 class KernelCounter {
 public:
     KernelCounter(int k, std::span<const NumberSet> draws)
         : m_k(k)
-        , m_fast(__builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi2")) {
+        , m_fast(FastKernel()) {
         const int words = static_cast<int>((draws.size() + 63) / 64);
         for (auto& level : m_levels) {
             level.assign(static_cast<std::size_t>(71 * std::max(words, 1)), 0);
