@@ -19,7 +19,7 @@ namespace {
 // Lets a thread sleep until another has changed a value it watches. std::atomic's own wait is not used:
 // where the system offers no futex (mingw-w64's libstdc++ 12 on Windows) it reads the value outside the
 // lock it then sleeps under, while the notifying thread never takes that lock, so a wake-up sent in
-// between is lost and the run froze for good.
+// between is lost and both threads sleep for good.
 class Wakeup {
 public:
     // Returns once changed() holds; changed() is checked under the lock.
