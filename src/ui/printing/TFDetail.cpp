@@ -79,7 +79,8 @@ TFDetail::TFDetail(AppContext& context)
 void TFDetail::SetGridHeadings() {
     // Each grid shows what its columns and rows hold; a screen reader hears the longer names.
     const auto headColumns = [](StringGrid* grid, const QStringList& shown, const QString& spoken) {
-        QStringList names{QString()};
+        // The first column holds the rows' captions "X" and "Y"; its heading stays empty on screen.
+        QStringList names{QStringLiteral("Achse")};
         for (int column = 1; column < grid->columnCount(); ++column) {
             grid->SetCell(column, 0, shown.at(column - 1));
             grid->item(0, column)->setTextAlignment(Qt::AlignCenter);
