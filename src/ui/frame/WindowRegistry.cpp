@@ -10,6 +10,16 @@
 
 namespace qv {
 
+namespace {
+
+// Names a new window after its form and keeps the column widths its player sets in it.
+void Adopt(QWidget& window, const QString& formName, AppContext& context) {
+    window.setObjectName(formName);
+    KeepColumnWidths(window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
+}
+
+} // namespace
+
 WindowRegistry::WindowRegistry() = default;
 
 WindowRegistry::~WindowRegistry() {
@@ -49,8 +59,7 @@ void WindowRegistry::CreateStartWindows(AppContext& context, const CreationError
         const QString formName = m_entries[i].formName;
         try {
             std::unique_ptr<QWidget> window = m_entries[i].create(context);
-            window->setObjectName(formName);
-            KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
+            Adopt(*window, formName, context);
             m_creationOrder.push_back(window.get());
             EntryOf(formName)->window = std::move(window);
         } catch (const std::exception& error) {
@@ -97,9 +106,8 @@ QWidget* WindowRegistry::Create(AppContext& context, const QString& formName) {
     }
     if (!entry->window) {
         std::unique_ptr<QWidget> window = entry->create(context);
-        window->setObjectName(formName);
+        Adopt(*window, formName, context);
         window->resize(OpeningSize(*window, window->size()));
-        KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
         m_creationOrder.push_back(window.get());
         // A window that deletes itself when closed (the about window) is created anew next time.
         if (window->testAttribute(Qt::WA_DeleteOnClose)) {
@@ -138,9 +146,8 @@ QWidget* WindowRegistry::CreateAnew(AppContext& context, const QString& formName
         return nullptr;
     }
     std::unique_ptr<QWidget> window = entry->create(context);
-    window->setObjectName(formName);
+    Adopt(*window, formName, context);
     window->resize(OpeningSize(*window, window->size()));
-    KeepColumnWidths(*window, context.state.DataFolder / kSettingsFileName, context.ports.messages);
     m_anew.push_back(std::move(window));
     return m_anew.back().get();
 }
